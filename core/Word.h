@@ -1,0 +1,23 @@
+#pragma once
+
+#include "Features.h"
+
+#include <array>
+
+namespace tarnel {
+
+// One sound: every slot of Features.h, true for plus.
+using Segment = std::array<bool, slotCount>;
+
+// At most 20 characters are typed; position 20 is the spare that lets a rule grow a word.
+inline constexpr int maxTypedLength = 20;
+inline constexpr int wordPositions = 21;
+
+// Fixed storage: positions at or beyond `length` keep whatever they held before, and some
+// rules (and the batch comparison of words of unequal length) can see them.
+struct Word {
+    std::array<Segment, wordPositions> segments{};
+    int length = 0;
+};
+
+} // namespace tarnel
