@@ -16,4 +16,7 @@ std::optional<std::string> utf8ToCp1252(std::string_view utf8);
 char32_t cp1252ToUnicode(unsigned char byte);
 std::optional<unsigned char> unicodeToCp1252(char32_t codePoint);
 
+// Appends the UTF-8 form of `codePoint` to `out`.
+void appendUtf8(std::string& out, char32_t codePoint);
+
 } // namespace tarnel

@@ -1,0 +1,84 @@
+#include "core/Encoder.h"
+
+#include "core/Alphabet.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+using namespace tarnel;
+
+namespace {
+
+struct RecordedMessages : MessageSink {
+    std::vector<std::string> texts;
+    void showMessage(const std::string& text) override { texts.push_back(text); }
+};
+
+class Encoding : public testing::Test {
+protected:
+    Encoding() { createAlphabets(etymon, reflex); }
+    Alphabet etymon, reflex;
+    RecordedMessages messages;
+};
+
+Segment filled(bool value) {
+    Segment segment;
+    segment.fill(value);
+    return segment;
+}
+
+} // namespace
+
+TEST_F(Encoding, EachCharacterBecomesItsColumnWithMarkMinusAndSegmentPlus) {
+    Word word;
+    word.segments[0] = filled(true);
+    encodeEtymon("ab", etymon, word, messages);
+    ASSERT_EQ(word.length, 2);
+    for (int k = 0; k < soundFeatureCount; ++k)
+        EXPECT_EQ(word.segments[0][static_cast<std::size_t>(k)], columnValue(etymon[0], k));
+    EXPECT_FALSE(word.segments[0][markFeature]);
+    EXPECT_TRUE(word.segments[0][segmentFeature]);
+    EXPECT_TRUE(word.segments[0][allFeature]); // the "all" slot is never written
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(Encoding, AMissingEtymonCharacterIsReportedKeepsItsOldValuesAndCounts) {
+    Word word;
+    word.segments[1] = filled(true);
+    encodeEtymon("aXb", etymon, word, messages);
+    EXPECT_EQ(word.length, 3);
+    EXPECT_EQ(word.segments[1], filled(true));
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0], "Character X\" not found in etymon alphabet.\r\n"
+                                 "Results for aXb\" not reliable.");
+}
+
+TEST_F(Encoding, AMissingReflexCharacterIsSilent) {
+    Word word;
+    word.segments[0] = filled(true);
+    encodeReflex("?a", reflex, word);
+    EXPECT_EQ(word.length, 2);
+    EXPECT_EQ(word.segments[0], filled(true));
+}
+
+TEST_F(Encoding, PositionsBeyondTheNewLengthKeepTheirValues) {
+    Word word;
+    encodeEtymon("abcde", etymon, word, messages);
+    const Word before = word;
+    encodeEtymon("tt", etymon, word, messages);
+    EXPECT_EQ(word.length, 2);
+    for (std::size_t p = 2; p < 5; ++p)
+        EXPECT_EQ(word.segments[p], before.segments[p]);
+
+    const Word beforeEmpty = word;
+    encodeEtymon("", etymon, word, messages);
+    EXPECT_EQ(word.length, 0);
+    EXPECT_EQ(word.segments, beforeEmpty.segments);
+}
+
+TEST_F(Encoding, ATextLongerThanAWordIsCutToTwentySegments) {
+    Word word;
+    encodeReflex(std::string(30, 'a'), reflex, word);
+    EXPECT_EQ(word.length, maxTypedLength);
+    EXPECT_FALSE(word.segments[maxTypedLength][segmentFeature]);
+}
