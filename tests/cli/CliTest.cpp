@@ -125,9 +125,9 @@ TEST_F(Cli, ReflexShowsMarksNormalisedTextAndColours) {
 }
 
 TEST_F(Cli, BatchListsGoodAndBadLinesAndCollectsMessages) {
-    Model model = testModel();
-    model.lstVocab.push_back("ax  ada"); // "x" is not in the Etymon Alphabet
-    save(model, "test.tnl");
+    Model withMissing = testModel();
+    withMissing.lstVocab.push_back("ax  ada"); // "x" is not in the Etymon Alphabet
+    save(withMissing, "test.tnl");
     const Outcome result = run({model(), "--json"});
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
     const QJsonObject json = result.json();
