@@ -100,6 +100,13 @@ FileBytes readWholeFile(const std::filesystem::path& path) {
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0)
         return {false, {}, systemError(errno)};
+    struct stat status {};
+    if (::fstat(fd.get(), &status) != 0)
+        return {false, {}, systemError(errno)};
+    if (S_ISDIR(status.st_mode))
+        return {false, {}, systemError(EISDIR)};
+    if (!S_ISREG(status.st_mode)) // a device or a pipe might never end
+        return {false, {}, "Not a regular file"};
     FileBytes result{true, {}, {}};
     char buffer[65536];
     for (;;) {

@@ -74,6 +74,8 @@ TEST_F(ModelFileTest, ReportsFilesThatCannotBeRead) {
               "The model file \"gone.tnl\" cannot be read: No such file or directory.");
     fs::create_directory(dir_ / "folder.tnl");
     EXPECT_FALSE(loadModelFile(dir_ / "folder.tnl").model);
+    EXPECT_EQ(loadModelFile("/dev/zero").error, // never ends: refused, not read forever
+              "The model file \"zero\" cannot be read: Not a regular file.");
     std::ofstream(dir_ / "short.tnl", std::ios::binary) << "***\r\n\xA7"
                                                            "1_NAME:short\r\n";
     EXPECT_EQ(loadModelFile(dir_ / "short.tnl").error,
