@@ -40,7 +40,7 @@ struct TwoModels : Harness {
         home().chooseModel(QStringLiteral("alpha"));
     }
     void typeNotes(const QString& text) {
-        QTest::keyClicks(find<QPlainTextEdit>(home(), "txtNotes"), text);
+        typeText(find<QPlainTextEdit>(home(), "txtNotes"), text);
     }
 };
 
@@ -171,6 +171,15 @@ private slots:
             h.dialogs.last().startsWith(QStringLiteral("Model \"blocked\" could not be saved:")));
         QVERIFY(h.ctx().model.unsavedChanges);
         QCOMPARE(h.ctx().model.notes, std::string("x"));
+    }
+
+    void notesTakeEveryKeyAndRefuseWhatCannotBeStored() {
+        TwoModels h;
+        h.typeNotes(QStringLiteral("ca\u014B\u00E9"));
+        QCOMPARE(h.ctx().model.notes, std::string("ca\xE9"));
+        QVERIFY(h.ctx().model.unsavedChanges);
+        h.typeNotes(QStringLiteral("\nb"));
+        QCOMPARE(h.ctx().model.notes, std::string("ca\xE9\r\nb"));
     }
 
     void quitPrompt_data() {
