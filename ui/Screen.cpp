@@ -36,7 +36,6 @@ Screen::Screen(Context& context) : ctx(context) {
     txtHelp->setReadOnly(true);
     txtHelp->setFrameShape(QFrame::NoFrame);
     txtHelp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txtHelp->viewport()->installEventFilter(this);
     auto* layout = new QVBoxLayout(txtHelpFrame);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(txtHelp);

@@ -114,6 +114,19 @@ private slots:
         QVERIFY(!h.ctx().model.unsavedChanges);
     }
 
+    void aModelWithOrderEntriesEnablesRunEverywhere() {
+        TwoModels h;
+        QVERIFY(!h.home().runMenu()->isEnabled());
+        Model ordered = sampleModel();
+        ordered.lstReflOrd = {"Devoice"};
+        h.writeModel(QStringLiteral("ordered"), ordered);
+        h.home().chooseModel(QStringLiteral("ordered"));
+        for (Screen* screen : h.program.screens().all()) {
+            QMenu* run = screen->runMenu();
+            QVERIFY(run == nullptr ? screen == h.program.screens().ed1Rule : run->isEnabled());
+        }
+    }
+
     void aDamagedFileIsReportedAndTheModelKept() {
         TwoModels h;
         QFile bad(QDir(h.dir.path()).filePath(QStringLiteral("bad.tnl")));
