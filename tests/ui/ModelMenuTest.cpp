@@ -76,6 +76,7 @@ private slots:
         QCOMPARE(h.dialogs.last(), QStringLiteral("A model named taken already exists. Click "
                                                   "\"Save\" if you want to replace it."));
 
+        h.home().showHelp(h.home().aboutText()); // help open: each key still counts once
         QTest::keyClicks(name, QStringLiteral(" two"));
         QTest::keyClick(name, Qt::Key_Return);
         QVERIFY(h.modelExists(QStringLiteral("taken_two")));
