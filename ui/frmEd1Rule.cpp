@@ -9,6 +9,7 @@
 #include "engine/RuleText.h"
 
 #include <QBoxLayout>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -165,7 +166,9 @@ void frmEd1Rule::buildRuleButtons() {
                               QStringLiteral("border:1px solid #888;padding:2px 6px;"));
         if (element.inAbsoluteLine)
             button->setToolTip(QStringLiteral("Right-click: insert or delete a unit"));
-        const int width = button->fontMetrics().horizontalAdvance(button->text()) + 20;
+        QFont font = button->font();
+        font.setBold(true); // the widest the caption's style can make it
+        const int width = QFontMetrics(font).horizontalAdvance(button->text()) + 20;
         button->setGeometry(x, margin + row * rowHeight, width, rowHeight - 4);
         button->installEventFilter(this);
         connect(button, &QPushButton::clicked, this, [this, i] { btnRuleElement_Click(i); });

@@ -57,15 +57,14 @@ HelpTopic ifLineTypes() {
 }
 
 HelpTopic thenLineTypes() {
-    return topic(
-        "Types of then-lines", "Types of then-lines:",
-        {"Absolute: sets features, e.g. \"-voice (*)\" devoices the focus; up to 8 units.",
-         "Relative: copies a feature, e.g. \"nas (*) = nas (*+1)\": the focus takes the "
-         "nasality of the next segment (\"<>\" gives it the opposite value).",
-         "INSERT: inserts a vowel letter's sound, e.g. \"INSERT e (*+1)\" puts e after the "
-         "focus.",
-         "DELETE: removes a segment, e.g. \"DELETE (-1)\" drops the final segment.",
-         "SWAP: exchanges two segments (metathesis), e.g. \"SWAP (*) (*+1)\"."});
+    return topic("Types of then-lines", "Types of then-lines:",
+                 {"Absolute: sets features, e.g. \"-voice (*)\" devoices the focus; up to 8 units.",
+                  "Relative: copies a feature, e.g. \"nas (*) = nas (*+1)\": the focus takes the "
+                  "nasality of the next segment (\"<>\" gives it the opposite value).",
+                  "INSERT: inserts the sound of a letter a to z, e.g. \"INSERT e (*+1)\" puts e "
+                  "after the focus.",
+                  "DELETE: removes a segment, e.g. \"DELETE (-1)\" drops the final segment.",
+                  "SWAP: exchanges two segments (metathesis), e.g. \"SWAP (*) (*+1)\"."});
 }
 
 HelpTopic howToWrite() {
