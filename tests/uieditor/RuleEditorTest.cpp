@@ -285,7 +285,8 @@ private slots:
         editor().editRule("Vowel_Raising");
         QCOMPARE(buttons().size(), 59);
         QDir().mkpath(QStringLiteral(TARNEL_SCREENS_DIR));
-        QVERIFY(editor().grab().save(QStringLiteral(TARNEL_SCREENS_DIR "/frmEd1Rule.png")));
+        QVERIFY(editor().grab().save(
+            QStringLiteral(TARNEL_SCREENS_DIR "/frmEd1Rule-every-line-type.png")));
     }
 };
 
