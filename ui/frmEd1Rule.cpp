@@ -248,8 +248,8 @@ bool frmEd1Rule::btnRuleElement_KeyUp(QKeyEvent* event) {
 void frmEd1Rule::closeEditor() {
     hideBoxes();
     hideHelp();
-    editing().ruleChanged = editing().nameChanged = false;
-    editRules(ctx);
+    editRules(ctx); // the order screen reads nameChanged to highlight a renamed rule
+    editing().ruleChanged = false;
 }
 
 void frmEd1Rule::mnuReturn_Click() {
