@@ -32,7 +32,8 @@ std::size_t insertAlphabetical(std::vector<std::string>& list, std::string item)
     const auto place = std::upper_bound(
         list.begin(), list.end(), item,
         [](const std::string& x, const std::string& y) { return alphabeticalLess(x, y); });
-    return static_cast<std::size_t>(list.insert(place, std::move(item)) - list.begin());
+    const auto inserted = list.insert(place, std::move(item));
+    return static_cast<std::size_t>(inserted - list.begin());
 }
 
 } // namespace tarnel
