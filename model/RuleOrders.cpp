@@ -123,7 +123,7 @@ bool deleteFromOrder(Model& model, OrderList order, std::optional<std::size_t> r
     return true;
 }
 
-void deleteRuleFromSupply(Model& model, const std::string& name) {
+void deleteRuleFromSupply(Model& model, std::string name) {
     std::erase(model.lstSupply, name);
     for (const auto order : {OrderList::Etymon, OrderList::Reflex, OrderList::Diachronic})
         eraseEntriesOf(model, order, name);

@@ -52,8 +52,8 @@ bool deleteFromOrder(Model& model, OrderList order, std::optional<std::size_t> r
 // Delete from Supply, after the user confirmed: removes the rule named `name` from the
 // Supply, every entry of it (masked or not) from the Etymon, Reflex and Diachronic Orders
 // in that order, with their mask and persistence entries, and its text from the rule
-// store; marks the model changed.
-void deleteRuleFromSupply(Model& model, const std::string& name);
+// store; marks the model changed. `name` is taken by value: it may be a Supply entry.
+void deleteRuleFromSupply(Model& model, std::string name);
 
 // A release in the mask column on Diachronic row `row`: masks an unmasked entry (puts
 // "-" before its name) or unmasks a masked one. Returns false when an entry marked "M"

@@ -16,6 +16,8 @@ HelpTopic topic(const char* caption, const char* title,
 
 HelpTopics ruleOrderHelpTopics() {
     return {
+        helpWithHelp(),
+        helpSeparator(),
         topic("The Supply List", "The Supply List:",
               {"The Supply is the list of every rule of the model, in alphabetical order. A rule "
                "exists only once in the Supply, however often it is used in the orders.",

@@ -4,7 +4,8 @@
 
 namespace tarnel {
 
-// The Help menu of the rule order screen.
+// The Help menu of the rule order screen: "Help with Help", as on every screen, then the
+// five topics of this screen.
 HelpTopics ruleOrderHelpTopics();
 
 } // namespace tarnel

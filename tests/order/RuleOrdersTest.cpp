@@ -161,6 +161,13 @@ TEST(DeleteRuleFromSupply, RemovesEveryTraceOfAMaskedRuleListedTwice) {
     EXPECT_TRUE(model.unsavedChanges);
 }
 
+TEST(DeleteRuleFromSupply, TakesTheNameStraightFromTheSupply) {
+    Model model = sampleModel();
+    deleteRuleFromSupply(model, model.lstSupply.front());
+    EXPECT_EQ(model.lstSupply, (Lines{"Beta", "Gamma"}));
+    EXPECT_EQ(model.lstDiacOrd, (Lines{"Beta", "Gamma"}));
+}
+
 TEST(DeleteRuleFromSupply, LeavesRulesWhoseNamesOnlyStartAlike) {
     Model model = sampleModel();
     model.lstSupply.push_back("Alphabet");
