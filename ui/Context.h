@@ -40,7 +40,7 @@ struct Context {
         : dialogs(dialogs), modelDirectory(std::move(modelDirectory)), quit(std::move(quit)) {}
 
     Model model;
-    RuleEditing ruleEditing; // hand-off between the rule order screen and the rule editor
+    RuleEditing ruleEditing; // the rule editor's hand-off values and copy buffer
     Dialogs& dialogs;
     QString modelDirectory; // where the *.tnl files live
     Screens screens;

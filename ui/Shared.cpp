@@ -4,12 +4,14 @@
 #include "Dialogs.h"
 #include "Form1.h"
 #include "ModelText.h"
+#include "core/IpaDisplay.h"
 #include "frmDerive.h"
 #include "frmInAlph.h"
 #include "frmOrder.h"
 #include "frmOutAlph.h"
 #include "frmReflAlph.h"
 
+#include <QFont>
 #include <QFontMetrics>
 #include <QMenu>
 #include <algorithm>
@@ -138,9 +140,20 @@ QRect helpGeometry(const QRect& screen, const QString& text, const QFontMetrics&
     const QRect textRect =
         metrics.boundingRect(QRect(0, 0, width - 2 * padding, 100000), Qt::TextWordWrap, shown);
     const int maxHeight = std::max(60, screen.height() - 2 * margin);
-    const int height = std::min(textRect.height() + 2 * padding + metrics.height(), maxHeight);
+    const int height = std::min(textRect.height() + padding + 3 * metrics.height(), maxHeight);
     return {screen.left() + (screen.width() - width) / 2,
             screen.top() + std::max(margin, (screen.height() - height) / 3), width, height};
+}
+
+QFont ipaFont(int pointSize) {
+    QFont font;
+    QStringList families;
+    for (const char* family : ipaFontFamilies) {
+        families.append(QString::fromLatin1(family));
+    }
+    font.setFamilies(families);
+    font.setPointSize(pointSize);
+    return font;
 }
 
 bool quitPrompt(Context& ctx) {

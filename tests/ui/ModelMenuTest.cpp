@@ -40,7 +40,7 @@ struct TwoModels : Harness {
         home().chooseModel(QStringLiteral("alpha"));
     }
     void typeNotes(const QString& text) {
-        QTest::keyClicks(find<QPlainTextEdit>(home(), "txtNotes"), text);
+        typeText(find<QPlainTextEdit>(home(), "txtNotes"), text);
     }
 };
 
@@ -76,6 +76,7 @@ private slots:
         QCOMPARE(h.dialogs.last(), QStringLiteral("A model named taken already exists. Click "
                                                   "\"Save\" if you want to replace it."));
 
+        h.home().showHelp(h.home().aboutText()); // help open: each key still counts once
         QTest::keyClicks(name, QStringLiteral(" two"));
         QTest::keyClick(name, Qt::Key_Return);
         QVERIFY(h.modelExists(QStringLiteral("taken_two")));
@@ -112,6 +113,19 @@ private slots:
         QCOMPARE(h.ctx().model.lstVocab, std::vector<std::string>{"cd  dc"});
         QCOMPARE(h.home().windowTitle(), QStringLiteral("Model \"beta\""));
         QVERIFY(!h.ctx().model.unsavedChanges);
+    }
+
+    void aModelWithOrderEntriesEnablesRunEverywhere() {
+        TwoModels h;
+        QVERIFY(!h.home().runMenu()->isEnabled());
+        Model ordered = sampleModel();
+        ordered.lstReflOrd = {"Devoice"};
+        h.writeModel(QStringLiteral("ordered"), ordered);
+        h.home().chooseModel(QStringLiteral("ordered"));
+        for (Screen* screen : h.program.screens().all()) {
+            QMenu* run = screen->runMenu();
+            QVERIFY(run == nullptr ? screen == h.program.screens().ed1Rule : run->isEnabled());
+        }
     }
 
     void aDamagedFileIsReportedAndTheModelKept() {
@@ -171,6 +185,15 @@ private slots:
             h.dialogs.last().startsWith(QStringLiteral("Model \"blocked\" could not be saved:")));
         QVERIFY(h.ctx().model.unsavedChanges);
         QCOMPARE(h.ctx().model.notes, std::string("x"));
+    }
+
+    void notesTakeEveryKeyAndRefuseWhatCannotBeStored() {
+        TwoModels h;
+        h.typeNotes(QStringLiteral("ca\u014B\u00E9"));
+        QCOMPARE(h.ctx().model.notes, std::string("ca\xE9"));
+        QVERIFY(h.ctx().model.unsavedChanges);
+        h.typeNotes(QStringLiteral("\nb"));
+        QCOMPARE(h.ctx().model.notes, std::string("ca\xE9\r\nb"));
     }
 
     void quitPrompt_data() {

@@ -118,6 +118,15 @@ private slots:
         QCOMPARE(h.vocab(), (Items{"bater  badre", "mater  madre"}));
     }
 
+    void releasingTheMouseOverTheListOpensItsMenu() {
+        VocabHarness h;
+        auto* menu = h.find<QMenu>(h.home(), "mnuVocabEdit");
+        QVERIFY(!menu->isVisible());
+        QTest::mouseClick(h.list().viewport(), Qt::LeftButton, {}, QPoint(10, 5));
+        QVERIFY(menu->isVisible());
+        menu->hide();
+    }
+
     void nothingHighlighted_data() {
         QTest::addColumn<int>("entry");
         QTest::addColumn<QString>("message");
