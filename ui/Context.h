@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/RuleEditing.h"
 #include "model/Model.h"
 
 #include <QList>
@@ -39,6 +40,7 @@ struct Context {
         : dialogs(dialogs), modelDirectory(std::move(modelDirectory)), quit(std::move(quit)) {}
 
     Model model;
+    RuleEditing ruleEditing; // the rule editor's hand-off values and copy buffer
     Dialogs& dialogs;
     QString modelDirectory; // where the *.tnl files live
     Screens screens;
