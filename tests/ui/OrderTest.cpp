@@ -7,6 +7,7 @@
 #include "ui/frmEd1Rule.h"
 #include "ui/frmOrder.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -382,6 +383,19 @@ private slots:
         QVERIFY(!o.screen.helpShowing());
         QCOMPARE(o.highlighted("lstSupply"), -1);
         QCOMPARE(o.highlighted("lstDiacOrd"), -1);
+    }
+
+    // What the user sees: build/screens/frmOrder-rules.png and frmOrder-etymon.png.
+    void screenshots() {
+        OrderScreen o;
+        o.screen.resize(900, 560);
+        o.clickRow("lstSupply", 1);
+        o.clickRow("lstDiacOrd", 1);
+        QVERIFY(QDir().mkpath(QStringLiteral(TARNEL_SCREENS_DIR)));
+        const QDir dir(QStringLiteral(TARNEL_SCREENS_DIR));
+        QVERIFY(o.screen.grab().save(dir.filePath(QStringLiteral("frmOrder-rules.png"))));
+        o.chooseOrder(0);
+        QVERIFY(o.screen.grab().save(dir.filePath(QStringLiteral("frmOrder-etymon.png"))));
     }
 };
 
