@@ -128,6 +128,22 @@ void rotateCount(LineParts& parts, std::size_t t) {
         count = (t > 0 && parts.tokens[t - 1] == "<") ? "1" : "0";
 }
 
+bool isDigit(char ch) {
+    return ch >= '0' && ch <= '9';
+}
+
+// "+cons" <-> "-cons", "(*+1)" <-> "(*-1)", "(2)" <-> "(-2)"; "(*)" and "cons" have no sign.
+std::string toggledSign(std::string text) {
+    if (text.size() > 2 && text[0] == '(' && isDigit(text[1]))
+        return text.insert(1, "-");
+    if (text.size() > 3 && text.rfind("(-", 0) == 0 && isDigit(text[2]))
+        return text.erase(1, 1);
+    const auto sign = text.find_first_of("+-");
+    if (sign != std::string::npos && (sign == 0 || text[0] == '('))
+        text[sign] = text[sign] == '+' ? '-' : '+';
+    return text;
+}
+
 } // namespace
 
 std::string templateText(LineTemplate type) {
@@ -272,12 +288,7 @@ void toggleSign(Lines& lines, int line, int token) {
     const LineParts parts = partsOf(lines, line);
     if (static_cast<std::size_t>(token) >= parts.tokens.size())
         return;
-    std::string text = parts.tokens[static_cast<std::size_t>(token)];
-    const auto sign = text.find_first_of("+-");
-    if (sign == std::string::npos || (sign != 0 && text[0] != '('))
-        return;
-    text[sign] = text[sign] == '+' ? '-' : '+';
-    setToken(lines, line, token, text);
+    setToken(lines, line, token, toggledSign(parts.tokens[static_cast<std::size_t>(token)]));
 }
 
 bool rotateElement(Lines& lines, int line, int token) {

@@ -132,8 +132,12 @@ TEST(Features, ChangeKeepsTheSignAndToggleSwitchesIt) {
     toggleSign(lines, 2, 1);
     toggleSign(lines, 1, 0); // unsigned: nothing to toggle
     EXPECT_EQ(lines, rule({"A:  voice (*) = nas (*+1)", "1:  +high (*+2)"}));
-    setToken(lines, 2, 1, "(-1)");
-    EXPECT_EQ(lines[2], "1:  +high (-1)" + c);
+    setToken(lines, 2, 1, "(3)");
+    toggleSign(lines, 2, 1);
+    EXPECT_EQ(lines[2], "1:  +high (-3)" + c);
+    toggleSign(lines, 2, 1);
+    toggleSign(lines, 1, 1); // "(*)" has no sign
+    EXPECT_EQ(lines, rule({"A:  voice (*) = nas (*+1)", "1:  +high (3)"}));
 }
 
 struct Rotation {
