@@ -192,10 +192,13 @@ QWidget* frmOrder::buildOrderColumn() {
     return column;
 }
 
+// The chosen Supply name follows the highlight (by mouse or keys), not the mere focus.
 void frmOrder::connectSelections() {
-    connect(lstSupply, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
-            chosenSupplyName = ctx.model.lstSupply.at(static_cast<std::size_t>(row));
+    connect(lstSupply, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> items = lstSupply->selectedItems();
+        if (!items.isEmpty())
+            chosenSupplyName =
+                ctx.model.lstSupply.at(static_cast<std::size_t>(lstSupply->row(items.front())));
     });
 }
 

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <algorithm>
 
 namespace tarnel {
 

@@ -1,13 +1,16 @@
 // The rule order screen, driven through real clicks and keys.
 #include "Harness.h"
 #include "Tests.h"
+#include "engine/Engine.h"
 #include "engine/RuleReturn.h"
 #include "ui/Form1.h"
 #include "ui/Shared.h"
 #include "ui/frmEd1Rule.h"
 #include "ui/frmOrder.h"
 
+#include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -382,6 +385,79 @@ private slots:
         QVERIFY(!o.screen.helpShowing());
         QCOMPARE(o.highlighted("lstSupply"), -1);
         QCOMPARE(o.highlighted("lstDiacOrd"), -1);
+    }
+
+    // A linguist copies the body of a rule, writes a new rule with it, puts it into the
+    // Diachronic Order and derives with it: both screens and the engine together.
+    void aRuleWrittenOnTheseScreensDerives() {
+        Model model = orderModel();
+        model.lst1Rule[2] = {"Gamma \xAB...\xBB", "A:  +syll (-1) \xAB...\xBB",
+                             "1:  DELETE (-1) \xAB...\xBB", "END:  Gamma"};
+        model.lstEtyOrd.clear();
+        model.lstDiacOrd.clear();
+        model.lstM.clear();
+        model.lstP.clear();
+        model.lstReflOrd.clear();
+        OrderScreen o(model);
+        frmEd1Rule& editor = *o.h.program.screens().ed1Rule;
+        const auto ruleButton = [&editor](const QString& caption) {
+            for (QPushButton* b : editor.findChildren<QPushButton*>("btnRuleElement"))
+                if (b->text() == caption)
+                    return b;
+            return static_cast<QPushButton*>(nullptr);
+        };
+
+        o.clickRow("lstSupply", 2);
+        QListWidget* supply = o.list("lstSupply");
+        QTest::mouseDClick(supply->viewport(), Qt::LeftButton, {},
+                           supply->visualItemRect(supply->item(2)).center());
+        QVERIFY(ruleButton("A:"));
+        QTest::keyClick(ruleButton("A:"), Qt::Key_C, Qt::ControlModifier);
+        editor.mnuReturn_Click();
+        QCOMPARE(o.h.showing(), QList<Screen*>{&o.screen});
+
+        o.click("btnNewRule");
+        auto* nameBox = o.h.find<QLineEdit>(editor, "txtRuleName");
+        QTest::keyClicks(nameBox, QStringLiteral("drop final"));
+        QTest::keyClick(nameBox, Qt::Key_Return);
+        QTest::keyClick(ruleButton("A:"), Qt::Key_V, Qt::ControlModifier);
+        o.h.dialogs.answer(Answer::Yes);
+        editor.mnuReturn_Click();
+        QCOMPARE(o.h.showing(), QList<Screen*>{&o.screen});
+        QCOMPARE(o.shown("lstSupply"), (QStringList{"Alpha", "Beta", "Drop_final", "Gamma"}));
+
+        o.clickRow("lstSupply", 2);
+        o.click("btnInsBelow");
+        QCOMPARE(o.shown("lstDiacOrd"), QStringList{"Drop_final"});
+        QVERIFY(o.h.home().runMenu()->isEnabled());
+
+        struct Stages : StageDisplay, MessageSink {
+            QStringList labels;
+            QList<int> lengths;
+            void showStage(int, const std::string& label, const Word& word) override {
+                labels.append(QString::fromStdString(label));
+                lengths.append(word.length);
+            }
+            void showMessage(const std::string&) override {}
+        } stages;
+        Engine engine(o.model(), stages, &stages);
+        engine.setDerivationMode(DerivationMode::Interactive);
+        engine.derive("casa");
+        QCOMPARE(stages.labels, (QStringList{"Etymon", "Drop_final", "End"}));
+        QCOMPARE(stages.lengths.mid(0, 2), (QList<int>{4, 3}));
+    }
+
+    // What the user sees: build/screens/frmOrder-rules.png and frmOrder-etymon.png.
+    void screenshots() {
+        OrderScreen o;
+        o.screen.resize(900, 560);
+        o.clickRow("lstSupply", 1);
+        o.clickRow("lstDiacOrd", 1);
+        QVERIFY(QDir().mkpath(QStringLiteral(TARNEL_SCREENS_DIR)));
+        const QDir dir(QStringLiteral(TARNEL_SCREENS_DIR));
+        QVERIFY(o.screen.grab().save(dir.filePath(QStringLiteral("frmOrder-rules.png"))));
+        o.chooseOrder(0);
+        QVERIFY(o.screen.grab().save(dir.filePath(QStringLiteral("frmOrder-etymon.png"))));
     }
 };
 
