@@ -1,6 +1,8 @@
 // Batch items and interactive derivations per second over a synthetic model: 150
 // Diachronic rules using every line type (a fifth of them persistent) and a 10,000-item
-// Vocabulary of 4- to 12-segment words.
+// Vocabulary of 4- to 12-segment words. Rule environments are as narrow as a real model's:
+// a derivation shows about ten stages (the "stages" counter), so the persistent rules are
+// re-applied a realistic number of times.
 #include "core/Alphabet.h"
 #include "engine/Engine.h"
 
@@ -41,9 +43,10 @@ std::vector<std::string> ifLines(int i) {
     case 0:
         return {"+syll (*) -" + f + " (*) +cons (*+1) +" + g + " (*+1)"};
     case 1:
-        return {"B and C", "-syll (*) +" + f + " (*)", g + " (*) <> " + g + " (*+1)"};
+        return {"B and C", "-syll (*) +" + f + " (*) +syll (*-1)", g + " (*) <> " + g + " (*+1)"};
     case 2:
-        return {"B or C", "+syll (*-1) -syll (*) -" + f + " (*+1)", "COUNT +" + g + " (1) (*) = 1"};
+        return {"B or C", "+syll (*-1) -syll (*) +" + g + " (*) +syll (*+1) -" + f + " (*+1)",
+                "COUNT -syll (*-1) (*+1) = 3"};
     default:
         return {"COUNT -syll (*) (*+2) = 3"};
     }

@@ -34,13 +34,9 @@ int resave(const Model& model, const Arguments& arguments) {
     return error.empty() ? 0 : fail(exitFailure, cp1252ToUtf8(error));
 }
 
-int derive(const Model& model, const Arguments& arguments) {
-    const auto word = utf8ToCp1252(arguments.word);
-    if (!word)
-        return fail(exitBadInput, "the word \"" + arguments.word +
-                                      "\" holds a character that Windows-1252 cannot hold.");
+int derive(const Model& model, const Arguments& arguments, const std::string& word) {
     const DerivationResult result =
-        runDerivation(model, *word, arguments.command == Command::Reflex);
+        runDerivation(model, word, arguments.command == Command::Reflex);
     if (arguments.json) {
         write(stdout, derivationJson(result));
     } else {
@@ -69,11 +65,10 @@ int main(int argc, char* argv[]) {
         std::fputs(usage, stderr);
         return exitBadInput;
     }
-    if (arguments->command == Command::Derive || arguments->command == Command::Reflex) {
-        if (!utf8ToCp1252(arguments->word))
-            return fail(exitBadInput, "the word \"" + arguments->word +
-                                          "\" holds a character that Windows-1252 cannot hold.");
-    }
+    const auto word = utf8ToCp1252(arguments->word);
+    if (!word)
+        return fail(exitBadInput, "the word \"" + arguments->word +
+                                      "\" holds a character that Windows-1252 cannot hold.");
     const auto loaded = loadModelFile(arguments->modelPath);
     if (!loaded.model)
         return fail(exitBadInput, cp1252ToUtf8(loaded.error));
@@ -82,7 +77,7 @@ int main(int argc, char* argv[]) {
         return resave(*loaded.model, *arguments);
     case Command::Derive:
     case Command::Reflex:
-        return derive(*loaded.model, *arguments);
+        return derive(*loaded.model, *arguments, *word);
     case Command::Batch:
         break;
     }

@@ -149,9 +149,11 @@ bool holds(const CountIf& line, const Word& word, int focus) {
     const int end = resolve(line.end, focus, length);
     if (start < 0 || end < 0 || start > end)
         return false;
+    // Counting past number + 1 cannot change how the tally compares with the number.
+    const int enough = line.number < 0 ? 0 : line.number + 1;
     int tally = 0;
     if (end <= length - 1)
-        for (int p = start; p <= end; ++p)
+        for (int p = start; p <= end && tally < enough; ++p)
             if (valueAt(word, p, line.feature) == line.plus)
                 ++tally;
     return compare(tally, line.relation, line.number);
