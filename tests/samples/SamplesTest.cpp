@@ -1,0 +1,175 @@
+// The sample models shipped with the program: each loads, its batch run stays at its level,
+// and a few span15 derivations go through the stages a historical linguist expects.
+#include "core/OutputAlphabet.h"
+#include "engine/Batch.h"
+#include "engine/Engine.h"
+#include "engine/StageDisplay.h"
+#include "model/ModelFile.h"
+
+#include <gtest/gtest.h>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace tarnel {
+namespace {
+
+Model loadSample(const std::string& name) {
+    const ModelReadResult result =
+        loadModelFile(std::string(TARNEL_SAMPLES_DIR) + "/" + name + ".tnl");
+    if (!result.model)
+        throw std::runtime_error(result.error);
+    return *result.model;
+}
+
+struct IgnoredMessages : MessageSink {
+    void showMessage(const std::string& text) override { texts.push_back(text); }
+    std::vector<std::string> texts;
+};
+
+// Each stage as its label and the symbols the derivation screen would show.
+struct SpelledStages : StageDisplay {
+    struct Stage {
+        std::string label;
+        std::string symbols;
+    };
+    void showStage(int kind, const std::string& label, const Word& word) override {
+        std::string symbols;
+        for (int p = 0; kind != stageEnd && p < word.length; ++p)
+            symbols += getSymbol(word.segments[static_cast<std::size_t>(p)]).codes;
+        stages.push_back({label, symbols});
+    }
+    // The symbols of the stage labelled `label`, and of the stage before it.
+    std::pair<std::string, std::string> around(const std::string& label) const {
+        for (std::size_t i = 1; i < stages.size(); ++i)
+            if (stages[i].label == label)
+                return {stages[i - 1].symbols, stages[i].symbols};
+        return {"(no stage " + label + ")", ""};
+    }
+    bool has(const std::string& label) const { return around(label).second != ""; }
+    std::vector<Stage> stages;
+};
+
+struct BatchLevel {
+    const char* sample;
+    std::size_t minimumVocabulary;
+    int minimumGoodPercent;
+};
+
+void PrintTo(const BatchLevel& level, std::ostream* out) {
+    *out << level.sample;
+}
+
+class SampleBatch : public ::testing::TestWithParam<BatchLevel> {};
+
+TEST_P(SampleBatch, KeepsItsShareOfGoodPairs) {
+    const BatchLevel level = GetParam();
+    const Model model = loadSample(level.sample);
+    IgnoredMessages messages;
+    Engine engine(model, messages);
+    BatchCollector results;
+
+    ASSERT_TRUE(engine.runBatch(results));
+
+    EXPECT_GE(model.lstVocab.size(), level.minimumVocabulary);
+    EXPECT_EQ(results.goodCount + results.badCount, static_cast<int>(model.lstVocab.size()));
+    EXPECT_GE(results.goodCount * 100,
+              level.minimumGoodPercent * static_cast<int>(model.lstVocab.size()))
+        << "Bad pairs:\n"
+        << results.badText;
+    EXPECT_TRUE(messages.texts.empty()) << messages.texts.front();
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, SampleBatch,
+                         ::testing::Values(BatchLevel{"igpay", 30, 100},
+                                           BatchLevel{"span15", 150, 90}));
+
+class Span15Derivation : public ::testing::Test {
+protected:
+    void derive(const std::string& etymon) {
+        stages.stages.clear();
+        engine.derive(etymon);
+    }
+
+    Model model = loadSample("span15");
+    IgnoredMessages messages;
+    SpelledStages stages;
+    Engine engine{model, messages, &stages};
+};
+
+// Symbols as the display font codes them. The stress mark stands before its vowel.
+const std::string stress = "\xC8";
+const std::string yogh = "Z";
+const std::string openO = "\x8D";
+const std::string openE = "E";
+const std::string chWedge = "c\xE0";
+const std::string palatalL = "\xB4";
+const std::string theta = "T";
+const std::string tap = "R";
+
+TEST_F(Span15Derivation, FiliumLosesItsFOnlyAfterItBecameH) {
+    engine.setDerivationMode(DerivationMode::Interactive);
+    derive("f\xCElium");
+
+    EXPECT_EQ(stages.around("Lateral_Fricativisation").second, "f" + stress + "i" + yogh + "o");
+    EXPECT_EQ(stages.around("F_Aspiration"),
+              std::make_pair("f" + stress + "i" + yogh + "o", "h" + stress + "i" + yogh + "o"));
+    EXPECT_EQ(stages.around("Aspirate_H_Loss"),
+              std::make_pair("h" + stress + "ixo", stress + "ixo"));
+}
+
+TEST_F(Span15Derivation, NoctemRaisesItsVowelInsteadOfDiphthongising) {
+    engine.setDerivationMode(DerivationMode::Interactive);
+    derive("nOctem");
+
+    EXPECT_EQ(stages.around("KT_KS_Yod").second, "n" + stress + openO + "jt" + openE);
+    EXPECT_EQ(stages.around("Open_Vowel_Raising").second, "n" + stress + "oj" + chWedge + openE);
+    EXPECT_FALSE(stages.has("Diphthong_UE"));
+    ASSERT_GE(stages.stages.size(), 2u);
+    EXPECT_EQ(stages.stages.back().label, "End");
+    EXPECT_EQ(stages.stages[stages.stages.size() - 2].symbols, "n" + stress + "o" + chWedge + "e");
+}
+
+TEST_F(Span15Derivation, SyncopeReappliesThePersistentNasalAssimilation) {
+    engine.setDerivationMode(DerivationMode::Interactive);
+    derive("s\xCAmitam");
+
+    EXPECT_EQ(stages.around("Syncope_Posttonic").second, "s" + stress + "emda");
+    EXPECT_EQ(stages.around("P-Nasal_Assimilation").second, "s" + stress + "enda");
+}
+
+struct ReadReflex {
+    std::string spelling;
+    std::string symbols;
+};
+
+// Test names stay ASCII: an accented letter shows as "_".
+void PrintTo(const ReadReflex& reflex, std::ostream* out) {
+    for (const char c : reflex.spelling)
+        *out << (static_cast<unsigned char>(c) < 0x80 ? c : '_');
+}
+
+class Span15Reflex : public Span15Derivation, public ::testing::WithParamInterface<ReadReflex> {};
+
+TEST_P(Span15Reflex, SpellingIsReadIntoSegments) {
+    engine.setDerivationMode(DerivationMode::Reflex);
+    derive(GetParam().spelling);
+
+    ASSERT_EQ(stages.stages.size(), 1u);
+    EXPECT_EQ(stages.stages[0].label, "Reflex");
+    EXPECT_EQ(stages.stages[0].symbols, GetParam().symbols);
+}
+
+// Silent h, j, qu, soft c, ll, rr, glides, and the stress from the spelling rules or the accent.
+INSTANTIATE_TEST_SUITE_P(
+    Spellings, Span15Reflex,
+    ::testing::Values(ReadReflex{"hijo", stress + "ixo"}, ReadReflex{"queso", "k" + stress + "eso"},
+                      ReadReflex{"ciento", theta + "j" + stress + "ento"},
+                      ReadReflex{"caballo", "kab" + stress + "a" + palatalL + "o"},
+                      ReadReflex{"tierra", "tj" + stress + "era"},
+                      ReadReflex{"verdad", "be" + tap + "d" + stress + "ad"},
+                      ReadReflex{"raz\xF3n", "ra" + theta + stress + "on"}));
+
+} // namespace
+} // namespace tarnel
