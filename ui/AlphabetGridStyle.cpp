@@ -1,0 +1,44 @@
+#include "AlphabetGridStyle.h"
+
+#include "core/Features.h"
+#include "core/IpaDisplay.h"
+
+#include <QFont>
+#include <QListWidget>
+
+namespace tarnel {
+
+void shapeGridList(QListWidget* list, int width) {
+    list->setUniformItemSizes(true);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setFrameShape(QFrame::NoFrame);
+    for (int i = 0; i < list->count(); ++i)
+        list->item(i)->setSizeHint(QSize(width, gridRowHeight));
+    list->setFixedSize(width, gridRowHeight * list->count());
+}
+
+QStringList featureNameItems() {
+    QStringList names;
+    for (int feature = 0; feature < soundFeatureCount; ++feature) {
+        const std::string_view name = featureName(feature).value_or("");
+        names << QLatin1Char(' ') + QString::fromLatin1(name.data(), qsizetype(name.size()));
+    }
+    return names;
+}
+
+QFont ipaFont(int pointSize) {
+    QFont font;
+    QStringList families;
+    for (const char* family : ipaFontFamilies)
+        families << QString::fromLatin1(family);
+    font.setFamilies(families);
+    font.setPointSize(pointSize);
+    return font;
+}
+
+QString ipaText(const std::string& codes) {
+    return QString::fromStdString(ipaDisplayText(codes)).normalized(QString::NormalizationForm_C);
+}
+
+} // namespace tarnel

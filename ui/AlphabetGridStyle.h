@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class QFont;
+class QListWidget;
+
+namespace tarnel {
+
+// Shared look of the alphabet grids: every list shows one item per feature in rows of one
+// fixed height, so that value columns stay aligned with the feature names beside them.
+inline constexpr int gridRowHeight = 20;
+inline constexpr int gridColumnWidth = 38;
+inline constexpr int gridHeadHeight = 40;
+
+// A list of `items` rows of gridRowHeight, with no scroll bars, sized to show all of them.
+void shapeGridList(QListWidget* list, int width);
+
+// The feature names, each after one blank (" ant" ... " voice").
+QStringList featureNameItems();
+
+// The font that shows IPA symbols, at `pointSize`.
+QFont ipaFont(int pointSize);
+
+// The Unicode text of Output Alphabet code points, composed to NFC.
+QString ipaText(const std::string& codes);
+
+} // namespace tarnel
