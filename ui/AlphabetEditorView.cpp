@@ -1,6 +1,8 @@
 #include "AlphabetEditorView.h"
 
 #include "AlphabetGridStyle.h"
+#include "Context.h"
+#include "Dialogs.h"
 #include "core/Cp1252.h"
 
 #include <QHeaderView>
@@ -46,12 +48,10 @@ std::optional<char> characterOfKey(const QKeyEvent* event) {
 
 } // namespace
 
-AlphabetEditorView::AlphabetEditorView(AlphabetSide side, Model& model, AlphabetEditorHost host,
-                                       QWidget* parent)
+AlphabetEditorView::AlphabetEditorView(AlphabetSide side, Context& ctx, QWidget* parent)
     : QWidget(parent), lstFeats(new QListWidget(this)), lstCol(new QTableWidget(this)),
       txtNewChar(new QLineEdit(this)), lblNewCharInstruc(new QLabel(this)),
-      scrInAlph(new QScrollBar(Qt::Horizontal, this)), side(side), model(model),
-      host(std::move(host)) {
+      scrInAlph(new QScrollBar(Qt::Horizontal, this)), side(side), ctx(ctx) {
     const QString suffix = side == AlphabetSide::Reflex ? QStringLiteral("R") : QString();
     lstFeats->setObjectName(QStringLiteral("lstFeats") + suffix);
     lstCol->setObjectName(QStringLiteral("lstCol") + suffix);
@@ -95,11 +95,11 @@ AlphabetEditorView::AlphabetEditorView(AlphabetSide side, Model& model, Alphabet
 }
 
 Alphabet& AlphabetEditorView::columns() {
-    return side == AlphabetSide::Etymon ? model.lstCol : model.lstColR;
+    return side == AlphabetSide::Etymon ? ctx.model.lstCol : ctx.model.lstColR;
 }
 
 Alphabet& AlphabetEditorView::otherColumns() {
-    return side == AlphabetSide::Etymon ? model.lstColR : model.lstCol;
+    return side == AlphabetSide::Etymon ? ctx.model.lstColR : ctx.model.lstCol;
 }
 
 void AlphabetEditorView::editAlphabet() {
@@ -107,17 +107,20 @@ void AlphabetEditorView::editAlphabet() {
     newColumn.reset();
     refresh();
     hold = AlphabetBackup{columns(), otherColumns()};
-    host.pendingChanges() = false;
+    ctx.ruleChanged = false;
 }
 
 bool AlphabetEditorView::leaveAlphabet() {
     // A new column that never got its own character would leave a duplicate behind.
     if (newColumn)
         removeNewColumn();
-    if (!host.pendingChanges())
+    if (!ctx.ruleChanged)
         return true;
-    const KeepAnswer answer = host.keep(QStringLiteral("Keep the changes?"));
-    if (!answerKeepChanges(answer, hold, columns(), otherColumns(), host.pendingChanges()))
+    const Answer reply = ctx.dialogs.yesNoCancel(QStringLiteral("Keep the changes?"));
+    const KeepAnswer answer = reply == Answer::Yes  ? KeepAnswer::Yes
+                              : reply == Answer::No ? KeepAnswer::No
+                                                    : KeepAnswer::Cancel;
+    if (!answerKeepChanges(answer, hold, columns(), otherColumns(), ctx.ruleChanged))
         return false;
     if (answer == KeepAnswer::No)
         refresh();
@@ -127,10 +130,11 @@ bool AlphabetEditorView::leaveAlphabet() {
 void AlphabetEditorView::resetToDefaults() {
     if (newColumn)
         removeNewColumn();
-    if (!host.confirm(QStringLiteral("Replace both the Etymon Alphabet and the Reflex Alphabet "
-                                     "by the default alphabets, the letters a to z?")))
+    if (ctx.dialogs.yesNo(QStringLiteral("Replace both the Etymon Alphabet and the Reflex Alphabet "
+                                         "by the default alphabets, the letters a to z?")) !=
+        Answer::Yes)
         return;
-    createAlphabets(model.lstCol, model.lstColR);
+    createAlphabets(ctx.model.lstCol, ctx.model.lstColR);
     markChanged();
     refresh();
 }
@@ -177,8 +181,8 @@ void AlphabetEditorView::resizeEvent(QResizeEvent* event) {
 }
 
 void AlphabetEditorView::markChanged() {
-    host.pendingChanges() = true;
-    model.unsavedChanges = true;
+    ctx.ruleChanged = true;
+    ctx.model.unsavedChanges = true;
 }
 
 void AlphabetEditorView::selectColumn(int column) {
@@ -255,7 +259,7 @@ void AlphabetEditorView::lstCol_KeyUp(QKeyEvent* event) {
         return;
     case Qt::Key_Delete:
         if (const Refusal refusal = deleteColumn(columns(), index))
-            return host.tell(toQString(*refusal));
+            return ctx.dialogs.ok(toQString(*refusal));
         markChanged();
         refresh();
         selectColumn(std::min(column, lstCol->columnCount() - 1));
@@ -270,7 +274,7 @@ void AlphabetEditorView::renameFromKey(QKeyEvent* event, int column) {
     if (!character)
         return;
     if (const Refusal refusal = renameColumn(columns(), std::size_t(column), *character))
-        return host.tell(toQString(*refusal));
+        return ctx.dialogs.ok(toQString(*refusal));
     markChanged();
     refresh();
     selectColumn(column);
@@ -278,7 +282,7 @@ void AlphabetEditorView::renameFromKey(QKeyEvent* event, int column) {
 
 void AlphabetEditorView::insertColumn(int column) {
     if (const Refusal refusal = insertCopy(columns(), std::size_t(column)))
-        return host.tell(toQString(*refusal));
+        return ctx.dialogs.ok(toQString(*refusal));
     markChanged();
     refresh();
     newColumn = column + 1;
@@ -340,7 +344,7 @@ void AlphabetEditorView::txtNewChar_KeyPress(QKeyEvent* event) {
         return;
     }
     case NewCharacter::Duplicate:
-        return host.tell(toQString(newCharacterDuplicateMessage));
+        return ctx.dialogs.ok(toQString(newCharacterDuplicateMessage));
     case NewCharacter::Ignored:
         return;
     }

@@ -1,11 +1,8 @@
 #pragma once
 
 #include "model/AlphabetEditing.h"
-#include "model/Model.h"
 
 #include <QWidget>
-
-#include <functional>
 #include <optional>
 
 class QKeyEvent;
@@ -17,16 +14,9 @@ class QTableWidget;
 
 namespace tarnel {
 
-enum class AlphabetSide { Etymon, Reflex };
+struct Context;
 
-// What an alphabet editor asks of the screen around it: its message boxes and the flag of
-// pending changes it shares with the rule editor.
-struct AlphabetEditorHost {
-    std::function<void(const QString&)> tell;        // an OK message
-    std::function<bool(const QString&)> confirm;     // Yes/No: true for Yes
-    std::function<KeepAnswer(const QString&)> keep;  // Yes/No/Cancel
-    std::function<bool&()> pendingChanges;
-};
+enum class AlphabetSide { Etymon, Reflex };
 
 // The grid editor of one input alphabet, shared by the Etymon and Reflex Alphabet screens:
 // one column per character with its 21 values, the feature names at the left. A click on a
@@ -37,8 +27,7 @@ class AlphabetEditorView : public QWidget {
     Q_OBJECT
 
 public:
-    AlphabetEditorView(AlphabetSide side, Model& model, AlphabetEditorHost host,
-                       QWidget* parent = nullptr);
+    AlphabetEditorView(AlphabetSide side, Context& ctx, QWidget* parent = nullptr);
 
     QListWidget* lstFeats;
     QTableWidget* lstCol;
@@ -76,8 +65,7 @@ private:
     void removeNewColumn();
 
     AlphabetSide side;
-    Model& model;
-    AlphabetEditorHost host;
+    Context& ctx;
     AlphabetBackup hold; // lstColHold / lstColRHold, with the other alphabet beside it
     std::optional<int> newColumn;
 };

@@ -44,6 +44,8 @@ struct Context {
     Screens screens;
     std::function<void()> quit; // ends the program
     bool quitting = false;      // set once the user has agreed to quit
+    // Pending changes of the rule editor, and of the alphabet editors, which share it.
+    bool ruleChanged = false;
 };
 
 } // namespace tarnel

@@ -12,8 +12,7 @@ namespace tarnel {
 
 namespace {
 
-const QString describePrompt =
-    QStringLiteral("Touch symbol with cursor for phonetic description.");
+const QString describePrompt = QStringLiteral("Touch symbol with cursor for phonetic description.");
 
 constexpr int margin = 10;
 
