@@ -13,6 +13,7 @@ void shapeGridList(QListWidget* list, int width) {
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setFrameShape(QFrame::NoFrame);
+    list->setFocusPolicy(Qt::NoFocus); // keys belong to the grid, never to a side list
     for (int i = 0; i < list->count(); ++i)
         list->item(i)->setSizeHint(QSize(width, gridRowHeight));
     list->setFixedSize(width, gridRowHeight * list->count());

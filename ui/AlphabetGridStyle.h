@@ -13,7 +13,7 @@ inline constexpr int gridRowHeight = 20;
 inline constexpr int gridColumnWidth = 38;
 inline constexpr int gridHeadHeight = 40;
 
-// A list of `items` rows of gridRowHeight, with no scroll bars, sized to show all of them.
+// Shapes `list` into rows of gridRowHeight with no scroll bars, sized to show every row.
 void shapeGridList(QListWidget* list, int width);
 
 // The feature names, each after one blank (" ant" ... " voice").

@@ -25,6 +25,7 @@ OutputAlphabetView::OutputAlphabetView(QWidget* parent)
     lstFeats->setObjectName(QStringLiteral("lstFeats"));
     lstFeats->addItems(featureNameItems());
     shapeGridList(lstFeats, 70);
+    lstFeats->setSelectionMode(QAbstractItemView::NoSelection);
     lstFeats->move(margin, margin + gridHeadHeight);
 
     for (int row = 0; row < outputRowCount; ++row)
@@ -57,6 +58,7 @@ void OutputAlphabetView::buildColumn(int row) {
         values->item(values->count() - 1)->setTextAlignment(Qt::AlignCenter);
     }
     shapeGridList(values, gridColumnWidth);
+    values->setSelectionMode(QAbstractItemView::NoSelection);
     values->move(x, gridHeadHeight);
     values->viewport()->installEventFilter(this);
     lstValues.push_back(values);
