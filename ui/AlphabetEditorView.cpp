@@ -240,8 +240,10 @@ void AlphabetEditorView::lstCol_KeyUp(QKeyEvent* event) {
         lstFeats->clearSelection();
         return;
     }
+    // Held down, only the arrows repeat: a held Insert or Delete acts once.
+    const bool arrow = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right;
     const int column = lstCol->currentColumn();
-    if (column < 0 || column >= int(columns().size()))
+    if ((event->isAutoRepeat() && !arrow) || column < 0 || column >= int(columns().size()))
         return;
     const auto index = std::size_t(column);
     switch (event->key()) {

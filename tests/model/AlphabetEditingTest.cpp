@@ -32,6 +32,10 @@ struct ToggleCase {
     AlphabetColumn after;
 };
 
+void PrintTo(const ToggleCase& c, std::ostream* out) {
+    *out << "item " << c.item << " of \"" << c.before << '"';
+}
+
 class ToggleValue : public testing::TestWithParam<ToggleCase> {};
 
 TEST_P(ToggleValue, SwitchesTheValueAndOnlyItsExclusivePartner) {
@@ -55,7 +59,11 @@ INSTANTIATE_TEST_SUITE_P(Exclusions, ToggleValue,
                              // a short column is filled out with minus signs before it is changed
                              ToggleCase{10, "a-", "a---------+-----------"},
                              // items outside the values are left alone
-                             ToggleCase{0, plainA, plainA}, ToggleCase{22, plainA, plainA}));
+                             ToggleCase{0, plainA, plainA}, ToggleCase{22, plainA, plainA}),
+                         [](const testing::TestParamInfo<ToggleCase>& info) {
+                             return "Item" + std::to_string(info.param.item) + "Case" +
+                                    std::to_string(info.index);
+                         });
 
 TEST(AlphabetEditing, SwapsWithANeighbourButNotPastTheEnds) {
     Alphabet alphabet = lettersUpTo('e');
