@@ -1,0 +1,76 @@
+#pragma once
+
+#include "core/Word.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tarnel {
+
+inline constexpr int largeVocabulary = 300;
+
+inline constexpr std::string_view largeBatchWarning =
+    "Because of the large vocabulary size, this batch run may take more than a minute or "
+    "two, during which you may receive a 'Not Responding' message.  Nevertheless the run "
+    "will continue, and when it is finished Tarnel will return to normal operation.  Click "
+    "OK to continue, or Cancel to abort the run.";
+
+inline constexpr std::string_view batchDoneText = "100% done";
+
+// One compared item, as the results screen shows it.
+struct BatchItem {
+    bool good = false;
+    std::string_view line; // "pater > padre" or "pater > padre:  seg.#3, voice", then CR LF
+    int goodCount = 0;
+    int badCount = 0;
+    std::string_view progress; // "N% done"
+};
+
+// Where a batch run reports. Each call comes as soon as its item is compared, so a screen
+// can show the results as they come; keep `showBatchItem` cheap.
+class BatchDisplay {
+public:
+    virtual ~BatchDisplay() = default;
+    // Asked before a run over more than 300 items; true for OK, false for Cancel.
+    virtual bool confirmLargeRun(std::string_view warning) = 0;
+    virtual void showBatchItem(const BatchItem& item) = 0;
+    // After the last item: `progress` is "100% done".
+    virtual void showBatchEnd(std::string_view progress) = 0;
+};
+
+// The texts of the two count labels.
+std::string goodLabel(int count); // "Good:  3"
+std::string badLabel(int count);  // "Bad:  1"
+
+// "N% done" for item `k` (from 0) of `n`, N the nearest whole number to k / n * 100.
+std::string progressText(int k, int n);
+
+// The first place where the derived word and the reflex differ: positions both words have,
+// features 0 to 20; failing that, a difference in length shows at the first position only
+// one word has, as the pseudo-feature "segment".
+struct Discrepancy {
+    int segment = 0; // counted from 1
+    std::string_view feature;
+};
+std::optional<Discrepancy> findDiscrepancy(const Word& derived, const Word& reflex);
+
+// A BatchDisplay that keeps everything: the good and bad texts as the screen's lists hold
+// them, the counts and the last progress text. Answers the large-run question with
+// `answerLargeRun` and remembers whether it was asked.
+class BatchCollector : public BatchDisplay {
+public:
+    bool confirmLargeRun(std::string_view warning) override;
+    void showBatchItem(const BatchItem& item) override;
+    void showBatchEnd(std::string_view progress) override;
+
+    bool answerLargeRun = true;
+    std::string askedWarning; // empty when the question was not asked
+    std::string goodText;
+    std::string badText;
+    int goodCount = 0;
+    int badCount = 0;
+    std::string progress;
+};
+
+} // namespace tarnel
