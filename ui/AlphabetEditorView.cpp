@@ -107,20 +107,20 @@ void AlphabetEditorView::editAlphabet() {
     newColumn.reset();
     refresh();
     hold = AlphabetBackup{columns(), otherColumns()};
-    ctx.ruleChanged = false;
+    ctx.ruleEditing.ruleChanged = false;
 }
 
 bool AlphabetEditorView::leaveAlphabet() {
     // A new column that never got its own character would leave a duplicate behind.
     if (newColumn)
         removeNewColumn();
-    if (!ctx.ruleChanged)
+    if (!ctx.ruleEditing.ruleChanged)
         return true;
     const Answer reply = ctx.dialogs.yesNoCancel(QStringLiteral("Keep the changes?"));
     const KeepAnswer answer = reply == Answer::Yes  ? KeepAnswer::Yes
                               : reply == Answer::No ? KeepAnswer::No
                                                     : KeepAnswer::Cancel;
-    if (!answerKeepChanges(answer, hold, columns(), otherColumns(), ctx.ruleChanged))
+    if (!answerKeepChanges(answer, hold, columns(), otherColumns(), ctx.ruleEditing.ruleChanged))
         return false;
     if (answer == KeepAnswer::No)
         refresh();
@@ -181,7 +181,7 @@ void AlphabetEditorView::resizeEvent(QResizeEvent* event) {
 }
 
 void AlphabetEditorView::markChanged() {
-    ctx.ruleChanged = true;
+    ctx.ruleEditing.ruleChanged = true;
     ctx.model.unsavedChanges = true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/RuleEditing.h"
 #include "model/Model.h"
 
 #include <QList>
@@ -39,13 +40,12 @@ struct Context {
         : dialogs(dialogs), modelDirectory(std::move(modelDirectory)), quit(std::move(quit)) {}
 
     Model model;
+    RuleEditing ruleEditing; // the rule editor's hand-off values and copy buffer
     Dialogs& dialogs;
     QString modelDirectory; // where the *.tnl files live
     Screens screens;
     std::function<void()> quit; // ends the program
     bool quitting = false;      // set once the user has agreed to quit
-    // Pending changes of the rule editor, and of the alphabet editors, which share it.
-    bool ruleChanged = false;
 };
 
 } // namespace tarnel

@@ -76,7 +76,7 @@ private slots:
         QCOMPARE(h.alphabet()[0], std::string("a----+-++++--------+++"));
         QCOMPARE(h.view->lstCol->item(highItem, 0)->text(), QStringLiteral("+"));
         QCOMPARE(h.view->lstFeats->currentRow(), highItem - 1);
-        QVERIFY(h.ctx().ruleChanged);
+        QVERIFY(h.ctx().ruleEditing.ruleChanged);
         QVERIFY(h.ctx().model.unsavedChanges);
         h.click(highItem, 0); // turning high off leaves low as it is
         QCOMPARE(h.alphabet()[0], std::string("a----+-+++---------+++"));
@@ -91,17 +91,17 @@ private slots:
 
     void arrowsMoveAColumnButNotPastTheEnds() {
         EditorHarness h;
-        h.ctx().ruleChanged = false;
+        h.ctx().ruleEditing.ruleChanged = false;
         h.key(0, Qt::Key_Left);
         h.key(25, Qt::Key_Right);
         QCOMPARE(heads(h.alphabet()), std::string("abcdefghijklmnopqrstuvwxyz"));
-        QVERIFY(!h.ctx().ruleChanged);
+        QVERIFY(!h.ctx().ruleEditing.ruleChanged);
         h.key(0, Qt::Key_Right);
         QTest::keyClick(h.view->lstCol, Qt::Key_Right); // the column moves on with the key
         h.key(25, Qt::Key_Left);
         QCOMPARE(heads(h.alphabet()), std::string("bcadefghijklmnopqrstuvwxzy"));
         QCOMPARE(h.view->lstCol->item(0, 2)->text(), QStringLiteral("a"));
-        QVERIFY(h.ctx().ruleChanged);
+        QVERIFY(h.ctx().ruleEditing.ruleChanged);
     }
 
     void insertAndDeleteKeepTheSizeLimits() {
@@ -215,7 +215,7 @@ private slots:
         goHome(h.ctx());
         QCOMPARE(h.showing(), QList<Screen*>{&h.home()});
         QCOMPARE(alphabet, onEntry);
-        QVERIFY(!h.ctx().ruleChanged);
+        QVERIFY(!h.ctx().ruleEditing.ruleChanged);
 
         showScreen(h.ctx(), *h.screen);
         edit();
@@ -255,7 +255,7 @@ private slots:
         QCOMPARE(h.ctx().model.lstCol.size(), 26u);
         QCOMPARE(h.ctx().model.lstColR, h.ctx().model.lstCol);
         QCOMPARE(h.view->lstCol->columnCount(), 26);
-        QVERIFY(h.ctx().ruleChanged);
+        QVERIFY(h.ctx().ruleEditing.ruleChanged);
 
         h.dialogs.answer(Answer::No);
         goHome(h.ctx());
