@@ -3,6 +3,7 @@
 #include "AlphabetGridStyle.h"
 #include "Context.h"
 #include "Dialogs.h"
+#include "ModelText.h"
 #include "core/Cp1252.h"
 
 #include <QHeaderView>
@@ -22,10 +23,6 @@ constexpr int featsWidth = 70;
 constexpr int itemCount = 22; // the character, then the 21 values
 constexpr int boxWidth = 40;
 constexpr int instructionWidth = 190;
-
-QString fromModel(char character) {
-    return QString::fromStdString(cp1252ToUtf8(std::string_view(&character, 1)));
-}
 
 QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -151,7 +148,7 @@ void AlphabetEditorView::refresh() {
         for (int row = 0; row < itemCount; ++row) {
             QString text;
             if (row == 0)
-                text = entry.empty() ? QString() : fromModel(entry.front());
+                text = entry.empty() ? QString() : fromModelText(std::string(1, entry.front()));
             else
                 text = columnValue(entry, row - 1) ? QStringLiteral("+") : QStringLiteral("-");
             auto* item = new QTableWidgetItem(text);

@@ -3,7 +3,6 @@
 #include "core/Features.h"
 #include "core/IpaDisplay.h"
 
-#include <QFont>
 #include <QListWidget>
 
 namespace tarnel {
@@ -26,16 +25,6 @@ QStringList featureNameItems() {
         names << QLatin1Char(' ') + QString::fromLatin1(name.data(), qsizetype(name.size()));
     }
     return names;
-}
-
-QFont ipaFont(int pointSize) {
-    QFont font;
-    QStringList families;
-    for (const char* family : ipaFontFamilies)
-        families << QString::fromLatin1(family);
-    font.setFamilies(families);
-    font.setPointSize(pointSize);
-    return font;
 }
 
 QString ipaText(const std::string& codes) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
-class QFont;
 class QListWidget;
 
 namespace tarnel {
@@ -18,9 +18,6 @@ void shapeGridList(QListWidget* list, int width);
 
 // The feature names, each after one blank (" ant" ... " voice").
 QStringList featureNameItems();
-
-// The font that shows IPA symbols, at `pointSize`.
-QFont ipaFont(int pointSize);
 
 // The Unicode text of Output Alphabet code points, composed to NFC.
 QString ipaText(const std::string& codes);

@@ -1,6 +1,7 @@
 #include "OutputAlphabetView.h"
 
 #include "AlphabetGridStyle.h"
+#include "Shared.h"
 #include "core/OutputAlphabet.h"
 
 #include <QEvent>
