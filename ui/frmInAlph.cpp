@@ -1,32 +1,39 @@
 #include "frmInAlph.h"
 
+#include "AlphabetEditorView.h"
+#include "AlphabetHelp.h"
 #include "Context.h"
 #include "Shared.h"
 
+#include <QMenu>
+#include <QMenuBar>
+
 namespace tarnel {
-
-namespace {
-
-HelpTopics helpTopics() {
-    return {helpWithHelp()};
-}
-
-} // namespace
 
 frmInAlph::frmInAlph(Context& context) : Screen(context) {
     setWindowTitle(QStringLiteral("Edit Etymon Alphabet"));
-    addStandardMenus(helpTopics());
+    addStandardMenus(alphabetEditorHelp(AlphabetSide::Etymon));
 
-    // ---- Screen body: placeholder until the Etymon Alphabet editor is built. ----
-    setCentralWidget(placeholderBody(QStringLiteral("Etymon Alphabet editor")));
+    body = new AlphabetEditorView(AlphabetSide::Etymon, ctx);
+    setCentralWidget(body);
+
+    // Both default alphabets are made from here, as for a new model.
+    if (auto* edit = menuBar()->findChild<QMenu*>(QStringLiteral("mnuEdit"))) {
+        edit->addSeparator();
+        QAction* defaults = edit->addAction(QStringLiteral("Default Alphabets"), body,
+                                            &AlphabetEditorView::resetToDefaults);
+        defaults->setObjectName(QStringLiteral("mnuDefaultAlphabets"));
+    }
 }
 
 // Asks "Keep the changes?" when there are pending changes; Cancel stays.
 bool frmInAlph::leaveScreen() {
-    return true;
+    return body->leaveAlphabet();
 }
 
 // Takes the backup of the alphabet that No restores.
-void frmInAlph::enterScreen() {}
+void frmInAlph::enterScreen() {
+    body->editAlphabet();
+}
 
 } // namespace tarnel

@@ -4,6 +4,8 @@
 
 namespace tarnel {
 
+class AlphabetEditorView;
+
 // The Etymon Alphabet editor.
 class frmInAlph : public Screen {
     Q_OBJECT
@@ -12,6 +14,8 @@ public:
 
     bool leaveScreen() override;
     void enterScreen() override;
+
+    AlphabetEditorView* body;
 };
 
 } // namespace tarnel

@@ -1,24 +1,28 @@
 #include "frmOutAlph.h"
 
+#include "AlphabetHelp.h"
 #include "Context.h"
+#include "Dialogs.h"
+#include "OutputAlphabetView.h"
 #include "Shared.h"
+
+#include <QScreen>
 
 namespace tarnel {
 
-namespace {
-
-HelpTopics helpTopics() {
-    return {helpWithHelp()};
-}
-
-} // namespace
-
 frmOutAlph::frmOutAlph(Context& context) : Screen(context) {
     setWindowTitle(QStringLiteral("Output Alphabet (Read Only)"));
-    addStandardMenus(helpTopics());
+    addStandardMenus(outputAlphabetHelp());
 
-    // ---- Screen body: placeholder until the Output Alphabet viewer is built. ----
-    setCentralWidget(placeholderBody(QStringLiteral("Output Alphabet viewer")));
+    body = new OutputAlphabetView;
+    setCentralWidget(body);
+    connect(body, &OutputAlphabetView::valuesDoubleClicked, this, &frmOutAlph::lstValues_DblClick);
+}
+
+void frmOutAlph::lstValues_DblClick() {
+    const QSize size = screen()->size();
+    ctx.dialogs.ok(
+        QStringLiteral("Your screen is %1 by %2 pixels.").arg(size.width()).arg(size.height()));
 }
 
 } // namespace tarnel

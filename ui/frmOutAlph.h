@@ -4,11 +4,18 @@
 
 namespace tarnel {
 
+class OutputAlphabetView;
+
 // The Output Alphabet viewer (read only).
 class frmOutAlph : public Screen {
     Q_OBJECT
 public:
     explicit frmOutAlph(Context& context);
+
+    OutputAlphabetView* body;
+
+private:
+    void lstValues_DblClick();
 };
 
 } // namespace tarnel

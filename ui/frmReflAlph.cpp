@@ -1,32 +1,28 @@
 #include "frmReflAlph.h"
 
+#include "AlphabetEditorView.h"
+#include "AlphabetHelp.h"
 #include "Context.h"
 #include "Shared.h"
 
 namespace tarnel {
 
-namespace {
-
-HelpTopics helpTopics() {
-    return {helpWithHelp()};
-}
-
-} // namespace
-
 frmReflAlph::frmReflAlph(Context& context) : Screen(context) {
     setWindowTitle(QStringLiteral("Edit Reflex Alphabet"));
-    addStandardMenus(helpTopics());
+    addStandardMenus(alphabetEditorHelp(AlphabetSide::Reflex));
 
-    // ---- Screen body: placeholder until the Reflex Alphabet editor is built. ----
-    setCentralWidget(placeholderBody(QStringLiteral("Reflex Alphabet editor")));
+    body = new AlphabetEditorView(AlphabetSide::Reflex, ctx);
+    setCentralWidget(body);
 }
 
 // Asks "Keep the changes?" when there are pending changes; Cancel stays.
 bool frmReflAlph::leaveScreen() {
-    return true;
+    return body->leaveAlphabet();
 }
 
 // Takes the backup of the alphabet that No restores.
-void frmReflAlph::enterScreen() {}
+void frmReflAlph::enterScreen() {
+    body->editAlphabet();
+}
 
 } // namespace tarnel

@@ -4,6 +4,8 @@
 
 namespace tarnel {
 
+class AlphabetEditorView;
+
 // The Reflex Alphabet editor.
 class frmReflAlph : public Screen {
     Q_OBJECT
@@ -12,6 +14,8 @@ public:
 
     bool leaveScreen() override;
     void enterScreen() override;
+
+    AlphabetEditorView* body;
 };
 
 } // namespace tarnel

@@ -1,0 +1,328 @@
+// The Etymon and Reflex Alphabet editors and the Output Alphabet viewer.
+#include "Harness.h"
+#include "Tests.h"
+#include "ui/AlphabetEditorView.h"
+#include "ui/Form1.h"
+#include "ui/OutputAlphabetView.h"
+#include "ui/Shared.h"
+#include "ui/frmInAlph.h"
+#include "ui/frmOutAlph.h"
+#include "ui/frmReflAlph.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTest>
+
+namespace tarnel {
+
+namespace {
+
+constexpr int highItem = 10;
+
+std::string heads(const Alphabet& alphabet) {
+    std::string text;
+    for (const auto& column : alphabet)
+        text += column.front();
+    return text;
+}
+
+// The program with the default alphabets, showing the Etymon (or Reflex) Alphabet editor.
+struct EditorHarness : Harness {
+    explicit EditorHarness(AlphabetSide side = AlphabetSide::Etymon) {
+        ctx().model = sampleModel();
+        if (side == AlphabetSide::Etymon) {
+            editEtymonAlphabet(ctx());
+            screen = program.screens().inAlph;
+            view = program.screens().inAlph->body;
+        } else {
+            editReflexAlphabet(ctx());
+            screen = program.screens().reflAlph;
+            view = program.screens().reflAlph->body;
+        }
+        QVERIFY(QTest::qWaitForWindowExposed(screen));
+    }
+
+    Alphabet& alphabet() { return ctx().model.lstCol; }
+
+    void click(int row, int column) {
+        QTableWidget* grid = view->lstCol;
+        const QRect cell = grid->visualRect(grid->model()->index(row, column));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+
+    void key(int column, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        view->lstCol->setCurrentCell(0, column);
+        QTest::keyClick(view->lstCol, key, modifiers);
+    }
+
+    Screen* screen = nullptr;
+    AlphabetEditorView* view = nullptr;
+};
+
+} // namespace
+
+class AlphabetScreensTest : public QObject {
+    Q_OBJECT
+private slots:
+    void aClickTogglesAValueWithItsExclusions() {
+        EditorHarness h;
+        h.click(highItem, 0); // "a" is a low vowel
+        QCOMPARE(h.alphabet()[0], std::string("a----+-++++--------+++"));
+        QCOMPARE(h.view->lstCol->item(highItem, 0)->text(), QStringLiteral("+"));
+        QCOMPARE(h.view->lstFeats->currentRow(), highItem - 1);
+        QVERIFY(h.ctx().ruleEditing.ruleChanged);
+        QVERIFY(h.ctx().model.unsavedChanges);
+        h.click(highItem, 0); // turning high off leaves low as it is
+        QCOMPARE(h.alphabet()[0], std::string("a----+-+++---------+++"));
+        h.click(0, 0); // the character is no value
+        QCOMPARE(h.alphabet()[0], std::string("a----+-+++---------+++"));
+
+        QTest::keyClick(h.view->lstCol, Qt::Key_Escape);
+        QVERIFY(h.view->lstCol->selectedItems().isEmpty());
+        QVERIFY(h.view->lstFeats->selectedItems().isEmpty());
+        QCOMPARE(h.alphabet()[0], std::string("a----+-+++---------+++"));
+    }
+
+    void arrowsMoveAColumnButNotPastTheEnds() {
+        EditorHarness h;
+        h.ctx().ruleEditing.ruleChanged = false;
+        h.key(0, Qt::Key_Left);
+        h.key(25, Qt::Key_Right);
+        QCOMPARE(heads(h.alphabet()), std::string("abcdefghijklmnopqrstuvwxyz"));
+        QVERIFY(!h.ctx().ruleEditing.ruleChanged);
+        h.key(0, Qt::Key_Right);
+        QTest::keyClick(h.view->lstCol, Qt::Key_Right); // the column moves on with the key
+        h.key(25, Qt::Key_Left);
+        QCOMPARE(heads(h.alphabet()), std::string("bcadefghijklmnopqrstuvwxzy"));
+        QCOMPARE(h.view->lstCol->item(0, 2)->text(), QStringLiteral("a"));
+        QVERIFY(h.ctx().ruleEditing.ruleChanged);
+    }
+
+    void insertAndDeleteKeepTheSizeLimits() {
+        EditorHarness h;
+        h.alphabet().resize(52, h.alphabet().back());
+        editEtymonAlphabet(h.ctx());
+        h.key(3, Qt::Key_Insert);
+        QCOMPARE(h.dialogs.last(), QStringLiteral("Alphabet is at maximum permitted size."));
+        QCOMPARE(h.alphabet().size(), 52u);
+        QVERIFY(h.view->txtNewChar->isHidden());
+
+        h.alphabet().resize(6);
+        editEtymonAlphabet(h.ctx());
+        h.key(2, Qt::Key_Delete);
+        QCOMPARE(heads(h.alphabet()), std::string("abdef"));
+        h.key(0, Qt::Key_Delete);
+        QCOMPARE(h.dialogs.last(),
+                 QStringLiteral("You can't have an alphabet with fewer than 5 characters!"));
+        QCOMPARE(heads(h.alphabet()), std::string("abdef"));
+    }
+
+    void keysRenameAColumnUnlessTheCharacterExists_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("shift");
+        QTest::addColumn<QString>("heads");
+        QTest::addColumn<QString>("message");
+        const QString renamed = QStringLiteral("abcd@fghijklmnopqrstuvwxyz");
+        QTest::newRow("Shift+2") << int(Qt::Key_2) << true << renamed << QString();
+        QTest::newRow("@ from a layout") << int(Qt::Key_At) << true << renamed << QString();
+        QTest::newRow("Shift+Q") << int(Qt::Key_Q) << true
+                                 << QStringLiteral("abcdQfghijklmnopqrstuvwxyz") << QString();
+        QTest::newRow("digit") << int(Qt::Key_7) << false
+                               << QStringLiteral("abcd7fghijklmnopqrstuvwxyz") << QString();
+        QTest::newRow("existing letter")
+            << int(Qt::Key_A) << false << QStringLiteral("abcdefghijklmnopqrstuvwxyz")
+            << QStringLiteral("Not that character: it already exists in the alphabet");
+        QTest::newRow("other key") << int(Qt::Key_Minus) << false
+                                   << QStringLiteral("abcdefghijklmnopqrstuvwxyz") << QString();
+    }
+
+    void keysRenameAColumnUnlessTheCharacterExists() {
+        QFETCH(int, key);
+        QFETCH(bool, shift);
+        QFETCH(QString, heads);
+        QFETCH(QString, message);
+        EditorHarness h;
+        h.key(4, Qt::Key(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
+        QCOMPARE(QString::fromStdString(tarnel::heads(h.alphabet())), heads);
+        QCOMPARE(h.dialogs.last(), message);
+        // Another column cannot take the new character now.
+        if (message.isEmpty() && heads[4] != u'e') {
+            h.key(9, Qt::Key(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
+            QCOMPARE(QString::fromStdString(tarnel::heads(h.alphabet())), heads);
+        }
+    }
+
+    void theNewCharacterBoxRefusesDuplicatesAndEscRemovesTheColumn() {
+        EditorHarness h;
+        h.key(1, Qt::Key_Insert);
+        QVERIFY(h.view->txtNewChar->isVisible());
+        QVERIFY(h.view->lblNewCharInstruc->text().contains(QStringLiteral("Type a character")));
+        QCOMPARE(heads(h.alphabet()), std::string("abbcdefghijklmnopqrstuvwxyz"));
+        QTest::keyClick(h.view->txtNewChar, 'b');
+        QCOMPARE(h.dialogs.last(),
+                 QStringLiteral("That character already exists in the alphabet."));
+        QVERIFY(h.view->txtNewChar->isVisible());
+        h.key(5, Qt::Key_Delete); // the grid waits for the new character
+        QCOMPARE(h.alphabet().size(), 27u);
+        QTest::keyClick(h.view->txtNewChar, Qt::Key_Escape);
+        QVERIFY(h.view->txtNewChar->isHidden());
+        QVERIFY(h.view->lblNewCharInstruc->isHidden());
+        QCOMPARE(heads(h.alphabet()), std::string("abcdefghijklmnopqrstuvwxyz"));
+
+        h.key(25, Qt::Key_Insert);
+        QTest::sendKeyEvent(QTest::Press, h.view->txtNewChar, Qt::Key_Eacute, QStringLiteral("é"),
+                            Qt::NoModifier);
+        QVERIFY(h.view->txtNewChar->isHidden());
+        QCOMPARE(heads(h.alphabet()), std::string("abcdefghijklmnopqrstuvwxyz\xE9"));
+        QCOMPARE(h.alphabet()[26].substr(1), h.alphabet()[25].substr(1));
+        QCOMPARE(h.view->lstCol->item(0, 26)->text(), QStringLiteral("é"));
+    }
+
+    void leavingAsksToKeepTheChanges_data() {
+        QTest::addColumn<int>("side");
+        QTest::newRow("Etymon") << int(AlphabetSide::Etymon);
+        QTest::newRow("Reflex") << int(AlphabetSide::Reflex);
+    }
+
+    void leavingAsksToKeepTheChanges() {
+        QFETCH(int, side);
+        EditorHarness h{AlphabetSide(side)};
+        Alphabet& alphabet =
+            side == int(AlphabetSide::Etymon) ? h.ctx().model.lstCol : h.ctx().model.lstColR;
+        const Alphabet onEntry = alphabet;
+        const auto edit = [&] {
+            h.key(2, Qt::Key_Insert);
+            QTest::keyClick(h.view->txtNewChar, '!');
+            h.key(7, Qt::Key_Delete);
+            h.click(highItem, 0);
+            h.key(0, Qt::Key_Right);
+        };
+        edit();
+        QVERIFY(alphabet != onEntry);
+
+        h.dialogs.answer(Answer::Cancel);
+        goHome(h.ctx());
+        QCOMPARE(h.showing(), QList<Screen*>{h.screen});
+        QCOMPARE(h.dialogs.last(), QStringLiteral("Keep the changes?"));
+
+        h.dialogs.answer(Answer::No);
+        goHome(h.ctx());
+        QCOMPARE(h.showing(), QList<Screen*>{&h.home()});
+        QCOMPARE(alphabet, onEntry);
+        QVERIFY(!h.ctx().ruleEditing.ruleChanged);
+
+        showScreen(h.ctx(), *h.screen);
+        edit();
+        const Alphabet edited = alphabet;
+        h.dialogs.answer(Answer::Yes);
+        viewOutputAlphabet(h.ctx());
+        QCOMPARE(alphabet, edited);
+        QVERIFY(h.ctx().model.unsavedChanges);
+
+        const int asked = int(h.dialogs.texts.size());
+        showScreen(h.ctx(), *h.screen);
+        goHome(h.ctx()); // nothing changed: no question
+        QCOMPARE(int(h.dialogs.texts.size()), asked);
+        QCOMPARE(h.dialogs.unscripted, 0);
+    }
+
+    void leavingWithAnOpenNewCharacterBoxLeavesNoDuplicate() {
+        EditorHarness h;
+        h.key(0, Qt::Key_Insert);
+        h.dialogs.answer(Answer::Yes);
+        goHome(h.ctx());
+        QCOMPARE(heads(h.alphabet()), std::string("abcdefghijklmnopqrstuvwxyz"));
+    }
+
+    void defaultAlphabetsReplaceBothAndNoUndoesThem() {
+        EditorHarness h;
+        h.ctx().model.lstCol.resize(5);
+        h.ctx().model.lstColR.resize(7);
+        editEtymonAlphabet(h.ctx());
+        const Model before = h.ctx().model;
+        auto* entry = h.screen->findChild<QAction*>(QStringLiteral("mnuDefaultAlphabets"));
+        QVERIFY(entry);
+        entry->trigger(); // unanswered: No
+        QCOMPARE(h.ctx().model.lstCol.size(), 5u);
+        h.dialogs.answer(Answer::Yes);
+        entry->trigger();
+        QCOMPARE(h.ctx().model.lstCol.size(), 26u);
+        QCOMPARE(h.ctx().model.lstColR, h.ctx().model.lstCol);
+        QCOMPARE(h.view->lstCol->columnCount(), 26);
+        QVERIFY(h.ctx().ruleEditing.ruleChanged);
+
+        h.dialogs.answer(Answer::No);
+        goHome(h.ctx());
+        QCOMPARE(h.ctx().model.lstCol, before.lstCol);
+        QCOMPARE(h.ctx().model.lstColR, before.lstColR);
+    }
+
+    void theViewerShowsTheTableAndDescribesTheSymbolUnderThePointer() {
+        Harness h;
+        viewOutputAlphabet(h.ctx());
+        frmOutAlph& screen = *h.program.screens().outAlph;
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        OutputAlphabetView& view = *screen.body;
+        QCOMPARE(view.lblIPA.size(), 91u);
+        QCOMPARE(view.lstFeats->item(0)->text(), QStringLiteral(" ant"));
+        QCOMPARE(view.lstFeats->item(20)->text(), QStringLiteral(" voice"));
+
+        QCOMPARE(view.lblIPA[1]->text(), QStringLiteral("\u00E4")); // a and umlaut, composed
+        QStringList row2;
+        for (int i = 0; i < view.lstValues[1]->count(); ++i)
+            row2 << view.lstValues[1]->item(i)->text();
+        QCOMPARE(row2.join(QString()), QStringLiteral("--==+=++=---#--=--+#+"));
+
+        const QString prompt = QStringLiteral("Touch symbol with cursor for phonetic description.");
+        QCOMPARE(view.lblDescribe->text(), prompt);
+        QTest::mouseMove(view.lblIPA[1]);
+        QTRY_COMPARE(view.lblDescribe->text(),
+                     QStringLiteral("Lowercase < a > umlaut — tense low central unrounded vowel"));
+        QTest::mouseMove(view.lstFeats);
+        QTRY_COMPARE(view.lblDescribe->text(), prompt);
+
+        QTest::mouseDClick(view.lstValues[0]->viewport(), Qt::LeftButton);
+        const QSize size = screen.screen()->size();
+        QCOMPARE(
+            h.dialogs.last(),
+            QStringLiteral("Your screen is %1 by %2 pixels.").arg(size.width()).arg(size.height()));
+        view.scrOutAlph->setValue(view.scrOutAlph->maximum());
+        QVERIFY(view.lblIPA[90]->isVisibleTo(&screen));
+        QVERIFY(view.lblIPA[90]->mapTo(&screen, QPoint(0, 0)).x() < screen.width());
+    }
+
+    // What a user sees while editing, beside the plain screenshots: build/screens/*.png.
+    void rendersTheAlphabetScreens() {
+        EditorHarness h;
+        QVERIFY(QDir().mkpath(QStringLiteral(TARNEL_SCREENS_DIR)));
+        const auto save = [](QWidget& screen, const char* name) {
+            QVERIFY(screen.grab().save(
+                QStringLiteral(TARNEL_SCREENS_DIR "/%1.png").arg(QString::fromLatin1(name))));
+        };
+        h.click(highItem, 0);
+        h.key(3, Qt::Key_Insert);
+        save(*h.screen, "frmInAlph-new-character");
+        QTest::keyClick(h.view->txtNewChar, Qt::Key_Escape);
+        h.dialogs.answer(Answer::No);
+        viewOutputAlphabet(h.ctx());
+        frmOutAlph& viewer = *h.program.screens().outAlph;
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        QTest::mouseMove(viewer.body->lblIPA[2]);
+        QTRY_VERIFY(viewer.body->lblDescribe->text().startsWith(QStringLiteral("Script")));
+        save(viewer, "frmOutAlph-described");
+        viewer.findChild<QMenu*>(QStringLiteral("mnuHelp"))->actions().last()->trigger();
+        save(viewer, "frmOutAlph-help");
+    }
+};
+
+static RegisterTest<AlphabetScreensTest> registerAlphabetScreensTest;
+
+} // namespace tarnel
+
+#include "AlphabetScreensTest.moc"
