@@ -5,26 +5,27 @@ namespace tarnel {
 namespace {
 
 HelpTopic interactiveDerivation() {
-    return {QStringLiteral("Interactive Derivation"),
-            QStringLiteral("Interactive Derivation:"),
-            {QStringLiteral("    \u2022 Choose \"Run > Interactive\" and type an etymon (an ancestor "
-                            "word) in the box, one character per sound, using the characters "
-                            "of the Etymon Alphabet. A word has at most 20 characters."),
-             QStringLiteral("    \u2022 Click \"Derive\" or press Enter. The first line, \"Etymon:\", "
-                            "shows the etymon as the Etymon Order rules read it. Each further "
-                            "line shows the word after a rule of the Diachronic Order changed "
-                            "it, with that rule's name on the left; a line whose name begins "
-                            "with \"P-\" shows a persistent rule applied again after that change. "
-                            "\"End\" closes the derivation."),
-             QStringLiteral("    \u2022 A black symbol is exactly its IPA symbol. A blue symbol "
-                            "differs from it in some features: rest the pointer on it to see "
-                            "them. A red symbol fits no IPA symbol, so the nearest plain letter "
-                            "stands in for it; the pointer shows how the sound differs from "
-                            "that letter."),
-             QStringLiteral("    \u2022 A character that is not in the Etymon Alphabet is refused "
-                            "as you type it; add it under \"Edit > Alphabet > Etymon\" first."),
-             QStringLiteral("    \u2022 \"Clear\" empties the display. When a derivation is longer "
-                            "than the screen, the arrow buttons scroll it.")}};
+    return {
+        QStringLiteral("Interactive Derivation"),
+        QStringLiteral("Interactive Derivation:"),
+        {QStringLiteral("    \u2022 Choose \"Run > Interactive\" and type an etymon (an ancestor "
+                        "word) in the box, one character per sound, using the characters "
+                        "of the Etymon Alphabet. A word has at most 20 characters."),
+         QStringLiteral("    \u2022 Click \"Derive\" or press Enter. The first line, \"Etymon:\", "
+                        "shows the etymon as the Etymon Order rules read it. Each further "
+                        "line shows the word after a rule of the Diachronic Order changed "
+                        "it, with that rule's name on the left; a line whose name begins "
+                        "with \"P-\" shows a persistent rule applied again after that change. "
+                        "\"End\" closes the derivation."),
+         QStringLiteral("    \u2022 A black symbol is exactly its IPA symbol. A blue symbol "
+                        "differs from it in some features: rest the pointer on it to see "
+                        "them. A red symbol fits no IPA symbol, so the nearest plain letter "
+                        "stands in for it; the pointer shows how the sound differs from "
+                        "that letter."),
+         QStringLiteral("    \u2022 A character that is not in the Etymon Alphabet is refused "
+                        "as you type it; add it under \"Edit > Alphabet > Etymon\" first."),
+         QStringLiteral("    \u2022 \"Clear\" empties the display. When a derivation is longer "
+                        "than the screen, the arrow buttons scroll it.")}};
 }
 
 HelpTopic batchDerivation() {
@@ -77,9 +78,8 @@ HelpTopic testingReflexRules() {
 } // namespace
 
 HelpTopics deriveHelpTopics() {
-    return {helpWithHelp(),         helpSeparator(),      interactiveDerivation(),
-            batchDerivation(),      readingBatchResults(), helpSeparator(),
-            testingReflexRules()};
+    return {helpWithHelp(),        helpSeparator(), interactiveDerivation(), batchDerivation(),
+            readingBatchResults(), helpSeparator(), testingReflexRules()};
 }
 
 } // namespace tarnel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/OutputAlphabet.h"
 #include "engine/StageDisplay.h"
 
 #include <QFont>

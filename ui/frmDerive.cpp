@@ -96,7 +96,8 @@ QWidget* frmDerive::buildWordPanel() {
     for (int i = 0; i < 2; ++i) {
         btnScroll[i] = new QPushButton(arrows[i]);
         btnScroll[i]->setObjectName(QStringLiteral("btnScroll%1").arg(i));
-        btnScroll[i]->setToolTip(i == 0 ? QStringLiteral("Scroll up") : QStringLiteral("Scroll down"));
+        btnScroll[i]->setToolTip(i == 0 ? QStringLiteral("Scroll up")
+                                        : QStringLiteral("Scroll down"));
         btnScroll[i]->hide();
         connect(btnScroll[i], &QPushButton::clicked, this, [this, i] { btnScroll_Click(i); });
         row->addWidget(btnScroll[i]);
@@ -222,9 +223,9 @@ bool frmDerive::txtEtymon_KeyPress(QKeyEvent* event) {
     }
     if (!code) // arrows, Delete, copy: they type nothing
         return false;
-    const KeyCheck check = checkWordKey(showsPrompt ? std::string() : text,
-                                        *code < 0 ? foreignKey : *code, screenMode,
-                                        ctx.model.lstCol, ctx.model.lstColR);
+    const KeyCheck check =
+        checkWordKey(showsPrompt ? std::string() : text, *code < 0 ? foreignKey : *code, screenMode,
+                     ctx.model.lstCol, ctx.model.lstColR);
     switch (check.action) {
     case KeyCheck::Action::Accept:
         return false;
