@@ -67,6 +67,8 @@ void StageView::rebuildGrid() {
     layout->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     layout->setColumnMinimumWidth(0, ruleNameWidth);
     static_cast<QVBoxLayout*>(QWidget::layout())->insertWidget(0, grid);
+    // Shown at once, not when the event loop comes round, so the height is known at once.
+    grid->show();
     rows = 0;
 }
 
@@ -91,9 +93,13 @@ void StageView::showStage(int kind, const std::string& label, const Word& word) 
     name->setMouseTracking(true);
     name->installEventFilter(this);
     layout->addWidget(name, rows, 0, Qt::AlignLeft | Qt::AlignVCenter);
+    name->show();
     int column = 1;
-    for (const DecodedSymbol& symbol : line.cells)
-        layout->addWidget(makeCell(symbol), rows, column++);
+    for (const DecodedSymbol& symbol : line.cells) {
+        QLabel* cell = makeCell(symbol);
+        layout->addWidget(cell, rows, column++);
+        cell->show();
+    }
     ++rows;
 }
 
