@@ -35,6 +35,7 @@ Screen::Screen(Context& context) : ctx(context) {
     txtHelp->setObjectName(QStringLiteral("txtHelp"));
     txtHelp->setReadOnly(true);
     txtHelp->setFrameShape(QFrame::NoFrame);
+    txtHelp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtHelp->viewport()->installEventFilter(this);
     auto* layout = new QVBoxLayout(txtHelpFrame);
     layout->setContentsMargins(8, 8, 8, 8);

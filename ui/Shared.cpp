@@ -138,7 +138,7 @@ QRect helpGeometry(const QRect& screen, const QString& text, const QFontMetrics&
     const QRect textRect =
         metrics.boundingRect(QRect(0, 0, width - 2 * padding, 100000), Qt::TextWordWrap, shown);
     const int maxHeight = std::max(60, screen.height() - 2 * margin);
-    const int height = std::min(textRect.height() + 2 * padding + metrics.height(), maxHeight);
+    const int height = std::min(textRect.height() + padding + 3 * metrics.height(), maxHeight);
     return {screen.left() + (screen.width() - width) / 2,
             screen.top() + std::max(margin, (screen.height() - height) / 3), width, height};
 }

@@ -4,8 +4,10 @@
 #include "model/ModelFile.h"
 #include "ui/Form1.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QTest>
 
 namespace tarnel {
@@ -36,6 +38,14 @@ QList<Screen*> Harness::showing() {
         }
     }
     return visible;
+}
+
+void typeText(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        const int key = c == u'\n' ? Qt::Key_Return : 0;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, c == u'\n' ? QString(u'\r') : c);
+        QApplication::sendEvent(widget, &press);
+    }
 }
 
 Model sampleModel(std::vector<std::string> vocab) {

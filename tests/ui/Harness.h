@@ -1,14 +1,19 @@
 #pragma once
 
+#include "ui/Form1.h"
 #include "ui/Program.h"
 #include "ui/ScriptedDialogs.h"
+#include "ui/frmDerive.h"
+#include "ui/frmEd1Rule.h"
+#include "ui/frmInAlph.h"
+#include "ui/frmOrder.h"
+#include "ui/frmOutAlph.h"
+#include "ui/frmReflAlph.h"
 
 #include <QTemporaryDir>
 #include <QWidget>
 
 namespace tarnel {
-
-class Form1;
 
 // A whole program over an empty temporary model directory, with scripted message boxes.
 struct Harness {
@@ -35,6 +40,9 @@ struct Harness {
         return screen.findChild<T*>(QString::fromLatin1(name));
     }
 };
+
+// Types `text` into `widget` key by key, any Unicode character included.
+void typeText(QWidget* widget, const QString& text);
 
 // A model with default alphabets and the given Vocabulary.
 Model sampleModel(std::vector<std::string> vocab = {});
