@@ -4,7 +4,6 @@
 #include "core/Features.h"
 
 #include <algorithm>
-#include <type_traits>
 
 namespace tarnel {
 
@@ -150,25 +149,17 @@ bool holds(const CountIf& line, const Word& word, int focus) {
     const int end = resolve(line.end, focus, length);
     if (start < 0 || end < 0 || start > end)
         return false;
+    // Counting past number + 1 cannot change how the tally compares with the number.
+    const int enough = line.number < 0 ? 0 : line.number + 1;
     int tally = 0;
     if (end <= length - 1)
-        for (int p = start; p <= end; ++p)
+        for (int p = start; p <= end && tally < enough; ++p)
             if (valueAt(word, p, line.feature) == line.plus)
                 ++tally;
     return compare(tally, line.relation, line.number);
 }
 
-bool holds(const BranchingIf& line, const TruthTable& truth) {
-    const bool left = line.left != 0 && truth[static_cast<Index>(line.left)];
-    const bool right = line.right != 0 && truth[static_cast<Index>(line.right)];
-    return line.isAnd ? left && right : left || right;
-}
-
 } // namespace
-
-int lengthOf(const Word& word) {
-    return std::clamp(word.length, 0, maxTypedLength);
-}
 
 int featureOrNone(std::string_view name) {
     return featureIndex(name).value_or(noFeature);
@@ -226,15 +217,14 @@ IfLine parseIfLine(std::string_view body, int lineNumber, int ifLineCount) {
     return parseBranching(body, lineNumber, ifLineCount);
 }
 
-bool evaluate(const IfLine& line, const Word& word, int focus, const TruthTable& truth) {
-    return std::visit(
-        [&](const auto& parsed) {
-            if constexpr (std::is_same_v<std::decay_t<decltype(parsed)>, BranchingIf>)
-                return holds(parsed, truth);
-            else
-                return holds(parsed, word, focus);
-        },
-        line);
+bool evaluateTest(const IfLine& line, const Word& word, int focus) {
+    if (const auto* absolute = std::get_if<AbsoluteIf>(&line))
+        return holds(*absolute, word, focus);
+    if (const auto* relative = std::get_if<RelativeLine>(&line))
+        return holds(*relative, word, focus);
+    if (const auto* count = std::get_if<CountIf>(&line))
+        return holds(*count, word, focus);
+    return false;
 }
 
 bool evalAbsolute(const Word& word, int focus, std::string_view body) {

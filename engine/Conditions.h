@@ -3,6 +3,7 @@
 #include "Location.h"
 #include "core/Word.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <variant>
@@ -12,7 +13,9 @@ namespace tarnel {
 
 // A word's length as the rules see it: never beyond the 20 positions a rule may fill, so
 // position `length` (one past the end) always exists.
-int lengthOf(const Word& word);
+inline int lengthOf(const Word& word) {
+    return std::clamp(word.length, 0, maxTypedLength);
+}
 
 // A feature index read from rule text; -1 for a name that is not a feature.
 inline constexpr int noFeature = -1;
@@ -58,9 +61,7 @@ struct BranchingIf {
 
 using IfLine = std::variant<AbsoluteIf, RelativeLine, CountIf, BranchingIf>;
 
-// Truth values of the if-lines at one focus, indexed by line number (A = 1 ... Z = 26).
-inline constexpr int maxIfLines = 26;
-using TruthTable = std::array<bool, maxIfLines + 1>;
+inline constexpr int maxIfLines = 26; // A to Z
 
 // Reads the body of if-line `lineNumber` (A = 1) of a rule with `ifLineCount` if-lines.
 IfLine parseIfLine(std::string_view body, int lineNumber, int ifLineCount);
@@ -76,8 +77,22 @@ struct UnitText {
 UnitText scanUnit(std::string_view text);
 RelativeLine parseRelative(std::string_view body);
 
-// The value of one parsed if-line at `focus` of `word`; Branching lines read `truth`.
-bool evaluate(const IfLine& line, const Word& word, int focus, const TruthTable& truth);
+// The value of an Absolute, Relative or COUNT line at `focus` of `word` (false for a
+// Branching line, which only its rule can decide).
+bool evaluateTest(const IfLine& line, const Word& word, int focus);
+
+// The value of one parsed if-line at `focus`; a Branching line asks `lineValue` for the
+// lines it names (by number, A = 1), and asks for the right one only when the left one
+// leaves the answer open.
+template <class LineValue>
+bool evaluate(const IfLine& line, const Word& word, int focus, LineValue&& lineValue) {
+    const auto* branching = std::get_if<BranchingIf>(&line);
+    if (!branching)
+        return evaluateTest(line, word, focus);
+    const auto value = [&lineValue](int number) { return number != 0 && lineValue(number); };
+    return branching->isAnd ? value(branching->left) && value(branching->right)
+                            : value(branching->left) || value(branching->right);
+}
 
 // The if-line readings straight from a line body.
 bool evalAbsolute(const Word& word, int focus, std::string_view body);

@@ -3,6 +3,9 @@
 #include "RuleText.h"
 #include "core/Encoder.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace tarnel {
 
 namespace {
@@ -10,10 +13,7 @@ namespace {
 using Index = std::size_t;
 
 bool sameFeatures(const Segment& a, const Segment& b) {
-    for (int f = 0; f < soundFeatureCount; ++f)
-        if (a[static_cast<Index>(f)] != b[static_cast<Index>(f)])
-            return false;
-    return true;
+    return std::memcmp(a.data(), b.data(), soundFeatureCount * sizeof(bool)) == 0;
 }
 
 } // namespace
@@ -97,25 +97,40 @@ void Engine::applyRule(int ruleIndex, int pass) {
         afterChange(rule, pass);
 }
 
-// The if-lines are evaluated from the last up to A, so that a Branching line finds the
-// later lines it names already decided. A focus that a deletion has pushed beyond the end
-// of the word does not hold.
+// A Branching line reads only later lines, so every line's value can be decided when it is
+// first needed, starting from line A. Evaluation has no side effects: deciding only what
+// line A depends on gives the same answer as evaluating every line from the last one up.
+// A focus that a deletion has pushed beyond the end of the word does not hold.
 bool Engine::lineAHolds(const ParsedRule& rule, const Word& word, int focus) {
     if (rule.ifLines.empty() || focus >= lengthOf(word))
         return false;
-    for (std::size_t i = rule.ifLines.size(); i-- > 0;)
-        truthTable_[i + 1] = evaluate(rule.ifLines[i], word, focus, truthTable_);
-    return truthTable_[1];
+    decided_.fill(false);
+    return lineValue(rule, word, focus, 1);
 }
 
+bool Engine::lineValue(const ParsedRule& rule, const Word& word, int focus, int number) {
+    const auto k = static_cast<Index>(number);
+    if (!decided_[k]) {
+        truthTable_[k] = evaluate(rule.ifLines[k - 1], word, focus,
+                                  [&](int later) { return lineValue(rule, word, focus, later); });
+        decided_[k] = true;
+    }
+    return truthTable_[k];
+}
+
+// Once a change is seen the flag stays set for the application, so the previous word is
+// only needed until then. Positions from the old length on need no copy: if the word grows
+// into them, the lengths differ anyway.
 void Engine::applyAt(const ParsedRule& rule, int pass, Word& word, int focus) {
-    const bool detect = pass < passReflex;
-    if (detect)
-        previous_ = word;
+    const bool detect = pass < passReflex && !changed_;
+    if (detect) {
+        std::copy_n(word.segments.begin(), lengthOf(word), previous_.segments.begin());
+        previous_.length = word.length;
+    }
     const ChangeContext context{word, focus, rule.name, messages_};
     for (const ThenLine& line : rule.thenLines)
         execute(line, context);
-    if (detect && !changed_)
+    if (detect)
         changed_ = differsFromPrevious(word);
 }
 

@@ -8,6 +8,7 @@
 #include "core/Word.h"
 #include "model/Model.h"
 
+#include <array>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -75,6 +76,7 @@ private:
     const ParsedRule& parsedRule(int index);
     std::vector<int> resolveOrder(const std::vector<std::string>& order) const;
     bool lineAHolds(const ParsedRule& rule, const Word& word, int focus);
+    bool lineValue(const ParsedRule& rule, const Word& word, int focus, int number);
     void applyAt(const ParsedRule& rule, int pass, Word& word, int focus);
     bool differsFromPrevious(const Word& word) const;
     void afterChange(const ParsedRule& rule, int pass);
@@ -90,7 +92,9 @@ private:
     Word previous_;
     int rulePass_ = passEtymon;
     DerivationMode mode_ = DerivationMode::None;
-    TruthTable truthTable_{};
+    // The truth table: the value of each if-line (A = 1) decided so far at this focus.
+    std::array<bool, maxIfLines + 1> truthTable_{};
+    std::array<bool, maxIfLines + 1> decided_{};
     bool changed_ = false;
     std::vector<int> lstPersist_;
     Run run_;
