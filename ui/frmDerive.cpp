@@ -77,7 +77,7 @@ QWidget* frmDerive::buildWordPanel() {
     font.setPointSize(14);
     txtEtymon->setFont(font);
     txtEtymon->setMaxLength(maxTypedLength); // a pasted word is cut to what a word can hold
-    txtEtymon->setMinimumWidth(QFontMetrics(font).horizontalAdvance(QString(24, QChar('m'))));
+    txtEtymon->setMinimumWidth(QFontMetrics(font).horizontalAdvance(QString(16, QChar('m'))));
     txtEtymon->keyPress = [this](QKeyEvent* event) { return txtEtymon_KeyPress(event); };
     connect(txtEtymon, &QLineEdit::textEdited, this, &frmDerive::txtEtymon_Change);
 

@@ -84,6 +84,13 @@ QColor colourOf(const QLabel* cell) {
 
 const QColor black(0, 0, 0), blue(0, 0, 255), red(255, 0, 0);
 
+void shoot(QWidget& screen, const QString& name) {
+    QVERIFY(screen.isVisible());
+    QVERIFY(QDir().mkpath(QStringLiteral(TARNEL_SCREENS_DIR)));
+    const QString path = QDir(QStringLiteral(TARNEL_SCREENS_DIR)).filePath(name + ".png");
+    QVERIFY2(screen.grab().save(path), qPrintable(path));
+}
+
 } // namespace
 
 class DeriveTest : public QObject {
@@ -351,6 +358,25 @@ private slots:
         QTest::keyClick(s.box, Qt::Key_Return); // k: no rule changes it
         QCOMPARE(s.ruleNames(), (QStringList{"Etymon:", "End"}));
         QVERIFY(!down->isVisible());
+    }
+
+    // Renders the screen in each mode under build/screens/ for anyone to look at.
+    void screenshots() {
+        Harness h;
+        Screen_ s(h, smallModel({"kik  kik", "pip  pip", "tik  tik", "tak  tak"}));
+        runInteractive(h.ctx());
+        s.derive->resize(900, 520);
+        QVERIFY(QTest::qWaitForWindowExposed(s.derive));
+        s.type(QStringLiteral("tak\r"));
+        QTest::mouseMove(s.cells()[3]);
+        QTRY_VERIFY(h.find<QLabel>(*s.derive, "lblOffFeats")->isVisible());
+        shoot(*s.derive, QStringLiteral("frmDerive-interactive"));
+        runReflex(h.ctx());
+        shoot(*s.derive, QStringLiteral("frmDerive-reflex-prompt"));
+        s.type(QStringLiteral("tad\r"));
+        shoot(*s.derive, QStringLiteral("frmDerive-reflex"));
+        runBatch(h.ctx());
+        shoot(*s.derive, QStringLiteral("frmDerive-batch"));
     }
 
     void helpMenuHasTheFourTopics() {
