@@ -151,7 +151,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease && watched == lstVocab->viewport()) {
         lstVocab_MouseUp();
     }
-    return Screen::eventFilter(watched, event);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // Keeps the model's notes equal to the box. A text Windows-1252 cannot hold (pasted) is

@@ -15,6 +15,28 @@
 
 namespace tarnel {
 
+// While the help box shows, a press anywhere on its screen outside the menus closes it.
+// A separate object, so that a screen's own event filters never see events twice.
+class HelpCloser : public QObject {
+public:
+    explicit HelpCloser(Screen& screen) : QObject(&screen), screen(screen) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress) {
+            auto* widget = qobject_cast<QWidget*>(watched);
+            const bool inMenu = qobject_cast<QMenu*>(widget) || qobject_cast<QMenuBar*>(widget);
+            if (widget && widget->window() == &screen && !inMenu) {
+                screen.hideHelp();
+            }
+        }
+        return false;
+    }
+
+private:
+    Screen& screen;
+};
+
 HelpTopic helpWithHelp() {
     return {QStringLiteral("Help with Help"),
             QStringLiteral("Help with Help:"),
@@ -36,11 +58,11 @@ Screen::Screen(Context& context) : ctx(context) {
     txtHelp->setReadOnly(true);
     txtHelp->setFrameShape(QFrame::NoFrame);
     txtHelp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txtHelp->viewport()->installEventFilter(this);
     auto* layout = new QVBoxLayout(txtHelpFrame);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(txtHelp);
     txtHelpFrame->hide();
+    helpCloser = new HelpCloser(*this);
 }
 
 void Screen::showHelp(const QString& text) {
@@ -51,12 +73,12 @@ void Screen::showHelp(const QString& text) {
     placeHelp();
     txtHelpFrame->raise();
     txtHelpFrame->show();
-    qApp->installEventFilter(this);
+    qApp->installEventFilter(helpCloser);
 }
 
 void Screen::hideHelp() {
     txtHelpFrame->hide();
-    qApp->removeEventFilter(this);
+    qApp->removeEventFilter(helpCloser);
 }
 
 bool Screen::helpShowing() const {
@@ -74,18 +96,6 @@ void Screen::resizeEvent(QResizeEvent* event) {
     if (helpShowing()) {
         placeHelp();
     }
-}
-
-// While the help box shows, a press anywhere on this screen outside its menus closes it.
-bool Screen::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress && helpShowing()) {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        const bool inMenu = qobject_cast<QMenu*>(widget) || qobject_cast<QMenuBar*>(widget);
-        if (widget && widget->window() == this && !inMenu) {
-            hideHelp();
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 // The window's own close button goes through the quit prompt, so no model is lost by it.

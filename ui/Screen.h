@@ -51,7 +51,6 @@ protected:
     // A plain body for a screen whose controls are still to come.
     static QWidget* placeholderBody(const QString& text);
 
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -60,8 +59,10 @@ private:
     QFrame* txtHelpFrame = nullptr;
     QPlainTextEdit* txtHelp = nullptr;
     QString shownHelpText;
+    QObject* helpCloser = nullptr; // watches the application's clicks while help shows
 
     void placeHelp();
+    friend class HelpCloser;
 };
 
 } // namespace tarnel

@@ -4,12 +4,14 @@
 #include "Dialogs.h"
 #include "Form1.h"
 #include "ModelText.h"
+#include "core/IpaDisplay.h"
 #include "frmDerive.h"
 #include "frmInAlph.h"
 #include "frmOrder.h"
 #include "frmOutAlph.h"
 #include "frmReflAlph.h"
 
+#include <QFont>
 #include <QFontMetrics>
 #include <QMenu>
 #include <algorithm>
@@ -141,6 +143,17 @@ QRect helpGeometry(const QRect& screen, const QString& text, const QFontMetrics&
     const int height = std::min(textRect.height() + padding + 3 * metrics.height(), maxHeight);
     return {screen.left() + (screen.width() - width) / 2,
             screen.top() + std::max(margin, (screen.height() - height) / 3), width, height};
+}
+
+QFont ipaFont(int pointSize) {
+    QFont font;
+    QStringList families;
+    for (const char* family : ipaFontFamilies) {
+        families.append(QString::fromLatin1(family));
+    }
+    font.setFamilies(families);
+    font.setPointSize(pointSize);
+    return font;
 }
 
 bool quitPrompt(Context& ctx) {

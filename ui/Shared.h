@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QString>
 
+class QFont;
 class QFontMetrics;
 
 namespace tarnel {
@@ -23,7 +24,9 @@ class Screen;
 // - Screen::enterScreen()   after navigation showed the screen (alphabet editors take
 //                           their backup here).
 // - Screen::modelReplaced() on every screen after a load or New: refresh the views from
-//                           ctx.model (order lists, rule-name label width, alphabets...).
+//                           ctx.model (order lists, rule-name label width, alphabets;
+//                           the rule editor's working copy goes back to the new-rule
+//                           template).
 // - frmDerive::enterInteractiveMode(), enterBatchMode(), enterReflexMode()
 //                           set the screen up for the mode; called after it was shown.
 //                           The large-Vocabulary warning is asked before enterBatchMode.
@@ -68,6 +71,9 @@ QString helpText(const HelpTopic& topic);
 // Where the help box goes on a screen of size `screen` for `text`: wider for longer texts,
 // tall enough for the wrapped text, centred, never beyond the screen.
 QRect helpGeometry(const QRect& screen, const QString& text, const QFontMetrics& metrics);
+
+// The font that shows IPA symbols (Doulos SIL, else the next family of ipaFontFamilies).
+QFont ipaFont(int pointSize = 16);
 
 // The quit prompt of every screen's Exit entry. Returns true when the program ends.
 bool quitPrompt(Context& ctx);

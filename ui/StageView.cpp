@@ -1,5 +1,6 @@
 #include "StageView.h"
 
+#include "Shared.h"
 #include "core/Cp1252.h"
 #include "core/IpaDisplay.h"
 #include "engine/DerivationView.h"
@@ -39,13 +40,6 @@ QFont ruleNameFont() {
 }
 
 } // namespace
-
-QFont StageView::ipaFont() {
-    QFont font;
-    font.setFamilies({ipaFontFamilies[0], ipaFontFamilies[1], ipaFontFamilies[2]});
-    font.setPointSize(22);
-    return font;
-}
 
 StageView::StageView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
@@ -108,7 +102,7 @@ QLabel* StageView::makeCell(const DecodedSymbol& symbol) {
         QString::fromUtf8(ipaDisplayText(symbol.codes)).normalized(QString::NormalizationForm_C);
     auto* cell = new QLabel(text);
     cell->setObjectName(QStringLiteral("lblOutput"));
-    cell->setFont(ipaFont());
+    cell->setFont(ipaFont(22)); // large enough to read stacked diacritics
     cell->setAlignment(Qt::AlignCenter);
     cell->setMinimumWidth(QFontMetrics(cell->font()).height());
     QPalette palette = cell->palette();

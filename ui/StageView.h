@@ -3,7 +3,6 @@
 #include "core/OutputAlphabet.h"
 #include "engine/StageDisplay.h"
 
-#include <QFont>
 #include <QWidget>
 
 class QGridLayout;
@@ -28,9 +27,6 @@ public:
 
     // Makes the rule-name column wide enough for every one of `labels` (Windows-1252).
     void setRuleNameLabels(const std::vector<std::string>& labels);
-
-    // The font of the output cells (IPA, large enough for diacritics).
-    static QFont ipaFont();
 
 signals:
     // The pointer rests on a cell with differing features: `text` is the pop-up text, `at`

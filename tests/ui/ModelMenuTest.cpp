@@ -76,6 +76,7 @@ private slots:
         QCOMPARE(h.dialogs.last(), QStringLiteral("A model named taken already exists. Click "
                                                   "\"Save\" if you want to replace it."));
 
+        h.home().showHelp(h.home().aboutText()); // help open: each key still counts once
         QTest::keyClicks(name, QStringLiteral(" two"));
         QTest::keyClick(name, Qt::Key_Return);
         QVERIFY(h.modelExists(QStringLiteral("taken_two")));
@@ -112,6 +113,19 @@ private slots:
         QCOMPARE(h.ctx().model.lstVocab, std::vector<std::string>{"cd  dc"});
         QCOMPARE(h.home().windowTitle(), QStringLiteral("Model \"beta\""));
         QVERIFY(!h.ctx().model.unsavedChanges);
+    }
+
+    void aModelWithOrderEntriesEnablesRunEverywhere() {
+        TwoModels h;
+        QVERIFY(!h.home().runMenu()->isEnabled());
+        Model ordered = sampleModel();
+        ordered.lstReflOrd = {"Devoice"};
+        h.writeModel(QStringLiteral("ordered"), ordered);
+        h.home().chooseModel(QStringLiteral("ordered"));
+        for (Screen* screen : h.program.screens().all()) {
+            QMenu* run = screen->runMenu();
+            QVERIFY(run == nullptr ? screen == h.program.screens().ed1Rule : run->isEnabled());
+        }
     }
 
     void aDamagedFileIsReportedAndTheModelKept() {

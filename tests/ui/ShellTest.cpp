@@ -79,6 +79,26 @@ private slots:
         QVERIFY(!h.home().helpShowing());
     }
 
+    void batchWarnsAbove300Items_data() {
+        QTest::addColumn<int>("items");
+        QTest::addColumn<int>("questions");
+        QTest::newRow("300") << 300 << 0;
+        QTest::newRow("301") << 301 << 1;
+    }
+
+    void batchWarnsAbove300Items() {
+        QFETCH(int, items);
+        Harness h;
+        h.ctx().model =
+            sampleModel(std::vector<std::string>(static_cast<std::size_t>(items), "a  a"));
+        h.dialogs.answer(Answer::Cancel);
+        runBatch(h.ctx());
+        QTEST(static_cast<int>(h.dialogs.texts.size()), "questions");
+        Screen* expected =
+            items > 300 ? static_cast<Screen*>(&h.home()) : h.program.screens().derive;
+        QCOMPARE(h.showing(), QList<Screen*>{expected});
+    }
+
     void navigationShowsExactlyOneScreen() {
         Harness h;
         Screens& s = h.program.screens();
