@@ -89,7 +89,8 @@ private slots:
     void batchWarnsAbove300Items() {
         QFETCH(int, items);
         Harness h;
-        h.ctx().model.lstVocab.assign(static_cast<std::size_t>(items), "a  a");
+        h.ctx().model =
+            sampleModel(std::vector<std::string>(static_cast<std::size_t>(items), "a  a"));
         h.dialogs.answer(Answer::Cancel);
         runBatch(h.ctx());
         QTEST(static_cast<int>(h.dialogs.texts.size()), "questions");

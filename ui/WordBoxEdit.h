@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QLineEdit>
+#include <functional>
+#include <optional>
+
+namespace tarnel {
+
+// The character code a key types into the word box: 8 Backspace, 13 Enter, 22 Ctrl-V, else
+// the Windows-1252 code of its character; -1 for a character Windows-1252 cannot hold. No
+// value for keys that type nothing (arrows, Delete, Home, copy and other shortcuts).
+std::optional<int> wordKeyCode(const QKeyEvent& event);
+
+// A line edit that lets its screen see every key first; `keyPress` returns true to discard
+// the key.
+class WordBoxEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+    std::function<bool(QKeyEvent*)> keyPress;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+} // namespace tarnel
