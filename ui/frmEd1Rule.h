@@ -5,6 +5,7 @@
 #include "engine/RuleElements.h"
 
 #include <QList>
+#include <functional>
 #include <vector>
 
 class QLineEdit;
@@ -63,6 +64,8 @@ private:
     QMenu* createInserteeMenu();
     QMenu* createLocationMenu();
     void onClickedLine(void (*change)(std::vector<std::string>&, int));
+    // Replaces the clicked line's body by a line-type template.
+    std::function<void()> lineTypeAction(LineTemplate type);
 
     void openNameBox();
     void openCommentBox(int line);

@@ -37,19 +37,21 @@ void frmEd1Rule::onClickedLine(void (*change)(std::vector<std::string>&, int)) {
     edited();
 }
 
+std::function<void()> frmEd1Rule::lineTypeAction(LineTemplate type) {
+    return [this, type] {
+        setLineType(editing().lstRuleTemp, elements.at(static_cast<std::size_t>(clicked)).line,
+                    type);
+        edited();
+    };
+}
+
 QMenu* frmEd1Rule::createIfLineMenu() {
     QMenu* menu = newMenu(this, "Editing If-Line", "mnuIfLine");
-    const auto type = [this](LineTemplate t) {
-        return [this, t] {
-            setLineType(editing().lstRuleTemp, elements.at(static_cast<std::size_t>(clicked)).line,
-                        t);
-            edited();
-        };
-    };
-    menu->addAction(QStringLiteral("Absolute:  +cons (*)"), this, type(LineTemplate::Absolute));
+    menu->addAction(QStringLiteral("Absolute:  +cons (*)"), this,
+                    lineTypeAction(LineTemplate::Absolute));
     menu->addAction(QStringLiteral("Relative:  cons (*) = cons (*+1)"), this,
-                    type(LineTemplate::Relative));
-    menu->addAction(quoted("COUNT..."), this, type(LineTemplate::Count));
+                    lineTypeAction(LineTemplate::Relative));
+    menu->addAction(quoted("COUNT..."), this, lineTypeAction(LineTemplate::Count));
     menu->addSeparator();
     menu->addAction(QStringLiteral("Branching: X: Y and Z"), this, [this] {
         refuseOr(makeBranching(editing().lstRuleTemp, elements.at(clicked).line));
@@ -62,19 +64,13 @@ QMenu* frmEd1Rule::createIfLineMenu() {
 
 QMenu* frmEd1Rule::createThenLineMenu() {
     QMenu* menu = newMenu(this, "Editing Then-Line", "mnuThenLine");
-    const auto type = [this](LineTemplate t) {
-        return [this, t] {
-            setLineType(editing().lstRuleTemp, elements.at(static_cast<std::size_t>(clicked)).line,
-                        t);
-            edited();
-        };
-    };
-    menu->addAction(QStringLiteral("Absolute:  +cons (*)"), this, type(LineTemplate::Absolute));
+    menu->addAction(QStringLiteral("Absolute:  +cons (*)"), this,
+                    lineTypeAction(LineTemplate::Absolute));
     menu->addAction(QStringLiteral("Relative:  cons (*) = cons (*+1)"), this,
-                    type(LineTemplate::Relative));
-    menu->addAction(quoted("INSERT..."), this, type(LineTemplate::Insert));
-    menu->addAction(quoted("SWAP..."), this, type(LineTemplate::Swap));
-    menu->addAction(quoted("DELETE..."), this, type(LineTemplate::Delete));
+                    lineTypeAction(LineTemplate::Relative));
+    menu->addAction(quoted("INSERT..."), this, lineTypeAction(LineTemplate::Insert));
+    menu->addAction(quoted("SWAP..."), this, lineTypeAction(LineTemplate::Swap));
+    menu->addAction(quoted("DELETE..."), this, lineTypeAction(LineTemplate::Delete));
     menu->addSeparator();
     menu->addAction(QStringLiteral("Insert New Then-Line Above"), this, [this] {
         refuseOr(insertThenLineAbove(editing().lstRuleTemp, elements.at(clicked).line));
