@@ -31,6 +31,8 @@ struct DecodeCase {
     CellColour colour;
 };
 
+void PrintTo(const DecodeCase& c, std::ostream* out) { *out << c.name; }
+
 class Decoder : public testing::TestWithParam<DecodeCase> {};
 
 // A consonant, then a vowel, with every feature minus but those named.

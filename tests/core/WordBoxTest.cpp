@@ -19,6 +19,8 @@ struct KeyCase {
     bool removePrompt = false;
 };
 
+void PrintTo(const KeyCase& c, std::ostream* out) { *out << c.name; }
+
 class WordBoxKeys : public testing::TestWithParam<KeyCase> {};
 
 constexpr auto interactive = DerivationMode::Interactive;
