@@ -40,6 +40,7 @@ bool saveModel(Context& ctx) {
                            .arg(name, fromModelText(error)));
         return false;
     }
+    ctx.dialogs.ok(QStringLiteral("Model \"%1\" has been saved.").arg(name));
     ctx.model.unsavedChanges = false;
     return true;
 }

@@ -210,7 +210,7 @@ private slots:
         QTest::newRow("unsaved, Yes, No")
             << true << L{Answer::Yes, Answer::No} << 2 << true << false;
         QTest::newRow("unsaved, Yes, Yes")
-            << true << L{Answer::Yes, Answer::Yes} << 2 << true << true;
+            << true << L{Answer::Yes, Answer::Yes} << 3 << true << true;
     }
 
     void quitPrompt() {
@@ -228,10 +228,13 @@ private slots:
         const QStringList asked = h.dialogs.texts.mid(before);
         QTEST(static_cast<int>(asked.size()), "questions");
         QCOMPARE(asked.first(), QStringLiteral("Do you want to quit the program?"));
-        if (asked.size() == 2) {
+        if (asked.size() >= 2) {
             QCOMPARE(asked[1], QStringLiteral("Save model \"alpha\"?\r\n  • 'Yes' to save and "
                                               "quit\r\n  • 'No' to quit without saving\r\n  • "
                                               "'Cancel' to continue editing"));
+        }
+        if (asked.size() == 3) {
+            QCOMPARE(asked[2], QStringLiteral("Model \"alpha\" has been saved."));
         }
         QTEST(h.quits == 1, "quits");
         QTEST(fileBytes(h, QStringLiteral("alpha")).contains("late"), "saved");
