@@ -1,10 +1,14 @@
+// The model file: data/sample.tnl and data/rich.tnl are exact writer output, data/empty.tnl
+// that of an empty model, data/edited.tnl a hand-edited file the reader must tolerate.
+
 #include "model/ModelFile.h"
 
-#include "TestModels.h"
+#include "model/AlphabeticalList.h"
 
 #include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <random>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -13,60 +17,176 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class ModelFileTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("tarnel-model-test-" + std::to_string(::getpid()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+using Lines = std::vector<std::string>;
 
-    std::string contents(const fs::path& path) const {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-    std::size_t entries() const {
-        return static_cast<std::size_t>(
-            std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
-    }
+std::string contents(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
 
-    fs::path dir_;
-};
+std::string dataFile(const char* name) {
+    return contents(fs::path(TARNEL_MODEL_TEST_DATA) / name);
+}
 
-// Lets no file grow beyond `bytes` while it lives, so that a write really fails.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
+// The model data/sample.tnl holds.
+Model sampleModel() {
+    Model model;
+    model.modelName = "sample";
+    model.notes = "A first note.";
+    model.lst1Rule = {
+        {"R1 \xAB...\xBB", "A:  +cons (*) \xAB...\xBB", "1:  +cons (*) \xAB...\xBB", "END:  R1"}};
+    model.lstSupply = model.lstDiacOrd = {"R1"};
+    model.lstM = {""};
+    model.lstP = {"P"};
+    model.lstCol = {"a----+-+++---+-----+++", "t+--+-+-+------+------"};
+    model.lstColR = {"a----+-+++---+-----+++"};
+    model.lstVocab = {"ata  ada"};
+    return model;
+}
 
-private:
-    rlimit old_{};
-    void (*oldHandler_)(int);
-};
+// Everything a model holds but its name.
+auto lists(const Model& m) {
+    return std::tie(m.notes, m.lst1Rule, m.lstSupply, m.lstDiacOrd, m.lstM, m.lstP, m.lstEtyOrd,
+                    m.lstReflOrd, m.lstCol, m.lstColR, m.lstVocab, m.unsavedChanges);
+}
+
+Model read(const std::string& bytes) {
+    auto result = readModelText(bytes, "m");
+    EXPECT_EQ(result.error, "");
+    return result.model.value_or(Model{});
+}
 
 } // namespace
 
+TEST(AlphabeticalList, FoldsAsciiLettersAndBreaksTiesByByteValue) {
+    std::vector<std::string> list;
+    for (const char* item : {"b", "a", "B", "_x", "ab", "A", "a_", "\xE9", "z", "Ab"})
+        insertAlphabetical(list, item);
+    EXPECT_EQ(list, (Lines{"_x", "A", "a", "a_", "Ab", "ab", "B", "b", "z", "\xE9"}));
+}
+
+TEST(AlphabeticalList, NewItemGoesAfterEqualItems) {
+    std::vector<std::string> list = {"a", "b", "b", "c"};
+    EXPECT_EQ(insertAlphabetical(list, "b"), 3u);
+    EXPECT_EQ(insertAlphabetical(list, "B"), 1u);
+    EXPECT_EQ(insertAlphabetical(list, ""), 0u);
+    EXPECT_EQ(insertAlphabetical(list, "d"), 7u);
+}
+
+TEST(ModelReader, LoadsTheSampleFileNamedByItsFile) {
+    const Model model = read(dataFile("sample.tnl"));
+    EXPECT_EQ(model.modelName, "m"); // not by the "§1_NAME:" line
+    EXPECT_EQ(lists(model), lists(sampleModel()));
+}
+
+TEST(ModelReader, KeepsNotesPersistenceAndRulesSharingANameButNoMask) {
+    const Model model = read(dataFile("rich.tnl"));
+    EXPECT_EQ(model.notes, "First line \xE9t\xE9\r\n\r\n  indented line \x80 \xA7 kept");
+    EXPECT_EQ(model.lstSupply, (Lines{"Apocope", "Stress", "Stress", "Voicing"}));
+    EXPECT_EQ(model.lstDiacOrd, (Lines{"Stress", "Voicing", "Apocope", "Voicing"}));
+    EXPECT_EQ(model.lstM, (Lines{"", "", "", ""}));
+    EXPECT_EQ(model.lstP, (Lines{"P", "", "", "P"}));
+}
+
+// Numbers, colons, comments and blank space around order entries, rule lines without a
+// comment, alphabet lines split where the signs stop, an unsorted Vocabulary, and nothing
+// after the last marker.
+TEST(ModelReader, ToleratesAHandEditedFile) {
+    Model expected = sampleModel();
+    expected.lst1Rule = {{"R2 \xAB...\xBB", "A:  +cons (*)    \xAB...\xBB",
+                          "1:  -cons (*) \xAB"
+                          "c\xBB",
+                          "END:  R2"},
+                         {"R1 \xAB...\xBB", "END:"}};
+    expected.lstSupply = expected.lstReflOrd = {"R1", "R2"};
+    expected.lstDiacOrd = expected.lstEtyOrd = {"R1", "R2", "R3"};
+    expected.lstM = {"", "", ""};
+    expected.lstP = {"P", "", "P"};
+    expected.lstCol = {"a+-", "x+", "+-+", "q"};
+    expected.lstVocab = {"At  ad", "at  ad", "ta  da"};
+    EXPECT_EQ(lists(read(dataFile("edited.tnl"))), lists(expected));
+}
+
+TEST(ModelReader, SaveLoadSaveIsAFixedPoint) {
+    Model noRules = sampleModel();
+    clearModel(noRules);
+    for (const std::string& file : {dataFile("rich.tnl"), dataFile("edited.tnl"),
+                                    dataFile("empty.tnl"), modelFileText(noRules)}) {
+        const std::string saved = modelFileText(read(file));
+        EXPECT_EQ(modelFileText(read(saved)), saved);
+    }
+}
+
+TEST(ModelReader, ReportsEveryTruncationOfARealModel) {
+    const std::string text = dataFile("rich.tnl");
+    const std::size_t lastMarker = text.rfind('\xA7');
+    for (std::size_t size = 0; size <= lastMarker; ++size) {
+        const auto result = readModelText(std::string_view(text).substr(0, size), "rich");
+        ASSERT_FALSE(result.model) << size;
+        ASSERT_TRUE(result.error.starts_with("The model file \"rich.tnl\" ")) << result.error;
+    }
+    EXPECT_EQ(readModelText(text.substr(0, text.find("5_END")), "rich").error,
+              "The model file \"rich.tnl\" ends early (in the Rules section).");
+    EXPECT_EQ(readModelText("", "rich").error, "The model file \"rich.tnl\" is empty.");
+    EXPECT_TRUE(readModelText(text.substr(0, lastMarker + 1), "rich").model);
+}
+
+TEST(ModelReader, AnyBytesGiveAModelOrAReport) {
+    const std::string real = dataFile("rich.tnl");
+    const std::string pieces = "\xA7\xB6\xAB\xBB\r\n +-:09AZaz";
+    std::mt19937 random(20240611);
+    for (int round = 0; round < 3000; ++round) {
+        std::string bytes = real;
+        if (round % 2 == 0) {
+            bytes.resize(random() % 600);
+            for (char& c : bytes)
+                c = pieces[random() % pieces.size()];
+        } else {
+            for (int flip = 0; flip < 8; ++flip)
+                bytes[random() % bytes.size()] = static_cast<char>(random() % 256);
+        }
+        const auto result = readModelText(bytes, "fuzz");
+        ASSERT_NE(result.model.has_value(), !result.error.empty()) << round;
+    }
+}
+
+// Masks are dropped, notes trimmed but their inner lines kept, and the k-th Supply entry of a
+// name writes the k-th rule of that name, wherever the rules are stored.
+TEST(ModelWriter, WritesExactlyTheFileOfAModel) {
+    Model model = read(dataFile("rich.tnl"));
+    model.modelName = "rich";
+    model.lstDiacOrd[0] = "-Stress";
+    model.lstM[0] = "M";
+    model.notes = "  \r\n " + model.notes + " \r\n\r\n ";
+    std::rotate(model.lst1Rule.begin(), model.lst1Rule.begin() + 1, model.lst1Rule.end());
+    EXPECT_EQ(modelFileText(model), dataFile("rich.tnl"));
+    Model empty; // two blank lines between the markers of an empty list
+    empty.notes = "   ";
+    EXPECT_EQ(modelFileText(empty), dataFile("empty.tnl"));
+}
+
+class ModelFileTest : public ::testing::Test {
+protected:
+    ModelFileTest() { fs::create_directories(dir_); }
+    ~ModelFileTest() override { fs::remove_all(dir_); }
+    std::size_t entries() const {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), {}));
+    }
+
+    const fs::path dir_ =
+        fs::temp_directory_path() / ("tarnel-model-test-" + std::to_string(::getpid()));
+};
+
 TEST_F(ModelFileTest, WritesThenLoadsAModelNamedByItsFile) {
     const fs::path path = dir_ / "span\xC3\xA9.tnl";
-    ASSERT_EQ(writeModelFile(test::richModel(), path), "");
-    ASSERT_EQ(writeModelFile(test::sampleModel(), path), ""); // replaces the first file
-    EXPECT_EQ(contents(path), test::dataFile("sample.tnl"));
+    ASSERT_EQ(writeModelFile(Model{}, path), "");
+    ASSERT_EQ(writeModelFile(sampleModel(), path), ""); // replaces the first file
+    EXPECT_EQ(contents(path), dataFile("sample.tnl"));
     EXPECT_EQ(entries(), 1u); // no file left beside it
-
     const auto loaded = loadModelFile(path);
     ASSERT_TRUE(loaded.model) << loaded.error;
     EXPECT_EQ(loaded.model->modelName, "span\xE9");
-    EXPECT_EQ(loaded.model->lst1Rule, test::sampleModel().lst1Rule);
+    EXPECT_EQ(loaded.model->lst1Rule, sampleModel().lst1Rule);
 }
 
 TEST_F(ModelFileTest, ReportsFilesThatCannotBeRead) {
@@ -84,21 +204,19 @@ TEST_F(ModelFileTest, ReportsFilesThatCannotBeRead) {
 
 TEST_F(ModelFileTest, AFailedSaveLeavesNothingChanged) {
     const fs::path existing = dir_ / "kept.tnl";
-    ASSERT_EQ(writeModelFile(test::sampleModel(), existing), "");
-    const std::string before = contents(existing);
-
+    ASSERT_EQ(writeModelFile(sampleModel(), existing), "");
     fs::create_directory(dir_ / "folder.tnl");
-    const std::vector<fs::path> targets = {dir_ / "folder.tnl", dir_ / "missing" / "x.tnl",
-                                           existing / "x.tnl"};
-    for (const fs::path& target : targets) {
-        const std::string error = writeModelFile(test::richModel(), target);
-        EXPECT_TRUE(error.starts_with("The model could not be saved to \"")) << error;
-    }
-    {
-        FileSizeLimit limit(100);
-        EXPECT_NE(writeModelFile(test::richModel(), existing), "");
-    }
-    EXPECT_EQ(contents(existing), before);
+    for (const fs::path& target : {dir_ / "folder.tnl", dir_ / "missing/x.tnl", existing / "x.tnl"})
+        EXPECT_TRUE(
+            writeModelFile(Model{}, target).starts_with("The model could not be saved to \""));
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, SIG_IGN); // so that a write beyond the limit fails, as on a full disk
+    const rlimit limit{100, old.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_NE(writeModelFile(Model{}, existing), "");
+    setrlimit(RLIMIT_FSIZE, &old);
+    EXPECT_EQ(contents(existing), dataFile("sample.tnl"));
     EXPECT_TRUE(fs::is_directory(dir_ / "folder.tnl"));
     EXPECT_EQ(entries(), 2u); // no half-written file left behind
 }
