@@ -2,19 +2,11 @@
 #include "Harness.h"
 #include "Tests.h"
 #include "ui/AlphabetEditorView.h"
-#include "ui/Form1.h"
 #include "ui/OutputAlphabetView.h"
 #include "ui/Shared.h"
-#include "ui/frmInAlph.h"
-#include "ui/frmOutAlph.h"
-#include "ui/frmReflAlph.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
@@ -36,26 +28,19 @@ std::string heads(const Alphabet& alphabet) {
 struct EditorHarness : Harness {
     explicit EditorHarness(AlphabetSide side = AlphabetSide::Etymon) {
         ctx().model = sampleModel();
-        if (side == AlphabetSide::Etymon) {
-            editEtymonAlphabet(ctx());
-            screen = program.screens().inAlph;
-            view = program.screens().inAlph->body;
-        } else {
-            editReflexAlphabet(ctx());
-            screen = program.screens().reflAlph;
-            view = program.screens().reflAlph->body;
-        }
+        const bool etymon = side == AlphabetSide::Etymon;
+        (etymon ? editEtymonAlphabet : editReflexAlphabet)(ctx());
+        screen =
+            etymon ? static_cast<Screen*>(program.screens().inAlph) : program.screens().reflAlph;
+        view = etymon ? program.screens().inAlph->body : program.screens().reflAlph->body;
         QVERIFY(QTest::qWaitForWindowExposed(screen));
     }
 
     Alphabet& alphabet() { return ctx().model.lstCol; }
-
     void click(int row, int column) {
-        QTableWidget* grid = view->lstCol;
-        const QRect cell = grid->visualRect(grid->model()->index(row, column));
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        const QRect cell = view->lstCol->visualRect(view->lstCol->model()->index(row, column));
+        QTest::mouseClick(view->lstCol->viewport(), Qt::LeftButton, {}, cell.center());
     }
-
     void key(int column, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         view->lstCol->setCurrentCell(0, column);
         QTest::keyClick(view->lstCol, key, modifiers);
@@ -295,29 +280,6 @@ private slots:
         view.scrOutAlph->setValue(view.scrOutAlph->maximum());
         QVERIFY(view.lblIPA[90]->isVisibleTo(&screen));
         QVERIFY(view.lblIPA[90]->mapTo(&screen, QPoint(0, 0)).x() < screen.width());
-    }
-
-    // What a user sees while editing, beside the plain screenshots: build/screens/*.png.
-    void rendersTheAlphabetScreens() {
-        EditorHarness h;
-        QVERIFY(QDir().mkpath(QStringLiteral(TARNEL_SCREENS_DIR)));
-        const auto save = [](QWidget& screen, const char* name) {
-            QVERIFY(screen.grab().save(
-                QStringLiteral(TARNEL_SCREENS_DIR "/%1.png").arg(QString::fromLatin1(name))));
-        };
-        h.click(highItem, 0);
-        h.key(3, Qt::Key_Insert);
-        save(*h.screen, "frmInAlph-new-character");
-        QTest::keyClick(h.view->txtNewChar, Qt::Key_Escape);
-        h.dialogs.answer(Answer::No);
-        viewOutputAlphabet(h.ctx());
-        frmOutAlph& viewer = *h.program.screens().outAlph;
-        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
-        QTest::mouseMove(viewer.body->lblIPA[2]);
-        QTRY_VERIFY(viewer.body->lblDescribe->text().startsWith(QStringLiteral("Script")));
-        save(viewer, "frmOutAlph-described");
-        viewer.findChild<QMenu*>(QStringLiteral("mnuHelp"))->actions().last()->trigger();
-        save(viewer, "frmOutAlph-help");
     }
 };
 

@@ -2,24 +2,17 @@
 // anyone can look at them; fails if a screen cannot be rendered.
 #include "Harness.h"
 #include "Tests.h"
-#include "ui/Form1.h"
+#include "ui/AlphabetEditorView.h"
+#include "ui/OutputAlphabetView.h"
 #include "ui/Shared.h"
 
-#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTableWidget>
 #include <QTest>
 
 namespace tarnel {
-
-namespace {
-
-void shoot(Screen& screen, const QString& name) {
-    QVERIFY(screen.isVisible());
-    QVERIFY(QDir().mkpath(QStringLiteral(TARNEL_SCREENS_DIR)));
-    const QString path = QDir(QStringLiteral(TARNEL_SCREENS_DIR)).filePath(name + ".png");
-    QVERIFY2(screen.grab().save(path), qPrintable(path));
-}
-
-} // namespace
 
 class ScreenshotTest : public QObject {
     Q_OBJECT
@@ -27,17 +20,26 @@ private slots:
     void everyScreen() {
         Harness h;
         shoot(h.home(), QStringLiteral("home-about"));
-
         Model model = sampleModel({"mater  madre", "pater  padre", "oculum  ojo"});
         model.notes = "A small Latin to Spanish model.\r\nSecond line of notes.";
-        model.lstDiacOrd = {"Lenition"};
+        model.lstSupply = {"Lenition", "Vowel_Raising"};
+        model.lst1Rule = {{"Lenition \xAB...\xBB", "A:  +obstr (*) \xAB...\xBB", "END:  Lenition"},
+                          {"Vowel_Raising \xAB...\xBB", "A:  B or C \xAB...\xBB",
+                           "B:  COUNT +syll (*) (-1) > 1 \xAB...\xBB",
+                           "C:  +syll (*) +high (*+1) -cons (*+1) \xAB...\xBB",
+                           "D:  voice (*) = voice (*+1) \xAB...\xBB",
+                           "1:  +high (*) -low (*) \xAB...\xBB",
+                           "2:  nas (*) = nas (*+1) \xAB...\xBB", "3:  INSERT e (*+1) \xAB...\xBB",
+                           "4:  SWAP (*) (*-1) \xAB...\xBB", "5:  DELETE (-1) \xAB...\xBB",
+                           "END:  Vowel_Raising"}};
+        model.lstDiacOrd = {"-Lenition", "Vowel_Raising"};
+        model.lstM = {"M", ""};
+        model.lstP = {"", "P"};
         h.writeModel(QStringLiteral("latin"), model);
         h.home().buildModelMenu();
         h.home().chooseModel(QStringLiteral("latin"));
         h.home().showVocabulary();
         shoot(h.home(), QStringLiteral("home-model"));
-        h.home().mnuNew_Click();
-        shoot(h.home(), QStringLiteral("home-new"));
 
         const Screens& s = h.program.screens();
         const QList<std::pair<void (*)(Context&), Screen*>> screens = {
@@ -51,11 +53,38 @@ private slots:
             shoot(*screen,
                   QString::fromLatin1(screen->metaObject()->className()).section(u':', -1));
         }
-        s.ed1Rule->show();
-        shoot(*s.ed1Rule, QStringLiteral("frmEd1Rule"));
-        s.order->show();
+        QTest::mouseMove(s.outAlph->body->lblIPA[2]);
+        QTRY_VERIFY(s.outAlph->body->lblDescribe->text().startsWith(QStringLiteral("Script")));
+        shoot(*s.outAlph, QStringLiteral("frmOutAlph-described"));
+        s.outAlph->findChild<QMenu*>(QStringLiteral("mnuHelp"))->actions().last()->trigger();
+        shoot(*s.outAlph, QStringLiteral("frmOutAlph-help"));
+
+        editEtymonAlphabet(h.ctx());
+        s.inAlph->body->lstCol->setCurrentCell(0, 3);
+        QTest::keyClick(s.inAlph->body->lstCol, Qt::Key_Insert);
+        shoot(*s.inAlph, QStringLiteral("frmInAlph-new-character"));
+        QTest::keyClick(s.inAlph->body->txtNewChar, Qt::Key_Escape);
+        h.dialogs.answer(Answer::No); // leaving the alphabet editor: drop the changes
+
+        editRules(h.ctx());
+        s.order->resize(900, 560);
+        clickRow(s.order->findChild<QListWidget*>(QStringLiteral("lstSupply")), 1);
+        clickRow(s.order->findChild<QListWidget*>(QStringLiteral("lstDiacOrd")), 1);
+        shoot(*s.order, QStringLiteral("frmOrder-rules"));
+        s.order->optOrder_Click(OrderList::Etymon);
+        shoot(*s.order, QStringLiteral("frmOrder-etymon"));
         s.order->showHelp(helpText(helpWithHelp()));
         shoot(*s.order, QStringLiteral("frmOrder-help"));
+
+        s.ed1Rule->editRule("Lenition");
+        shoot(*s.ed1Rule, QStringLiteral("frmEd1Rule"));
+        s.ed1Rule->mnuReturn_Click();
+        s.ed1Rule->editRule("Vowel_Raising");
+        QCOMPARE(ruleButtons(*s.ed1Rule).size(), 59);
+        shoot(*s.ed1Rule, QStringLiteral("frmEd1Rule-every-line-type"));
+        goHome(h.ctx());
+        h.home().mnuNew_Click();
+        shoot(h.home(), QStringLiteral("home-new"));
     }
 };
 
