@@ -77,17 +77,8 @@ private slots:
         QVERIFY(!ruleButtons(h.editor()).front()->isEnabled());
         QTest::keyClicks(h.nameBox(), QStringLiteral("a-b c"));
         QCOMPARE(h.nameBox()->text(), QStringLiteral("Ab_c"));
-        QTest::keyClick(h.nameBox(), Qt::Key_Backspace);
-        h.type(h.nameBox(), QStringLiteral("d"));
-        QVERIFY(h.nameBox()->isHidden());
-        QCOMPARE(h.temp().front(), "Ab_d" + c);
-        QCOMPARE(h.temp().back(), std::string("END:  Ab_d"));
-        QVERIFY(ruleButtons(h.editor()).front()->isEnabled());
-    }
-
-    void nameLimitsAreEnforcedWithTheirMessages() {
-        RuleHarness h;
-        h.editor().editNewRule();
+        for (int i = 0; i < 4; ++i) // back to an empty box
+            QTest::keyClick(h.nameBox(), Qt::Key_Backspace);
         h.type(h.nameBox(), QStringLiteral("ab"));
         QCOMPARE(h.dialogs.last(), QStringLiteral("Minimum name length = 3."));
         QVERIFY(h.nameBox()->isVisible());
@@ -96,9 +87,12 @@ private slots:
         QTest::keyClick(h.nameBox(), Qt::Key_Y);
         QCOMPARE(h.dialogs.last(), QStringLiteral("Maximum name length = 25."));
         QCOMPARE(h.nameBox()->text().size(), 25);
-        QTest::keyClick(h.nameBox(), Qt::Key_Escape);
+        h.nameBox()->clear();
+        h.type(h.nameBox(), QStringLiteral("a-b c"));
         QVERIFY(h.nameBox()->isHidden());
-        QCOMPARE(h.temp().front(), "NEW_RULE" + c);
+        QCOMPARE(h.temp().front(), "Ab_c" + c);
+        QCOMPARE(h.temp().back(), std::string("END:  Ab_c"));
+        QVERIFY(ruleButtons(h.editor()).front()->isEnabled());
     }
 
     void anExistingNameIsRefusedEvenTheRulesOwn() {
@@ -124,24 +118,7 @@ private slots:
         QCOMPARE(h.commentBox()->text(), QString());
         h.type(h.commentBox(), QStringLiteral("stop"));
         QCOMPARE(h.temp()[1], std::string("A:  +obstr (*) \xAB stop \xBB"));
-        h.click(QStringLiteral("\u00AB...\u00BB"));
-        h.type(h.commentBox(), QString());
-        QCOMPARE(h.temp()[0], std::string("Lenition \xAB ... \xBB"));
         QVERIFY(h.ctx().ruleEditing.ruleChanged);
-    }
-
-    void theTenthThenLineIsRefused() {
-        RuleHarness h;
-        h.editor().editRule("Lenition");
-        for (int i = 0; i < 8; ++i) {
-            h.click(QStringLiteral("END:"));
-            h.choose(QStringLiteral("Insert New Then-Line Above"));
-        }
-        QCOMPARE(h.temp()[10], "9:  +cons (*)" + c);
-        h.click(QStringLiteral("1:"));
-        h.choose(QStringLiteral("Insert New Then-Line Above"));
-        QCOMPARE(h.dialogs.last(), QStringLiteral("Maximum  9  THEN-lines permitted."));
-        QCOMPARE(h.temp().size(), std::size_t(12));
     }
 
     void theNinthUnitIsRefusedAndUnitsDelete() {
@@ -168,9 +145,6 @@ private slots:
         QCOMPARE(h.temp()[3], "C:  +cons (*)" + c);
         h.click(QStringLiteral("and"));
         QCOMPARE(h.temp()[1], "A:  B or C" + c);
-        h.click(QStringLiteral("C:"));
-        h.choose(QStringLiteral("Delete This Line"));
-        QVERIFY(h.dialogs.last().startsWith(QStringLiteral("If-line C is named")));
     }
 
     void featureAndLocationMenus() {
