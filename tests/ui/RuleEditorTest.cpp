@@ -161,14 +161,6 @@ private slots:
         QCOMPARE(h.temp()[2], "1:  -voice (-1)" + c);
     }
 
-    void returnWithoutChangesAsksNothing() {
-        RuleHarness h;
-        h.editor().editRule("Lenition");
-        h.editor().mnuReturn_Click();
-        QCOMPARE(h.dialogs.texts.size(), 0);
-        QVERIFY(h.program.screens().order->isVisible());
-    }
-
     void cancelStaysAndNoLeavesNoTraceOfANewRule() {
         RuleHarness h;
         h.editor().editNewRule();
