@@ -84,13 +84,6 @@ QColor colourOf(const QLabel* cell) {
 
 const QColor black(0, 0, 0), blue(0, 0, 255), red(255, 0, 0);
 
-void shoot(QWidget& screen, const QString& name) {
-    QVERIFY(screen.isVisible());
-    QVERIFY(QDir().mkpath(QStringLiteral(TARNEL_SCREENS_DIR)));
-    const QString path = QDir(QStringLiteral(TARNEL_SCREENS_DIR)).filePath(name + ".png");
-    QVERIFY2(screen.grab().save(path), qPrintable(path));
-}
-
 } // namespace
 
 class DeriveTest : public QObject {

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QTest>
+#include <algorithm>
 
 namespace tarnel {
 
@@ -38,6 +39,45 @@ QList<Screen*> Harness::showing() {
         }
     }
     return visible;
+}
+
+void clickRow(QListWidget* list, int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
+}
+
+QStringList rows(const QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->item(i)->text());
+    return texts;
+}
+
+int highlighted(const QListWidget* list) {
+    const auto items = list->selectedItems();
+    return items.isEmpty() ? -1 : list->row(items.front());
+}
+
+QList<QPushButton*> ruleButtons(frmEd1Rule& editor) {
+    QList<QPushButton*> list = editor.findChildren<QPushButton*>(QStringLiteral("btnRuleElement"));
+    std::sort(list.begin(), list.end(), [](QPushButton* a, QPushButton* b) {
+        return a->property("element").toInt() < b->property("element").toInt();
+    });
+    return list;
+}
+
+QPushButton* ruleButton(frmEd1Rule& editor, const QString& caption, int n) {
+    for (QPushButton* b : ruleButtons(editor))
+        if (b->text() == caption && n-- == 0)
+            return b;
+    return nullptr;
+}
+
+void shoot(QWidget& widget, const QString& name) {
+    QVERIFY(widget.isVisible());
+    QVERIFY(QDir().mkpath(QStringLiteral(TARNEL_SCREENS_DIR)));
+    const QString path = QDir(QStringLiteral(TARNEL_SCREENS_DIR)).filePath(name + ".png");
+    QVERIFY2(widget.grab().save(path), qPrintable(path));
 }
 
 void typeText(QWidget* widget, const QString& text) {

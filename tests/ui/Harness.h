@@ -10,6 +10,8 @@
 #include "ui/frmOutAlph.h"
 #include "ui/frmReflAlph.h"
 
+#include <QListWidget>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -40,6 +42,19 @@ struct Harness {
         return screen.findChild<T*>(QString::fromLatin1(name));
     }
 };
+
+// A mouse click on row `row` of `list`.
+void clickRow(QListWidget* list, int row);
+// The texts of the rows of `list`.
+QStringList rows(const QListWidget* list);
+// The highlighted row of `list`, or -1.
+int highlighted(const QListWidget* list);
+// The element buttons of the rule editor, in the order of the rule text.
+QList<QPushButton*> ruleButtons(frmEd1Rule& editor);
+// The n-th (from 0) element button captioned `caption`, or null.
+QPushButton* ruleButton(frmEd1Rule& editor, const QString& caption, int n = 0);
+// Saves a picture of `widget` as TARNEL_SCREENS_DIR/`name`.png.
+void shoot(QWidget& widget, const QString& name);
 
 // Types `text` into `widget` key by key, any Unicode character included.
 void typeText(QWidget* widget, const QString& text);

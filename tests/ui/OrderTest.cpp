@@ -2,18 +2,11 @@
 #include "Harness.h"
 #include "Tests.h"
 #include "engine/Engine.h"
-#include "engine/RuleReturn.h"
-#include "ui/Form1.h"
 #include "ui/Shared.h"
-#include "ui/frmEd1Rule.h"
-#include "ui/frmOrder.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
@@ -34,11 +27,9 @@ Model orderModel() {
     Model model = sampleModel();
     model.modelName = "Test";
     model.lstSupply = {"Alpha", "Beta", "Gamma"};
-    for (const char* name : {"Alpha", "Beta", "Gamma"}) {
-        const std::string rule = name;
+    for (const std::string rule : {"Alpha", "Beta", "Gamma"})
         model.lst1Rule.push_back(
             {rule + " \xAB...\xBB", "A:  +cons (*) \xAB...\xBB", "END:  " + rule});
-    }
     model.lstEtyOrd = {"Gamma", "Alpha"};
     model.lstDiacOrd = {"-Alpha", "Beta", "Gamma", "Alpha"};
     model.lstM = {"M", "", "", ""};
@@ -47,44 +38,39 @@ Model orderModel() {
     return model;
 }
 
-struct OrderScreen {
-    Harness h;
+struct OrderScreen : Harness {
     frmOrder& screen;
+    frmEd1Rule& editor;
 
-    explicit OrderScreen(Model model = orderModel()) : screen(*h.program.screens().order) {
-        h.ctx().model = std::move(model);
+    explicit OrderScreen(Model model = orderModel())
+        : screen(*program.screens().order), editor(*program.screens().ed1Rule) {
+        ctx().model = std::move(model);
         screen.modelReplaced();
-        editRules(h.ctx());
+        editRules(ctx());
     }
 
-    Model& model() { return h.ctx().model; }
-    QListWidget* list(const char* name) { return h.find<QListWidget>(screen, name); }
-    void click(const char* button) {
-        QTest::mouseClick(h.find<QPushButton>(screen, button), Qt::LeftButton);
+    Model& model() { return ctx().model; }
+    QListWidget* list(const char* name) { return find<QListWidget>(screen, name); }
+    QStringList shown(const char* name) { return rows(list(name)); }
+    int highlight(const char* name) { return highlighted(list(name)); }
+    void clickRow(const char* name, int row) { tarnel::clickRow(list(name), row); }
+    void doubleClickSupply(int row) {
+        clickRow("lstSupply", row);
+        QTest::mouseDClick(
+            list("lstSupply")->viewport(), Qt::LeftButton, {},
+            list("lstSupply")->visualItemRect(list("lstSupply")->item(row)).center());
     }
-    void clickRow(const char* name, int row) {
-        QListWidget* l = list(name);
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
-                          l->visualItemRect(l->item(row)).center());
+    void click(const char* button) {
+        QTest::mouseClick(find<QPushButton>(screen, button), Qt::LeftButton);
     }
     void chooseOrder(int index) {
         auto* option =
-            h.find<QRadioButton>(screen, qPrintable(QStringLiteral("optOrder%1").arg(index)));
+            find<QRadioButton>(screen, qPrintable(QStringLiteral("optOrder%1").arg(index)));
         QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
-    }
-    int highlighted(const char* name) {
-        const auto items = list(name)->selectedItems();
-        return items.isEmpty() ? -1 : list(name)->row(items.front());
-    }
-    QStringList shown(const char* name) {
-        QStringList texts;
-        for (int i = 0; i < list(name)->count(); ++i)
-            texts.append(list(name)->item(i)->text());
-        return texts;
     }
     // A press on the screen away from every control.
     void clickEmptyScreen() {
-        QTest::mouseClick(h.find<QLabel>(screen, "lblChooseOrd"), Qt::LeftButton);
+        QTest::mouseClick(find<QLabel>(screen, "lblChooseOrd"), Qt::LeftButton);
     }
 };
 
@@ -103,24 +89,20 @@ private slots:
         const QString captions[] = {"Etymon Order", "Diachronic Order", "Reflex Order"};
         for (int shown : {0, 2, 1}) {
             o.chooseOrder(shown);
-            for (int i = 0; i < 3; ++i) {
+            for (int i = 0; i < 3; ++i)
                 QCOMPARE(o.list(lists[i])->isVisible(), i == shown);
-                QCOMPARE(o.h.find<QRadioButton>(o.screen,
-                                                qPrintable(QStringLiteral("optOrder%1").arg(i)))
-                             ->isChecked(),
-                         i == shown);
-            }
             QCOMPARE(o.list("lstM")->isVisible(), shown == 1);
-            QCOMPARE(o.h.find<QLabel>(o.screen, "lblP")->isVisible(), shown == 1);
-            QCOMPARE(o.h.find<QLabel>(o.screen, "lblOrder")->text(), captions[shown]);
+            QCOMPARE(o.find<QLabel>(o.screen, "lblP")->isVisible(), shown == 1);
+            QCOMPARE(o.find<QLabel>(o.screen, "lblOrder")->text(), captions[shown]);
         }
-        QCOMPARE(o.h.find<QPushButton>(o.screen, "btnNewRule")->text(),
+        QCOMPARE(o.find<QPushButton>(o.screen, "btnNewRule")->text(),
                  QStringLiteral("Create New Rule"));
-        QCOMPARE(o.h.find<QLabel>(o.screen, "lblM")->toolTip(),
+        QCOMPARE(o.find<QLabel>(o.screen, "lblM")->toolTip(),
                  QStringLiteral("M = Masked (rule disabled)"));
     }
 
-    void insertWithoutHighlightsShowsThatListsMessage_data() {
+    // What each button says when a list it needs has no highlight; nothing else changes.
+    void aButtonWithoutItsHighlightSaysWhatToClick_data() {
         QTest::addColumn<int>("order");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("message");
@@ -135,9 +117,14 @@ private slots:
         QTest::newRow("Diachronic below") << 1 << "btnInsBelow" << fullInsertMessage;
         QTest::newRow("Reflex above") << 2 << "btnInsAbove" << fullInsertMessage;
         QTest::newRow("Reflex below") << 2 << "btnInsBelow" << shortLines;
+        QTest::newRow("Up") << 1 << "btnUp"
+                            << "Click a name in the Order list;\r\nthen use arrows to move it up "
+                               "or down.";
+        QTest::newRow("Delete from Order") << 1 << "btnDelFromOrder"
+                                           << "First click the rule name that you want to delete.";
     }
 
-    void insertWithoutHighlightsShowsThatListsMessage() {
+    void aButtonWithoutItsHighlightSaysWhatToClick() {
         QFETCH(int, order);
         QFETCH(QString, button);
         QFETCH(QString, message);
@@ -145,7 +132,7 @@ private slots:
         o.chooseOrder(order);
         o.clickRow("lstSupply", 2); // a Supply name, but no order entry
         o.click(qPrintable(button));
-        QCOMPARE(o.h.dialogs.texts, QStringList{message});
+        QCOMPARE(o.dialogs.texts, QStringList{message});
         QVERIFY(o.model().unsavedChanges);
         QCOMPARE(o.model().lstDiacOrd, orderModel().lstDiacOrd);
         QCOMPARE(o.model().lstEtyOrd, orderModel().lstEtyOrd);
@@ -158,108 +145,62 @@ private slots:
         OrderScreen o(model);
         o.chooseOrder(2);
         o.click("btnInsBelow"); // nothing clicked yet: refused
-        QCOMPARE(o.h.dialogs.texts.size(), 1);
-        QVERIFY(!o.h.home().runMenu()->isEnabled());
+        QCOMPARE(o.dialogs.texts.size(), 1);
+        QVERIFY(!o.home().runMenu()->isEnabled());
 
         o.clickRow("lstSupply", 1);
         o.clickEmptyScreen(); // the highlight goes, the chosen name stays
-        QCOMPARE(o.highlighted("lstSupply"), -1);
+        QCOMPARE(o.highlight("lstSupply"), -1);
         o.click("btnInsAbove");
         QCOMPARE(o.model().lstReflOrd, Lines{"Beta"});
-        QCOMPARE(o.highlighted("lstReflOrd"), -1);
-        QCOMPARE(o.h.dialogs.texts.size(), 1);
-        for (Screen* screen : o.h.program.screens().all()) {
-            if (screen->runMenu())
-                QVERIFY(screen->runMenu()->isEnabled());
-        }
+        QCOMPARE(o.highlight("lstReflOrd"), -1);
+        QCOMPARE(o.dialogs.texts.size(), 1);
+        for (Screen* screen : o.program.screens().all())
+            QVERIFY(!screen->runMenu() || screen->runMenu()->isEnabled());
     }
 
-    void insertBelowAMarkedEntryLeavesTheMarkOnIt() {
+    void theHighlightFollowsAnInsertedOrMovedEntryWithItsMarks() {
         OrderScreen o;
         o.clickRow("lstSupply", 2);
         o.clickRow("lstDiacOrd", 0);
         o.click("btnInsBelow");
-        QCOMPARE(o.model().lstDiacOrd, (Lines{"-Alpha", "Gamma", "Beta", "Gamma", "Alpha"}));
         QCOMPARE(o.shown("lstM"), (QStringList{"M", "", "", "", ""}));
         QCOMPARE(o.shown("lstP"), (QStringList{"", "", "P", "", ""}));
-        QCOMPARE(o.highlighted("lstDiacOrd"), 1);
-        o.click("btnInsAbove"); // the same rule again, above the new entry
-        QCOMPARE(o.model().lstDiacOrd[1], "Gamma");
-        QCOMPARE(o.model().lstDiacOrd[2], "Gamma");
-        QCOMPARE(o.highlighted("lstDiacOrd"), 1);
-        QVERIFY(o.h.dialogs.texts.isEmpty());
-    }
-
-    void arrowsMoveTheEntryWithItsMarks() {
-        OrderScreen o;
+        QCOMPARE(o.highlight("lstDiacOrd"), 1);
         o.clickRow("lstDiacOrd", 0);
         o.click("btnDown");
         o.click("btnDown");
-        QCOMPARE(o.shown("lstDiacOrd"), (QStringList{"Beta", "Gamma", "-Alpha", "Alpha"}));
-        QCOMPARE(o.shown("lstM"), (QStringList{"", "", "M", ""}));
-        QCOMPARE(o.shown("lstP"), (QStringList{"P", "", "", ""}));
-        QCOMPARE(o.highlighted("lstDiacOrd"), 2);
-        o.click("btnUp");
-        QCOMPARE(o.model().lstDiacOrd, (Lines{"Beta", "-Alpha", "Gamma", "Alpha"}));
-        QVERIFY(o.h.dialogs.texts.isEmpty());
-    }
-
-    void arrowsAtTheEndsChangeNothingButMarkTheModel() {
-        OrderScreen o;
-        o.clickRow("lstDiacOrd", 0);
-        o.click("btnUp");
-        o.clickRow("lstDiacOrd", 3);
-        o.click("btnDown");
-        QCOMPARE(o.model().lstDiacOrd, orderModel().lstDiacOrd);
-        QVERIFY(o.model().unsavedChanges);
-        QVERIFY(o.h.dialogs.texts.isEmpty());
-
-        o.clickEmptyScreen();
-        o.click("btnUp");
-        QCOMPARE(o.h.dialogs.last(), QStringLiteral("Click a name in the Order list;\r\n"
-                                                    "then use arrows to move it up or down."));
-    }
-
-    void deleteFromOrderTakesTheRowAndItsMarks() {
-        OrderScreen o;
+        QCOMPARE(o.shown("lstDiacOrd"), (QStringList{"Gamma", "Beta", "-Alpha", "Gamma", "Alpha"}));
+        QCOMPARE(o.shown("lstM"), (QStringList{"", "", "M", "", ""}));
+        QCOMPARE(o.shown("lstP"), (QStringList{"", "P", "", "", ""}));
+        QCOMPARE(o.highlight("lstDiacOrd"), 2);
         o.click("btnDelFromOrder");
-        QCOMPARE(o.h.dialogs.last(),
-                 QStringLiteral("First click the rule name that you want to delete."));
-        QVERIFY(o.model().unsavedChanges);
-        QCOMPARE(o.model().lstDiacOrd, orderModel().lstDiacOrd);
-
-        o.clickRow("lstDiacOrd", 1);
-        o.click("btnDelFromOrder");
-        QCOMPARE(o.model().lstDiacOrd, (Lines{"-Alpha", "Gamma", "Alpha"}));
-        QCOMPARE(o.model().lstP, (Lines{"", "", ""}));
-        QCOMPARE(o.highlighted("lstDiacOrd"), -1);
+        QCOMPARE(o.shown("lstDiacOrd"), (QStringList{"Gamma", "Beta", "Gamma", "Alpha"}));
+        QCOMPARE(o.highlight("lstDiacOrd"), -1);
+        QVERIFY(o.dialogs.texts.isEmpty());
     }
 
     void deleteFromSupplyAsksAndRemovesEveryTrace() {
         OrderScreen o;
         o.click("btnDelFromSupply");
-        QCOMPARE(o.h.dialogs.last(), QStringLiteral("Click a rule name to delete from Supply."));
-
+        QCOMPARE(o.dialogs.last(), QStringLiteral("Click a rule name to delete from Supply."));
         o.clickRow("lstSupply", 0);
-        o.h.dialogs.answer(Answer::Cancel);
+        o.dialogs.answer(Answer::Cancel);
         o.click("btnDelFromSupply");
-        QCOMPARE(o.h.dialogs.last(),
+        QCOMPARE(o.dialogs.last(),
                  QStringLiteral("CAUTION:  Deletion from Supply cannot be restored.\r\n"
                                 "The rule will also be deleted from order lists.\r\n"
                                 "Do you really want to delete it?"));
         QCOMPARE(o.model().lstSupply, orderModel().lstSupply);
         QVERIFY(!o.model().unsavedChanges);
 
-        o.h.dialogs.answer(Answer::Ok);
+        o.dialogs.answer(Answer::Ok);
         o.click("btnDelFromSupply");
         QCOMPARE(o.shown("lstSupply"), (QStringList{"Beta", "Gamma"}));
         QCOMPARE(o.shown("lstDiacOrd"), (QStringList{"Beta", "Gamma"}));
-        QCOMPARE(o.shown("lstM"), (QStringList{"", ""}));
         QCOMPARE(o.shown("lstP"), (QStringList{"P", ""}));
-        QCOMPARE(o.model().lstEtyOrd, Lines{"Gamma"});
-        QCOMPARE(o.model().lst1Rule.size(), std::size_t{2});
         QVERIFY(o.model().unsavedChanges);
-        QCOMPARE(o.highlighted("lstSupply"), -1);
+        QCOMPARE(o.highlight("lstSupply"), -1);
 
         // The deleted name is still the last one clicked; it must not reach an order.
         o.model().lstReflOrd.clear();
@@ -282,17 +223,16 @@ private slots:
         o.model().lstM[1] = "M"; // a mark without its minus sign
         o.screen.openRuleOrder();
         o.clickRow("lstM", 1);
-        QCOMPARE(o.h.dialogs.texts,
+        QCOMPARE(o.dialogs.texts,
                  QStringList{QStringLiteral("Missing expected minus sign before rule name.")});
-        QCOMPARE(o.model().lstDiacOrd[1], "Beta");
-        QCOMPARE(o.model().lstM[1], "");
+        QCOMPARE(o.shown("lstM")[1], QString());
     }
 
     void everyReleaseInThePersistenceColumnMarksTheModel() {
         OrderScreen o;
         o.clickRow("lstP", 2);
         QCOMPARE(o.shown("lstP"), (QStringList{"", "P", "P", ""}));
-        QCOMPARE(o.highlighted("lstP"), -1);
+        QCOMPARE(o.highlight("lstP"), -1);
         QVERIFY(o.model().unsavedChanges);
 
         OrderScreen empty;
@@ -305,75 +245,66 @@ private slots:
 
     void theMarkColumnsScrollWithTheDiachronicOrder() {
         Model model = orderModel();
-        for (int i = 0; i < 80; ++i) {
-            model.lstDiacOrd.push_back("Beta");
-            model.lstM.emplace_back();
-            model.lstP.emplace_back();
-        }
+        model.lstDiacOrd.resize(84, "Beta");
+        model.lstM.resize(84);
+        model.lstP.resize(84);
         OrderScreen o(model);
-        QListWidget* diachronic = o.list("lstDiacOrd");
-        diachronic->verticalScrollBar()->setValue(30);
-        const auto topRow = [](QListWidget* list) { return list->indexAt(QPoint(3, 3)).row(); };
-        QCOMPARE(topRow(diachronic), 30);
-        QCOMPARE(topRow(o.list("lstM")), 30);
-        QCOMPARE(topRow(o.list("lstP")), 30);
+        o.list("lstDiacOrd")->verticalScrollBar()->setValue(30);
+        const auto topRow = [&o](const char* list) {
+            return o.list(list)->indexAt(QPoint(3, 3)).row();
+        };
+        QCOMPARE(topRow("lstDiacOrd"), 30);
+        QCOMPARE(topRow("lstM"), 30);
+        QCOMPARE(topRow("lstP"), 30);
         o.list("lstP")->verticalScrollBar()->setValue(5); // scrolled on its own: Timer1 mends it
-        QTRY_COMPARE(topRow(o.list("lstP")), 30);
+        QTRY_COMPARE(topRow("lstP"), 30);
     }
 
-    void doubleClickOpensTheRuleInTheEditor() {
+    void aDoubleClickedRuleComesBackRenamedHighlightedAndStillMasked() {
         OrderScreen o;
-        o.h.ctx().ruleEditing.nameChanged = true; // left over from an earlier edit
-        QListWidget* supply = o.list("lstSupply");
-        const QPoint at = supply->visualItemRect(supply->item(1)).center();
-        QTest::mouseClick(supply->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(supply->viewport(), Qt::LeftButton, {}, at);
-        frmEd1Rule& editor = *o.h.program.screens().ed1Rule;
-        QCOMPARE(o.h.showing(), QList<Screen*>{&editor});
-        QCOMPARE(editor.windowTitle(), QStringLiteral("Model \"Test\":  Edit Rule \"Beta\""));
-        const RuleEditing& editing = o.h.ctx().ruleEditing;
-        QCOMPARE(editing.lstRuleTemp, o.model().lst1Rule[1]);
-        QCOMPARE(editing.currentName, "Beta");
-        QCOMPARE(editing.oldName, "Beta");
+        o.ctx().ruleEditing.nameChanged = true; // left over from an earlier edit
+        o.doubleClickSupply(0);
+        QCOMPARE(o.showing(), QList<Screen*>{&o.editor});
+        QCOMPARE(o.editor.windowTitle(), QStringLiteral("Model \"Test\":  Edit Rule \"Alpha\""));
+        const RuleEditing& editing = o.ctx().ruleEditing;
+        QCOMPARE(editing.lstRuleTemp, o.model().lst1Rule[0]);
+        QCOMPARE(editing.currentName, "Alpha");
+        QCOMPARE(editing.oldName, "Alpha");
         QVERIFY(!editing.newRule && !editing.ruleChanged && !editing.nameChanged);
         QVERIFY(!o.model().unsavedChanges);
+
+        QTest::mouseClick(ruleButton(o.editor, QStringLiteral("Alpha")), Qt::LeftButton);
+        auto* nameBox = o.find<QLineEdit>(o.editor, "txtRuleName");
+        QTest::keyClicks(nameBox, QStringLiteral("zeta"));
+        QTest::keyClick(nameBox, Qt::Key_Return);
+        o.dialogs.answer(Answer::Yes);
+        o.editor.mnuReturn_Click();
+        QCOMPARE(o.showing(), QList<Screen*>{&o.screen});
+        QCOMPARE(o.shown("lstSupply"), (QStringList{"Beta", "Gamma", "Zeta"}));
+        QCOMPARE(o.highlight("lstSupply"), 2);
+        QCOMPARE(o.shown("lstDiacOrd"), (QStringList{"-Zeta", "Beta", "Gamma", "Zeta"}));
+        QCOMPARE(o.model().lstEtyOrd, (Lines{"Gamma", "Zeta"}));
+        QCOMPARE(o.model().lst1Rule[0].back(), std::string("END:  Zeta"));
+        QVERIFY(o.model().unsavedChanges);
     }
 
     void createNewRuleHandsTheTemplateToTheEditor() {
         OrderScreen o;
         o.click("btnNewRule");
-        frmEd1Rule& editor = *o.h.program.screens().ed1Rule;
-        QCOMPARE(o.h.showing(), QList<Screen*>{&editor});
-        QCOMPARE(editor.windowTitle(), QStringLiteral("Model \"Test\", Edit a Rule"));
-        const RuleEditing& editing = o.h.ctx().ruleEditing;
-        QVERIFY(editing.newRule);
-        QCOMPARE(editing.lstRuleTemp, (Lines{"NEW_RULE \xAB...\xBB", "A:  +cons (*) \xAB...\xBB",
-                                             "1:  +cons (*) \xAB...\xBB", "END:  NEW_RULE"}));
+        QCOMPARE(o.showing(), QList<Screen*>{&o.editor});
+        QCOMPARE(o.editor.windowTitle(), QStringLiteral("Model \"Test\", Edit a Rule"));
+        QVERIFY(o.ctx().ruleEditing.newRule);
+        QCOMPARE(o.ctx().ruleEditing.lstRuleTemp,
+                 (Lines{"NEW_RULE \xAB...\xBB", "A:  +cons (*) \xAB...\xBB",
+                        "1:  +cons (*) \xAB...\xBB", "END:  NEW_RULE"}));
         QVERIFY(o.model().unsavedChanges);
-    }
-
-    void aRenamedRuleComesBackHighlightedAndStillMasked() {
-        OrderScreen o;
-        QListWidget* supply = o.list("lstSupply");
-        const QPoint at = supply->visualItemRect(supply->item(0)).center();
-        QTest::mouseClick(supply->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(supply->viewport(), Qt::LeftButton, {}, at);
-        RuleEditing& editing = o.h.ctx().ruleEditing;
-        renameRule(editing.lstRuleTemp, "Zeta");
-        editing.currentName = "Zeta";
-        editing.nameChanged = editing.ruleChanged = true;
-        QVERIFY(keepRuleChanges(o.model(), editing).kept);
-        showScreen(o.h.ctx(), o.screen);
-        QCOMPARE(o.shown("lstSupply"), (QStringList{"Beta", "Gamma", "Zeta"}));
-        QCOMPARE(o.highlighted("lstSupply"), 2);
-        QCOMPARE(o.shown("lstDiacOrd"), (QStringList{"-Zeta", "Beta", "Gamma", "Zeta"}));
     }
 
     void aClickOnTheEmptyScreenClearsEveryHighlightAndTheHelp() {
         OrderScreen o;
         o.clickRow("lstSupply", 0);
         o.clickRow("lstDiacOrd", 2);
-        QMenu* help = o.h.find<QMenu>(o.screen, "mnuHelp");
+        QMenu* help = o.find<QMenu>(o.screen, "mnuHelp");
         QStringList topics;
         for (QAction* action : help->actions())
             topics.append(action->text());
@@ -383,8 +314,8 @@ private slots:
         QVERIFY(o.screen.helpText().startsWith(QStringLiteral("Masking a Rule:\r\n    • ")));
         o.clickEmptyScreen();
         QVERIFY(!o.screen.helpShowing());
-        QCOMPARE(o.highlighted("lstSupply"), -1);
-        QCOMPARE(o.highlighted("lstDiacOrd"), -1);
+        QCOMPARE(o.highlight("lstSupply"), -1);
+        QCOMPARE(o.highlight("lstDiacOrd"), -1);
     }
 
     // A linguist copies the body of a rule, writes a new rule with it, puts it into the
@@ -393,43 +324,30 @@ private slots:
         Model model = orderModel();
         model.lst1Rule[2] = {"Gamma \xAB...\xBB", "A:  +syll (-1) \xAB...\xBB",
                              "1:  DELETE (-1) \xAB...\xBB", "END:  Gamma"};
-        model.lstEtyOrd.clear();
-        model.lstDiacOrd.clear();
-        model.lstM.clear();
-        model.lstP.clear();
-        model.lstReflOrd.clear();
+        model.lstEtyOrd = model.lstDiacOrd = model.lstM = model.lstP = model.lstReflOrd = {};
         OrderScreen o(model);
-        frmEd1Rule& editor = *o.h.program.screens().ed1Rule;
-        const auto ruleButton = [&editor](const QString& caption) {
-            for (QPushButton* b : editor.findChildren<QPushButton*>("btnRuleElement"))
-                if (b->text() == caption)
-                    return b;
-            return static_cast<QPushButton*>(nullptr);
-        };
-
-        o.clickRow("lstSupply", 2);
-        QListWidget* supply = o.list("lstSupply");
-        QTest::mouseDClick(supply->viewport(), Qt::LeftButton, {},
-                           supply->visualItemRect(supply->item(2)).center());
-        QVERIFY(ruleButton("A:"));
-        QTest::keyClick(ruleButton("A:"), Qt::Key_C, Qt::ControlModifier);
-        editor.mnuReturn_Click();
-        QCOMPARE(o.h.showing(), QList<Screen*>{&o.screen});
+        o.doubleClickSupply(2);
+        QVERIFY(ruleButton(o.editor, "A:"));
+        QTest::keyClick(ruleButton(o.editor, "A:"), Qt::Key_C, Qt::ControlModifier);
+        o.editor.mnuReturn_Click(); // nothing changed: no question
+        QCOMPARE(o.showing(), QList<Screen*>{&o.screen});
+        QVERIFY(o.dialogs.texts.isEmpty());
 
         o.click("btnNewRule");
-        auto* nameBox = o.h.find<QLineEdit>(editor, "txtRuleName");
+        auto* nameBox = o.find<QLineEdit>(o.editor, "txtRuleName");
         QTest::keyClicks(nameBox, QStringLiteral("drop final"));
         QTest::keyClick(nameBox, Qt::Key_Return);
-        QTest::keyClick(ruleButton("A:"), Qt::Key_V, Qt::ControlModifier);
-        o.h.dialogs.answer(Answer::Yes);
-        editor.mnuReturn_Click();
-        QCOMPARE(o.h.showing(), QList<Screen*>{&o.screen});
+        QTest::keyClick(ruleButton(o.editor, "A:"), Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(ruleButton(o.editor, "DELETE"));
+        o.dialogs.answer(Answer::Yes);
+        o.editor.mnuReturn_Click();
+        QCOMPARE(o.showing(), QList<Screen*>{&o.screen});
         QCOMPARE(o.shown("lstSupply"), (QStringList{"Alpha", "Beta", "Drop_final", "Gamma"}));
 
         o.clickRow("lstSupply", 2);
         o.click("btnInsBelow");
         QCOMPARE(o.shown("lstDiacOrd"), QStringList{"Drop_final"});
-        QVERIFY(o.h.home().runMenu()->isEnabled());
+        QVERIFY(o.home().runMenu()->isEnabled());
 
         struct Stages : StageDisplay, MessageSink {
             QStringList labels;
@@ -445,19 +363,6 @@ private slots:
         engine.derive("casa");
         QCOMPARE(stages.labels, (QStringList{"Etymon", "Drop_final", "End"}));
         QCOMPARE(stages.lengths.mid(0, 2), (QList<int>{4, 3}));
-    }
-
-    // What the user sees: build/screens/frmOrder-rules.png and frmOrder-etymon.png.
-    void screenshots() {
-        OrderScreen o;
-        o.screen.resize(900, 560);
-        o.clickRow("lstSupply", 1);
-        o.clickRow("lstDiacOrd", 1);
-        QVERIFY(QDir().mkpath(QStringLiteral(TARNEL_SCREENS_DIR)));
-        const QDir dir(QStringLiteral(TARNEL_SCREENS_DIR));
-        QVERIFY(o.screen.grab().save(dir.filePath(QStringLiteral("frmOrder-rules.png"))));
-        o.chooseOrder(0);
-        QVERIFY(o.screen.grab().save(dir.filePath(QStringLiteral("frmOrder-etymon.png"))));
     }
 };
 

@@ -2,24 +2,11 @@
 // anyone can look at them; fails if a screen cannot be rendered.
 #include "Harness.h"
 #include "Tests.h"
-#include "ui/Form1.h"
 #include "ui/Shared.h"
 
-#include <QDir>
 #include <QTest>
 
 namespace tarnel {
-
-namespace {
-
-void shoot(Screen& screen, const QString& name) {
-    QVERIFY(screen.isVisible());
-    QVERIFY(QDir().mkpath(QStringLiteral(TARNEL_SCREENS_DIR)));
-    const QString path = QDir(QStringLiteral(TARNEL_SCREENS_DIR)).filePath(name + ".png");
-    QVERIFY2(screen.grab().save(path), qPrintable(path));
-}
-
-} // namespace
 
 class ScreenshotTest : public QObject {
     Q_OBJECT
@@ -27,17 +14,28 @@ private slots:
     void everyScreen() {
         Harness h;
         shoot(h.home(), QStringLiteral("home-about"));
-
         Model model = sampleModel({"mater  madre", "pater  padre", "oculum  ojo"});
         model.notes = "A small Latin to Spanish model.\r\nSecond line of notes.";
-        model.lstDiacOrd = {"Lenition"};
+        model.lst1Rule = {{"Apocope \xAB...\xBB", "A:  +syll (-1) \xAB...\xBB",
+                           "1:  DELETE (-1) \xAB...\xBB", "END:  Apocope"},
+                          // A rule with every kind of line, for the rule editor's picture.
+                          {"Vowel_Raising \xAB raise a vowel before a high one \xBB",
+                           "A:  B or C \xAB either condition \xBB",
+                           "B:  COUNT +syll (*) (-1) > 1 \xAB not the last vowel \xBB",
+                           "C:  +syll (*) +high (*+1) -cons (*+1) \xAB before a high vowel \xBB",
+                           "D:  voice (*) = voice (*+1) \xAB...\xBB",
+                           "1:  +high (*) -low (*) \xAB raise \xBB",
+                           "2:  nas (*) = nas (*+1) \xAB nasal harmony \xBB",
+                           "3:  INSERT e (*+1) \xAB...\xBB", "4:  SWAP (*) (*-1) \xAB...\xBB",
+                           "5:  DELETE (-1) \xAB...\xBB", "END:  Vowel_Raising"}};
+        model.lstSupply = {"Apocope", "Vowel_Raising"};
+        model.lstDiacOrd = {"Apocope"};
+        model.lstM = model.lstP = {""};
         h.writeModel(QStringLiteral("latin"), model);
         h.home().buildModelMenu();
         h.home().chooseModel(QStringLiteral("latin"));
         h.home().showVocabulary();
         shoot(h.home(), QStringLiteral("home-model"));
-        h.home().mnuNew_Click();
-        shoot(h.home(), QStringLiteral("home-new"));
 
         const Screens& s = h.program.screens();
         const QList<std::pair<void (*)(Context&), Screen*>> screens = {
@@ -48,14 +46,19 @@ private slots:
             {viewOutputAlphabet, s.outAlph}};
         for (const auto& [go, screen] : screens) {
             go(h.ctx());
+            QCOMPARE(h.showing(), QList<Screen*>{screen}); // exactly one screen at a time
             shoot(*screen,
                   QString::fromLatin1(screen->metaObject()->className()).section(u':', -1));
         }
-        s.ed1Rule->show();
-        shoot(*s.ed1Rule, QStringLiteral("frmEd1Rule"));
-        s.order->show();
+
+        editRules(h.ctx());
         s.order->showHelp(helpText(helpWithHelp()));
         shoot(*s.order, QStringLiteral("frmOrder-help"));
+        s.ed1Rule->editRule("Vowel_Raising");
+        shoot(*s.ed1Rule, QStringLiteral("frmEd1Rule"));
+        goHome(h.ctx());
+        h.home().mnuNew_Click();
+        shoot(h.home(), QStringLiteral("home-new"));
     }
 };
 

@@ -6,8 +6,14 @@
 
 namespace tarnel {
 
-// Every test class of ui_tests registers itself here (one RegisterTest object per class);
-// main() runs them all in the order they registered.
+// How a test class joins ui_tests, the one Qt Test program of the screens:
+//   1. write tests/ui/<Name>Test.cpp with a QObject class whose private slots are the tests,
+//      using Harness (Harness.h) for a whole program over a temporary model directory;
+//   2. end the file with `static RegisterTest<NameTest> registerNameTest;` and
+//      `#include "NameTest.moc"`;
+//   3. list the file in tests/ui/CMakeLists.txt.
+// main() runs the classes in the order they registered; a screenshot goes to
+// TARNEL_SCREENS_DIR (build/screens/).
 QList<std::function<QObject*()>>& testFactories();
 
 template <class T> struct RegisterTest {

@@ -16,9 +16,7 @@ QList<std::function<QObject*()>>& testFactories() {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     int failures = 0;
-    for (const auto& make : tarnel::testFactories()) {
-        const std::unique_ptr<QObject> test(make());
-        failures += QTest::qExec(test.get(), argc, argv);
-    }
+    for (const auto& make : tarnel::testFactories())
+        failures += QTest::qExec(std::unique_ptr<QObject>(make()).get(), argc, argv);
     return failures == 0 ? 0 : 1;
 }

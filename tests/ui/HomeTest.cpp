@@ -1,0 +1,274 @@
+// The home screen: start-up, help, navigation, the Model menu and the quit prompt.
+#include "Harness.h"
+#include "Tests.h"
+#include "ui/Shared.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTest>
+
+Q_DECLARE_METATYPE(tarnel::Answer)
+
+namespace tarnel {
+
+namespace {
+
+using Items = std::vector<std::string>;
+
+QStringList captions(const QMenu& menu, qsizetype from = 0) {
+    QStringList texts;
+    for (const QAction* action : menu.actions().mid(from))
+        texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+    return texts;
+}
+
+QByteArray fileBytes(const Harness& h, const QString& name) {
+    QFile file(QDir(h.dir.path()).filePath(name + QStringLiteral(".tnl")));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Models "alpha" (vocabulary "ab  ba", loaded) and "beta" ("cd  dc", with a Reflex Order).
+struct TwoModels : Harness {
+    TwoModels() {
+        writeModel(QStringLiteral("alpha"), sampleModel({"ab  ba"}));
+        Model beta = sampleModel({"cd  dc"});
+        beta.lstReflOrd = {"Devoice"};
+        writeModel(QStringLiteral("beta"), beta);
+        home().buildModelMenu();
+        home().chooseModel(QStringLiteral("alpha"));
+    }
+    void typeNotes(const QString& text) {
+        typeText(find<QPlainTextEdit>(home(), "txtNotes"), text);
+    }
+    QStringList modelEntries() { return captions(*find<QMenu>(home(), "mnuModelChoice"), 6); }
+};
+
+} // namespace
+
+class HomeTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startUpShowsTheAboutTextOverTheHomeScreen() {
+        Harness h;
+        QCOMPARE(h.showing(), QList<Screen*>{&h.home()});
+        QVERIFY(h.home().helpShowing());
+        QCOMPARE(h.home().helpText(), h.home().aboutText());
+        QVERIFY(h.home().aboutText().startsWith(QStringLiteral("About Tarnel:\r\n   • Welcome")));
+        QVERIFY(h.home().aboutText().contains(QStringLiteral("fonts-sil-doulos")));
+        QVERIFY(!h.home().runMenu()->isEnabled());
+        QTest::mouseClick(h.home().centralWidget(), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(!h.home().helpShowing());
+        h.find<QMenu>(h.home(), "mnuHelp")->actions().first()->trigger();
+        QVERIFY(h.home().helpText().startsWith(QStringLiteral("Help with Help:\r\n    • Each")));
+    }
+
+    void batchWarnsAbove300Items() {
+        for (const int items : {300, 301}) {
+            Harness h;
+            h.ctx().model =
+                sampleModel(std::vector<std::string>(static_cast<std::size_t>(items), "a  a"));
+            h.dialogs.answer(Answer::Cancel);
+            runBatch(h.ctx());
+            QCOMPARE(h.dialogs.texts.size(), items - 300);
+            QCOMPARE(h.showing(), QList<Screen*>{items > 300 ? static_cast<Screen*>(&h.home())
+                                                             : h.program.screens().derive});
+        }
+    }
+
+    void modelMenuListsTheFirst21Files() {
+        Harness h;
+        for (int i = 25; i >= 1; --i)
+            h.touchModel(QStringLiteral("m%1").arg(i, 2, 10, QChar(u'0')));
+        h.home().buildModelMenu();
+        QStringList expected = {"New", "Save", "Save As...", "-", "Delete a Model", "-"};
+        for (int i = 1; i <= 21; ++i)
+            expected.append(QStringLiteral("m%1").arg(i, 2, 10, QChar(u'0')));
+        auto* menu = h.find<QMenu>(h.home(), "mnuModelChoice");
+        QCOMPARE(captions(*menu), expected);
+        h.home().buildModelMenu(); // rebuilding replaces, never adds
+        QCOMPARE(captions(*menu), expected);
+    }
+
+    void newModelNameFollowsTheKeyRules() {
+        TwoModels h;
+        h.home().mnuNew_Click();
+        QCOMPARE(h.home().windowTitle(), QStringLiteral("Creating New Model"));
+        auto* name = h.find<QLineEdit>(h.home(), "txtModelName");
+        QVERIFY(name->isVisible());
+        QTest::keyClicks(name, QStringLiteral(" a-b"));
+        QCOMPARE(name->text(), QStringLiteral("ab")); // blank refused while empty, "-" refused
+        QTest::keyClick(name, Qt::Key_Return);
+        QCOMPARE(h.dialogs.last(),
+                 QStringLiteral("Model name must be at least three characters long."));
+
+        QTest::keyClicks(name, QStringLiteral("cdefghijklmnopqrstu"));
+        QCOMPARE(name->text().size(), 21);
+        QTest::keyClick(name, Qt::Key_Return); // replaced by Backspace
+        QCOMPARE(h.dialogs.last(), QStringLiteral("Maximum name length = 20"));
+        QCOMPARE(name->text(), QStringLiteral("abcdefghijklmnopqrst"));
+        QVERIFY(!h.modelExists(name->text()));
+
+        name->setText(QStringLiteral("alp"));
+        QTest::keyClicks(name, QStringLiteral("ha"));
+        QTest::keyClick(name, Qt::Key_Return);
+        QCOMPARE(h.dialogs.last(), QStringLiteral("A model named alpha already exists. Click "
+                                                  "\"Save\" if you want to replace it."));
+
+        h.home().showHelp(h.home().aboutText()); // help open: each key still counts once
+        QTest::keyClicks(name, QStringLiteral(" two"));
+        QTest::keyClick(name, Qt::Key_Return);
+        QVERIFY(h.modelExists(QStringLiteral("alpha_two")));
+        QCOMPARE(h.ctx().model.modelName, std::string("alpha_two"));
+        QCOMPARE(h.home().windowTitle(), QStringLiteral("Model \"alpha_two\""));
+        QVERIFY(!h.ctx().model.unsavedChanges);
+        QVERIFY(!name->isVisible());
+        QCOMPARE(h.ctx().model.lstCol.size(), std::size_t{26});
+        QCOMPARE(h.modelEntries(), QStringList({"alpha", "alpha_two", "beta"}));
+        QCOMPARE(h.dialogs.unscripted, 0);
+    }
+
+    void choosingAnotherModelAsksToSaveFirst_data() {
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("Cancel") << Answer::Cancel << false;
+        QTest::newRow("Yes") << Answer::Yes << true;
+        QTest::newRow("No") << Answer::No << false;
+    }
+
+    void choosingAnotherModelAsksToSaveFirst() {
+        QFETCH(Answer, answer);
+        const bool loaded = answer != Answer::Cancel;
+        TwoModels h;
+        h.typeNotes(QStringLiteral("note"));
+        h.dialogs.answer(answer);
+        h.home().chooseModel(QStringLiteral("beta"));
+        QStringList asked{QStringLiteral("Save model \"alpha\"?")};
+        if (answer == Answer::Yes)
+            asked.append(QStringLiteral("Model \"alpha\" has been saved."));
+        QCOMPARE(h.dialogs.texts, asked);
+        QTEST(fileBytes(h, QStringLiteral("alpha")).contains("note"), "saved");
+        QCOMPARE(h.ctx().model.modelName, std::string(loaded ? "beta" : "alpha"));
+        QCOMPARE(h.ctx().model.lstVocab, Items{loaded ? "cd  dc" : "ab  ba"});
+        QCOMPARE(h.ctx().model.notes, std::string(loaded ? "" : "note"));
+        QCOMPARE(h.ctx().model.unsavedChanges, !loaded);
+        QCOMPARE(h.home().windowTitle(),
+                 loaded ? QStringLiteral("Model \"beta\"") : QStringLiteral("Model \"alpha\""));
+        for (Screen* screen : h.program.screens().all()) // beta has an order: Run is on
+            QVERIFY(!screen->runMenu() || screen->runMenu()->isEnabled() == loaded);
+    }
+
+    void aDamagedFileIsReportedAndTheModelKept() {
+        TwoModels h;
+        QFile bad(QDir(h.dir.path()).filePath(QStringLiteral("bad.tnl")));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("\xA7"
+                  "1_NAME:");
+        bad.close();
+        h.home().chooseModel(QStringLiteral("bad"));
+        QVERIFY(h.dialogs.last().startsWith(QStringLiteral("Model \"bad\" could not be loaded:")));
+        QCOMPARE(h.ctx().model.modelName, std::string("alpha"));
+        QCOMPARE(h.ctx().model.lstVocab, Items{"ab  ba"});
+    }
+
+    void saveAsLeavesTheOldFile() {
+        TwoModels h;
+        const QByteArray before = fileBytes(h, QStringLiteral("alpha"));
+        h.typeNotes(QStringLiteral("new notes"));
+        h.home().mnuSaveAs_Click();
+        QTest::keyClicks(h.find<QLineEdit>(h.home(), "txtModelName"), QStringLiteral("gamma"));
+        QTest::keyClick(h.find<QLineEdit>(h.home(), "txtModelName"), Qt::Key_Return);
+        QCOMPARE(fileBytes(h, QStringLiteral("alpha")), before);
+        QVERIFY(fileBytes(h, QStringLiteral("gamma")).contains("new notes"));
+        QCOMPARE(h.ctx().model.modelName, std::string("gamma"));
+    }
+
+    void aFailedSaveSaysSoAndKeepsTheChanges() {
+        TwoModels h;
+        QVERIFY(QDir(h.dir.path()).mkdir(QStringLiteral("blocked.tnl")));
+        h.ctx().model.modelName = "blocked";
+        h.typeNotes(QStringLiteral("x"));
+        h.home().mnuSave_Click();
+        QVERIFY(
+            h.dialogs.last().startsWith(QStringLiteral("Model \"blocked\" could not be saved:")));
+        QVERIFY(h.ctx().model.unsavedChanges);
+        QCOMPARE(h.ctx().model.notes, std::string("x"));
+    }
+
+    void deletingTheLoadedModelKeepsItInMemory() {
+        TwoModels h;
+        h.home().mnuDelete_Click();
+        QCOMPARE(h.home().windowTitle(), QStringLiteral("Choose a Model to Delete"));
+        h.dialogs.answer(Answer::Cancel);
+        h.home().File1_Click(QStringLiteral("alpha.tnl"));
+        QVERIFY(h.modelExists(QStringLiteral("alpha")));
+
+        h.home().mnuDelete_Click();
+        h.dialogs.answer(Answer::Ok);
+        h.home().File1_Click(QStringLiteral("alpha.tnl"));
+        QCOMPARE(h.dialogs.last(),
+                 QStringLiteral("WARNING!  Deleting is forever.\r\nModel "
+                                "'alpha' will not be recoverable.\r\nClick "
+                                "'OK' to delete, or 'Cancel' to keep the model."));
+        QVERIFY(!h.modelExists(QStringLiteral("alpha")));
+        QCOMPARE(h.modelEntries(), QStringList{QStringLiteral("beta")});
+        QCOMPARE(h.ctx().model.lstVocab, Items{"ab  ba"});
+        h.home().mnuSave_Click();
+        QVERIFY(h.modelExists(QStringLiteral("alpha")));
+    }
+
+    void notesTakeEveryKeyAndRefuseWhatCannotBeStored() {
+        TwoModels h;
+        h.typeNotes(QStringLiteral("ca\u014B\u00E9"));
+        QCOMPARE(h.ctx().model.notes, std::string("ca\xE9"));
+        QVERIFY(h.ctx().model.unsavedChanges);
+        h.typeNotes(QStringLiteral("\nb"));
+        QCOMPARE(h.ctx().model.notes, std::string("ca\xE9\r\nb"));
+    }
+
+    void quitPrompt_data() {
+        QTest::addColumn<bool>("unsaved");
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<bool>("quits");
+        QTest::addColumn<bool>("saved");
+        using L = QList<Answer>;
+        QTest::newRow("clean, No") << false << L{Answer::No} << false << false;
+        QTest::newRow("clean, Yes") << false << L{Answer::Yes} << true << false;
+        QTest::newRow("unsaved, Cancel")
+            << true << L{Answer::Yes, Answer::Cancel} << false << false;
+        QTest::newRow("unsaved, No") << true << L{Answer::Yes, Answer::No} << true << false;
+        QTest::newRow("unsaved, Yes") << true << L{Answer::Yes, Answer::Yes} << true << true;
+    }
+
+    void quitPrompt() {
+        QFETCH(bool, unsaved);
+        QFETCH(QList<Answer>, answers);
+        QFETCH(bool, saved);
+        TwoModels h;
+        if (unsaved)
+            h.typeNotes(QStringLiteral("late"));
+        for (Answer answer : answers)
+            h.dialogs.answer(answer);
+        h.find<QAction>(h.home(), "mnuExit")->trigger();
+        QStringList asked = {QStringLiteral("Do you want to quit the program?")};
+        if (unsaved)
+            asked.append(QStringLiteral("Save model \"alpha\"?\r\n  • 'Yes' to save and quit\r\n  "
+                                        "• 'No' to quit without saving\r\n  • 'Cancel' to "
+                                        "continue editing"));
+        if (saved)
+            asked.append(QStringLiteral("Model \"alpha\" has been saved."));
+        QCOMPARE(h.dialogs.texts, asked);
+        QTEST(h.quits == 1, "quits");
+        QCOMPARE(fileBytes(h, QStringLiteral("alpha")).contains("late"), saved);
+        QCOMPARE(h.ctx().model.notes, std::string(unsaved ? "late" : ""));
+        QCOMPARE(h.ctx().model.modelName, std::string("alpha"));
+    }
+};
+
+static RegisterTest<HomeTest> registerHomeTest;
+
+} // namespace tarnel
+
+#include "HomeTest.moc"

@@ -1,0 +1,197 @@
+// The rule editor: names, comments, the limits of a rule, its menus, and leaving it.
+#include "Harness.h"
+#include "Tests.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+
+namespace tarnel {
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const std::string c = " \xAB...\xBB";
+
+Lines ruleLines(const std::string& name, std::initializer_list<std::string> body) {
+    Lines lines{name + c};
+    for (const std::string& line : body)
+        lines.push_back(line + c);
+    lines.push_back("END:  " + name);
+    return lines;
+}
+
+// A program whose model has the rules Lenition (masked) and Apocope.
+struct RuleHarness : Harness {
+    RuleHarness() {
+        Model& m = ctx().model;
+        m = sampleModel();
+        m.modelName = "Test";
+        m.lst1Rule = {ruleLines("Lenition", {"A:  +obstr (*)", "1:  +cont (*)"}),
+                      ruleLines("Apocope", {"A:  +syll (-1)", "1:  DELETE (-1)"})};
+        m.lstSupply = {"Apocope", "Lenition"};
+        m.lstDiacOrd = {"-Lenition", "Apocope"};
+        m.lstM = {"M", ""};
+        m.lstP = {"", ""};
+    }
+    frmEd1Rule& editor() { return *program.screens().ed1Rule; }
+    Lines& temp() { return ctx().ruleEditing.lstRuleTemp; }
+    QLineEdit* nameBox() { return find<QLineEdit>(editor(), "txtRuleName"); }
+    QLineEdit* commentBox() { return find<QLineEdit>(editor(), "txtComment"); }
+    void click(const QString& caption, int n = 0, Qt::MouseButton mouse = Qt::LeftButton) {
+        QPushButton* b = ruleButton(editor(), caption, n);
+        QVERIFY2(b, qPrintable(caption));
+        QTest::mouseClick(b, mouse);
+    }
+    void choose(const QString& item) {
+        QMenu* menu = editor().openMenu();
+        QVERIFY(menu);
+        for (QAction* action : menu->actions()) {
+            if (action->text() == item) {
+                QVERIFY(action->isEnabled());
+                menu->hide();
+                action->trigger();
+                return;
+            }
+        }
+        QFAIL(qPrintable(QStringLiteral("no menu item ") + item));
+    }
+    void type(QLineEdit* box, const QString& keys) {
+        QTest::keyClicks(box, keys);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+};
+
+} // namespace
+
+class RuleEditorTest : public QObject {
+    Q_OBJECT
+private slots:
+    void newRuleAsksForANameAndShapesIt() {
+        RuleHarness h;
+        h.editor().editNewRule();
+        QVERIFY(h.editor().isVisible());
+        QVERIFY(h.nameBox()->isVisible());
+        QCOMPARE(h.nameBox()->text(), QStringLiteral("Type new rule name here."));
+        QVERIFY(!ruleButtons(h.editor()).front()->isEnabled());
+        QTest::keyClicks(h.nameBox(), QStringLiteral("a-b c"));
+        QCOMPARE(h.nameBox()->text(), QStringLiteral("Ab_c"));
+        for (int i = 0; i < 4; ++i) // back to an empty box
+            QTest::keyClick(h.nameBox(), Qt::Key_Backspace);
+        h.type(h.nameBox(), QStringLiteral("ab"));
+        QCOMPARE(h.dialogs.last(), QStringLiteral("Minimum name length = 3."));
+        QVERIFY(h.nameBox()->isVisible());
+        QTest::keyClicks(h.nameBox(), QString(23, QLatin1Char('x')));
+        QCOMPARE(h.dialogs.texts.size(), 1);
+        QTest::keyClick(h.nameBox(), Qt::Key_Y);
+        QCOMPARE(h.dialogs.last(), QStringLiteral("Maximum name length = 25."));
+        QCOMPARE(h.nameBox()->text().size(), 25);
+        h.nameBox()->clear();
+        h.type(h.nameBox(), QStringLiteral("a-b c"));
+        QVERIFY(h.nameBox()->isHidden());
+        QCOMPARE(h.temp().front(), "Ab_c" + c);
+        QCOMPARE(h.temp().back(), std::string("END:  Ab_c"));
+        QVERIFY(ruleButtons(h.editor()).front()->isEnabled());
+    }
+
+    void anExistingNameIsRefusedEvenTheRulesOwn() {
+        RuleHarness h;
+        h.editor().editRule("Lenition");
+        h.click(QStringLiteral("Lenition"));
+        h.type(h.nameBox(), QStringLiteral("Lenition"));
+        QCOMPARE(h.dialogs.last(),
+                 QStringLiteral("A rule named 'Lenition' already exists.  Use a different name."));
+        QVERIFY(h.nameBox()->isVisible());
+        QCOMPARE(h.temp().front(), "Lenition" + c);
+    }
+
+    void commentsNeedThreeCharactersOrNone() {
+        RuleHarness h;
+        h.editor().editRule("Lenition");
+        h.click(QStringLiteral("\u00AB...\u00BB"), 1);
+        QCOMPARE(h.commentBox()->text(), QStringLiteral("Type new comment here."));
+        h.type(h.commentBox(), QStringLiteral("ab"));
+        QCOMPARE(h.dialogs.last(),
+                 QStringLiteral("Comment must be 3 or more characters, or none at all."));
+        QVERIFY(h.commentBox()->isVisible());
+        QCOMPARE(h.commentBox()->text(), QString());
+        h.type(h.commentBox(), QStringLiteral("stop"));
+        QCOMPARE(h.temp()[1], std::string("A:  +obstr (*) \xAB stop \xBB"));
+        QVERIFY(h.ctx().ruleEditing.ruleChanged);
+    }
+
+    void theNinthUnitIsRefusedByTheRightClickMenu() {
+        RuleHarness h;
+        h.editor().editRule("Lenition");
+        for (int i = 0; i < 7; ++i) {
+            h.click(QStringLiteral("+obstr"), 0, Qt::RightButton);
+            h.choose(QStringLiteral("Insert Unit:  +cons (*)"));
+        }
+        h.click(QStringLiteral("(*)"), 7, Qt::RightButton);
+        h.choose(QStringLiteral("Insert Unit:  +cons (*)"));
+        QCOMPARE(h.dialogs.last(), QStringLiteral("Maximum 8 units permitted in Absolute line."));
+        std::string eight = "A:  +obstr (*)";
+        for (int i = 0; i < 7; ++i)
+            eight += " +cons (*)";
+        QCOMPARE(h.temp()[1], eight + c);
+    }
+
+    void branchingAndItsConnectiveByClicks() {
+        RuleHarness h;
+        h.editor().editRule("Lenition");
+        h.click(QStringLiteral("A:"));
+        h.choose(QStringLiteral("Branching: X: Y and Z"));
+        QCOMPARE(h.temp()[1], "A:  B and C" + c);
+        QCOMPARE(h.temp()[3], "C:  +cons (*)" + c);
+        h.click(QStringLiteral("and"));
+        QCOMPARE(h.temp()[1], "A:  B or C" + c);
+    }
+
+    void featureAndLocationMenus() {
+        RuleHarness h;
+        h.editor().editRule("Lenition");
+        h.click(QStringLiteral("+cont"));
+        h.choose(QStringLiteral("voice"));
+        h.click(QStringLiteral("+voice"));
+        h.choose(QStringLiteral("Toggle Sign +/-"));
+        h.click(QStringLiteral("(*)"), 1);
+        h.editor().openMenu()->actions().at(1)->menu()->actions().at(0)->trigger();
+        h.click(QStringLiteral("(1)"));
+        h.choose(QStringLiteral("Toggle Sign +/-"));
+        QCOMPARE(h.temp()[2], "1:  -voice (-1)" + c);
+    }
+
+    void cancelStaysAndNoLeavesNoTraceOfANewRule() {
+        RuleHarness h;
+        h.editor().editNewRule();
+        h.type(h.nameBox(), QStringLiteral("Umlaut"));
+        h.dialogs.answer(Answer::Cancel);
+        h.editor().mnuReturn_Click();
+        QCOMPARE(h.dialogs.last(), QStringLiteral("Keep the changes?"));
+        QVERIFY(h.editor().isVisible());
+        h.dialogs.answer(Answer::No);
+        h.editor().mnuReturn_Click();
+        QVERIFY(!h.editor().isVisible());
+        QCOMPARE(h.ctx().model.lstSupply, (Lines{"Apocope", "Lenition"}));
+        QCOMPARE(h.ctx().model.lst1Rule.size(), std::size_t(2));
+    }
+
+    void aNewRuleLeftAsNewRuleIsRefusedWhenThatNameExists() {
+        RuleHarness h;
+        h.ctx().model.lstSupply.push_back("NEW_RULE");
+        h.editor().editNewRule();
+        QTest::keyClick(h.nameBox(), Qt::Key_Escape);
+        h.dialogs.answer(Answer::Yes);
+        h.editor().mnuReturn_Click();
+        QCOMPARE(h.dialogs.last(),
+                 QStringLiteral("A rule named 'NEW_RULE' already exists.  Use a different name."));
+        QVERIFY(h.editor().isVisible());
+    }
+};
+
+static RegisterTest<RuleEditorTest> registerRuleEditorTest;
+
+} // namespace tarnel
+
+#include "RuleEditorTest.moc"
