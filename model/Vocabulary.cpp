@@ -62,6 +62,8 @@ std::size_t missingCharacter(std::string_view word, const Alphabet& alphabet) {
 } // namespace
 
 std::string checkTypedItem(std::string_view text, const Alphabet& etymon, const Alphabet& reflex) {
+    // Blanks around the pair and runs of blanks separate nothing more: "abc " would otherwise
+    // pass as an item with an empty reflex.
     const std::string_view trimmed = trimBlanks(text);
     if (trimmed.find(' ') == std::string_view::npos) {
         return "Item requires BOTH etymon AND reflex, separated by space.";

@@ -36,8 +36,6 @@ void Form1::buildMenus() {
     mnuModelChoice->addAction(QStringLiteral("Delete a Model"), this, &Form1::mnuDelete_Click);
     mnuSave->setEnabled(false);
     mnuSaveAs->setEnabled(false);
-    // Every entry of the Model menu first closes the help box.
-    connect(mnuModelChoice, &QMenu::triggered, this, [this] { hideHelp(); });
 
     addRunMenu();
     addEditMenu();

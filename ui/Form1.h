@@ -28,13 +28,15 @@ public:
     // Edit > Vocabulary: the Vocabulary list shown, the title set.
     void showVocabulary();
 
-    // The Model menu's entries.
+    // The Model menu's entries; each first closes the help box.
     void mnuNew_Click();
     void mnuSave_Click();
     void mnuSaveAs_Click();
     void mnuDelete_Click();
     void chooseModel(const QString& name);
     void File1_Click(const QString& fileName);
+    // After a save: the name box is closed and the file list shows the files as they are now.
+    void modelSaved();
 
     // The Vocabulary pop-up menu's entries.
     void mnuAddItem_Click();

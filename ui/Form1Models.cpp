@@ -50,6 +50,11 @@ void Form1::buildModelMenu() {
     }
 }
 
+void Form1::modelSaved() {
+    txtModelName->hide();
+    refreshFileList();
+}
+
 void Form1::refreshFileList() {
     File1->clear();
     for (const QString& name : modelNames(ctx.modelDirectory)) {
@@ -83,6 +88,7 @@ void Form1::afterModelReplaced() {
 }
 
 void Form1::mnuNew_Click() {
+    hideHelp();
     if (!offerToSave(ctx)) {
         return;
     }
@@ -104,19 +110,19 @@ void Form1::mnuNew_Click() {
 }
 
 void Form1::mnuSave_Click() {
+    hideHelp();
     saveModel(ctx);
 }
 
 void Form1::mnuSaveAs_Click() {
-    File1->hide();
-    lblDelete->hide();
+    hideHelp();
     txtModelName->clear();
     txtModelName->show();
     txtModelName->setFocus();
 }
 
 void Form1::mnuDelete_Click() {
-    txtModelName->hide();
+    hideHelp();
     refreshFileList();
     lblDelete->show();
     File1->show();
@@ -139,10 +145,10 @@ void Form1::File1_Click(const QString& fileName) {
     }
     File1->hide();
     lblDelete->hide();
-    setWindowTitle(ctx.model.modelName.empty() ? QStringLiteral("Tarnel") : modelCaption(ctx));
 }
 
 void Form1::chooseModel(const QString& name) {
+    hideHelp();
     if (!offerToSave(ctx)) {
         return;
     }

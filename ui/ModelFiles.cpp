@@ -2,6 +2,7 @@
 
 #include "Context.h"
 #include "Dialogs.h"
+#include "Form1.h"
 #include "ModelText.h"
 #include "Shared.h"
 #include "model/ModelFile.h"
@@ -42,6 +43,9 @@ bool saveModel(Context& ctx) {
     }
     ctx.dialogs.ok(QStringLiteral("Model \"%1\" has been saved.").arg(name));
     ctx.model.unsavedChanges = false;
+    if (ctx.screens.form1 != nullptr) {
+        ctx.screens.form1->modelSaved();
+    }
     return true;
 }
 

@@ -160,6 +160,8 @@ void frmDerive::resetDerivation() {
 }
 
 void frmDerive::copyEtymon(const QString& etymon) {
+    // An etymon is derived in interactive mode; in batch mode the word box is hidden and in
+    // reflex mode it would be read as a reflex.
     if (screenMode != DerivationMode::Interactive)
         enterWordMode(DerivationMode::Interactive);
     resetDerivation();

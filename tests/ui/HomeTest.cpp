@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -217,6 +218,29 @@ private slots:
         QCOMPARE(h.ctx().model.lstVocab, Items{"ab  ba"});
         h.home().mnuSave_Click();
         QVERIFY(h.modelExists(QStringLiteral("alpha")));
+    }
+
+    void savingClosesTheNameBoxAndRefreshesTheFileList() {
+        TwoModels h;
+        auto* name = h.find<QLineEdit>(h.home(), "txtModelName");
+        auto* files = h.find<QListWidget>(h.home(), "File1");
+        h.home().mnuDelete_Click();
+        h.dialogs.answer(Answer::Ok);
+        h.home().File1_Click(QStringLiteral("alpha.tnl"));
+        QCOMPARE(h.home().windowTitle(), QStringLiteral("Choose a Model to Delete"));
+        h.home().mnuDelete_Click();
+        h.home().mnuSaveAs_Click();
+        QVERIFY(files->isVisible() && name->isVisible());
+        QCOMPARE(files->count(), 1);
+
+        h.home().showHelp(h.home().aboutText());
+        h.home().mnuSave_Click();
+        QVERIFY(!h.home().helpShowing());
+        QCOMPARE(h.dialogs.last(), QStringLiteral("Model \"alpha\" has been saved."));
+        QVERIFY(!name->isVisible());
+        QVERIFY(files->isVisible());
+        QCOMPARE(files->count(), 2);
+        QCOMPARE(files->item(0)->text(), QStringLiteral("alpha.tnl"));
     }
 
     void notesTakeEveryKeyAndRefuseWhatCannotBeStored() {
