@@ -126,15 +126,14 @@ QMenu* frmEd1Rule::createInserteeMenu() {
     return menu;
 }
 
-// Relative and absolute positions; their mirror images come from "Toggle Sign +/-".
+// Relative, absolute and feature locations; the mirror images of the first two come from
+// "Toggle Sign +/-".
 QMenu* frmEd1Rule::createLocationMenu() {
     QMenu* menu = newMenu(this, "Location Type", "mnuLocation");
-    const auto addGroup = [this, menu](const char* caption,
-                                       std::initializer_list<const char*> items) {
+    const auto addGroup = [this, menu](const char* caption, const std::vector<std::string>& items) {
         QMenu* group = menu->addMenu(QLatin1String(caption));
-        for (const char* item : items) {
-            const std::string text(item);
-            group->addAction(QLatin1String(item), this, [this, text] {
+        for (const std::string& text : items) {
+            group->addAction(QString::fromStdString(text), this, [this, text] {
                 const Element& e = elements.at(clicked);
                 setToken(editing().lstRuleTemp, e.line, e.token, text);
                 edited();
@@ -143,6 +142,11 @@ QMenu* frmEd1Rule::createLocationMenu() {
     };
     addGroup("(*), (*+1),...", {"(*)", "(*+1)", "(*+2)", "(*+3)"});
     addGroup("(1), (2),...", {"(1)", "(2)", "(3)"});
+    // Every feature and the pseudo-features "mark" and "segment"; "all" names no segment.
+    std::vector<std::string> featureLocations;
+    for (int index = 0; index < allFeature; ++index)
+        featureLocations.push_back("(+" + std::string(*featureName(index)) + ")");
+    addGroup("(+cons)", featureLocations);
     menu->addSeparator();
     menu->addAction(QStringLiteral("Toggle Sign +/-"), this, [this] {
         const Element& e = elements.at(clicked);

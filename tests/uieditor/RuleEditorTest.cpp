@@ -215,6 +215,17 @@ private slots:
         click(QStringLiteral("(1)"));
         choose(QStringLiteral("Toggle Sign +/-"));
         QCOMPARE(QString::fromLatin1(temp()[2]), QString::fromLatin1("1:  -voice (-1)" + c));
+
+        click(QStringLiteral("(-1)"));
+        const QAction* group = editor().openMenu()->actions().at(2);
+        QCOMPARE(group->text(), QStringLiteral("(+cons)"));
+        const QList<QAction*> features = group->menu()->actions();
+        QCOMPARE(features.size(), 23);
+        QCOMPARE(features.front()->text(), QStringLiteral("(+ant)"));
+        QCOMPARE(features.back()->text(), QStringLiteral("(+segment)"));
+        editor().openMenu()->hide();
+        features.at(13)->trigger();
+        QCOMPARE(QString::fromLatin1(temp()[2]), QString::fromLatin1("1:  -voice (+nas)" + c));
     }
 
     void ctrlCAndCtrlVCarryTheBody() {
