@@ -232,6 +232,12 @@ bool AlphabetEditorView::lstCol_KeyPress(QKeyEvent* event) {
 }
 
 void AlphabetEditorView::lstCol_KeyUp(QKeyEvent* event) {
+    const int column = lstCol->currentColumn();
+    const bool onColumn = column >= 0 && column < int(columns().size());
+    // Any key released on a column counts as a pending change, even one that then does
+    // nothing, so leaving the screen asks.
+    if (onColumn)
+        markChanged();
     if (event->key() == Qt::Key_Escape) {
         lstCol->clearSelection();
         lstFeats->clearSelection();
@@ -239,8 +245,7 @@ void AlphabetEditorView::lstCol_KeyUp(QKeyEvent* event) {
     }
     // Held down, only the arrows repeat: a held Insert or Delete acts once.
     const bool arrow = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right;
-    const int column = lstCol->currentColumn();
-    if ((event->isAutoRepeat() && !arrow) || column < 0 || column >= int(columns().size()))
+    if ((event->isAutoRepeat() && !arrow) || !onColumn)
         return;
     const auto index = std::size_t(column);
     switch (event->key()) {

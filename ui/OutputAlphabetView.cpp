@@ -75,8 +75,8 @@ bool OutputAlphabetView::eventFilter(QObject* watched, QEvent* event) {
                                      ? QString::fromUtf8(text.data(), qsizetype(text.size()))
                                      : describePrompt);
         }
-    } else if (event->type() == QEvent::MouseButtonDblClick) {
-        emit valuesDoubleClicked();
+    } else if (event->type() == QEvent::MouseButtonDblClick && !qobject_cast<QLabel*>(watched)) {
+        emit valuesDoubleClicked(); // only the values lists report the screen size
         return true;
     }
     return QWidget::eventFilter(watched, event);

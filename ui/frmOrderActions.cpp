@@ -167,6 +167,8 @@ void frmOrder::btnInsBelow_Click() {
     insertName(InsertPlace::Below);
 }
 
+// The place is the highlighted entry of the list on show: a row clicked last in another
+// order list could lie beyond this one's end.
 void frmOrder::insertName(InsertPlace place) {
     QListWidget* list = visibleList();
     const OrderChoice choice{chosenSupplyName, highlightedRow(lstSupply).has_value(),

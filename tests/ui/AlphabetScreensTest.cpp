@@ -75,6 +75,13 @@ private slots:
 
     void arrowsMoveAColumnAndTheCellGoesWithIt() {
         EditorHarness h;
+        h.ctx().ruleEditing.ruleChanged = false;
+        h.ctx().model.unsavedChanges = false;
+        h.key(0, Qt::Key_Left);
+        h.key(25, Qt::Key_Right);
+        QCOMPARE(heads(h.alphabet()), std::string("abcdefghijklmnopqrstuvwxyz"));
+        QVERIFY(h.ctx().ruleEditing.ruleChanged); // every key release on a column counts
+        QVERIFY(h.ctx().model.unsavedChanges);
         h.key(0, Qt::Key_Right);
         QTest::keyClick(h.view->lstCol, Qt::Key_Right);
         QCOMPARE(heads(h.alphabet()), std::string("bcadefghijklmnopqrstuvwxyz"));
@@ -235,6 +242,8 @@ private slots:
         QTest::mouseMove(view.lstFeats);
         QTRY_COMPARE(view.lblDescribe->text(), prompt);
 
+        QTest::mouseDClick(view.lblIPA[0], Qt::LeftButton); // a symbol is no values list
+        QVERIFY(h.dialogs.texts.isEmpty());
         QTest::mouseDClick(view.lstValues[0]->viewport(), Qt::LeftButton);
         const QSize size = screen.screen()->size();
         QCOMPARE(

@@ -156,6 +156,13 @@ private slots:
         h.click(QStringLiteral("+voice"));
         h.choose(QStringLiteral("Toggle Sign +/-"));
         h.click(QStringLiteral("(*)"), 1);
+        // Feature locations such as "(+cons)" select nothing in a derivation: not offered.
+        QStringList groups;
+        for (const QAction* action : h.editor().openMenu()->actions())
+            groups << action->text();
+        QCOMPARE(groups,
+                 QStringList({QStringLiteral("(*), (*+1),..."), QStringLiteral("(1), (2),..."),
+                              QString(), QStringLiteral("Toggle Sign +/-")}));
         h.editor().openMenu()->actions().at(1)->menu()->actions().at(0)->trigger();
         h.click(QStringLiteral("(1)"));
         h.choose(QStringLiteral("Toggle Sign +/-"));
