@@ -1,0 +1,268 @@
+// The rule editor's operations on a rule's lines, and storing the edited rule. The refusal
+// messages of the name box, the comment box, the tenth then-line and the ninth unit, copy and
+// paste and a rename through every order are checked through the rule editor screen.
+#include "EngineFixture.h"
+#include "engine/RuleEditing.h"
+#include "engine/RuleElements.h"
+#include "engine/RuleReturn.h"
+#include "engine/RuleTemplates.h"
+
+namespace tarnel::test {
+namespace {
+
+const std::string c = " \xAB...\xBB";
+
+// Rule "Abc" with these lines between its name and END lines, each with the empty comment.
+Lines rule(const Lines& body) {
+    Lines lines{"Abc" + c};
+    for (const std::string& line : body)
+        lines.push_back(line + c);
+    lines.push_back("END:  Abc");
+    return lines;
+}
+
+TEST(RuleElements, GivenEveryLineTypeThenEachTokenHasItsKind) {
+    using enum ElementKind;
+    using Kinds = std::vector<ElementKind>;
+    const Lines lines =
+        rule({"A:  B or C", "B:  COUNT +syll (*) (-1) > 1", "C:  voice (*) = voice (*+1)",
+              "1:  +high (*) -low (*)", "2:  INSERT e (*+1)", "3:  SWAP (*) (*-1)"});
+    std::vector<Kinds> kinds(lines.size());
+    for (const Element& e : ruleElements(lines))
+        kinds[static_cast<std::size_t>(e.line)].push_back(e.kind);
+    EXPECT_EQ(kinds, (std::vector<Kinds>{
+                         {Name, Comment},
+                         {IfLabel, BranchLabel, Connective, BranchLabel, Comment},
+                         {IfLabel, Keyword, Feature, Location, Location, Operator, Count, Comment},
+                         {IfLabel, Feature, Location, Operator, Feature, Location, Comment},
+                         {ThenLabel, Feature, Location, Feature, Location, Comment},
+                         {ThenLabel, Keyword, Insertee, Location, Comment},
+                         {ThenLabel, Keyword, Location, Location, Comment},
+                         {EndLabel, EndName}}));
+    Lines captions;
+    for (const Element& e : ruleElements({"Abc" + c, "A:  +cons (*) \xAB x y \xBB", "END:  Abc"}))
+        captions.push_back(e.text);
+    EXPECT_EQ(captions,
+              (Lines{"Abc", "\xAB...\xBB", "A:", "+cons", "(*)", "\xAB x y \xBB", "END:", "Abc"}));
+}
+
+TEST(RuleElements, LinesAreTakenApartByTheirRoles) {
+    const Lines ifsOnly = {"Abc", "A:  +cons (*)", "B:  -syll (*)", "END:  Abc"};
+    EXPECT_EQ(firstThenLine(ifsOnly), 3);
+    EXPECT_EQ(lineRole(ifsOnly, 2), LineRole::If);
+    EXPECT_EQ(lineRole(ifsOnly, 3), LineRole::End);
+    const LineParts parts = splitLine("B:   +cons   (*)  \xAB c \xBB", LineRole::If);
+    EXPECT_EQ(parts.label, "B:");
+    EXPECT_EQ(parts.tokens, (Lines{"+cons", "(*)"}));
+    EXPECT_EQ(joinLine(parts, LineRole::If), "B:  +cons (*) \xAB c \xBB");
+}
+
+TEST(RuleEditing, RenameKeepsTheNameCommentAndTheEndLineFollows) {
+    Lines lines = {"NEW_RULE \xAB old \xBB", "A:  +cons (*)" + c, "END:  NEW_RULE"};
+    renameRule(lines, "Lenition");
+    EXPECT_EQ(lines, (Lines{"Lenition \xAB old \xBB", "A:  +cons (*)" + c, "END:  Lenition"}));
+}
+
+TEST(RuleEditing, ThenLinesInsertedOrDeletedAreRenumbered) {
+    Lines lines = rule({"A:  +cons (*)", "1:  -voice (*)", "2:  DELETE (*)"});
+    EXPECT_FALSE(insertThenLineAbove(lines, 2));
+    EXPECT_EQ(lines, rule({"A:  +cons (*)", "1:  +cons (*)", "2:  -voice (*)", "3:  DELETE (*)"}));
+    EXPECT_FALSE(insertThenLineAbove(lines, 5)); // the END line
+    EXPECT_EQ(lines, rule({"A:  +cons (*)", "1:  +cons (*)", "2:  -voice (*)", "3:  DELETE (*)",
+                           "4:  +cons (*)"}));
+    EXPECT_FALSE(deleteLine(lines, 2));
+    EXPECT_FALSE(deleteLine(lines, 2));
+    EXPECT_EQ(lines, rule({"A:  +cons (*)", "1:  DELETE (*)", "2:  +cons (*)"}));
+    EXPECT_FALSE(deleteLine(lines, 2));
+    EXPECT_FALSE(deleteLine(lines, 2));
+    EXPECT_EQ(lines, rule({"A:  +cons (*)"})); // none left
+}
+
+TEST(RuleEditing, LineTypeReplacesBodyAndCommentKeepingTheLabel) {
+    Lines lines = rule({"A:  +cons (*)", "1:  -voice (*) \xAB mine \xBB"});
+    setLineType(lines, 2, LineTemplate::Swap);
+    setLineType(lines, 1, LineTemplate::Count);
+    EXPECT_EQ(lines, rule({"A:  COUNT +cons (*) (*+1) = 1", "1:  SWAP (*) (*+1)"}));
+}
+
+TEST(RuleEditing, BranchingAddsTheNextTwoLettersAfterTheLastIfLine) {
+    Lines lines = rule({"A:  +cons (*)", "B:  -syll (*)", "1:  +voice (*)"});
+    lines[1] = "A:  +cons (*) \xAB keep \xBB";
+    EXPECT_FALSE(makeBranching(lines, 1));
+    Lines expected =
+        rule({"A:  C and D", "B:  -syll (*)", "C:  +cons (*)", "D:  +cons (*)", "1:  +voice (*)"});
+    expected[1] = "A:  C and D \xAB keep \xBB";
+    EXPECT_EQ(lines, expected);
+    Lines full{"Abc" + c};
+    for (char l = 'A'; l <= 'Y'; ++l)
+        full.push_back(std::string(1, l) + ":  +cons (*)" + c);
+    full.push_back("END:  Abc");
+    const Lines before = full;
+    EXPECT_EQ(makeBranching(full, 1),
+              "Branching needs two more if-lines after Y, but if-line letters end at Z.");
+    EXPECT_EQ(full, before);
+}
+
+TEST(RuleEditing, DeletedIfLineRelabelsLaterLinesAndTheBranchingLabelsThatNameThem) {
+    Lines lines =
+        rule({"A:  C or D", "B:  +nas (*)", "C:  +cons (*)", "D:  -syll (*)", "1:  +voice (*)"});
+    EXPECT_FALSE(deleteLine(lines, 2));
+    EXPECT_EQ(lines, rule({"A:  B or C", "B:  +cons (*)", "C:  -syll (*)", "1:  +voice (*)"}));
+    EXPECT_EQ(deleteLine(lines, 2), "If-line B is named by the Branching line A.  Change or "
+                                    "delete that line first.");
+    Lines single = rule({"A:  +cons (*)", "1:  -voice (*)"});
+    EXPECT_EQ(deleteLine(single, 1),
+              "A rule needs at least one if-line; this one cannot be deleted.");
+    EXPECT_EQ(lines, rule({"A:  B or C", "B:  +cons (*)", "C:  -syll (*)", "1:  +voice (*)"}));
+    EXPECT_EQ(single, rule({"A:  +cons (*)", "1:  -voice (*)"}));
+}
+
+TEST(RuleEditing, UnitsAreAddedAtTheEndAndDeletedButNeverTheLast) {
+    Lines lines = rule({"A:  -syll (*-1) +high (*)"});
+    EXPECT_FALSE(insertUnit(lines, 1));
+    EXPECT_EQ(lines[1], "A:  -syll (*-1) +high (*) +cons (*)" + c);
+    EXPECT_FALSE(deleteUnit(lines, 1, 3)); // the location of the second unit
+    EXPECT_EQ(lines[1], "A:  -syll (*-1) +cons (*)" + c);
+    EXPECT_FALSE(deleteUnit(lines, 1, 0));
+    EXPECT_EQ(deleteUnit(lines, 1, 0),
+              "An Absolute line needs at least one unit; this one cannot be deleted.");
+    EXPECT_EQ(lines[1], "A:  +cons (*)" + c);
+}
+
+TEST(RuleEditing, ChangedFeatureKeepsTheSignAndToggleSwitchesIt) {
+    Lines lines = rule({"A:  voice (*) = voice (*+1)", "1:  -syll (*-2)"});
+    changeFeature(lines, 2, 0, "high");
+    changeFeature(lines, 1, 3, "nas");
+    toggleSign(lines, 2, 0);
+    toggleSign(lines, 2, 1);
+    toggleSign(lines, 1, 0); // unsigned: nothing to toggle
+    EXPECT_EQ(lines, rule({"A:  voice (*) = nas (*+1)", "1:  +high (*+2)"}));
+    setToken(lines, 2, 1, "(3)");
+    toggleSign(lines, 2, 1);
+    EXPECT_EQ(lines[2], "1:  +high (-3)" + c);
+    toggleSign(lines, 2, 1);
+    toggleSign(lines, 1, 1); // "(*)" has no sign
+    EXPECT_EQ(lines, rule({"A:  voice (*) = nas (*+1)", "1:  +high (3)"}));
+}
+
+TEST(RuleEditing, OneClickGivesTheNextValue) {
+    const std::tuple<std::string, int, std::string> cases[] = {
+        {"B and C", 1, "B or C"},
+        {"B or C", 1, "B and C"},
+        {"COUNT +syll (*) (-1) = 0", 4, "COUNT +syll (*) (-1) > 0"},
+        {"COUNT +syll (*) (-1) > 0", 4, "COUNT +syll (*) (-1) < 1"},
+        {"COUNT +syll (*) (-1) > 2", 4, "COUNT +syll (*) (-1) < 2"},
+        {"COUNT +syll (*) (-1) < 2", 4, "COUNT +syll (*) (-1) = 2"},
+        {"COUNT +syll (*) (-1) = 2", 5, "COUNT +syll (*) (-1) = 3"},
+        {"COUNT +syll (*) (-1) = 3", 5, "COUNT +syll (*) (-1) = 0"},
+        {"COUNT +syll (*) (-1) < 3", 5, "COUNT +syll (*) (-1) < 1"},
+        {"all (*) = all (*+1)", 2, "all (*) <> all (*+1)"},
+        {"all (*) <> all (*+1)", 2, "all (*) = all (*+1)"},
+        {"cons (*) = cons (*+1)", 2, "cons (*) = cons (*+1)"},
+        {"+cons (*)", 0, "+cons (*)"}};
+    for (const auto& [body, token, after] : cases) {
+        Lines lines = rule({"A:  " + body});
+        rotateElement(lines, 1, token);
+        EXPECT_EQ(lines, rule({"A:  " + after})) << body << " at " << token;
+    }
+}
+
+TEST(RuleEditing, PastingAnEmptyBufferChangesNothing) {
+    Lines lines = rule({"A:  +cons (*)", "1:  DELETE (*)"});
+    EXPECT_EQ(copyBody(lines), (Lines{"A:  +cons (*)" + c, "1:  DELETE (*)" + c}));
+    pasteBody(lines, {});
+    EXPECT_EQ(lines, rule({"A:  +cons (*)", "1:  DELETE (*)"}));
+}
+
+TEST(NameBox, FirstLetterBecomesCapitalBlankBecomesUnderscoreOthersAreSwallowed) {
+    for (const auto& [keys, name] :
+         {std::pair{"abc", "Abc"}, {"1_a b-c!9", "A_bc9"}, {"Vowel raising", "Vowel_raising"}}) {
+        std::string text;
+        for (const char key : std::string_view(keys))
+            if (const auto append = nameBoxKey(text, key).append)
+                text += *append;
+        EXPECT_EQ(text, name);
+    }
+    EXPECT_EQ(nameBoxKey("Ab", '-').message, "");
+}
+
+Lines stored(const std::string& name, const std::string& condition) {
+    return {name + c, "A:  " + condition + c, "END:  " + name};
+}
+
+class KeepChanges : public testing::Test {
+protected:
+    void SetUp() override {
+        model.lst1Rule = {stored("Apocope", "+syll (-1)"), stored("Lenition", "+cons (*)")};
+        model.lstSupply = {"Apocope", "Lenition"};
+        model.lstDiacOrd = {"Lenition", "-Lenition", "Apocope"};
+        model.lstEtyOrd = {"Lenition"};
+        model.lstReflOrd = {"-Lenition"};
+        editing.oldName = editing.currentName = "Lenition";
+        editing.lstRuleTemp = model.lst1Rule[1];
+    }
+    Model model;
+    RuleEditing editing;
+};
+
+TEST_F(KeepChanges, AnExistingRuleIsStoredInPlace) {
+    editing.lstRuleTemp[1] = "A:  -voice (*)" + c;
+    EXPECT_TRUE(keepRuleChanges(model, editing).kept);
+    EXPECT_EQ(model.lst1Rule, (std::vector<Lines>{stored("Apocope", "+syll (-1)"),
+                                                  stored("Lenition", "-voice (*)")}));
+    EXPECT_TRUE(model.unsavedChanges);
+}
+
+TEST_F(KeepChanges, AnOldNameMissingFromTheSupplyIsReportedAndTheOrdersStillFollow) {
+    model.lstSupply = {"Apocope"};
+    renameRule(editing.lstRuleTemp, "Assimilation");
+    editing.nameChanged = true;
+    EXPECT_EQ(keepRuleChanges(model, editing).message, "Old rule name not found in lstSupply.");
+    EXPECT_EQ(model.lstSupply, (Lines{"Apocope"}));
+    EXPECT_EQ(model.lstDiacOrd, (Lines{"Assimilation", "-Assimilation", "Apocope"}));
+    EXPECT_EQ(model.lstEtyOrd, (Lines{"Assimilation"}));
+    EXPECT_EQ(model.lstReflOrd, (Lines{"-Assimilation"}));
+    EXPECT_EQ(model.lst1Rule[1].back(), "END:  Assimilation");
+}
+
+TEST_F(KeepChanges, ANewRuleGoesIntoTheStoreAndTheSupplyInOrder) {
+    editing.newRule = true;
+    editing.lstRuleTemp = stored("Breaking", "+low (*)");
+    EXPECT_TRUE(keepRuleChanges(model, editing).kept);
+    EXPECT_EQ(model.lst1Rule.back(), editing.lstRuleTemp);
+    EXPECT_EQ(model.lstSupply, (Lines{"Apocope", "Breaking", "Lenition"}));
+}
+
+TEST_F(KeepChanges, ANewRuleWhoseNameExistsIsRefusedAndNothingChanges) {
+    editing.newRule = true;
+    editing.lstRuleTemp = stored("Apocope", "+low (*)");
+    const Model before = model;
+    const KeptRule kept = keepRuleChanges(model, editing);
+    EXPECT_FALSE(kept.kept);
+    EXPECT_EQ(kept.message, "A rule named 'Apocope' already exists.  Use a different name.");
+    EXPECT_EQ(model.lst1Rule, before.lst1Rule);
+    EXPECT_EQ(model.lstSupply, before.lstSupply);
+    EXPECT_FALSE(model.unsavedChanges);
+}
+
+// Final devoicing, built from a new rule by the editor's operations and stored on Return.
+TEST_F(EngineTest, ARuleBuiltByEditingDerivesThroughTheEngine) {
+    RuleEditing editing;
+    editing.newRule = true;
+    editing.lstRuleTemp.assign(newRuleTemplate.begin(), newRuleTemplate.end());
+    Lines& rule = editing.lstRuleTemp;
+    renameRule(rule, "Devoicing");
+    changeFeature(rule, 1, 0, "obstr");
+    setToken(rule, 1, 1, "(-1)");
+    changeFeature(rule, 2, 0, "voice");
+    toggleSign(rule, 2, 0);
+    setToken(rule, 2, 1, "(-1)");
+    ASSERT_TRUE(keepRuleChanges(model, editing).kept);
+    setDiachronic({"Devoicing"});
+    engine.derive("bad");
+    EXPECT_EQ(stages, "1 Etymon bad / 2 Devoicing bat / 0 End bat");
+    EXPECT_TRUE(messages.empty());
+}
+
+} // namespace
+} // namespace tarnel::test
