@@ -10,20 +10,9 @@ namespace tarnel::test {
 
 using Lines = std::vector<std::string>;
 
-// A rule from its name and bodies: the labels "A:  ", "1:  " ... and comments are added.
-inline Lines makeRule(const std::string& name, const Lines& ifs, const Lines& thens) {
-    Lines lines{name + " \xAB...\xBB"};
-    for (std::size_t i = 0; i < ifs.size(); ++i)
-        lines.push_back(std::string(1, static_cast<char>('A' + i)) + ":  " + ifs[i] + " \xAB\xBB");
-    for (std::size_t i = 0; i < thens.size(); ++i)
-        lines.push_back(std::to_string(i + 1) + ":  " + thens[i] + " \xAB\xBB");
-    lines.push_back("END:  " + name);
-    return lines;
-}
-
 // A model with the default alphabets and a few rules, and an engine over it. The fixture is
 // the engine's message sink and stage display: it records the messages, and the stages as
-// "kind label word" joined by " / ".
+// "kind label word" joined by "/".
 class EngineTest : public ::testing::Test, public MessageSink, public StageDisplay {
 protected:
     EngineTest() {
@@ -38,11 +27,19 @@ protected:
     void showMessage(const std::string& text) override { messages.push_back(text); }
     void showStage(int kind, const std::string& label, const Word& word) override {
         stages +=
-            (stages.empty() ? "" : " / ") + std::to_string(kind) + " " + label + " " + spell(word);
+            (stages.empty() ? "" : "/") + std::to_string(kind) + " " + label + " " + spell(word);
     }
 
+    // Adds a rule from its name and bodies; the labels "A:  ", "1:  " ... and comments are added.
     int addRule(const std::string& name, const Lines& ifs, const Lines& thens) {
-        model.lst1Rule.push_back(makeRule(name, ifs, thens));
+        Lines lines{name + " \xAB...\xBB"};
+        for (std::size_t i = 0; i < ifs.size(); ++i)
+            lines.push_back(std::string(1, static_cast<char>('A' + i)) + ":  " + ifs[i] +
+                            " \xAB\xBB");
+        for (std::size_t i = 0; i < thens.size(); ++i)
+            lines.push_back(std::to_string(i + 1) + ":  " + thens[i] + " \xAB\xBB");
+        lines.push_back("END:  " + name);
+        model.lst1Rule.push_back(lines);
         return static_cast<int>(model.lst1Rule.size()) - 1;
     }
     // The Diachronic Order; "P NAME" is a persistent entry.
@@ -66,13 +63,13 @@ protected:
     std::string spell(const Word& word) const {
         std::string text;
         for (std::size_t p = 0; p < static_cast<std::size_t>(word.length); ++p) {
-            const auto fits = [&](const AlphabetColumn& column) {
-                for (int f = 0; f < soundFeatureCount; ++f)
-                    if (columnValue(column, f) != word.segments[p][static_cast<std::size_t>(f)])
-                        return false;
-                return true;
-            };
-            const auto column = std::ranges::find_if(model.lstCol, fits);
+            std::string signs;
+            for (std::size_t f = 0; f < soundFeatureCount; ++f)
+                signs += word.segments[p][f] ? '+' : '-';
+            const auto column =
+                std::ranges::find_if(model.lstCol, [&](const AlphabetColumn& column) {
+                    return column.substr(1) == signs;
+                });
             text += column == model.lstCol.end() ? '?' : column->front();
         }
         return text;

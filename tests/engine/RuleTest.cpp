@@ -47,34 +47,31 @@ TEST(Location, ReadsTheTextAsAPositionAtFocus3OfLength5) {
 }
 
 TEST_F(EngineTest, IfLinesHoldAsRead) {
-    const std::tuple<const char*, int, const char*, bool> cases[] = {
-        {"an", 0, "+syll (*) +low (*) +nas (*+1)", true},
-        {"an", 1, "-nas (*+1)", false},
-        {"a", 0, "+syll (-1)", true},
-        {"a", 0, "-syll (-2)", false},
-        {"pa", 0, "+syll (*+12)", true}, // an Absolute line reads two characters after "*"
-        {"pa", 0, "+syll (2) -syll (1)", true},
-        {"pa", 0, "+syll (3)", false},
-        {"pa", 0, "+bogus (*)", false},
-        {"pa", 0, "-bogus (*)", false},
-        {"pa", 0, "cons (*) = cons (*-1)", false},
-        {"aa", 0, "all (*) = all (*+1)", true},
-        {"ae", 0, "all (*) = all (*+1)", false},
-        {"ae", 0, "all (*) <> all (*+1)", false},
-        {"ma", 0, "nas (*) = voice (*+1)", true},
-        {"pa", 0, "voice (*) <> voice (*+1)", true},
-        {"pa", 0, "voice (*) ~ voice (*+1)", false},
-        {"pa", 0, "voice (*) = bogus (*+1)", false},
-        {"pata", 2, "COUNT +syll (*) (*+2) = 0", true},
-        {"pata", 1, "COUNT +syll (*) (*+2) = 2", true},
-        {"pata", 1, "COUNT +cons (*+1) (*) = 0", false},
-        {"pata", 0, "COUNT +syll (*) (-1) > 1", true},
-        {"pata", 2, "COUNT +syll (*) (-1) > 1", false},
-        {"pata", 0, "COUNT -syll (1) (-1) < 3", true},
-        {"pata", 0, "COUNT +bogus (1) (-1) = 0", false}};
-    for (const auto& [text, focus, body, expected] : cases)
-        EXPECT_EQ(evaluateTest(parseIfLine(body, 1, 1), makeWord(text), focus), expected)
-            << text << " at " << focus << ": " << body;
+    // The word, the focus, the bodies that hold there and those that do not.
+    const std::tuple<const char*, int, Lines, Lines> cases[] = {
+        {"an", 0, {"+syll (*) +low (*) +nas (*+1)"}, {}},
+        {"an", 1, {}, {"-nas (*+1)"}},
+        {"a", 0, {"+syll (-1)"}, {"-syll (-2)"}},
+        // an Absolute line reads two characters after "*": "*+12" is "*+1"
+        {"pa",
+         0,
+         {"+syll (*+12)", "+syll (2) -syll (1)", "voice (*) <> voice (*+1)"},
+         {"+syll (3)", "+bogus (*)", "-bogus (*)", "cons (*) = cons (*-1)",
+          "voice (*) ~ voice (*+1)", "voice (*) = bogus (*+1)"}},
+        {"aa", 0, {"all (*) = all (*+1)"}, {}},
+        {"ae", 0, {}, {"all (*) = all (*+1)", "all (*) <> all (*+1)"}},
+        {"ma", 0, {"nas (*) = voice (*+1)"}, {}},
+        {"pata",
+         0,
+         {"COUNT +syll (*) (-1) > 1", "COUNT -syll (1) (-1) < 3"},
+         {"COUNT +bogus (1) (-1) = 0"}},
+        {"pata", 1, {"COUNT +syll (*) (*+2) = 2"}, {"COUNT +cons (*+1) (*) = 0"}},
+        {"pata", 2, {"COUNT +syll (*) (*+2) = 0"}, {"COUNT +syll (*) (-1) > 1"}}};
+    for (const auto& [text, focus, holding, failing] : cases)
+        for (const bool holds : {true, false})
+            for (const std::string& body : holds ? holding : failing)
+                EXPECT_EQ(evaluateTest(parseIfLine(body, 1, 1), makeWord(text), focus), holds)
+                    << text << " at " << focus << ": " << body;
     Word marked = makeWord("aa");
     marked.segments[1][markFeature] = true; // "all" compares the mark too
     EXPECT_FALSE(evalRelative(marked, 0, "all (*) = all (*+1)"));
