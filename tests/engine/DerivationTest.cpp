@@ -36,18 +36,14 @@ TEST_F(EngineTest, DerivationShowsAStageForEveryChange) {
     EXPECT_TRUE(engine.workingWord().segments[1][markFeature]);
 }
 
-TEST_F(EngineTest, EtymonOrderRunsFirstAndItsStageAlwaysShows) {
-    model.lstEtyOrd = {"RAISE_A"};
-    engine.derive("pa");
-    EXPECT_EQ(stages, "1 Etymon pe/0 End pe");
-}
-
-TEST_F(EngineTest, ReflexModeInterpretsTheReflexWordOnly) {
-    model.lstReflOrd = {"RAISE_A"};
-    engine.workingWord() = makeWord("tt");
+TEST_F(EngineTest, EtymonOrderRunsFirstAndReflexModeInterpretsTheReflexWordOnly) {
+    model.lstEtyOrd = model.lstReflOrd = {"RAISE_A"};
+    engine.derive("pat");
+    EXPECT_EQ(stages, "1 Etymon pet/0 End pet"); // no stage of its own for an Etymon rule
+    stages.clear();
     engine.setDerivationMode(DerivationMode::Reflex);
     engine.derive("pa");
-    EXPECT_EQ(spell(engine.workingWord()), "tt");
+    EXPECT_EQ(spell(engine.workingWord()), "pet");
     EXPECT_EQ(stages, "4 Reflex pe");
 }
 
@@ -105,7 +101,6 @@ TEST_F(Batch, AsksBeforeMoreThanThreeHundredItems) {
     cancelled.answerLargeRun = false;
     EXPECT_FALSE(engine.runBatch(cancelled));
     EXPECT_EQ(cancelled.askedWarning, largeBatchWarning);
-    EXPECT_EQ(cancelled.goodCount, 0);
     EXPECT_TRUE(cancelled.progress.empty());
 }
 
@@ -172,14 +167,10 @@ private:
         for (int edits = below(4) == 0 ? below(4) : 0; edits > 0 && !text.empty(); --edits) {
             const std::size_t at = static_cast<std::size_t>(below(static_cast<int>(text.size())));
             const int edit = below(4);
-            if (edit == 0)
-                text.resize(at);
-            else if (edit == 1)
-                text.erase(at, 1);
-            else if (edit == 2)
-                text.insert(at, 1, text[at]);
-            else
-                text[at] = static_cast<char>(below(256));
+            text.replace(at, edit == 0 ? std::string::npos : 1,
+                         edit < 2    ? std::string()
+                         : edit == 2 ? std::string(2, text[at])
+                                     : std::string(1, static_cast<char>(below(256))));
         }
         return text;
     }
@@ -222,17 +213,15 @@ TEST_F(EngineTest, ArbitraryRuleTextNeverBreaksTheEngine) {
 
         Engine fresh(model, *this, this);
         const auto lengthsValid = [&fresh] {
-            for (const Word* word : {&fresh.workingWord(), &fresh.reflexWord()})
-                if (word->length < 0 || word->length > maxTypedLength)
-                    return false;
-            return true;
+            const int lengths[] = {fresh.workingWord().length, fresh.reflexWord().length};
+            return std::ranges::all_of(lengths,
+                                       [](int n) { return n >= 0 && n <= maxTypedLength; });
         };
-        fresh.setDerivationMode(DerivationMode::Interactive);
-        fresh.derive(random.word());
-        ASSERT_TRUE(lengthsValid());
-        fresh.setDerivationMode(DerivationMode::Reflex);
-        fresh.derive(random.word());
-        ASSERT_TRUE(lengthsValid());
+        for (const DerivationMode mode : {DerivationMode::Interactive, DerivationMode::Reflex}) {
+            fresh.setDerivationMode(mode);
+            fresh.derive(random.word());
+            ASSERT_TRUE(lengthsValid());
+        }
         BatchCollector batch;
         ASSERT_TRUE(fresh.runBatch(batch));
         ASSERT_TRUE(lengthsValid());

@@ -66,10 +66,8 @@ protected:
             std::string signs;
             for (std::size_t f = 0; f < soundFeatureCount; ++f)
                 signs += word.segments[p][f] ? '+' : '-';
-            const auto column =
-                std::ranges::find_if(model.lstCol, [&](const AlphabetColumn& column) {
-                    return column.substr(1) == signs;
-                });
+            const auto column = std::ranges::find(
+                model.lstCol, signs, [](const AlphabetColumn& column) { return column.substr(1); });
             text += column == model.lstCol.end() ? '?' : column->front();
         }
         return text;
