@@ -1,4 +1,5 @@
-// Whole derivations through the orders, and batch runs over the vocabulary.
+// Whole derivations through the orders, batch runs over the vocabulary, and derivations through
+// arbitrary rule text.
 #include "EngineFixture.h"
 
 #include <map>
@@ -70,6 +71,8 @@ TEST_F(Batch, WritesGoodAndBadLinesWithFirstDiscrepancy) {
                        "pat > bet:  seg.#1, voice\r\n"
                        "piter > piters:  seg.#6, segment\r\n"
                        "piters > piter:  seg.#6, segment\r\n");
+    EXPECT_EQ(goodCount, 1);
+    EXPECT_EQ(badCount, 5);
     EXPECT_EQ(goodLabel(goodCount), "Good:  1");
     EXPECT_EQ(badLabel(badCount), "Bad:  5");
     EXPECT_TRUE(stages.empty());
@@ -101,6 +104,7 @@ TEST_F(Batch, AsksBeforeMoreThanThreeHundredItems) {
     cancelled.answerLargeRun = false;
     EXPECT_FALSE(engine.runBatch(cancelled));
     EXPECT_EQ(cancelled.askedWarning, largeBatchWarning);
+    EXPECT_EQ(cancelled.goodCount, 0);
     EXPECT_TRUE(cancelled.progress.empty());
 }
 
