@@ -2,69 +2,88 @@
 
 #include "core/Alphabet.h"
 #include "core/Encoder.h"
-#include "core/Messages.h"
 #include "engine/Engine.h"
-#include "engine/StageDisplay.h"
-#include "model/Model.h"
 
 #include <gtest/gtest.h>
-#include <string>
-#include <vector>
 
 namespace tarnel::test {
 
-struct RecordedMessages : MessageSink {
-    void showMessage(const std::string& text) override { texts.push_back(text); }
-    std::vector<std::string> texts;
-};
+using Lines = std::vector<std::string>;
 
-struct RecordedStages : StageDisplay {
-    struct Stage {
-        int kind;
-        std::string label;
-        Word word;
-    };
-    void showStage(int kind, const std::string& label, const Word& word) override {
-        stages.push_back({kind, label, word});
-    }
-    std::vector<std::string> labels() const {
-        std::vector<std::string> result;
-        for (const Stage& stage : stages)
-            result.push_back(stage.label);
-        return result;
-    }
-    std::vector<Stage> stages;
-};
-
-// A rule from its name and bodies: "A:  ", "B:  " ... and "1:  ", "2:  " ... are added.
-std::vector<std::string> makeRule(const std::string& name, const std::vector<std::string>& ifs,
-                                  const std::vector<std::string>& thens);
-
-// A word encoded through the default alphabet.
-Word makeWord(const std::string& text);
-
-// The text of a word read back through the default alphabet ('?' where no letter fits).
-std::string spell(const Word& word);
-
-// A model with the default alphabets, and an engine over it that records what it shows.
-class EngineTest : public ::testing::Test {
+// A model with the default alphabets and a few rules, and an engine over it. The fixture is
+// the engine's message sink and stage display: it records the messages, and the stages as
+// "kind label word" joined by "/".
+class EngineTest : public ::testing::Test, public MessageSink, public StageDisplay {
 protected:
-    EngineTest();
+    EngineTest() {
+        createAlphabets(model.lstCol, model.lstColR);
+        engine.setDerivationMode(DerivationMode::Interactive);
+        addRule("RAISE_A", {"+low (*)"}, {"-low (*)"});                      // a > e
+        addRule("RAISE_E", {"+syll (*) -low (*) -high (*)"}, {"+high (*)"}); // e > i
+        addRule("LEFT", {"-syll (*) +syll (*+1)"}, {"SWAP (*) (*+1)"});      // pa > ap
+        addRule("MARK", {"+syll (*)"}, {"+mark (*)"});
+        addRule("ENDING_LOSS", {"+syll (-1)"}, {"DELETE (-1)"});
+    }
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+    void showStage(int kind, const std::string& label, const Word& word) override {
+        stages +=
+            (stages.empty() ? "" : "/") + std::to_string(kind) + " " + label + " " + spell(word);
+    }
 
-    // Adds a rule to the store; returns its index.
-    int addRule(const std::string& name, const std::vector<std::string>& ifs,
-                const std::vector<std::string>& thens);
-    void addDiachronic(const std::string& name, bool persistent = false);
+    // Adds a rule from its name and bodies; the labels "A:  ", "1:  " ... and comments are added.
+    int addRule(const std::string& name, const Lines& ifs, const Lines& thens) {
+        Lines lines{name + " \xAB...\xBB"};
+        for (std::size_t i = 0; i < ifs.size(); ++i)
+            lines.push_back(std::string(1, static_cast<char>('A' + i)) + ":  " + ifs[i] +
+                            " \xAB\xBB");
+        for (std::size_t i = 0; i < thens.size(); ++i)
+            lines.push_back(std::to_string(i + 1) + ":  " + thens[i] + " \xAB\xBB");
+        lines.push_back("END:  " + name);
+        model.lst1Rule.push_back(lines);
+        return static_cast<int>(model.lst1Rule.size()) - 1;
+    }
+    // The Diachronic Order; "P NAME" is a persistent entry.
+    void setDiachronic(const Lines& entries) {
+        model.lstDiacOrd.clear();
+        model.lstP.clear();
+        for (const std::string& entry : entries) {
+            model.lstDiacOrd.push_back(entry.starts_with("P ") ? entry.substr(2) : entry);
+            model.lstP.push_back(entry.starts_with("P ") ? "P" : "");
+        }
+        model.lstM.assign(entries.size(), "");
+    }
 
+    Word makeWord(const std::string& text) {
+        Word word;
+        encodeEtymon(text, model.lstCol, word, *this);
+        return word;
+    }
+    // The word read back through the Etymon Alphabet, '?' where no letter fits (the mark is
+    // no part of a letter).
+    std::string spell(const Word& word) const {
+        std::string text;
+        for (std::size_t p = 0; p < static_cast<std::size_t>(word.length); ++p) {
+            std::string signs;
+            for (std::size_t f = 0; f < soundFeatureCount; ++f)
+                signs += word.segments[p][f] ? '+' : '-';
+            const auto column = std::ranges::find(
+                model.lstCol, signs, [](const AlphabetColumn& column) { return column.substr(1); });
+            text += column == model.lstCol.end() ? '?' : column->front();
+        }
+        return text;
+    }
     // Applies rule `index` once to `text` in pass 1; returns the resulting spelling.
-    std::string applyTo(int index, const std::string& text);
-    // Derives `text` interactively; returns the resulting spelling.
-    std::string deriveText(const std::string& text);
+    std::string applyTo(int index, const std::string& text) {
+        engine.workingWord() = makeWord(text);
+        engine.startRun();
+        engine.applyRule(index, passEtymon);
+        return spell(engine.workingWord());
+    }
 
     Model model;
-    RecordedMessages messages;
-    RecordedStages stages;
-    Engine engine{model, messages, &stages};
+    Lines messages;
+    std::string stages;
+    Engine engine{model, *this, this};
 };
 
 } // namespace tarnel::test

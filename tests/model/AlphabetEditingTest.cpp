@@ -86,3 +86,23 @@ TEST(AlphabetEditing, TheNewCharacterBoxTakesNewCodesFrom33To255) {
     EXPECT_EQ(heads(alphabet), "!b\xE9"
                                "cde");
 }
+
+TEST(AlphabetEditing, InsertAndDeleteKeepTheSizeLimits) {
+    Alphabet full = lettersUpTo('z');
+    for (char c = 'A'; c <= 'Z'; ++c)
+        full.push_back(std::string(1, c) + std::string(21, '-'));
+    const Alphabet fullBefore = full;
+    EXPECT_EQ(insertCopy(full, 3), "Alphabet is at maximum permitted size.");
+    EXPECT_EQ(full, fullBefore);
+
+    Alphabet smallest = lettersUpTo('e');
+    EXPECT_EQ(deleteColumn(smallest, 0),
+              "You can't have an alphabet with fewer than 5 characters!");
+    EXPECT_EQ(heads(smallest), "abcde");
+
+    smallest.push_back("f" + std::string(21, '+'));
+    EXPECT_FALSE(insertCopy(smallest, 0));
+    EXPECT_EQ(heads(smallest), "aabcdef"); // the copy stands right of its original
+    EXPECT_FALSE(deleteColumn(smallest, 1));
+    EXPECT_EQ(heads(smallest), "abcdef");
+}
