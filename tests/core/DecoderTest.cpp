@@ -31,7 +31,9 @@ struct DecodeCase {
     CellColour colour;
 };
 
-void PrintTo(const DecodeCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const DecodeCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class Decoder : public testing::TestWithParam<DecodeCase> {};
 

@@ -19,7 +19,9 @@ struct KeyCase {
     bool removePrompt = false;
 };
 
-void PrintTo(const KeyCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const KeyCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class WordBoxKeys : public testing::TestWithParam<KeyCase> {};
 

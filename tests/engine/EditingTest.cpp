@@ -1,7 +1,6 @@
 // The rule editor's operations on a rule's lines, and storing the edited rule. The rule editor
 // screen's tests check the captions of the elements, the name box and the comment box, a
-// rename, the ninth unit, and a new name through the
-// Supply.
+// rename, the ninth unit, and a new name through the Supply.
 #include "EngineFixture.h"
 #include "engine/RuleEditing.h"
 #include "engine/RuleElements.h"
