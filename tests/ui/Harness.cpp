@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QTest>
 #include <algorithm>
 
@@ -71,6 +72,13 @@ QPushButton* ruleButton(frmEd1Rule& editor, const QString& caption, int n) {
         if (b->text() == caption && n-- == 0)
             return b;
     return nullptr;
+}
+
+QStringList menuTexts(QWidget& screen, const char* name) {
+    QStringList texts;
+    for (const QAction* action : screen.findChild<QMenu*>(QString::fromLatin1(name))->actions())
+        texts.append(action->text());
+    return texts;
 }
 
 void shoot(QWidget& widget, const QString& name) {

@@ -53,6 +53,8 @@ int highlighted(const QListWidget* list);
 QList<QPushButton*> ruleButtons(frmEd1Rule& editor);
 // The n-th (from 0) element button captioned `caption`, or null.
 QPushButton* ruleButton(frmEd1Rule& editor, const QString& caption, int n = 0);
+// The texts of the actions of the menu `name` on `screen`, "" for a separator.
+QStringList menuTexts(QWidget& screen, const char* name);
 // Saves a picture of `widget` as TARNEL_SCREENS_DIR/`name`.png.
 void shoot(QWidget& widget, const QString& name);
 
