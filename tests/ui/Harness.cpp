@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QTest>
 #include <algorithm>
@@ -72,6 +73,13 @@ QPushButton* ruleButton(frmEd1Rule& editor, const QString& caption, int n) {
         if (b->text() == caption && n-- == 0)
             return b;
     return nullptr;
+}
+
+QStringList labelTexts(QWidget& screen, const char* name) {
+    QStringList texts;
+    for (const QLabel* label : screen.findChildren<QLabel*>(QString::fromLatin1(name)))
+        texts.append(label->text());
+    return texts;
 }
 
 QStringList menuTexts(QWidget& screen, const char* name) {

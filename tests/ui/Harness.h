@@ -53,6 +53,8 @@ int highlighted(const QListWidget* list);
 QList<QPushButton*> ruleButtons(frmEd1Rule& editor);
 // The n-th (from 0) element button captioned `caption`, or null.
 QPushButton* ruleButton(frmEd1Rule& editor, const QString& caption, int n = 0);
+// The texts of the labels named `name` on `screen`, in the order they were made.
+QStringList labelTexts(QWidget& screen, const char* name);
 // The texts of the actions of the menu `name` on `screen`, "" for a separator.
 QStringList menuTexts(QWidget& screen, const char* name);
 // Saves a picture of `widget` as TARNEL_SCREENS_DIR/`name`.png.
