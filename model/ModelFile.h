@@ -11,23 +11,35 @@ namespace tarnel {
 
 inline constexpr std::string_view modelFileExtension = ".tnl";
 
-// The exact bytes of the model file of `model` (Windows-1252, CR LF).
+// The exact bytes of the model file of `model` (Windows-1252, CR LF). The "§1_NAME:" line
+// holds `model.modelName`; masks are not written.
 std::string modelFileText(const Model& model);
 
 // Reads model file bytes into a fresh model named `name`. Tolerant as the format allows;
-// a text that ends early gives no model and a reason in `error`.
+// a text that ends early gives no model and a reason in `error`. Messages are Windows-1252.
 struct ModelReadResult {
     std::optional<Model> model;
     std::string error;
 };
 ModelReadResult readModelText(std::string_view bytes, const std::string& name);
 
-// Loads the file at `path`; the model's name is the file name without ".tnl".
+// Loads the file at `path`; the model's name is the file name without ".tnl". A file that
+// cannot be read or ends early gives no model and a message that names the file. Replace
+// the current model only when a model comes back.
+//
+// What the screens do after a successful load (the reader itself touches no screen): show
+// the notes box and the Vocabulary list, enable the Run menus when the Diachronic Order has
+// entries, and make the derivation screen's first rule-name label at least as wide as
+// `ruleNameLabelText` of every name in the Supply.
 ModelReadResult loadModelFile(const std::filesystem::path& path);
+
+// The text whose width the derivation screen's rule-name label must have room for.
+std::string ruleNameLabelText(std::string_view ruleName);
 
 // Writes `model` to `path` safely: the new file is written beside the old one and renamed
 // over it only when every byte is on disk, so a failed save leaves the old file as it was.
-// Returns an empty string on success, else a message that says what went wrong.
+// Returns an empty string on success, else a message (Windows-1252) that says what went
+// wrong. The caller clears the unsaved-changes flag on success only.
 std::string writeModelFile(const Model& model, const std::filesystem::path& path);
 
 } // namespace tarnel

@@ -1,0 +1,41 @@
+#include "CharCursor.h"
+
+namespace tarnel {
+
+void CharCursor::read() {
+    if (next_ >= bytes_.size())
+        throw TextEndsEarly{section_};
+    current_ = bytes_[next_++];
+}
+
+void CharCursor::read(int count) {
+    for (int i = 0; i < count; ++i)
+        read();
+}
+
+void CharCursor::readUntil(char c) {
+    do
+        read();
+    while (current_ != c);
+}
+
+void CharCursor::skipBlanks() {
+    while (current_ == ' ')
+        read();
+}
+
+void CharCursor::skipBlankSpace() {
+    while (isBlankSpace(current_))
+        read();
+}
+
+std::string CharCursor::collectLine() {
+    std::string line;
+    while (current_ != '\r') {
+        line += current_;
+        read();
+    }
+    return line;
+}
+
+} // namespace tarnel

@@ -1,0 +1,55 @@
+#include "ModelFile.h"
+
+#include "ModelReader.h"
+#include "SafeFile.h"
+#include "core/Cp1252.h"
+
+namespace tarnel {
+
+namespace {
+
+// A file name for a message (Windows-1252); characters the code page lacks show as "?".
+std::string messageFileName(const std::filesystem::path& path) {
+    const std::string name = path.filename().string();
+    if (auto converted = utf8ToCp1252(name))
+        return *converted;
+    std::string plain;
+    for (char c : name)
+        plain += static_cast<unsigned char>(c) < 0x80 ? c : '?';
+    return plain;
+}
+
+std::string quotedFile(const std::filesystem::path& path) {
+    return "\"" + messageFileName(path) + "\"";
+}
+
+} // namespace
+
+std::string ruleNameLabelText(std::string_view ruleName) {
+    return "P-:  " + std::string(ruleName);
+}
+
+ModelReadResult loadModelFile(const std::filesystem::path& path) {
+    std::string name = path.filename().string();
+    if (name.ends_with(modelFileExtension))
+        name.resize(name.size() - modelFileExtension.size());
+    const auto modelName = utf8ToCp1252(name);
+    if (!modelName)
+        return {std::nullopt, "The model file " + quotedFile(path) +
+                                  " has a name that a model name cannot hold."};
+    FileBytes file = readWholeFile(path);
+    if (!file.ok)
+        return {std::nullopt,
+                "The model file " + quotedFile(path) + " cannot be read: " + file.error + "."};
+    return readModelBytes(file.bytes, *modelName, messageFileName(path));
+}
+
+std::string writeModelFile(const Model& model, const std::filesystem::path& path) {
+    const std::string error = replaceFile(path, modelFileText(model));
+    if (error.empty())
+        return {};
+    return "The model could not be saved to " + quotedFile(path) + ": " + error +
+           ". The file was not changed.";
+}
+
+} // namespace tarnel

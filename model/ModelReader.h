@@ -1,0 +1,11 @@
+#pragma once
+
+#include "ModelFile.h"
+
+namespace tarnel {
+
+// readModelText, naming the file as `fileName` in its report.
+ModelReadResult readModelBytes(std::string_view bytes, const std::string& name,
+                               std::string_view fileName);
+
+} // namespace tarnel

@@ -1,0 +1,129 @@
+#include "SafeFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tarnel {
+
+namespace {
+
+std::string systemError(int error) {
+    return std::strerror(error);
+}
+
+// Closes a descriptor when it goes out of scope.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    int get() const { return fd_; }
+    // Closes now, so that a failing close is seen; 0 or an errno value.
+    int close() {
+        const int result = ::close(fd_);
+        fd_ = -1;
+        return result == 0 ? 0 : errno;
+    }
+
+private:
+    int fd_;
+};
+
+int writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
+
+// Opens a fresh file beside `path`, named after it; the file mode follows the umask as
+// for any new file.
+int openTemporary(const std::filesystem::path& path, std::filesystem::path& temporary) {
+    const auto base = "." + path.filename().string() + "." + std::to_string(::getpid()) + ".";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = path.parent_path() / (base + std::to_string(attempt) + ".tmp");
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// Gives the new file the old file's permissions, so a save does not change who may read it.
+int keepPermissions(int fd, const std::filesystem::path& path) {
+    struct stat old {};
+    if (::stat(path.c_str(), &old) != 0 || !S_ISREG(old.st_mode))
+        return 0;
+    return ::fchmod(fd, old.st_mode & 07777) == 0 ? 0 : errno;
+}
+
+int writeAndRename(int fdNumber, const std::filesystem::path& temporary,
+                   const std::filesystem::path& path, std::string_view bytes) {
+    FileDescriptor fd(fdNumber);
+    if (int error = writeAll(fd.get(), bytes))
+        return error;
+    if (int error = keepPermissions(fd.get(), path))
+        return error;
+    if (::fsync(fd.get()) != 0)
+        return errno;
+    if (int error = fd.close())
+        return error;
+    if (::rename(temporary.c_str(), path.c_str()) != 0)
+        return errno;
+    return 0;
+}
+
+void syncDirectory(const std::filesystem::path& directory) {
+    const int fd = ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+FileBytes readWholeFile(const std::filesystem::path& path) {
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0)
+        return {false, {}, systemError(errno)};
+    FileBytes result{true, {}, {}};
+    char buffer[65536];
+    for (;;) {
+        const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
+        if (count == 0)
+            return result;
+        if (count < 0 && errno != EINTR)
+            return {false, {}, systemError(errno)};
+        if (count > 0)
+            result.bytes.append(buffer, static_cast<std::size_t>(count));
+    }
+}
+
+std::string replaceFile(const std::filesystem::path& path, std::string_view bytes) {
+    std::filesystem::path temporary;
+    const int fd = openTemporary(path, temporary);
+    if (fd < 0)
+        return systemError(errno);
+    if (int error = writeAndRename(fd, temporary, path, bytes)) {
+        ::unlink(temporary.c_str());
+        return systemError(error);
+    }
+    syncDirectory(path.parent_path());
+    return {};
+}
+
+} // namespace tarnel

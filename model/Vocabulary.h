@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/Alphabet.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarnel {
+
+// A Vocabulary item is the etymon, two blanks and the reflex. The checks below return the
+// message for the first fault found (Windows-1252, lines joined by CR LF), or an empty string
+// when the text makes a good item.
+
+// A pair typed into the one-item box.
+std::string checkTypedItem(std::string_view text, const Alphabet& etymon, const Alphabet& reflex);
+// One line of the whole-list box.
+std::string checkItemLine(std::string_view line, const Alphabet& etymon, const Alphabet& reflex);
+
+// The item made of a text that passed its check: first word, two blanks, the rest (trimmed).
+std::string vocabItem(std::string_view text);
+// The text of a line of the whole-list box as checked: blank-space and control characters
+// removed from both ends, control characters from the inside.
+std::string cleanItemLine(std::string_view line);
+
+// The etymon of an item: its text before the first blank.
+std::string itemEtymon(std::string_view item);
+
+} // namespace tarnel

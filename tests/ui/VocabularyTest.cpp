@@ -1,0 +1,212 @@
+// The Vocabulary: one-item box, Edit All, Delete Item, Copy Etymon to Derive.
+#include "Harness.h"
+#include "Tests.h"
+#include "ui/Form1.h"
+#include "ui/frmDerive.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTest>
+
+Q_DECLARE_METATYPE(tarnel::Answer)
+
+namespace tarnel {
+
+namespace {
+
+using Items = std::vector<std::string>;
+
+const QString returnLines =
+    QStringLiteral("\r\nClick \"OK\" to return to editing,\r\nor \"Cancel\" to quit editing.");
+
+// A loaded model whose Reflex Alphabet also has "X"; Vocabulary "pater  padre", "mater  madre".
+struct VocabHarness : Harness {
+    VocabHarness() {
+        Model model = sampleModel({"mater  madre", "pater  padre"});
+        model.lstColR.push_back(model.lstColR.front());
+        model.lstColR.back()[0] = 'X';
+        writeModel(QStringLiteral("vocab"), model);
+        home().chooseModel(QStringLiteral("vocab"));
+        home().showVocabulary();
+    }
+    QListWidget& list() { return *find<QListWidget>(home(), "lstVocab"); }
+    QLineEdit& box() { return *find<QLineEdit>(home(), "txtVocab"); }
+    void highlight(int row) { list().setCurrentRow(row); }
+    void type(const QString& text) {
+        QTest::keyClicks(&box(), text);
+        QTest::keyClick(&box(), Qt::Key_Return);
+    }
+    const Items& vocab() { return ctx().model.lstVocab; }
+};
+
+} // namespace
+
+class VocabularyTest : public QObject {
+    Q_OBJECT
+private slots:
+    void showsTheListAndTitle() {
+        VocabHarness h;
+        QCOMPARE(h.home().windowTitle(), QStringLiteral("Model \"vocab\":  Edit Vocabulary"));
+        QCOMPARE(h.list().count(), 2);
+        QCOMPARE(h.list().item(1)->text(), QStringLiteral("pater  padre"));
+    }
+
+    void addItem_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<Items>("vocab");
+        const Items old = {"mater  madre", "pater  padre"};
+        QTest::newRow("one blank") << "frater fradre" << QString()
+                                   << Items{"frater  fradre", "mater  madre", "pater  padre"};
+        QTest::newRow("reflex-only character in reflex")
+            << "aqua aXa" << QString() << Items{"aqua  aXa", "mater  madre", "pater  padre"};
+        QTest::newRow("one word") << "pater"
+                                  << "Item requires BOTH etymon AND reflex, "
+                                     "separated by space."
+                                  << old;
+        QTest::newRow("three words") << "a b c"
+                                     << "Item requires just TWO words: etymon and "
+                                        "reflex, separated by space."
+                                     << old;
+        QTest::newRow("reflex-only character in etymon")
+            << "aXa aqua"
+            << "Character \"X\" is not in the Etymon Alphabet." << old;
+        QTest::newRow("bad reflex") << "aqua a?a"
+                                    << "Character \"?\" is not in the Reflex "
+                                       "Alphabet."
+                                    << old;
+    }
+
+    void addItem() {
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        VocabHarness h;
+        h.home().mnuAddItem_Click();
+        QVERIFY(h.box().isVisible());
+        h.dialogs.answer(Answer::Cancel);
+        h.type(typed);
+        if (message.isEmpty()) {
+            QCOMPARE(h.dialogs.texts.size(), 0);
+            QVERIFY(h.ctx().model.unsavedChanges);
+        } else {
+            QCOMPARE(h.dialogs.last(), message + returnLines);
+            QVERIFY(!h.ctx().model.unsavedChanges);
+        }
+        QVERIFY(!h.box().isVisible());
+        QTEST(h.vocab(), "vocab");
+        QCOMPARE(h.list().count(), static_cast<int>(h.vocab().size()));
+    }
+
+    void okReturnsToTheBoxUnchanged() {
+        VocabHarness h;
+        h.home().mnuAddItem_Click();
+        h.dialogs.answer(Answer::Ok);
+        h.type(QStringLiteral("a b c"));
+        QVERIFY(h.box().isVisible());
+        QCOMPARE(h.box().text(), QStringLiteral("a b c"));
+    }
+
+    void editItemReplacesTheHighlightedItem() {
+        VocabHarness h;
+        h.highlight(1);
+        h.home().mnuEditItem_Click();
+        QCOMPARE(h.box().text(), QStringLiteral("pater  padre"));
+        h.box().clear();
+        h.type(QStringLiteral("  bater   badre "));
+        QCOMPARE(h.vocab(), (Items{"bater  badre", "mater  madre"}));
+    }
+
+    void releasingTheMouseOverTheListOpensItsMenu() {
+        VocabHarness h;
+        auto* menu = h.find<QMenu>(h.home(), "mnuVocabEdit");
+        QVERIFY(!menu->isVisible());
+        QTest::mouseClick(h.list().viewport(), Qt::LeftButton, {}, QPoint(10, 5));
+        QVERIFY(menu->isVisible());
+        menu->hide();
+    }
+
+    void nothingHighlighted_data() {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("Delete") << 1 << "Select (click) an item; then click 'Delete Item'.";
+        QTest::newRow("Edit") << 2 << "Highlight (click) an item; then click 'Edit'.";
+        QTest::newRow("Copy") << 5 << "Select (click) an item; then click 'Copy Etymon to Derive'.";
+    }
+
+    void nothingHighlighted() {
+        QFETCH(int, entry);
+        VocabHarness h;
+        h.list().clearSelection();
+        h.find<QMenu>(h.home(), "mnuVocabEdit")->actions()[entry]->trigger();
+        QTEST(h.dialogs.last(), "message");
+        QCOMPARE(h.vocab(), (Items{"mater  madre", "pater  padre"}));
+        QCOMPARE(h.showing(), QList<Screen*>{&h.home()});
+    }
+
+    void deleteItemRemovesWithoutAsking() {
+        VocabHarness h;
+        h.highlight(0);
+        h.home().mnuDeleteItem_Click();
+        QCOMPARE(h.vocab(), Items{"pater  padre"});
+        QVERIFY(h.dialogs.texts.isEmpty());
+        QVERIFY(h.ctx().model.unsavedChanges);
+    }
+
+    void copyEtymonShowsTheDerivationScreen() {
+        VocabHarness h;
+        h.highlight(1);
+        h.home().mnuCopyEtymon_Click();
+        QCOMPARE(h.showing(), QList<Screen*>{h.program.screens().derive});
+        QCOMPARE(h.find<QLineEdit>(*h.program.screens().derive, "txtEtymon")->text(),
+                 QStringLiteral("pater"));
+    }
+
+    void editAll_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<Items>("vocab");
+        const Items old = {"mater  madre", "pater  padre"};
+        QTest::newRow("reordered, spaced") << "zeta   zed \n\t alpha al\n"
+                                           << QString() << Items{"alpha  al", "zeta  zed"};
+        QTest::newRow("blank line") << "a b\n\nc d"
+                                    << "Please delete blank lines." << old;
+        QTest::newRow("one word") << "a b\nabc"
+                                  << "Item \"abc\" is just 1 word;\r\nit should "
+                                     "be 2:  etymon & reflex."
+                                  << old;
+        QTest::newRow("three words") << "a b c"
+                                     << "Item \"a b c\" has too many words;\r\nit "
+                                        "should be just 2:  etymon & reflex."
+                                     << old;
+        QTest::newRow("etymon") << "aXa a"
+                                << "Character \"X\" in etymon \"aXa\" is not in the "
+                                   "Etymon Alphabet."
+                                << old;
+        QTest::newRow("reflex") << "a b?"
+                                << "Character \"?\" in reflex \"b?\" is not in the "
+                                   "Reflex Alphabet."
+                                << old;
+    }
+
+    void editAll() {
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        VocabHarness h;
+        h.home().mnuEditAll_Click();
+        auto* box = h.find<QPlainTextEdit>(h.home(), "txtMassVocab");
+        QCOMPARE(box->toPlainText(), QStringLiteral("mater  madre\npater  padre"));
+        box->setPlainText(text);
+        h.home().btnDone_Click();
+        QCOMPARE(h.dialogs.last(), message);
+        QCOMPARE(box->isVisible(), !message.isEmpty());
+        QTEST(h.vocab(), "vocab");
+    }
+};
+
+static RegisterTest<VocabularyTest> registerVocabularyTest;
+
+} // namespace tarnel
+
+#include "VocabularyTest.moc"

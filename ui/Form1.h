@@ -1,0 +1,96 @@
+#pragma once
+
+#include "Screen.h"
+
+class QAction;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tarnel {
+
+// The home screen: the Model menu (new, choose, save, save as, delete), the notes and the
+// Vocabulary.
+class Form1 : public Screen {
+    Q_OBJECT
+public:
+    explicit Form1(Context& context);
+
+    // Start-up: the model menu from the model directory, the About text over the screen.
+    void startUp();
+    // The About text, built once.
+    const QString& aboutText() const { return about; }
+
+    // Edit > Vocabulary: the Vocabulary list shown, the title set.
+    void showVocabulary();
+
+    // The Model menu's entries.
+    void mnuNew_Click();
+    void mnuSave_Click();
+    void mnuSaveAs_Click();
+    void mnuDelete_Click();
+    void chooseModel(const QString& name);
+    void File1_Click(const QString& fileName);
+
+    // The Vocabulary pop-up menu's entries.
+    void mnuAddItem_Click();
+    void mnuDeleteItem_Click();
+    void mnuEditItem_Click();
+    void mnuEditAll_Click();
+    void mnuCopyEtymon_Click();
+    void btnDone_Click();
+
+    // Rebuilds the model menu from the model directory (at most 21 names).
+    void buildModelMenu();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QString about;
+    QMenu* mnuModelChoice = nullptr;
+    QAction* mnuSave = nullptr;
+    QAction* mnuSaveAs = nullptr;
+    QMenu* mnuVocabEdit = nullptr;
+
+    QLineEdit* txtModelName = nullptr;
+    QLabel* lblDelete = nullptr;
+    QListWidget* File1 = nullptr;
+    QLabel* lblNotes = nullptr;
+    QPlainTextEdit* txtNotes = nullptr;
+    QLabel* lblVocab = nullptr;
+    QListWidget* lstVocab = nullptr;
+    QLineEdit* txtVocab = nullptr;
+    QPlainTextEdit* txtMassVocab = nullptr;
+    QPushButton* btnDone = nullptr;
+    int editedRow = -1; // the item txtVocab edits (Edit Item), or -1 for a new one
+
+    void buildMenus();
+    void buildBody();
+    QWidget* buildNamePanel();
+    QWidget* buildNotesPanel();
+    QWidget* buildVocabPanel();
+
+    // Model management.
+    void hidePanels();
+    void prepareForModel();
+    void afterModelReplaced();
+    void acceptModelName();
+    bool txtModelName_KeyPress(QKeyEvent* event);
+    void refreshFileList();
+
+    // Notes.
+    void txtNotes_Change();
+
+    // Vocabulary.
+    void refreshVocab();
+    void lstVocab_MouseUp();
+    void txtVocab_Enter();
+    int highlightedItem(const QString& message);
+};
+
+} // namespace tarnel

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <string>
+
+namespace tarnel {
+
+// Model text is Windows-1252 bytes; widgets hold QString. These convert at that boundary.
+QString fromModelText(const std::string& bytes);
+
+// No value when `text` holds a character Windows-1252 cannot hold.
+std::optional<std::string> toModelText(const QString& text);
+
+// Model text with CR LF line breaks shown in a multi-line box (LF only), and back.
+QString fromModelLines(const std::string& bytes);
+std::optional<std::string> toModelLines(const QString& text);
+
+} // namespace tarnel
