@@ -48,7 +48,7 @@ InsertThen parseInsert(std::string_view body) {
         line.hasRow = true;
         for (int f = 0; f < soundFeatureCount; ++f) {
             const char sign =
-                f < static_cast<int>(row->values.size()) ? row->values[Index(f)] : '-';
+                f < static_cast<int>(row->values.size()) ? row->values[static_cast<Index>(f)] : '-';
             line.values[static_cast<Index>(f)] = sign == '+' || sign == '#';
         }
     }
