@@ -170,7 +170,8 @@ void readAlphabet(CharCursor& in, Alphabet& alphabet) {
     passEndMarker(in);
 }
 
-// Stops at the "§" of the END marker: nothing after it is read.
+// Stops at the "§" of the END marker: nothing after it is read. It starts on the CR of the
+// START line, so an item on the very next line (a hand-edited file) is kept, not skipped.
 void readVocabulary(CharCursor& in, Model& model) {
     in.setSection("Vocabulary");
     in.skipBlankSpace();

@@ -36,7 +36,9 @@ private:
     std::string text_;
 };
 
-// A notes text as the reader gives it back: no blanks or line breaks at either end.
+// A notes text as the reader gives it back: no blanks or line breaks at either end. Trimming
+// blanks alone would let a line break before a final blank come back changed, so that a
+// save, load and save would not give the same file.
 std::string_view trimmedNotes(std::string_view notes) {
     static constexpr std::string_view blankSpace = " \r\n";
     const auto first = notes.find_first_not_of(blankSpace);
