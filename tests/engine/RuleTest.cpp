@@ -78,7 +78,9 @@ TEST_F(EngineTest, IfLinesHoldAsRead) {
 TEST_F(EngineTest, RulesChangeTheWordAsRead) {
     const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
         {"+syll (*)", "-low (*)", "pata", "pete"},
-        {"+syll (*)", "+high (*)", "pa", "pi"}, // -low comes along
+        {"+syll (*)", "+high (*)", "pa", "pi"},  // -low comes along
+        {"+syll (*)", "+back (*)", "py", "pu"},  // -front comes along
+        {"+syll (*)", "+front (*)", "pu", "py"}, // -back comes along
         {"+syll (*)", "+obstr (*+1)", "pa", "pa"},
         {"+syll (*)", "+syll (*) +nas (*", "ma", "ma"},
         {"+cons (*)", "voice (*) = voice (*+1)", "pba", "bba"},
@@ -123,6 +125,10 @@ TEST_F(EngineTest, InsertFillsUpToTwentySegmentsThenOnlyReports) {
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(applyTo(rule, "ppppppppppppppppppaa"), "ppppppppppppppppppaa");
     EXPECT_EQ(messages, Lines(2, "Rule GROW not applied; INSERT exceeds 20-character limit."));
+    messages.clear();
+    EXPECT_EQ(applyTo(addRule("SET", {"+syll (*)"}, {"INSERT o (*)"}), "ppppppppppppppppppaa"),
+              "ppppppppppppppppppaa"); // the limit holds for "(*)" too
+    EXPECT_EQ(messages, Lines(2, "Rule SET not applied; INSERT exceeds 20-character limit."));
 }
 
 TEST_F(EngineTest, InsertAtSecondToLastEndReportsAtEveryFocusAndInsertsNothing) {
