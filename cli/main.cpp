@@ -5,6 +5,7 @@
 #include "Output.h"
 #include "Run.h"
 #include "core/Cp1252.h"
+#include "core/Word.h"
 #include "model/ModelFile.h"
 
 #include <cstdio>
@@ -69,6 +70,8 @@ int main(int argc, char* argv[]) {
     if (!word)
         return fail(exitBadInput, "the word \"" + arguments->word +
                                       "\" holds a character that Windows-1252 cannot hold.");
+    if (word->size() > static_cast<std::size_t>(maxTypedLength))
+        return fail(exitBadInput, "Maximum word length is 20.");
     const auto loaded = loadModelFile(arguments->modelPath);
     if (!loaded.model)
         return fail(exitBadInput, cp1252ToUtf8(loaded.error));

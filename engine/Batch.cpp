@@ -63,6 +63,18 @@ std::optional<Discrepancy> findDiscrepancy(const Word& derived, const Word& refl
     return std::nullopt;
 }
 
+Discrepancy tooLongDiscrepancy() {
+    return Discrepancy{maxTypedLength + 1, *featureName(segmentFeature)};
+}
+
+std::string tooLongItemsMessage(const std::vector<std::string>& items) {
+    std::string message = "These items hold a word longer than 20 characters, more than a word "
+                          "can hold; they count as Bad:";
+    for (const std::string& item : items)
+        message += "\r\n" + item;
+    return message;
+}
+
 bool Engine::runBatch(BatchDisplay& display) {
     const std::vector<std::string>& vocabulary = model_.lstVocab;
     if (vocabulary.size() > static_cast<std::size_t>(largeVocabulary) &&
@@ -74,10 +86,16 @@ bool Engine::runBatch(BatchDisplay& display) {
     BatchItem item;
     std::string line;
     std::string progress;
-    for (int k = 0; k < n; ++k) {
+    std::vector<std::string> tooLong;
+    bool stopped = false;
+    for (int k = 0; k < n && !stopped; ++k) {
         const auto [etymon, reflex] = splitItem(vocabulary[static_cast<std::size_t>(k)]);
         deriveItem(etymon, reflex);
-        const std::optional<Discrepancy> discrepancy = findDiscrepancy(working_, reflex_);
+        std::optional<Discrepancy> discrepancy = findDiscrepancy(working_, reflex_);
+        if (etymon.size() > maxTypedLength || reflex.size() > maxTypedLength) {
+            tooLong.push_back(std::string(etymon) + " > " + std::string(reflex));
+            discrepancy = discrepancy.value_or(tooLongDiscrepancy());
+        }
         appendResultLine(line, etymon, reflex, discrepancy);
         item.good = !discrepancy;
         (item.good ? item.goodCount : item.badCount) += 1;
@@ -85,8 +103,12 @@ bool Engine::runBatch(BatchDisplay& display) {
         item.line = line;
         item.progress = progress;
         display.showBatchItem(item);
+        stopped = display.stopRequested();
     }
-    display.showBatchEnd(batchDoneText);
+    if (!tooLong.empty())
+        messages_.showMessage(tooLongItemsMessage(tooLong));
+    if (!stopped)
+        display.showBatchEnd(batchDoneText);
     return true;
 }
 

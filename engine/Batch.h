@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarnel {
 
@@ -35,6 +36,8 @@ public:
     // Asked before a run over more than 300 items; true for OK, false for Cancel.
     virtual bool confirmLargeRun(std::string_view warning) = 0;
     virtual void showBatchItem(const BatchItem& item) = 0;
+    // Asked after every item: true ends the run there, without showBatchEnd.
+    virtual bool stopRequested() { return false; }
     // After the last item: `progress` is "100% done".
     virtual void showBatchEnd(std::string_view progress) = 0;
 };
@@ -54,6 +57,14 @@ struct Discrepancy {
     std::string_view feature;
 };
 std::optional<Discrepancy> findDiscrepancy(const Word& derived, const Word& reflex);
+
+// A word of more than 20 characters cannot be held: its item is never Good. Where the first
+// 20 positions agree, it differs at segment 21, as any length difference would.
+Discrepancy tooLongDiscrepancy();
+
+// The one message of a run whose Vocabulary holds such items, listing each as
+// "etymon > reflex".
+std::string tooLongItemsMessage(const std::vector<std::string>& items);
 
 // A BatchDisplay that keeps everything: the good and bad texts as the screen's lists hold
 // them, the counts and the last progress text. Answers the large-run question with

@@ -44,8 +44,8 @@ public:
     // the Reflex Order in mode Reflex.
     void derive(std::string_view text);
 
-    // Derives and compares every Vocabulary item. Returns false when the large-run warning
-    // was cancelled (nothing ran). Leaves the mode at Batch.
+    // Derives and compares every Vocabulary item, until the display asks to stop. Returns
+    // false when the large-run warning was cancelled (nothing ran). Leaves the mode at Batch.
     bool runBatch(BatchDisplay& display);
 
     void startRun();

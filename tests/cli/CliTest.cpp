@@ -111,7 +111,8 @@ TEST_F(Cli, BadInputExitsWithStatusTwoAndOneLine) {
                                  {"--resave", "x.tnl", "--json", model_},
                                  {dir_.filePath("missing.tnl")},
                                  {dir_.filePath("short.tnl")},
-                                 {"--derive", QString::fromUtf8("a\xC5\x8B"), model_}};
+                                 {"--derive", QString::fromUtf8("a\xC5\x8B"), model_},
+                                 {"--derive", QString(21, u'a'), model_}};
     for (const QStringList& arguments : cases) {
         const Outcome result = run(arguments);
         EXPECT_EQ(result.status, 2) << arguments.join(' ').toStdString();
@@ -120,6 +121,8 @@ TEST_F(Cli, BadInputExitsWithStatusTwoAndOneLine) {
     }
     EXPECT_EQ(run({dir_.filePath("missing.tnl")}).err.count('\n'), 1);
     EXPECT_TRUE(run({"--verbose", model_}).err.startsWith("usage:"));
+    EXPECT_EQ(run({"--reflex", QString(21, u'a'), model_}).err,
+              "tarnel-batch: Maximum word length is 20.\n");
 }
 
 TEST_F(Cli, ResaveWritesTheLoadedModelUnderItsOwnName) {
