@@ -40,7 +40,10 @@ std::string toCp1252(const QString& text) {
 } // namespace
 
 void DialogsMessageSink::showMessage(const std::string& text) {
-    dialogs.ok(fromCp1252(text));
+    if (gatherer != nullptr)
+        gatherer->showMessage(text);
+    else
+        dialogs.ok(fromCp1252(text));
 }
 
 frmDerive::frmDerive(Context& context) : Screen(context), messages(context.dialogs) {
@@ -143,13 +146,18 @@ void frmDerive::enterBatchMode() {
     wordPanel->hide();
     stageArea->hide();
     lblOffFeats->hide();
-    batchPanel->clearResults();
     batchPanel->show();
-    // The run holds the screen until it ends; the panel repaints itself as it goes.
+    // The run holds the screen until it ends or is stopped; the panel repaints itself as it
+    // goes and gathers the messages, which come in one box at the end.
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    batchPanel->startRun(static_cast<int>(ctx.model.lstVocab.size()));
+    messages.gatherer = batchPanel;
     engine->runBatch(*batchPanel);
+    messages.gatherer = nullptr;
+    const std::string summary = batchPanel->finishRun();
     QApplication::restoreOverrideCursor();
+    if (!summary.empty())
+        ctx.dialogs.ok(fromCp1252(summary));
 }
 
 void frmDerive::resetDerivation() {
