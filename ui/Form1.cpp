@@ -1,8 +1,10 @@
 #include "Form1.h"
 
 #include "Context.h"
+#include "Dialogs.h"
 #include "Form1Help.h"
 #include "ModelText.h"
+#include "ModelTextEdits.h"
 #include "Shared.h"
 
 #include <QApplication>
@@ -97,8 +99,9 @@ QWidget* Form1::buildNotesPanel() {
     auto* layout = new QVBoxLayout(panel);
     lblNotes = new QLabel(QStringLiteral("Notes"));
     lblNotes->setObjectName(QStringLiteral("lblNotes"));
-    txtNotes = new QPlainTextEdit;
+    txtNotes = new ModelPlainTextEdit;
     txtNotes->setObjectName(QStringLiteral("txtNotes"));
+    txtNotes->refuse = [this](const QString& character) { refuseCharacter(character); };
     txtNotes->installEventFilter(this);
     connect(txtNotes, &QPlainTextEdit::textChanged, this, &Form1::txtNotes_Change);
     layout->addWidget(lblNotes);
@@ -128,22 +131,12 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         if (watched == txtModelName) {
             return txtModelName_KeyPress(key);
         }
-        if (watched == txtNotes && !key->text().isEmpty()) {
-            if (!toModelText(key->text())) {
-                QApplication::beep();
-                return true;
-            }
+        if (watched == txtNotes && !key->text().isEmpty() && !firstUnstorable(key->text())) {
             ctx.model.unsavedChanges = true;
         }
-        if (watched == txtVocab) {
-            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-                txtVocab_Enter();
-                return true;
-            }
-            if (!key->text().isEmpty() && !toModelText(key->text())) {
-                QApplication::beep();
-                return true;
-            }
+        if (watched == txtVocab && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            txtVocab_Enter();
+            return true;
         }
     }
     if (event->type() == QEvent::MouseButtonRelease && watched == lstVocab->viewport()) {
@@ -152,19 +145,17 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-// Keeps the model's notes equal to the box. A text Windows-1252 cannot hold (pasted) is
-// refused: the box goes back to the notes.
+// Keeps the model's notes equal to the box, which lets in only what a model file can hold.
 void Form1::txtNotes_Change() {
-    if (auto notes = toModelLines(txtNotes->toPlainText())) {
-        if (*notes != ctx.model.notes) {
-            ctx.model.notes = *notes;
-            ctx.model.unsavedChanges = true;
-        }
-    } else {
-        QApplication::beep();
-        const QSignalBlocker block(txtNotes);
-        txtNotes->setPlainText(fromModelLines(ctx.model.notes));
+    const std::optional<std::string> notes = toModelLines(txtNotes->toPlainText());
+    if (notes && *notes != ctx.model.notes) {
+        ctx.model.notes = *notes;
+        ctx.model.unsavedChanges = true;
     }
+}
+
+void Form1::refuseCharacter(const QString& character) {
+    ctx.dialogs.ok(unstorableMessage(character));
 }
 
 } // namespace tarnel

@@ -13,6 +13,9 @@ class QPushButton;
 
 namespace tarnel {
 
+class ModelLineEdit;
+class ModelPlainTextEdit;
+
 // The home screen: the Model menu (new, choose, save, save as, delete), the notes and the
 // Vocabulary.
 class Form1 : public Screen {
@@ -63,11 +66,11 @@ private:
     QLabel* lblDelete = nullptr;
     QListWidget* File1 = nullptr;
     QLabel* lblNotes = nullptr;
-    QPlainTextEdit* txtNotes = nullptr;
+    ModelPlainTextEdit* txtNotes = nullptr;
     QLabel* lblVocab = nullptr;
     QListWidget* lstVocab = nullptr;
-    QLineEdit* txtVocab = nullptr;
-    QPlainTextEdit* txtMassVocab = nullptr;
+    ModelLineEdit* txtVocab = nullptr;
+    ModelPlainTextEdit* txtMassVocab = nullptr;
     QPushButton* btnDone = nullptr;
     int editedRow = -1; // the item txtVocab edits (Edit Item), or -1 for a new one
 
@@ -87,6 +90,8 @@ private:
 
     // Notes.
     void txtNotes_Change();
+    // A character a model file cannot hold, refused where it was typed or pasted.
+    void refuseCharacter(const QString& character);
 
     // Vocabulary.
     void refreshVocab();

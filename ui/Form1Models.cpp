@@ -4,6 +4,7 @@
 #include "Form1.h"
 #include "ModelFiles.h"
 #include "ModelText.h"
+#include "ModelTextEdits.h"
 #include "Shared.h"
 #include "frmDerive.h"
 #include "model/ModelFile.h"
