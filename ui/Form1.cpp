@@ -75,8 +75,17 @@ QWidget* Form1::buildNamePanel() {
     txtModelName->setObjectName(QStringLiteral("txtModelName"));
     txtModelName->setPlaceholderText(QStringLiteral("Type new model name here"));
     txtModelName->setMaximumWidth(320);
-    txtModelName->setContextMenuPolicy(Qt::NoContextMenu); // no pasting past the key rules
+    txtModelName->setToolTip(QStringLiteral("A model name has 3 to 20 characters: letters, "
+                                            "digits and \"_\" (a blank is typed as \"_\")."));
+    // Pasting goes through the name rules; a drop would get round them.
+    txtModelName->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(txtModelName, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
+        menuWithOwnPaste(txtModelName, [this] {
+            pasteModelName();
+        })->popup(txtModelName->mapToGlobal(at));
+    });
     txtModelName->setAcceptDrops(false);
+    connect(txtModelName, &QLineEdit::textChanged, this, &Form1::txtModelName_Change);
     txtModelName->installEventFilter(this);
     txtModelName->hide();
     lblDelete = new QLabel(QStringLiteral(" Click on the model to delete "));

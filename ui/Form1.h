@@ -72,7 +72,9 @@ private:
     ModelLineEdit* txtVocab = nullptr;
     ModelPlainTextEdit* txtMassVocab = nullptr;
     QPushButton* btnDone = nullptr;
-    int editedRow = -1; // the item txtVocab edits (Edit Item), or -1 for a new one
+    int editedRow = -1;  // the item txtVocab edits (Edit Item), or -1 for a new one
+    QString replaceName; // a name that "already exists", whose file Save would replace
+    QString titleBeforeDelete;
 
     void buildMenus();
     void buildBody();
@@ -85,7 +87,10 @@ private:
     void prepareForModel();
     void afterModelReplaced();
     void acceptModelName();
+    void takeModelName(QString name); // by value: it may be replaceName, which it clears
+    void txtModelName_Change();
     bool txtModelName_KeyPress(QKeyEvent* event);
+    void pasteModelName();
     void refreshFileList();
 
     // Notes.

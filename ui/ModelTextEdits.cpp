@@ -61,17 +61,21 @@ void ModelLineEdit::dropEvent(QDropEvent* event) {
         QLineEdit::dropEvent(event);
 }
 
-// The standard menu, whose Paste goes through the same check as Ctrl+V.
-void ModelLineEdit::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu* menu = createStandardContextMenu();
+QMenu* menuWithOwnPaste(QLineEdit* box, const std::function<void()>& paste) {
+    QMenu* menu = box->createStandardContextMenu();
     for (QAction* action : menu->actions()) {
         if (action->objectName() == QStringLiteral("edit-paste")) {
-            disconnect(action, &QAction::triggered, nullptr, nullptr);
-            connect(action, &QAction::triggered, this, &ModelLineEdit::pasteStorable);
+            QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+            QObject::connect(action, &QAction::triggered, box, paste);
         }
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
+    return menu;
+}
+
+// The standard menu, whose Paste goes through the same check as Ctrl+V.
+void ModelLineEdit::contextMenuEvent(QContextMenuEvent* event) {
+    menuWithOwnPaste(this, [this] { pasteStorable(); })->popup(event->globalPos());
 }
 
 void ModelLineEdit::pasteStorable() {

@@ -4,6 +4,8 @@
 #include <QPlainTextEdit>
 #include <functional>
 
+class QMenu;
+
 namespace tarnel {
 
 // Boxes whose text becomes model text, which a model file holds as Windows-1252. A character
@@ -20,6 +22,9 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
 };
+
+// The standard menu of `box`, whose Paste entry calls `paste` instead of pasting as it is.
+QMenu* menuWithOwnPaste(QLineEdit* box, const std::function<void()>& paste);
 
 class ModelLineEdit : public QLineEdit {
     Q_OBJECT
