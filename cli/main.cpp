@@ -66,6 +66,11 @@ int main(int argc, char* argv[]) {
         std::fputs(usage, stderr);
         return exitBadInput;
     }
+    if (arguments->help) {
+        std::fputs(usage, stdout);
+        std::fputs(optionHelp, stdout);
+        return 0;
+    }
     const auto word = utf8ToCp1252(arguments->word);
     if (!word)
         return fail(exitBadInput, "the word \"" + arguments->word +

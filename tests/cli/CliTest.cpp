@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -142,4 +143,31 @@ TEST_F(Cli, HumanOutputShowsStagesListsAndAccuracy) {
     const Outcome batch = run({model_});
     EXPECT_TRUE(batch.out.contains("ata > ata:  seg.#2, voice\n"));
     EXPECT_TRUE(batch.out.contains("Accuracy: 1 of 3 good (33.3%)\n"));
+}
+
+TEST_F(Cli, HelpPrintsTheUsageAndEveryOptionToStdout) {
+    for (const QStringList& arguments : {QStringList{"--help"}, QStringList{"--json", "--help"},
+                                         QStringList{model_, "--help", "--verbose"}}) {
+        const Outcome result = run(arguments);
+        EXPECT_EQ(result.status, 0) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(result.out.startsWith("usage: tarnel-batch"));
+        EXPECT_TRUE(result.err.isEmpty());
+    }
+}
+
+// Every option --help names has its own entry in the manual page, and the other way round.
+TEST_F(Cli, TheManualPageDescribesTheOptionsOfTheHelp) {
+    const auto options = [](const QString& text, const QString& pattern) {
+        QStringList found;
+        for (const auto& match :
+             QRegularExpression(pattern, QRegularExpression::MultilineOption).globalMatch(text))
+            found << match.captured(1).replace(QStringLiteral("\\-"), QStringLiteral("-"));
+        found.sort();
+        return found.join(' ').toStdString();
+    };
+    const QString help = QString::fromUtf8(run({"--help"}).out);
+    const QString page = QString::fromUtf8(bytes(TARNEL_BATCH_MAN_PAGE));
+    const std::string helpOptions = options(help, QStringLiteral("^  (--[a-z-]*)"));
+    EXPECT_EQ(helpOptions.rfind("-- --derive --help --json", 0), 0u);
+    EXPECT_EQ(helpOptions, options(page, QStringLiteral("^\\.TP\\n\\.BI? ((?:\\\\-)+[a-z-]*)")));
 }
