@@ -9,6 +9,12 @@ namespace tarnel {
 // One sound: every slot of Features.h, true for plus.
 using Segment = std::array<bool, slotCount>;
 
+// The value of slot `slot` (Features.h) of a segment. Code outside the engine reads segments
+// through this, so that their storage can change.
+inline bool slotValue(const Segment& segment, int slot) {
+    return segment[static_cast<std::size_t>(slot)];
+}
+
 // At most 20 characters are typed; position 20 is the spare that lets a rule grow a word.
 inline constexpr int maxTypedLength = 20;
 inline constexpr int wordPositions = 21;

@@ -100,8 +100,14 @@ bool Engine::runBatch(BatchDisplay& display) {
         item.good = !discrepancy;
         (item.good ? item.goodCount : item.badCount) += 1;
         progress = progressText(k, n);
+        item.index = k;
         item.line = line;
         item.progress = progress;
+        item.etymon = etymon;
+        item.reflex = reflex;
+        item.discrepancy = discrepancy;
+        item.derived = &working_;
+        item.expected = &reflex_;
         display.showBatchItem(item);
         stopped = display.stopRequested();
     }
