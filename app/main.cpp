@@ -1,6 +1,6 @@
 #include "ModelDirectory.h"
-#include "ui/Dialogs.h"
-#include "ui/Program.h"
+#include "ui/shared/Dialogs.h"
+#include "ui/shared/Program.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -3,9 +3,9 @@
 #include "Batch.h"
 #include "ParsedRule.h"
 #include "StageDisplay.h"
-#include "core/DerivationMode.h"
 #include "core/Messages.h"
 #include "core/Word.h"
+#include "engine/DerivationMode.h"
 #include "model/Model.h"
 
 #include <array>

@@ -108,16 +108,4 @@ NewCharacter acceptNewCharacter(Alphabet& alphabet, std::size_t index, unsigned 
     return NewCharacter::Accepted;
 }
 
-bool answerKeepChanges(KeepAnswer answer, const AlphabetBackup& backup, Alphabet& edited,
-                       Alphabet& other, bool& pending) {
-    if (answer == KeepAnswer::Cancel)
-        return false;
-    if (answer == KeepAnswer::No) {
-        edited = backup.columns;
-        other = backup.otherColumns;
-    }
-    pending = false;
-    return true;
-}
-
 } // namespace tarnel

@@ -51,18 +51,4 @@ enum class NewCharacter { Accepted, Duplicate, Ignored };
 // are accepted when no other column has them; lower codes are ignored.
 NewCharacter acceptNewCharacter(Alphabet& alphabet, std::size_t index, unsigned char code);
 
-// The alphabets as they stood when an editor was entered. The other alphabet is kept too,
-// since resetting to the default alphabets replaces both.
-struct AlphabetBackup {
-    Alphabet columns;
-    Alphabet otherColumns;
-};
-
-enum class KeepAnswer { Yes, No, Cancel };
-
-// Answers "Keep the changes?" on leaving an editor: Yes keeps the alphabets, No restores both
-// from the backup; both clear `pending`. Returns false for Cancel, which stays on the editor.
-bool answerKeepChanges(KeepAnswer answer, const AlphabetBackup& backup, Alphabet& edited,
-                       Alphabet& other, bool& pending);
-
 } // namespace tarnel

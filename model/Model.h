@@ -26,8 +26,6 @@ struct Model {
     Alphabet lstColR; // Reflex Alphabet
 
     std::vector<std::string> lstVocab; // "etymon  reflex" items, alphabetical
-
-    bool unsavedChanges = false;
 };
 
 // Empties every list of the model (rules, Supply, orders, alphabets, Vocabulary).

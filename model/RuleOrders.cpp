@@ -84,7 +84,6 @@ const std::vector<std::string>& orderEntries(const Model& model, OrderList order
 
 InsertOutcome insertIntoOrder(Model& model, OrderList order, const OrderChoice& choice,
                               InsertPlace place) {
-    model.unsavedChanges = true;
     if (!inSupply(model, choice.supplyName))
         return {};
     const auto& entries = orderEntries(model, order);
@@ -101,7 +100,6 @@ InsertOutcome insertIntoOrder(Model& model, OrderList order, const OrderChoice& 
 
 std::optional<std::size_t> moveInOrder(Model& model, OrderList order,
                                        std::optional<std::size_t> row, MoveDirection direction) {
-    model.unsavedChanges = true;
     const std::size_t count = orderEntries(model, order).size();
     if (!row || *row >= count)
         return std::nullopt;
@@ -116,7 +114,6 @@ std::optional<std::size_t> moveInOrder(Model& model, OrderList order,
 }
 
 bool deleteFromOrder(Model& model, OrderList order, std::optional<std::size_t> row) {
-    model.unsavedChanges = true;
     if (!row || *row >= orderEntries(model, order).size())
         return false;
     eraseRow(model, order, *row);
@@ -130,7 +127,6 @@ void deleteRuleFromSupply(Model& model, std::string name) {
     std::erase_if(model.lst1Rule, [&name](const std::vector<std::string>& rule) {
         return storedRuleName(rule) == name;
     });
-    model.unsavedChanges = true;
 }
 
 bool toggleMask(Model& model, std::size_t row) {
@@ -152,7 +148,6 @@ bool toggleMask(Model& model, std::size_t row) {
 }
 
 void togglePersistence(Model& model, std::optional<std::size_t> row) {
-    model.unsavedChanges = true;
     keepColumnsParallel(model);
     if (!row || *row >= model.lstP.size())
         return;

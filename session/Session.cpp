@@ -157,6 +157,12 @@ std::string Session::deleteWarning(std::string_view name) {
            "' will not be recoverable.\r\nClick 'OK' to delete, or 'Cancel' to keep the model.";
 }
 
+void Session::recordEditorStep(const std::string& caption, const ModelSnapshot& before) {
+    if (history_.record(caption, before, model_))
+        setUnsaved();
+    notify(Change::Edited);
+}
+
 // --- Undo and redo ----------------------------------------------------------------------
 
 std::string Session::undoCaption() const {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "AlphabetEditor.h"
 #include "ModelFolder.h"
 #include "ModelHistory.h"
+#include "RuleEditor.h"
 #include "core/Result.h"
+#include "engine/Engine.h"
 #include "model/Model.h"
 #include "model/RuleOrders.h"
 
@@ -98,6 +101,25 @@ public:
     // A release in the persistence column.
     void togglePersistence(std::optional<std::size_t> row);
 
+    // --- Derivations ----------------------------------------------------------------------
+
+    // The derivation screen's mode: Interactive (from the Etymon Order) or Reflex (the Reflex
+    // Order alone).
+    void setDerivationMode(DerivationMode mode);
+    // The Derive button on the word box's text: its stages go to `display` and the engine's
+    // messages to `messages`. Refused with "Type a word in the box." when the text is empty
+    // or holds a blank. One engine serves every derivation, as one word box does.
+    Result<> derive(std::string_view boxText, MessageSink& messages, StageDisplay& display);
+    // A batch run over the Vocabulary; false when the large-run question was cancelled.
+    bool runBatch(BatchDisplay& display, MessageSink& messages);
+
+    // --- Editors ----------------------------------------------------------------------------
+
+    RuleEditor& ruleEditor() { return ruleEditor_; }
+    AlphabetEditor& alphabetEditor(AlphabetSide side) {
+        return side == AlphabetSide::Etymon ? etymonEditor_ : reflexEditor_;
+    }
+
     // --- Undo and redo --------------------------------------------------------------------
 
     bool canUndo() const { return history_.canUndo(); }
@@ -109,6 +131,12 @@ public:
     void redo();
 
 private:
+    friend class AlphabetEditor;
+    friend class RuleEditor;
+
+    // A change an editor made to the model in place since `before`, as one step.
+    void recordEditorStep(const std::string& caption, const ModelSnapshot& before);
+
     // Runs `change` on the model as one named step of the history; the parts it may touch
     // are copied before and compared after. A refused change leaves no step.
     template <class Edit>
@@ -126,6 +154,18 @@ private:
     bool named_ = false;
     bool unsaved_ = false;
     std::vector<std::function<void(Change)>> listeners_;
+    // The engine's sinks, pointed at the caller's for the length of a run.
+    struct Forwarder : MessageSink, StageDisplay {
+        MessageSink* messages = nullptr;
+        StageDisplay* display = nullptr;
+        void showMessage(const std::string& text) override;
+        void showStage(int kind, const std::string& label, const Word& word) override;
+    };
+    Forwarder forwarder_;
+    Engine engine_{model_, forwarder_, &forwarder_};
+    RuleEditor ruleEditor_{*this};
+    AlphabetEditor etymonEditor_{*this, AlphabetSide::Etymon};
+    AlphabetEditor reflexEditor_{*this, AlphabetSide::Reflex};
 };
 
 } // namespace tarnel

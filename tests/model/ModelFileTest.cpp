@@ -47,7 +47,7 @@ Model sampleModel() {
 // Everything a model holds but its name.
 auto lists(const Model& m) {
     return std::tie(m.notes, m.lst1Rule, m.lstSupply, m.lstDiacOrd, m.lstM, m.lstP, m.lstEtyOrd,
-                    m.lstReflOrd, m.lstCol, m.lstColR, m.lstVocab, m.unsavedChanges);
+                    m.lstReflOrd, m.lstCol, m.lstColR, m.lstVocab);
 }
 
 Model read(const std::string& bytes) {

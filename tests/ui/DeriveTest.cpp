@@ -1,7 +1,7 @@
 // The derivation screen: interactive, reflex and batch runs, the word box and the display.
 #include "Harness.h"
 #include "Tests.h"
-#include "ui/Shared.h"
+#include "ui/shared/Shared.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -43,11 +43,11 @@ struct DeriveScreen : Harness {
     frmDerive& derive;
     QLineEdit* box;
 
-    explicit DeriveScreen(const Model& model = smallModel(), void (*run)(Context&) = runInteractive)
+    explicit DeriveScreen(const Model& model = smallModel(),
+                          void (Program::*run)() = &Program::runInteractive)
         : derive(*program.screens().derive), box(find<QLineEdit>(derive, "txtEtymon")) {
-        writeModel(QStringLiteral("demo"), model);
-        home().chooseModel(QStringLiteral("demo"));
-        run(ctx());
+        load(model, QStringLiteral("demo"));
+        (program.*run)();
     }
     QStringList ruleNames() { return labelTexts(derive, "lblRulNam"); }
     QList<QLabel*> cells() { return derive.findChildren<QLabel*>(QStringLiteral("lblOutput")); }
@@ -112,7 +112,7 @@ private slots:
             {true, "\r", "Type a word in the box."},
             {false, "1", "Character\"1\"not found in Etymon Alphabet."}};
         for (const auto& [reflex, keys, message] : cases) {
-            DeriveScreen s(smallModel(), reflex ? runReflex : runInteractive);
+            DeriveScreen s(smallModel(), reflex ? &Program::runReflex : &Program::runInteractive);
             QTest::keyClicks(s.box, keys);
             QCOMPARE(s.dialogs.texts, QStringList{message});
             QCOMPARE(s.box->text(), keys.chopped(1));
@@ -140,7 +140,7 @@ private slots:
     }
 
     void batchListsCountsAndProgress() {
-        DeriveScreen s(smallModel({"kik  kik", "pip  pip", "tik  tik"}), runBatch);
+        DeriveScreen s(smallModel({"kik  kik", "pip  pip", "tik  tik"}), &Program::runBatch);
         QCOMPARE(s.derive.windowTitle(), QStringLiteral("Model \"demo\", Batch Mode"));
         QVERIFY(!s.box->isVisible());
         QCOMPARE(s.results("txtGood"), QStringLiteral("kik > kik\npip > pip"));
@@ -149,13 +149,13 @@ private slots:
         QCOMPARE(s.label("lblBad"), QStringLiteral("Bad:  1"));
         QCOMPARE(s.label("lblPercentDone"), QStringLiteral("100% done"));
         QVERIFY(s.find<QPlainTextEdit>(s.derive, "txtGood")->isReadOnly());
-        s.ctx().model.lstVocab.assign(301, "pip  pip"); // 300 items and Cancel: HomeTest.cpp
+        s.load(smallModel(std::vector<std::string>(301, "pip  pip")), QStringLiteral("large"));
         s.dialogs.answer(Answer::Ok);
-        runBatch(s.ctx()); // warned, then derived into emptied lists
+        s.program.runBatch(); // warned, then derived into emptied lists
         QCOMPARE(s.dialogs.texts.size(), 1);
         QVERIFY(s.dialogs.texts[0].startsWith(QStringLiteral("Because of the large")));
         QCOMPARE(s.label("lblGood"), QStringLiteral("Good:  301"));
-        runInteractive(s.ctx()); // the word modes hide the results
+        s.program.runInteractive(); // the word modes hide the results
         QVERIFY(!s.find<QLabel>(s.derive, "lblGood")->isVisible());
         QVERIFY(s.box->isVisible());
     }
@@ -163,7 +163,7 @@ private slots:
     void batchGathersItsMessagesIntoOneBox() {
         Model model = smallModel({"pe  pe", "te  te", "ep  ep", "pa  pa"});
         std::erase_if(model.lstCol, [](const AlphabetColumn& c) { return c.front() == 'e'; });
-        DeriveScreen s(model, runBatch);
+        DeriveScreen s(model, &Program::runBatch);
         QCOMPARE(s.dialogs.texts,
                  QStringList{"Character e\" not found in etymon alphabet.  (3 items)"});
         QCOMPARE(s.label("lblPercentDone"), QStringLiteral("100% done"));
@@ -188,7 +188,7 @@ private slots:
             else
                 QTest::mouseClick(stop, Qt::LeftButton);
         });
-        runBatch(s.ctx());
+        s.program.runBatch();
         QCOMPARE(s.label("lblPercentDone"), QStringLiteral("Stopped after 1 of 50 items."));
         QCOMPARE(s.showing(), QList<Screen*>{&s.derive});
         QCOMPARE(s.label("lblGood"), QStringLiteral("Good:  1"));
@@ -199,7 +199,7 @@ private slots:
     void aCopiedEtymonOrANewlyChosenModelClearsTheStages() {
         DeriveScreen s(smallModel({"kak  kak", "tak  tak"}));
         QTest::keyClicks(s.box, QStringLiteral("pa\r"));
-        editVocabulary(s.ctx());
+        s.program.editVocabulary();
         s.find<QListWidget>(s.home(), "lstVocab")->setCurrentRow(1);
         s.home().mnuCopyEtymon_Click();
         QCOMPARE(s.derive.focusWidget(), s.box);
@@ -244,7 +244,7 @@ private slots:
         QTest::mouseMove(s.cells()[3]);
         QTRY_VERIFY(s.find<QLabel>(s.derive, "lblOffFeats")->isVisible());
         shoot(s.derive, QStringLiteral("frmDerive-interactive"));
-        runReflex(s.ctx());
+        s.program.runReflex();
         QCOMPARE(s.derive.windowTitle(),
                  QStringLiteral("Model \"demo\", Interactive Mode, Reflex Rules"));
         QCOMPARE(s.box->text(), QStringLiteral("Type reflex here"));
@@ -253,7 +253,7 @@ private slots:
         QCOMPARE(s.ruleNames(), QStringList{"Reflex"});
         QCOMPARE(s.cells().last()->text(), QStringLiteral("t")); // DEVOICE
         shoot(s.derive, QStringLiteral("frmDerive-reflex"));
-        runBatch(s.ctx());
+        s.program.runBatch();
         shoot(s.derive, QStringLiteral("frmDerive-batch"));
     }
 };

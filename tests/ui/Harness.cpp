@@ -2,7 +2,7 @@
 
 #include "core/Alphabet.h"
 #include "model/ModelFile.h"
-#include "ui/Form1.h"
+#include "ui/home/Form1.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,6 +17,11 @@ namespace tarnel {
 
 Harness::Harness() : program(dialogs, dir.path(), [this] { ++quits; }) {
     program.start();
+}
+
+void Harness::load(const Model& model, const QString& name) {
+    writeModel(name, model);
+    home().chooseModel(name);
 }
 
 void Harness::touchModel(const QString& name) {

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "ui/Form1.h"
-#include "ui/Program.h"
-#include "ui/ScriptedDialogs.h"
-#include "ui/frmDerive.h"
-#include "ui/frmEd1Rule.h"
-#include "ui/frmInAlph.h"
-#include "ui/frmOrder.h"
-#include "ui/frmOutAlph.h"
-#include "ui/frmReflAlph.h"
+#include "ui/alphabets/frmInAlph.h"
+#include "ui/alphabets/frmOutAlph.h"
+#include "ui/alphabets/frmReflAlph.h"
+#include "ui/derivation/frmDerive.h"
+#include "ui/home/Form1.h"
+#include "ui/rules/frmEd1Rule.h"
+#include "ui/rules/frmOrder.h"
+#include "ui/shared/Program.h"
+#include "ui/shared/ScriptedDialogs.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -28,6 +28,10 @@ struct Harness {
 
     Context& ctx() { return program.context(); }
     Form1& home() { return *program.screens().form1; }
+
+    // Writes `model` as `name`.tnl and chooses it from the Model menu.
+    void load(const Model& model, const QString& name = QStringLiteral("test"));
+    const Model& model() { return ctx().session.model(); }
 
     // An empty file `name`.tnl in the model directory.
     void touchModel(const QString& name);

@@ -1,7 +1,7 @@
 // The home screen: start-up, help, navigation, the Model menu and the quit prompt.
 #include "Harness.h"
 #include "Tests.h"
-#include "ui/Shared.h"
+#include "ui/shared/Shared.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -71,10 +71,9 @@ private slots:
     void batchWarnsAbove300Items() {
         for (const int items : {300, 301}) {
             Harness h;
-            h.ctx().model =
-                sampleModel(std::vector<std::string>(static_cast<std::size_t>(items), "a  a"));
+            h.load(sampleModel(std::vector<std::string>(static_cast<std::size_t>(items), "a  a")));
             h.dialogs.answer(Answer::Cancel);
-            runBatch(h.ctx());
+            h.program.runBatch();
             QCOMPARE(h.dialogs.texts.size(), items - 300);
             QCOMPARE(h.showing(), QList<Screen*>{items > 300 ? static_cast<Screen*>(&h.home())
                                                              : h.program.screens().derive});
@@ -124,11 +123,11 @@ private slots:
         QTest::keyClicks(name, QStringLiteral(" two"));
         QTest::keyClick(name, Qt::Key_Return);
         QVERIFY(h.modelExists(QStringLiteral("alpha_two")));
-        QCOMPARE(h.ctx().model.modelName, std::string("alpha_two"));
+        QCOMPARE(h.model().modelName, std::string("alpha_two"));
         QCOMPARE(h.home().windowTitle(), QStringLiteral("Model \"alpha_two\""));
-        QVERIFY(!h.ctx().model.unsavedChanges);
+        QVERIFY(!h.ctx().session.unsavedChanges());
         QVERIFY(!name->isVisible());
-        QCOMPARE(h.ctx().model.lstCol.size(), std::size_t{26});
+        QCOMPARE(h.model().lstCol.size(), std::size_t{26});
         QCOMPARE(h.modelEntries(), QStringList({"alpha", "alpha_two", "beta"}));
         QCOMPARE(h.dialogs.unscripted, 0);
     }
@@ -176,9 +175,9 @@ private slots:
         QVERIFY(save->isEnabled());
         save->trigger();
         QCOMPARE(h.dialogs.last(), QStringLiteral("Model \"beta\" has been saved."));
-        QCOMPARE(h.ctx().model.modelName, std::string("beta"));
+        QCOMPARE(h.model().modelName, std::string("beta"));
         QCOMPARE(h.home().windowTitle(), QStringLiteral("Model \"beta\""));
-        QVERIFY(!name->isVisible() && !h.ctx().model.unsavedChanges);
+        QVERIFY(!name->isVisible() && !h.ctx().session.unsavedChanges());
         const QByteArray file = fileBytes(h, QStringLiteral("beta"));
         QVERIFY(!file.contains("cd  dc"));
         QCOMPARE(file.contains("kept") && file.contains("ab  ba"), saveAs);
@@ -205,13 +204,13 @@ private slots:
     void aScreenTakesThePlaceAndSizeOfTheOneItReplaces() {
         TwoModels h;
         h.home().setGeometry(QRect(40, 50, 900, 600));
-        viewOutputAlphabet(h.ctx());
+        h.program.viewOutputAlphabet();
         Screen* viewer = h.program.screens().outAlph;
         QCOMPARE(viewer->geometry(), QRect(40, 50, 900, 600));
         viewer->showMaximized();
-        editRules(h.ctx());
+        h.program.editRules();
         QVERIFY(h.program.screens().order->isMaximized());
-        goHome(h.ctx());
+        h.program.goHome();
         QVERIFY(h.home().isMaximized());
     }
 
@@ -235,10 +234,10 @@ private slots:
             asked.append(QStringLiteral("Model \"alpha\" has been saved."));
         QCOMPARE(h.dialogs.texts, asked);
         QTEST(fileBytes(h, QStringLiteral("alpha")).contains("note"), "saved");
-        QCOMPARE(h.ctx().model.modelName, std::string(loaded ? "beta" : "alpha"));
-        QCOMPARE(h.ctx().model.lstVocab, Items{loaded ? "cd  dc" : "ab  ba"});
-        QCOMPARE(h.ctx().model.notes, std::string(loaded ? "" : "note"));
-        QCOMPARE(h.ctx().model.unsavedChanges, !loaded);
+        QCOMPARE(h.model().modelName, std::string(loaded ? "beta" : "alpha"));
+        QCOMPARE(h.model().lstVocab, Items{loaded ? "cd  dc" : "ab  ba"});
+        QCOMPARE(h.model().notes, std::string(loaded ? "" : "note"));
+        QCOMPARE(h.ctx().session.unsavedChanges(), !loaded);
         QCOMPARE(h.home().windowTitle(),
                  loaded ? QStringLiteral("Model \"beta\"") : QStringLiteral("Model \"alpha\""));
         for (Screen* screen : h.program.screens().all()) // beta has an order: Run is on
@@ -254,8 +253,8 @@ private slots:
         bad.close();
         h.home().chooseModel(QStringLiteral("bad"));
         QVERIFY(h.dialogs.last().startsWith(QStringLiteral("Model \"bad\" could not be loaded:")));
-        QCOMPARE(h.ctx().model.modelName, std::string("alpha"));
-        QCOMPARE(h.ctx().model.lstVocab, Items{"ab  ba"});
+        QCOMPARE(h.model().modelName, std::string("alpha"));
+        QCOMPARE(h.model().lstVocab, Items{"ab  ba"});
     }
 
     void saveAsLeavesTheOldFile() {
@@ -267,19 +266,18 @@ private slots:
         QTest::keyClick(h.find<QLineEdit>(h.home(), "txtModelName"), Qt::Key_Return);
         QCOMPARE(fileBytes(h, QStringLiteral("alpha")), before);
         QVERIFY(fileBytes(h, QStringLiteral("gamma")).contains("new notes"));
-        QCOMPARE(h.ctx().model.modelName, std::string("gamma"));
+        QCOMPARE(h.model().modelName, std::string("gamma"));
     }
 
     void aFailedSaveSaysSoAndKeepsTheChanges() {
         TwoModels h;
-        QVERIFY(QDir(h.dir.path()).mkdir(QStringLiteral("blocked.tnl")));
-        h.ctx().model.modelName = "blocked";
+        QVERIFY(QFile::remove(QDir(h.dir.path()).filePath(QStringLiteral("alpha.tnl"))));
+        QVERIFY(QDir(h.dir.path()).mkdir(QStringLiteral("alpha.tnl")));
         h.typeNotes(QStringLiteral("x"));
         h.home().mnuSave_Click();
-        QVERIFY(
-            h.dialogs.last().startsWith(QStringLiteral("Model \"blocked\" could not be saved:")));
-        QVERIFY(h.ctx().model.unsavedChanges);
-        QCOMPARE(h.ctx().model.notes, std::string("x"));
+        QVERIFY(h.dialogs.last().startsWith(QStringLiteral("Model \"alpha\" could not be saved:")));
+        QVERIFY(h.ctx().session.unsavedChanges());
+        QCOMPARE(h.model().notes, std::string("x"));
     }
 
     void deletingTheLoadedModelKeepsItInMemory() {
@@ -300,7 +298,7 @@ private slots:
                                 "'OK' to delete, or 'Cancel' to keep the model."));
         QVERIFY(!h.modelExists(QStringLiteral("alpha")));
         QCOMPARE(h.modelEntries(), QStringList{QStringLiteral("beta")});
-        QCOMPARE(h.ctx().model.lstVocab, Items{"ab  ba"});
+        QCOMPARE(h.model().lstVocab, Items{"ab  ba"});
         h.home().mnuSave_Click();
         QVERIFY(h.modelExists(QStringLiteral("alpha")));
     }
@@ -331,10 +329,10 @@ private slots:
     void notesTakeEveryKeyAndRefuseWhatCannotBeStored() {
         TwoModels h;
         h.typeNotes(QStringLiteral("ca\u014B\u00E9"));
-        QCOMPARE(h.ctx().model.notes, std::string("ca\xE9"));
-        QVERIFY(h.ctx().model.unsavedChanges);
+        QCOMPARE(h.model().notes, std::string("ca\xE9"));
+        QVERIFY(h.ctx().session.unsavedChanges());
         h.typeNotes(QStringLiteral("\nb"));
-        QCOMPARE(h.ctx().model.notes, std::string("ca\xE9\r\nb"));
+        QCOMPARE(h.model().notes, std::string("ca\xE9\r\nb"));
     }
 
     void quitPrompt_data() {
@@ -371,8 +369,8 @@ private slots:
         QCOMPARE(h.dialogs.texts, asked);
         QTEST(h.quits == 1, "quits");
         QCOMPARE(fileBytes(h, QStringLiteral("alpha")).contains("late"), saved);
-        QCOMPARE(h.ctx().model.notes, std::string(unsaved ? "late" : ""));
-        QCOMPARE(h.ctx().model.modelName, std::string("alpha"));
+        QCOMPARE(h.model().notes, std::string(unsaved ? "late" : ""));
+        QCOMPARE(h.model().modelName, std::string("alpha"));
     }
 };
 

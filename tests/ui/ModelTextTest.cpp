@@ -1,8 +1,8 @@
 // Characters a model file cannot hold, refused in every box that stores model text.
 #include "Harness.h"
 #include "Tests.h"
-#include "ui/AlphabetEditorView.h"
-#include "ui/Shared.h"
+#include "ui/alphabets/AlphabetEditorView.h"
+#include "ui/shared/Shared.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -47,7 +47,7 @@ struct BoxHarness : Harness {
             return find<QWidget>(editor, "txtComment");
         }
         case Box::NewCharacter:
-            editEtymonAlphabet(ctx());
+            program.editEtymonAlphabet();
             AlphabetEditorView* view = program.screens().inAlph->body;
             view->lstCol->setCurrentCell(0, 0);
             QTest::keyClick(view->lstCol, Qt::Key_Insert);
@@ -88,7 +88,7 @@ private slots:
         QFETCH(bool, pasted);
         BoxHarness h(static_cast<Box>(box));
         QVERIFY(h.widget && h.widget->isVisible());
-        const Model model = h.ctx().model;
+        const Model model = h.model();
         if (pasted) {
             QApplication::clipboard()->setText(QStringLiteral("x\u0283\u0259x"));
             QTest::keyClick(h.widget, Qt::Key_V, Qt::ControlModifier);
@@ -99,8 +99,8 @@ private slots:
                                                   "model file holds only Windows-1252 "
                                                   "characters."));
         QVERIFY(!h.text().contains(QChar(0x0283)) && !h.text().contains(u'x'));
-        QCOMPARE(h.ctx().model.notes, model.notes);
-        QCOMPARE(h.ctx().model.lstVocab, model.lstVocab);
+        QCOMPARE(h.model().notes, model.notes);
+        QCOMPARE(h.model().lstVocab, model.lstVocab);
     }
 };
 

@@ -22,21 +22,28 @@ Lines ruleLines(const std::string& name, std::initializer_list<std::string> body
     return lines;
 }
 
-// A program whose model has the rules Lenition (masked) and Apocope.
+// The rules Lenition (masked) and Apocope.
+Model ruleModel() {
+    Model m = sampleModel();
+    m.lst1Rule = {ruleLines("Lenition", {"A:  +obstr (*)", "1:  +cont (*)"}),
+                  ruleLines("Apocope", {"A:  +syll (-1)", "1:  DELETE (-1)"})};
+    m.lstSupply = {"Apocope", "Lenition"};
+    m.lstDiacOrd = {"-Lenition", "Apocope"};
+    m.lstM = {"M", ""};
+    m.lstP = {"", ""};
+    return m;
+}
+
+// A program over model "Test".
 struct RuleHarness : Harness {
-    RuleHarness() {
-        Model& m = ctx().model;
-        m = sampleModel();
-        m.modelName = "Test";
-        m.lst1Rule = {ruleLines("Lenition", {"A:  +obstr (*)", "1:  +cont (*)"}),
-                      ruleLines("Apocope", {"A:  +syll (-1)", "1:  DELETE (-1)"})};
-        m.lstSupply = {"Apocope", "Lenition"};
-        m.lstDiacOrd = {"-Lenition", "Apocope"};
-        m.lstM = {"M", ""};
-        m.lstP = {"", ""};
-    }
+    explicit RuleHarness(const Model& model = ruleModel()) { load(model, QStringLiteral("Test")); }
     frmEd1Rule& editor() { return *program.screens().ed1Rule; }
-    Lines& temp() { return ctx().ruleEditing.lstRuleTemp; }
+    const Lines& temp() { return ctx().session.ruleEditor().lines(); }
+    // Create New Rule on the order screen.
+    void editNewRule() {
+        program.editRules();
+        program.screens().order->btnNewRule_Click();
+    }
     QLineEdit* nameBox() { return find<QLineEdit>(editor(), "txtRuleName"); }
     QLineEdit* commentBox() { return find<QLineEdit>(editor(), "txtComment"); }
     void click(const QString& caption, int n = 0, Qt::MouseButton mouse = Qt::LeftButton) {
@@ -70,7 +77,7 @@ class RuleEditorTest : public QObject {
 private slots:
     void newRuleAsksForANameAndShapesIt() {
         RuleHarness h;
-        h.editor().editNewRule();
+        h.editNewRule();
         QVERIFY(h.editor().isVisible());
         QVERIFY(h.nameBox()->isVisible());
         QCOMPARE(h.nameBox()->text(), QStringLiteral("Type new rule name here."));
@@ -118,7 +125,7 @@ private slots:
         QCOMPARE(h.commentBox()->text(), QString());
         h.type(h.commentBox(), QStringLiteral("stop"));
         QCOMPARE(h.temp()[1], std::string("A:  +obstr (*) \xAB stop \xBB"));
-        QVERIFY(h.ctx().ruleEditing.ruleChanged);
+        QVERIFY(h.ctx().session.ruleEditor().changed());
     }
 
     void theNinthUnitIsRefusedByTheRightClickMenu() {
@@ -171,7 +178,7 @@ private slots:
 
     void cancelStaysAndNoLeavesNoTraceOfANewRule() {
         RuleHarness h;
-        h.editor().editNewRule();
+        h.editNewRule();
         h.type(h.nameBox(), QStringLiteral("Umlaut"));
         h.dialogs.answer(Answer::Cancel);
         h.editor().mnuReturn_Click();
@@ -180,14 +187,16 @@ private slots:
         h.dialogs.answer(Answer::No);
         h.editor().mnuReturn_Click();
         QVERIFY(!h.editor().isVisible());
-        QCOMPARE(h.ctx().model.lstSupply, (Lines{"Apocope", "Lenition"}));
-        QCOMPARE(h.ctx().model.lst1Rule.size(), std::size_t(2));
+        QCOMPARE(h.model().lstSupply, (Lines{"Apocope", "Lenition"}));
+        QCOMPARE(h.model().lst1Rule.size(), std::size_t(2));
     }
 
     void aNewRuleLeftAsNewRuleIsRefusedWhenThatNameExists() {
-        RuleHarness h;
-        h.ctx().model.lstSupply.push_back("NEW_RULE");
-        h.editor().editNewRule();
+        Model model = ruleModel();
+        model.lst1Rule.push_back(ruleLines("NEW_RULE", {"A:  +syll (*)", "1:  +long (*)"}));
+        model.lstSupply.push_back("NEW_RULE");
+        RuleHarness h(model);
+        h.editNewRule();
         QTest::keyClick(h.nameBox(), Qt::Key_Escape);
         h.dialogs.answer(Answer::Yes);
         h.editor().mnuReturn_Click();

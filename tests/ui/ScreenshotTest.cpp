@@ -2,7 +2,7 @@
 // anyone can look at them; fails if a screen cannot be rendered.
 #include "Harness.h"
 #include "Tests.h"
-#include "ui/Shared.h"
+#include "ui/shared/Shared.h"
 
 #include <QTest>
 
@@ -38,25 +38,25 @@ private slots:
         shoot(h.home(), QStringLiteral("home-model"));
 
         const Screens& s = h.program.screens();
-        const QList<std::pair<void (*)(Context&), Screen*>> screens = {
-            {runInteractive, s.derive},
-            {editRules, s.order},
-            {editEtymonAlphabet, s.inAlph},
-            {editReflexAlphabet, s.reflAlph},
-            {viewOutputAlphabet, s.outAlph}};
+        const QList<std::pair<void (Program::*)(), Screen*>> screens = {
+            {&Program::runInteractive, s.derive},
+            {&Program::editRules, s.order},
+            {&Program::editEtymonAlphabet, s.inAlph},
+            {&Program::editReflexAlphabet, s.reflAlph},
+            {&Program::viewOutputAlphabet, s.outAlph}};
         for (const auto& [go, screen] : screens) {
-            go(h.ctx());
+            (h.program.*go)();
             QCOMPARE(h.showing(), QList<Screen*>{screen}); // exactly one screen at a time
             shoot(*screen,
                   QString::fromLatin1(screen->metaObject()->className()).section(u':', -1));
         }
 
-        editRules(h.ctx());
+        h.program.editRules();
         s.order->showHelp(helpText(helpWithHelp()));
         shoot(*s.order, QStringLiteral("frmOrder-help"));
         s.ed1Rule->editRule("Vowel_Raising");
         shoot(*s.ed1Rule, QStringLiteral("frmEd1Rule"));
-        goHome(h.ctx());
+        h.program.goHome();
         h.home().mnuNew_Click();
         shoot(h.home(), QStringLiteral("home-new"));
     }

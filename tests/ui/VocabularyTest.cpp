@@ -31,7 +31,7 @@ struct VocabHarness : Harness {
         QTest::keyClicks(&box(), text);
         QTest::keyClick(&box(), Qt::Key_Return);
     }
-    const Items& vocab() { return ctx().model.lstVocab; }
+    const Items& vocab() { return model().lstVocab; }
 };
 
 } // namespace
@@ -80,7 +80,7 @@ private slots:
                      message + QStringLiteral("\r\nClick \"OK\" to return to editing,\r\nor "
                                               "\"Cancel\" to quit editing."));
         }
-        QCOMPARE(h.ctx().model.unsavedChanges, message.isEmpty());
+        QCOMPARE(h.ctx().session.unsavedChanges(), message.isEmpty());
         QVERIFY(!h.box().isVisible());
         QTEST(h.vocab(), "vocab");
         QCOMPARE(h.list().count(), static_cast<int>(h.vocab().size()));
@@ -140,7 +140,7 @@ private slots:
         h.home().mnuDeleteItem_Click();
         QCOMPARE(h.vocab(), Items{"pater  padre"});
         QVERIFY(h.dialogs.texts.isEmpty());
-        QVERIFY(h.ctx().model.unsavedChanges);
+        QVERIFY(h.ctx().session.unsavedChanges());
     }
 
     void copyEtymonShowsTheDerivationScreen() {

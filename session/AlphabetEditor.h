@@ -1,0 +1,82 @@
+#pragma once
+
+#include "core/Result.h"
+#include "model/AlphabetEditing.h"
+#include "session/ModelHistory.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarnel {
+
+class Session;
+
+enum class AlphabetSide { Etymon, Reflex };
+
+enum class KeepAnswer { Yes, No, Cancel };
+
+// The editing of one input alphabet on its screen. Edits change the model's alphabet in
+// place, as the screen shows it; what the alphabets were on entering is kept, so that leaving
+// can keep the changes as one step of the model's history or throw them away. Within the
+// editor, each column edit can be undone and redone on its own.
+class AlphabetEditor {
+public:
+    AlphabetEditor(Session& session, AlphabetSide side) : session_(session), side_(side) {}
+
+    // Entering the screen: the alphabets as they are now are what No restores.
+    void enter();
+    // "Keep the changes?" when there are pending changes: Yes keeps them, No restores both
+    // alphabets, Cancel stays (false). Without pending changes nothing is asked (true).
+    bool pending() const { return pending_; }
+    bool leave(KeepAnswer answer);
+
+    const Alphabet& columns() const;
+
+    // The edits of the grid. Every one, and every key released on a column, is a pending
+    // change and sets the model's unsaved-changes flag.
+    void toggleValue(std::size_t column, int item);
+    std::optional<std::size_t> moveColumn(std::size_t column, int step);
+    // Insert: a copy of the column to its right, whose character is then typed.
+    Result<std::size_t> insertColumn(std::size_t column);
+    Result<> deleteColumn(std::size_t column);
+    Result<> renameColumn(std::size_t column, char character);
+    // A character typed for the new column; false when it was ignored (a control code).
+    Result<bool> nameNewColumn(std::size_t column, unsigned char code);
+    // The new column left without a character of its own goes again (Esc, or leaving).
+    void dropNewColumn(std::size_t column);
+    void keyReleased();
+    // Edit > Default Alphabets, after the user agreed: both alphabets become a to z.
+    void resetToDefaults();
+    static const char* defaultsQuestion();
+
+    bool canUndo() const { return !undo_.empty(); }
+    bool canRedo() const { return !redo_.empty(); }
+    std::string undoCaption() const;
+    std::string redoCaption() const;
+    void undo();
+    void redo();
+
+private:
+    struct Step {
+        std::string caption;
+        Alphabet etymon;
+        Alphabet reflex;
+    };
+
+    Alphabet& edited();
+    Step current(std::string caption) const;
+    void restore(const Step& step);
+    // Before an edit: what undo goes back to.
+    void remember(const std::string& caption);
+    void changed();
+
+    Session& session_;
+    AlphabetSide side_;
+    ModelSnapshot onEntry_;
+    bool pending_ = false;
+    std::vector<Step> undo_;
+    std::vector<Step> redo_;
+};
+
+} // namespace tarnel

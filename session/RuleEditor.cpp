@@ -1,0 +1,175 @@
+#include "RuleEditor.h"
+
+#include "Session.h"
+#include "engine/RuleTemplates.h"
+#include "engine/RuleText.h"
+
+#include <type_traits>
+
+namespace tarnel {
+
+// Every edit that is carried out counts as a change, even one that leaves the lines as they
+// were (a comment typed again); only one that alters them can be undone.
+template <class Edit> auto RuleEditor::step(const std::string& caption, Edit&& edit) {
+    std::vector<std::string> before = draft_.lines;
+    const auto finish = [&](bool carriedOut) {
+        if (!carriedOut)
+            return;
+        changed_ = true;
+        if (draft_.lines != before) {
+            undo_.push_back({caption, std::move(before)});
+            redo_.clear();
+        }
+        session_.notify(Session::Change::Edited);
+    };
+    if constexpr (std::is_void_v<std::invoke_result_t<Edit&>>) {
+        edit();
+        finish(true);
+    } else {
+        auto result = edit();
+        finish(static_cast<bool>(result));
+        return result;
+    }
+}
+
+void RuleEditor::begin(std::vector<std::string> lines, std::string name, bool newRule) {
+    draft_ = RuleDraft{std::move(lines), name, newRule, false};
+    currentName_ = std::move(name);
+    changed_ = false;
+    undo_.clear();
+    redo_.clear();
+}
+
+void RuleEditor::startNew() {
+    begin({newRuleTemplate.begin(), newRuleTemplate.end()},
+          ruleNameOf(std::string(newRuleTemplate.front())), true);
+    session_.setUnsaved();
+}
+
+Result<> RuleEditor::open(const std::string& name) {
+    const std::optional<int> index = findRule(session_.model(), name);
+    if (!index)
+        return fail("The text of rule '" + name + "' is missing from this model.");
+    begin(session_.model().lst1Rule[static_cast<std::size_t>(*index)], name, false);
+    return {};
+}
+
+Result<> RuleEditor::setComment(int line, const std::string& text) {
+    return step("Edit Comment", [&] { return tarnel::setComment(draft_.lines, line, text); });
+}
+
+void RuleEditor::setLineType(int line, LineTemplate type) {
+    step("Change Line Type", [&] { tarnel::setLineType(draft_.lines, line, type); });
+}
+
+Result<> RuleEditor::insertThenLineAbove(int line) {
+    return step("Insert Then-Line",
+                [&] { return tarnel::insertThenLineAbove(draft_.lines, line); });
+}
+
+Result<> RuleEditor::makeBranching(int line) {
+    return step("Branching", [&] { return tarnel::makeBranching(draft_.lines, line); });
+}
+
+Result<> RuleEditor::deleteLine(int line) {
+    return step("Delete Line", [&] { return tarnel::deleteLine(draft_.lines, line); });
+}
+
+Result<> RuleEditor::insertUnit(int line) {
+    return step("Insert Unit", [&] { return tarnel::insertUnit(draft_.lines, line); });
+}
+
+Result<> RuleEditor::deleteUnit(int line, int token) {
+    return step("Delete Unit", [&] { return tarnel::deleteUnit(draft_.lines, line, token); });
+}
+
+void RuleEditor::changeFeature(int line, int token, const std::string& name) {
+    step("Change Feature", [&] { tarnel::changeFeature(draft_.lines, line, token, name); });
+}
+
+void RuleEditor::toggleSign(int line, int token) {
+    step("Toggle Sign", [&] { tarnel::toggleSign(draft_.lines, line, token); });
+}
+
+void RuleEditor::setToken(int line, int token, const std::string& text) {
+    step("Change Element", [&] { tarnel::setToken(draft_.lines, line, token, text); });
+}
+
+bool RuleEditor::rotateElement(int line, int token) {
+    return step("Change Element", [&] { return tarnel::rotateElement(draft_.lines, line, token); });
+}
+
+void RuleEditor::copyBody() {
+    copyBuffer_ = tarnel::copyBody(draft_.lines);
+}
+
+// Pasting counts as a change even where it leaves the lines as they were.
+bool RuleEditor::pasteBody() {
+    if (copyBuffer_.empty())
+        return false;
+    step("Paste", [&] { tarnel::pasteBody(draft_.lines, copyBuffer_); });
+    changed_ = true;
+    session_.setUnsaved();
+    return true;
+}
+
+Result<> RuleEditor::acceptName(const std::string& name) {
+    if (Result<> refused = checkNewRuleName(session_.model(), name); !refused)
+        return refused;
+    step("Rename", [&] { renameRule(draft_.lines, name); });
+    if (name != draft_.oldName)
+        draft_.nameChanged = true;
+    currentName_ = name;
+    return {};
+}
+
+Result<std::string> RuleEditor::keep() {
+    const std::string name =
+        draft_.lines.empty() ? std::string() : ruleNameOf(draft_.lines.front());
+    const ModelSnapshot before = takeSnapshot(session_.model_, rulesPart | ordersPart);
+    Result<std::string> kept = keepRuleChanges(session_.model_, draft_);
+    if (!kept)
+        return kept;
+    session_.recordEditorStep((draft_.newRule ? "Create Rule " : "Edit Rule ") + name, before);
+    session_.setUnsaved();
+    currentName_ = name;
+    changed_ = false;
+    return kept;
+}
+
+void RuleEditor::close() {
+    draft_.lines.clear();
+    changed_ = false;
+    undo_.clear();
+    redo_.clear();
+}
+
+std::string RuleEditor::undoCaption() const {
+    return canUndo() ? "Undo " + undo_.back().caption : "Undo";
+}
+
+std::string RuleEditor::redoCaption() const {
+    return canRedo() ? "Redo " + redo_.back().caption : "Redo";
+}
+
+void RuleEditor::undo() {
+    if (!canUndo())
+        return;
+    redo_.push_back({undo_.back().caption, draft_.lines});
+    draft_.lines = std::move(undo_.back().lines);
+    undo_.pop_back();
+    currentName_ = ruleNameOf(draft_.lines.front());
+    session_.notify(Session::Change::Edited);
+}
+
+void RuleEditor::redo() {
+    if (!canRedo())
+        return;
+    undo_.push_back({redo_.back().caption, draft_.lines});
+    draft_.lines = std::move(redo_.back().lines);
+    redo_.pop_back();
+    currentName_ = ruleNameOf(draft_.lines.front());
+    session_.notify(Session::Change::Edited);
+}
+
+} // namespace tarnel

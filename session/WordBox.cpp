@@ -1,0 +1,82 @@
+#include "WordBox.h"
+
+#include "core/Word.h"
+
+namespace tarnel {
+
+namespace {
+
+constexpr char keySpace = ' ';
+
+// A column's character, trimmed of blanks, compared with the key by its code; a column
+// headed by a blank therefore never matches.
+bool alphabetHasKey(const Alphabet& alphabet, int keyCode) {
+    for (const AlphabetColumn& column : alphabet)
+        if (!column.empty() && column.front() != ' ' &&
+            static_cast<unsigned char>(column.front()) == keyCode)
+            return true;
+    return false;
+}
+
+KeyCheck refuse(std::string message) {
+    KeyCheck check;
+    check.action = KeyCheck::Action::Refuse;
+    check.message = std::move(message);
+    return check;
+}
+
+KeyCheck checkAgainstAlphabet(int keyCode, DerivationMode mode, const Alphabet& etymonAlphabet,
+                              const Alphabet& reflexAlphabet) {
+    const bool searched = mode == DerivationMode::Interactive || mode == DerivationMode::Reflex;
+    const Alphabet& alphabet = mode == DerivationMode::Reflex ? reflexAlphabet : etymonAlphabet;
+    if (searched && alphabetHasKey(alphabet, keyCode))
+        return KeyCheck{KeyCheck::Action::Accept, "", false, false};
+    if (keyCode >= 'A' && keyCode <= 'Z')
+        return refuse("Did you forget to release \"Caps Lock\"?");
+    if (mode == DerivationMode::Reflex)
+        return refuse(keyCode == keySpace ? "Space not allowed in reflex."
+                                          : "Character not in Reflex Alphabet.");
+    if (mode == DerivationMode::Interactive)
+        return refuse(keyCode == keySpace
+                          ? "Space not allowed in etymon."
+                          : "Character\"" + std::string(1, static_cast<char>(keyCode)) +
+                                "\"not found in Etymon Alphabet.");
+    return refuse("");
+}
+
+} // namespace
+
+KeyCheck checkWordKey(std::string_view text, int keyCode, DerivationMode mode,
+                      const Alphabet& etymonAlphabet, const Alphabet& reflexAlphabet) {
+    const bool showsPrompt = text == etymonPrompt || text == reflexPrompt;
+    if (showsPrompt)
+        text = {};
+    KeyCheck check;
+    if (text.size() >= maxTypedLength) {
+        check = refuse("Maximum word length is 20.");
+        check.caretToEnd = true;
+    } else if (keyCode == keyBackspace || keyCode == keyPaste) {
+        check.action = KeyCheck::Action::Accept;
+    } else if (keyCode == keyEnter) {
+        check.action = KeyCheck::Action::Derive;
+    } else {
+        check = checkAgainstAlphabet(keyCode, mode, etymonAlphabet, reflexAlphabet);
+    }
+    check.removePrompt = showsPrompt;
+    return check;
+}
+
+TextChange checkChangedText(std::string_view text) {
+    TextChange change;
+    if (text.size() >= 4 && text.substr(0, 4) == "Type")
+        return change;
+    const auto blank = text.find(' ');
+    if (blank == std::string_view::npos)
+        return change;
+    change.cut = true;
+    change.text = std::string(text.substr(0, blank));
+    change.message = "Space not allowed in etymon.";
+    return change;
+}
+
+} // namespace tarnel

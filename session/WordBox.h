@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/Alphabet.h"
+#include "engine/DerivationMode.h"
+
+#include <string>
+#include <string_view>
+
+namespace tarnel {
+
+inline constexpr std::string_view etymonPrompt = "Type etymon here";
+inline constexpr std::string_view reflexPrompt = "Type reflex here";
+
+inline constexpr int keyBackspace = 8;
+inline constexpr int keyEnter = 13;
+inline constexpr int keyPaste = 22; // Ctrl-V
+
+// What the word box does with one key (a character code, Windows-1252).
+struct KeyCheck {
+    enum class Action {
+        Accept, // let the key into the box
+        Refuse, // discard the key (show `message` when it is not empty)
+        Derive, // Enter: not typed into the box, handed to the screen
+    };
+    Action action = Action::Refuse;
+    std::string message;       // Windows-1252; empty for none
+    bool removePrompt = false; // the box showed a prompt: empty it, normal colour, first
+    bool caretToEnd = false;   // put the caret at the end of the text
+};
+
+// The checks of the word box, in their order, for a key typed while the box holds `text`.
+KeyCheck checkWordKey(std::string_view text, int keyCode, DerivationMode mode,
+                      const Alphabet& etymonAlphabet, const Alphabet& reflexAlphabet);
+
+// What the word box does after its text changed (a paste is not checked key by key).
+struct TextChange {
+    bool cut = false;    // the text held a blank: replace it by `text`, caret at the end
+    std::string text;    // the text cut before its first blank
+    std::string message; // "Space not allowed in etymon." when cut
+};
+
+TextChange checkChangedText(std::string_view text);
+
+} // namespace tarnel

@@ -1,0 +1,202 @@
+#include "session/Session.h"
+
+#include "model/ModelFile.h"
+#include "session/AlphabetEditor.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+namespace tarnel {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// A session over a temporary model folder holding "demo": three rules, two in the
+// Diachronic Order, and two Vocabulary items.
+class SessionTest : public ::testing::Test {
+protected:
+    SessionTest() {
+        std::filesystem::create_directories(folder);
+        Model model;
+        createAlphabets(model.lstCol, model.lstColR);
+        model.modelName = "demo";
+        for (const char* name : {"Alpha", "Beta", "Gamma"}) {
+            model.lst1Rule.push_back({std::string(name) + " \xAB...\xBB",
+                                      "A:  +cons (*) \xAB...\xBB", "1:  +voice (*) \xAB...\xBB",
+                                      "END:  " + std::string(name)});
+            model.lstSupply.push_back(name);
+        }
+        model.lstDiacOrd = {"Alpha", "Beta"};
+        model.lstM = model.lstP = {"", ""};
+        model.lstVocab = {"mater  madre", "pater  padre"};
+        EXPECT_EQ(writeModelFile(model, folder / "demo.tnl"), "");
+        EXPECT_TRUE(session.openModel("demo"));
+        loaded = session.model();
+    }
+    ~SessionTest() override { std::filesystem::remove_all(folder); }
+
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() /
+        ("tarnel-session-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    Session session{folder};
+    Model loaded;
+};
+
+bool sameLists(const Model& a, const Model& b) {
+    return a.notes == b.notes && a.lst1Rule == b.lst1Rule && a.lstSupply == b.lstSupply &&
+           a.lstDiacOrd == b.lstDiacOrd && a.lstM == b.lstM && a.lstP == b.lstP &&
+           a.lstEtyOrd == b.lstEtyOrd && a.lstReflOrd == b.lstReflOrd && a.lstCol == b.lstCol &&
+           a.lstColR == b.lstColR && a.lstVocab == b.lstVocab;
+}
+
+TEST_F(SessionTest, UndoAndRedoCrossEveryKindOfEditInOrder) {
+    ASSERT_TRUE(session.moveInOrder(OrderList::Diachronic, 0, MoveDirection::Down));
+    session.deleteItem(0);
+    EXPECT_EQ(session.undoCaption(), "Undo Delete Item");
+    session.undo();
+    EXPECT_EQ(session.model().lstVocab, loaded.lstVocab);
+    EXPECT_EQ(session.undoCaption(), "Undo Move Down");
+    session.undo();
+    EXPECT_TRUE(sameLists(session.model(), loaded));
+    EXPECT_FALSE(session.unsavedChanges()); // back where the file is
+    EXPECT_EQ(session.redoCaption(), "Redo Move Down");
+    session.redo();
+    session.redo();
+    EXPECT_EQ(session.model().lstDiacOrd, (Lines{"Beta", "Alpha"}));
+    EXPECT_EQ(session.model().lstVocab, Lines{"pater  padre"});
+    EXPECT_TRUE(session.unsavedChanges());
+    EXPECT_EQ(session.redoCaption(), "Redo");
+}
+
+TEST_F(SessionTest, SavingKeepsTheHistoryAndOpeningOrNewEmptiesIt) {
+    session.deleteItem(1);
+    ASSERT_TRUE(session.save());
+    EXPECT_FALSE(session.unsavedChanges());
+    session.undo();
+    EXPECT_TRUE(session.unsavedChanges());
+    session.redo();
+    EXPECT_FALSE(session.unsavedChanges());
+    ASSERT_TRUE(session.toggleMask(0)); // masks are not saved: the flag stays clear
+    EXPECT_FALSE(session.unsavedChanges());
+    EXPECT_EQ(session.undoCaption(), "Undo Mask Rule");
+    session.newModel();
+    EXPECT_FALSE(session.canUndo());
+    EXPECT_FALSE(session.hasModel());
+    ASSERT_TRUE(session.openModel("demo"));
+    EXPECT_FALSE(session.canUndo());
+    EXPECT_EQ(session.model().lstVocab, Lines{"mater  madre"});
+}
+
+TEST_F(SessionTest, RefusedEditsLeaveNoStepButSomeStillMarkTheModelChanged) {
+    const auto refused =
+        session.insertIntoOrder(OrderList::Reflex, {"Alpha", false, {}}, InsertPlace::Below);
+    ASSERT_TRUE(refused); // an empty order takes the name without a highlight
+    session.undo();
+    EXPECT_EQ(
+        session.insertIntoOrder(OrderList::Diachronic, {"Alpha", true, {}}, InsertPlace::Below)
+            .message(),
+        "Click a rule in the Supply list (which rule to insert),\r\nand another rule in "
+        "the Order list (where to insert, above or below).\r\nIf the Order list is "
+        "empty, click near its top.");
+    EXPECT_TRUE(session.unsavedChanges());
+    EXPECT_EQ(session.redoCaption(), "Redo Insert Below");
+    EXPECT_EQ(session.addItem("a b c").message(),
+              "Item requires just TWO words: etymon and reflex, separated by space.\r\nClick "
+              "\"OK\" to return to editing,\r\nor \"Cancel\" to quit editing.");
+    EXPECT_EQ(session.redoCaption(), "Redo Insert Below");
+}
+
+TEST_F(SessionTest, NotesTypedInARowAreOneStep) {
+    session.setNotes("a");
+    session.setNotes("ab");
+    session.setNotes("abc");
+    EXPECT_TRUE(session.addItem("x x"));
+    session.setNotes("abcd");
+    session.undo();
+    session.undo();
+    EXPECT_EQ(session.model().notes, "abc");
+    session.undo();
+    EXPECT_EQ(session.model().notes, "");
+    EXPECT_FALSE(session.canUndo());
+}
+
+TEST_F(SessionTest, TheAlphabetEditorKeepsItsChangesAsOneStepOrRestoresThem) {
+    AlphabetEditor editor(session, AlphabetSide::Etymon);
+    editor.enter();
+    EXPECT_TRUE(editor.leave(KeepAnswer::Cancel)); // nothing pending: nothing asked
+    editor.toggleValue(0, 10);
+    ASSERT_TRUE(editor.deleteColumn(1));
+    EXPECT_EQ(editor.undoCaption(), "Undo Delete Column");
+    editor.undo();
+    EXPECT_EQ(session.model().lstCol.size(), 26u);
+    editor.redo();
+    EXPECT_FALSE(editor.leave(KeepAnswer::Cancel));
+    EXPECT_TRUE(editor.leave(KeepAnswer::Yes));
+    EXPECT_EQ(session.undoCaption(), "Undo Edit Etymon Alphabet");
+    session.undo();
+    EXPECT_EQ(session.model().lstCol, loaded.lstCol);
+
+    editor.enter();
+    editor.resetToDefaults();
+    ASSERT_TRUE(editor.insertColumn(0));
+    EXPECT_TRUE(editor.leave(KeepAnswer::No));
+    EXPECT_EQ(session.model().lstCol, loaded.lstCol);
+    EXPECT_EQ(session.undoCaption(), "Undo");
+}
+
+// A long run of random edits undone to the start gives back the model as loaded, and redone
+// to the end the model as it was before undoing.
+TEST_F(SessionTest, AnyRunOfEditsUndoesToTheLoadedModelAndRedoesToTheEnd) {
+    std::mt19937 random(11);
+    const auto below = [&random](std::size_t n) { return n == 0 ? 0 : random() % n; };
+    const OrderList orders[] = {OrderList::Etymon, OrderList::Diachronic, OrderList::Reflex};
+    for (int i = 0; i < 400; ++i) {
+        const Model& m = session.model();
+        const OrderList order = orders[below(3)];
+        const std::size_t rows = orderEntries(m, order).size();
+        switch (below(9)) {
+        case 0:
+            (void)session.addItem("pa" + std::string(1, static_cast<char>('a' + below(26))) +
+                                  " po");
+            break;
+        case 1:
+            session.deleteItem(below(m.lstVocab.size()));
+            break;
+        case 2:
+            (void)session.insertIntoOrder(order, {m.lstSupply[below(3)], true, below(rows + 1)},
+                                          below(2) ? InsertPlace::Above : InsertPlace::Below);
+            break;
+        case 3:
+            (void)session.moveInOrder(order, below(rows + 1),
+                                      below(2) ? MoveDirection::Up : MoveDirection::Down);
+            break;
+        case 4:
+            (void)session.deleteFromOrder(order, below(rows + 1));
+            break;
+        case 5:
+            (void)session.toggleMask(below(m.lstDiacOrd.size()));
+            break;
+        case 6:
+            session.togglePersistence(below(m.lstDiacOrd.size() + 1));
+            break;
+        case 7:
+            session.setNotes(m.notes + "n");
+            break;
+        default:
+            (void)session.replaceVocabulary({"a b", "c d"});
+        }
+    }
+    const Model edited = session.model();
+    int steps = 0;
+    for (; session.canUndo(); ++steps)
+        session.undo();
+    EXPECT_GT(steps, 200);
+    EXPECT_TRUE(sameLists(session.model(), loaded));
+    while (session.canRedo())
+        session.redo();
+    EXPECT_TRUE(sameLists(session.model(), edited));
+}
+
+} // namespace
+} // namespace tarnel

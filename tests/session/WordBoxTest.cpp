@@ -1,0 +1,95 @@
+#include "session/WordBox.h"
+
+#include "core/Alphabet.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarnel;
+using Action = KeyCheck::Action;
+
+namespace {
+
+struct KeyCase {
+    const char* name;
+    std::string text;
+    int key;
+    DerivationMode mode;
+    Action action;
+    std::string message;
+    bool removePrompt = false;
+};
+
+void PrintTo(const KeyCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class WordBoxKeys : public testing::TestWithParam<KeyCase> {};
+
+constexpr auto interactive = DerivationMode::Interactive;
+constexpr auto reflexMode = DerivationMode::Reflex;
+constexpr auto batch = DerivationMode::Batch;
+const std::string twenty(20, 'a');
+
+} // namespace
+
+TEST_P(WordBoxKeys, RunsTheChecksInTheirOrder) {
+    Alphabet etymon, reflex;
+    createAlphabets(etymon, reflex);
+    etymon.push_back("@");    // only in the Etymon Alphabet
+    reflex.push_back("\xf1"); // n-tilde, only in the Reflex Alphabet
+    const KeyCase& c = GetParam();
+    const KeyCheck check = checkWordKey(c.text, c.key, c.mode, etymon, reflex);
+    EXPECT_EQ(check.action, c.action);
+    EXPECT_EQ(check.message, c.message);
+    EXPECT_EQ(check.removePrompt, c.removePrompt);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, WordBoxKeys,
+    testing::Values(KeyCase{"letterInAlphabet", "pa", 't', interactive, Action::Accept, ""},
+                    KeyCase{"promptIsRemovedFirst", "Type etymon here", 'a', interactive,
+                            Action::Accept, "", true},
+                    KeyCase{"reflexPromptIsRemovedFirst", "Type reflex here", '?', reflexMode,
+                            Action::Refuse, "Character not in Reflex Alphabet.", true},
+                    KeyCase{"twentyRefusesALetter", twenty, 'a', interactive, Action::Refuse,
+                            "Maximum word length is 20."},
+                    KeyCase{"twentyRefusesBackspace", twenty, keyBackspace, interactive,
+                            Action::Refuse, "Maximum word length is 20."},
+                    KeyCase{"twentyRefusesEnter", twenty, keyEnter, reflexMode, Action::Refuse,
+                            "Maximum word length is 20."},
+                    KeyCase{"backspace", "ab", keyBackspace, interactive, Action::Accept, ""},
+                    KeyCase{"paste", "ab", keyPaste, reflexMode, Action::Accept, ""},
+                    KeyCase{"enterDerives", "ab", keyEnter, interactive, Action::Derive, ""},
+                    KeyCase{"capsLock", "ab", 'A', interactive, Action::Refuse,
+                            "Did you forget to release \"Caps Lock\"?"},
+                    KeyCase{"capsLockInReflex", "ab", 'Q', reflexMode, Action::Refuse,
+                            "Did you forget to release \"Caps Lock\"?"},
+                    KeyCase{"spaceInEtymon", "ab", ' ', interactive, Action::Refuse,
+                            "Space not allowed in etymon."},
+                    KeyCase{"spaceInReflex", "ab", ' ', reflexMode, Action::Refuse,
+                            "Space not allowed in reflex."},
+                    KeyCase{"missingEtymonCharacter", "ab", '?', interactive, Action::Refuse,
+                            "Character\"?\"not found in Etymon Alphabet."},
+                    KeyCase{"etymonOnlyCharacterInReflex", "ab", '@', reflexMode, Action::Refuse,
+                            "Character not in Reflex Alphabet."},
+                    KeyCase{"reflexOnlyCharacterInReflex", "ab", 0xF1, reflexMode, Action::Accept,
+                            ""},
+                    KeyCase{"etymonOnlyCharacter", "ab", '@', interactive, Action::Accept, ""},
+                    KeyCase{"noAlphabetInBatchMode", "ab", 'a', batch, Action::Refuse, ""},
+                    KeyCase{"capsLockInBatchMode", "ab", 'B', batch, Action::Refuse,
+                            "Did you forget to release \"Caps Lock\"?"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WordBoxText, APastedTextIsCutBeforeItsFirstBlank) {
+    const TextChange change = checkChangedText("pater noster");
+    EXPECT_TRUE(change.cut);
+    EXPECT_EQ(change.text, "pater");
+    EXPECT_EQ(change.message, "Space not allowed in etymon.");
+}
+
+TEST(WordBoxText, PromptsAndBlankFreeTextsAreLeftAlone) {
+    for (const char* text : {"Type etymon here", "Type reflex here", "pater", "", "Ty"})
+        EXPECT_FALSE(checkChangedText(text).cut) << text;
+    EXPECT_TRUE(checkChangedText("a b").cut);
+    EXPECT_TRUE(checkChangedText(" ").cut);
+}

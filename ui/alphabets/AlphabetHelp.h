@@ -1,0 +1,12 @@
+#pragma once
+
+#include "ui/alphabets/AlphabetEditorView.h"
+#include "ui/shared/HelpTopic.h"
+
+namespace tarnel {
+
+// The Help menus of the alphabet screens.
+HelpTopics alphabetEditorHelp(AlphabetSide side);
+HelpTopics outputAlphabetHelp();
+
+} // namespace tarnel

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "ui/shared/HelpTopic.h"
+
+namespace tarnel {
+
+// The derivation screen's Help menu.
+HelpTopics deriveHelpTopics();
+
+} // namespace tarnel

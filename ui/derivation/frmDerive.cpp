@@ -1,0 +1,298 @@
+#include "ui/derivation/frmDerive.h"
+
+#include "ui/derivation/BatchPanel.h"
+#include "ui/shared/Context.h"
+#include "ui/derivation/DeriveHelp.h"
+#include "ui/shared/Dialogs.h"
+#include "ui/derivation/StageView.h"
+#include "ui/derivation/WordBoxEdit.h"
+#include "core/Cp1252.h"
+#include "session/WordBox.h"
+#include "session/DerivationView.h"
+#include "session/Session.h"
+#include "ui/shared/Shared.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace tarnel {
+
+namespace {
+
+// Stands in for a typed character that Windows-1252 cannot hold: no alphabet holds it.
+constexpr int foreignKey = 1;
+
+const QColor promptColour(112, 128, 144);
+
+QString fromCp1252(std::string_view text) {
+    return QString::fromUtf8(cp1252ToUtf8(text));
+}
+
+std::string toCp1252(const QString& text) {
+    return utf8ToCp1252(text.toStdString()).value_or(std::string());
+}
+
+} // namespace
+
+void DialogsMessageSink::showMessage(const std::string& text) {
+    dialogs.ok(fromCp1252(text));
+}
+
+frmDerive::frmDerive(Context& context) : Screen(context), messages(context.dialogs) {
+    setWindowTitle(QStringLiteral("Derive"));
+    addStandardMenus(deriveHelpTopics());
+
+    auto* body = new QWidget;
+    auto* layout = new QVBoxLayout(body);
+    layout->addWidget(buildWordPanel());
+    layout->addWidget(buildStageArea(), 1);
+    batchPanel = new BatchPanel;
+    batchPanel->hide();
+    layout->addWidget(batchPanel, 1);
+
+    lblOffFeats = new QLabel(body);
+    lblOffFeats->setObjectName(QStringLiteral("lblOffFeats"));
+    lblOffFeats->setStyleSheet(
+        QStringLiteral("QLabel { background: #ffffe1; color: black; border: 1px solid gray; }"));
+    lblOffFeats->hide();
+    setCentralWidget(body);
+}
+
+frmDerive::~frmDerive() = default;
+
+QWidget* frmDerive::buildWordPanel() {
+    wordPanel = new QWidget;
+    auto* row = new QHBoxLayout(wordPanel);
+    row->setContentsMargins(0, 0, 0, 0);
+    txtEtymon = new WordBoxEdit;
+    txtEtymon->setObjectName(QStringLiteral("txtEtymon"));
+    QFont font = txtEtymon->font();
+    font.setPointSize(14);
+    txtEtymon->setFont(font);
+    txtEtymon->setMaxLength(maxTypedLength); // a pasted word is cut to what a word can hold
+    txtEtymon->setMinimumWidth(QFontMetrics(font).horizontalAdvance(QString(16, QChar('m'))));
+    txtEtymon->keyPress = [this](QKeyEvent* event) { return txtEtymon_KeyPress(event); };
+    connect(txtEtymon, &QLineEdit::textEdited, this, &frmDerive::txtEtymon_Change);
+
+    btnDerive = new QPushButton(QStringLiteral("Derive"));
+    btnDerive->setObjectName(QStringLiteral("btnDerive"));
+    connect(btnDerive, &QPushButton::clicked, this, &frmDerive::btnDerive_Click);
+    btnClear = new QPushButton(QStringLiteral("Clear"));
+    btnClear->setObjectName(QStringLiteral("btnClear"));
+    connect(btnClear, &QPushButton::clicked, this, &frmDerive::btnClear_Click);
+
+    row->addWidget(txtEtymon);
+    row->addWidget(btnDerive);
+    row->addWidget(btnClear);
+    row->addStretch(1);
+    const QString arrows[] = {QStringLiteral("\u25B2"), QStringLiteral("\u25BC")};
+    for (int i = 0; i < 2; ++i) {
+        btnScroll[i] = new QPushButton(arrows[i]);
+        btnScroll[i]->setObjectName(QStringLiteral("btnScroll%1").arg(i));
+        btnScroll[i]->setToolTip(i == 0 ? QStringLiteral("Scroll up")
+                                        : QStringLiteral("Scroll down"));
+        btnScroll[i]->hide();
+        connect(btnScroll[i], &QPushButton::clicked, this, [this, i] { btnScroll_Click(i); });
+        row->addWidget(btnScroll[i]);
+    }
+    return wordPanel;
+}
+
+QWidget* frmDerive::buildStageArea() {
+    stageView = new StageView;
+    connect(stageView, &StageView::cellHovered, this, &frmDerive::showOffFeats);
+    connect(stageView, &StageView::backgroundHovered, this, [this] { lblOffFeats->hide(); });
+    stageArea = new QScrollArea;
+    stageArea->setWidget(stageView);
+    stageArea->setWidgetResizable(true);
+    stageArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // btnScroll scrolls
+    stageArea->setFrameShape(QFrame::NoFrame);
+    return stageArea;
+}
+
+void frmDerive::enterInteractiveMode() {
+    enterWordMode(DerivationMode::Interactive);
+}
+
+void frmDerive::enterReflexMode() {
+    enterWordMode(DerivationMode::Reflex);
+}
+
+void frmDerive::enterWordMode(DerivationMode mode) {
+    screenMode = mode;
+    ctx.session.setDerivationMode(mode);
+    setWindowTitle(fromCp1252(derivationCaption(mode, ctx.session.model().modelName)));
+    batchPanel->hide();
+    wordPanel->show();
+    stageArea->show();
+    btnClear_Click();
+    showPrompt();
+    txtEtymon->setFocus();
+}
+
+void frmDerive::enterBatchMode() {
+    screenMode = DerivationMode::Batch;
+    setWindowTitle(fromCp1252(derivationCaption(screenMode, ctx.session.model().modelName)));
+    wordPanel->hide();
+    stageArea->hide();
+    lblOffFeats->hide();
+    batchPanel->show();
+    // The run holds the screen until it ends or is stopped; the panel repaints itself as it
+    // goes and gathers the messages, which come in one box at the end.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    batchPanel->startRun(static_cast<int>(ctx.session.model().lstVocab.size()));
+    ctx.session.runBatch(*batchPanel, *batchPanel);
+    const std::string summary = batchPanel->finishRun();
+    QApplication::restoreOverrideCursor();
+    if (!summary.empty())
+        ctx.dialogs.ok(fromCp1252(summary));
+}
+
+void frmDerive::resetDerivation() {
+    txtEtymon->clear();
+    setNormalColour(true);
+    btnClear_Click();
+    batchPanel->clearResults();
+}
+
+void frmDerive::copyEtymon(const QString& etymon) {
+    // An etymon is derived in interactive mode; in batch mode the word box is hidden and in
+    // reflex mode it would be read as a reflex.
+    if (screenMode != DerivationMode::Interactive)
+        enterWordMode(DerivationMode::Interactive);
+    resetDerivation();
+    txtEtymon->setText(etymon);
+    txtEtymon->setFocus();
+}
+
+void frmDerive::modelReplaced() {
+    resetDerivation();
+    stageView->setRuleNameLabels(stageLabels(ctx.session.model()));
+}
+
+void frmDerive::showPrompt() {
+    txtEtymon->setText(QString::fromLatin1(wordPrompt(screenMode)));
+    setNormalColour(false);
+}
+
+void frmDerive::setNormalColour(bool normal) {
+    QPalette palette = txtEtymon->palette();
+    palette.setColor(QPalette::Text,
+                     normal ? QApplication::palette().color(QPalette::Text) : promptColour);
+    txtEtymon->setPalette(palette);
+}
+
+void frmDerive::btnDerive_Click() {
+    for (QPushButton* button : btnScroll)
+        button->hide();
+    stageArea->verticalScrollBar()->setValue(0);
+    lblOffFeats->hide();
+    stageView->clearStages();
+    stageView->setRuleNameLabels(stageLabels(ctx.session.model())); // rules may have changed
+    if (!succeeded(ctx, ctx.session.derive(toCp1252(txtEtymon->text()), messages, *stageView)))
+        return;
+    updateScrollButtons();
+}
+
+void frmDerive::btnClear_Click() {
+    for (QPushButton* button : btnScroll)
+        button->hide();
+    lblOffFeats->hide();
+    stageView->clearStages();
+    stageArea->verticalScrollBar()->setValue(0);
+}
+
+void frmDerive::btnScroll_Click(int index) {
+    QScrollBar* bar = stageArea->verticalScrollBar();
+    bar->setValue(bar->value() + (index == 0 ? -bar->pageStep() : bar->pageStep()));
+}
+
+bool frmDerive::txtEtymon_KeyPress(QKeyEvent* event) {
+    const auto code = wordKeyCode(*event);
+    const std::string text = toCp1252(txtEtymon->text());
+    const bool showsPrompt = text == etymonPrompt || text == reflexPrompt;
+    if (showsPrompt) {
+        txtEtymon->clear();
+        setNormalColour(true);
+    }
+    if (!code) // arrows, Delete, copy: they type nothing
+        return false;
+    const KeyCheck check =
+        checkWordKey(showsPrompt ? std::string() : text, *code < 0 ? foreignKey : *code, screenMode,
+                     ctx.session.model().lstCol, ctx.session.model().lstColR);
+    switch (check.action) {
+    case KeyCheck::Action::Accept:
+        return false;
+    case KeyCheck::Action::Derive:
+        btnDerive_Click();
+        return true;
+    case KeyCheck::Action::Refuse:
+        break;
+    }
+    if (check.caretToEnd)
+        txtEtymon->end(false);
+    if (!check.message.empty())
+        ctx.dialogs.ok(fromCp1252(check.message).replace(QChar(foreignKey), event->text()));
+    return true;
+}
+
+void frmDerive::txtEtymon_Change(const QString& text) {
+    if (text != QLatin1String(etymonPrompt) && text != QLatin1String(reflexPrompt))
+        setNormalColour(true);
+    // A pasted text is not checked key by key: characters that no alphabet can hold are
+    // dropped, a blank cuts it, and the encoder reports the rest when the word is derived.
+    QString kept;
+    QString foreign;
+    for (const QChar c : text)
+        (unicodeToCp1252(c.unicode()) ? kept : foreign) += c;
+    if (!foreign.isEmpty())
+        ctx.dialogs.ok(foreignRefusal(foreign.left(1)));
+    const TextChange change = checkChangedText(toCp1252(kept));
+    if (change.cut) {
+        ctx.dialogs.ok(fromCp1252(change.message));
+        kept = fromCp1252(change.text);
+    }
+    if (kept != text) {
+        txtEtymon->setText(kept);
+        txtEtymon->end(false);
+    }
+}
+
+QString frmDerive::foreignRefusal(const QString& character) const {
+    const KeyCheck check =
+        checkWordKey("", foreignKey, screenMode, ctx.session.model().lstCol,
+                     ctx.session.model().lstColR);
+    return fromCp1252(check.message).replace(QChar(foreignKey), character);
+}
+
+void frmDerive::showOffFeats(const QString& text, QPoint at) {
+    lblOffFeats->setText(text);
+    lblOffFeats->adjustSize();
+    QWidget* body = centralWidget();
+    QPoint place = stageView->mapTo(body, at) + QPoint(12, 18);
+    place.setX(std::clamp(place.x(), 0, std::max(0, body->width() - lblOffFeats->width())));
+    place.setY(std::clamp(place.y(), 0, std::max(0, body->height() - lblOffFeats->height())));
+    lblOffFeats->move(place);
+    lblOffFeats->raise();
+    lblOffFeats->show();
+}
+
+void frmDerive::updateScrollButtons() {
+    const bool longer = stageView->sizeHint().height() > stageArea->viewport()->height();
+    for (QPushButton* button : btnScroll)
+        button->setVisible(longer && stageArea->isVisible());
+}
+
+void frmDerive::resizeEvent(QResizeEvent* event) {
+    Screen::resizeEvent(event);
+    if (stageView != nullptr && stageView->stageCount() > 0)
+        updateScrollButtons();
+}
+
+} // namespace tarnel

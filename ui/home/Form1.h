@@ -1,0 +1,110 @@
+#pragma once
+
+#include "ui/shared/Screen.h"
+
+class QAction;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tarnel {
+
+class ModelLineEdit;
+class ModelPlainTextEdit;
+
+// The home screen: the Model menu (new, choose, save, save as, delete), the notes and the
+// Vocabulary.
+class Form1 : public Screen {
+    Q_OBJECT
+public:
+    explicit Form1(Context& context);
+
+    // Start-up: the model menu from the model directory, the About text over the screen.
+    void startUp();
+    // The About text, built once.
+    const QString& aboutText() const { return about; }
+
+    // Edit > Vocabulary: the Vocabulary list shown, the title set.
+    void showVocabulary();
+
+    // The Model menu's entries; each first closes the help box.
+    void mnuNew_Click();
+    void mnuSave_Click();
+    void mnuSaveAs_Click();
+    void mnuDelete_Click();
+    void chooseModel(const QString& name);
+    void File1_Click(const QString& fileName);
+    // After a save: the name box is closed and the file list shows the files as they are now.
+    void modelSaved();
+    void modelReplaced() override;
+    void modelEdited() override;
+
+    // The Vocabulary pop-up menu's entries.
+    void mnuAddItem_Click();
+    void mnuDeleteItem_Click();
+    void mnuEditItem_Click();
+    void mnuEditAll_Click();
+    void mnuCopyEtymon_Click();
+    void btnDone_Click();
+
+    // Rebuilds the model menu from the model directory (at most 21 names).
+    void buildModelMenu();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QString about;
+    QMenu* mnuModelChoice = nullptr;
+    QAction* mnuSave = nullptr;
+    QAction* mnuSaveAs = nullptr;
+    QMenu* mnuVocabEdit = nullptr;
+
+    QLineEdit* txtModelName = nullptr;
+    QLabel* lblDelete = nullptr;
+    QListWidget* File1 = nullptr;
+    QLabel* lblNotes = nullptr;
+    ModelPlainTextEdit* txtNotes = nullptr;
+    QLabel* lblVocab = nullptr;
+    QListWidget* lstVocab = nullptr;
+    ModelLineEdit* txtVocab = nullptr;
+    ModelPlainTextEdit* txtMassVocab = nullptr;
+    QPushButton* btnDone = nullptr;
+    int editedRow = -1;  // the item txtVocab edits (Edit Item), or -1 for a new one
+    QString replaceName; // a name that "already exists", whose file Save would replace
+    QString titleBeforeDelete;
+
+    void buildMenus();
+    void buildBody();
+    QWidget* buildNamePanel();
+    QWidget* buildNotesPanel();
+    QWidget* buildVocabPanel();
+
+    // Model management.
+    void hidePanels();
+    void refreshNotes();
+    void acceptModelName();
+    void takeModelName(QString name); // by value: it may be replaceName, which it clears
+    void showModelPanels();
+    void txtModelName_Change();
+    bool txtModelName_KeyPress(QKeyEvent* event);
+    void pasteModelName();
+    void refreshFileList();
+
+    // Notes.
+    void txtNotes_Change();
+    // A character a model file cannot hold, refused where it was typed or pasted.
+    void refuseCharacter(const QString& character);
+
+    // Vocabulary.
+    void refreshVocab();
+    void lstVocab_MouseUp();
+    void txtVocab_Enter();
+    int highlightedItem(const QString& message);
+};
+
+} // namespace tarnel

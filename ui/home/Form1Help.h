@@ -1,0 +1,13 @@
+#pragma once
+
+#include "ui/shared/HelpTopic.h"
+
+namespace tarnel {
+
+// The About text: title and bullets, joined by CR LF.
+QString buildAboutText();
+
+// The home screen's Help menu, in order (separators included).
+HelpTopics homeHelpTopics(const QString& aboutText);
+
+} // namespace tarnel

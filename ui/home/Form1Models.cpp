@@ -1,0 +1,255 @@
+// The home screen's Model menu: new, choose, save, save as, delete.
+#include "session/Session.h"
+#include "ui/home/Form1.h"
+#include "ui/shared/Context.h"
+#include "ui/shared/Dialogs.h"
+#include "ui/shared/ModelText.h"
+#include "ui/shared/ModelTextEdits.h"
+#include "ui/shared/Shared.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+
+namespace tarnel {
+
+namespace {
+
+constexpr int maxMenuModels = 21;
+constexpr int maxNameLength = 20;
+constexpr int fixedModelEntries = 5; // New, Save, Save As..., -, Delete a Model
+const QString deleteTitle = QStringLiteral("Choose a Model to Delete");
+
+bool isNameCharacter(QChar c) {
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') ||
+           c == u'_';
+}
+
+// The model files' names as the file system has them (UTF-8).
+QStringList modelNames(const Session& session) {
+    QStringList names;
+    for (const std::string& name : session.folder().modelNames()) {
+        names.append(QString::fromStdString(name));
+    }
+    return names;
+}
+
+} // namespace
+
+void Form1::buildModelMenu() {
+    const QList<QAction*> entries = mnuModelChoice->actions();
+    for (qsizetype i = fixedModelEntries; i < entries.size(); ++i) {
+        mnuModelChoice->removeAction(entries[i]);
+        entries[i]->deleteLater();
+    }
+    mnuModelChoice->addSeparator();
+    const QStringList names = modelNames(ctx.session);
+    for (qsizetype i = 0; i < names.size() && i < maxMenuModels; ++i) {
+        const QString name = names[i];
+        QString caption = name;
+        mnuModelChoice->addAction(caption.replace(u'&', QStringLiteral("&&")), this,
+                                  [this, name] { chooseModel(name); });
+    }
+}
+
+void Form1::modelSaved() {
+    txtModelName->hide();
+    refreshFileList();
+}
+
+void Form1::refreshFileList() {
+    File1->clear();
+    for (const QString& name : modelNames(ctx.session)) {
+        File1->addItem(name + QStringLiteral(".tnl"));
+    }
+}
+
+void Form1::hidePanels() {
+    for (QWidget* panel : {static_cast<QWidget*>(txtModelName), static_cast<QWidget*>(File1),
+                           static_cast<QWidget*>(lblDelete), static_cast<QWidget*>(lblNotes),
+                           static_cast<QWidget*>(txtNotes), static_cast<QWidget*>(lblVocab),
+                           static_cast<QWidget*>(lstVocab), static_cast<QWidget*>(txtVocab),
+                           static_cast<QWidget*>(txtMassVocab), static_cast<QWidget*>(btnDone)}) {
+        panel->hide();
+    }
+    hideHelp();
+}
+
+void Form1::showModelPanels() {
+    lblNotes->show();
+    txtNotes->show();
+    lblVocab->show();
+    lstVocab->show();
+}
+
+void Form1::modelReplaced() {
+    refreshNotes();
+    refreshVocab();
+}
+
+void Form1::modelEdited() {
+    refreshNotes();
+    refreshVocab();
+}
+
+void Form1::mnuNew_Click() {
+    hideHelp();
+    if (!offerToSave(ctx)) {
+        return;
+    }
+    hidePanels();
+    replaceName.clear();
+    ctx.session.newModel(); // unnamed until a name is accepted, so nothing can be saved yet
+    mnuSave->setEnabled(false);
+    mnuSaveAs->setEnabled(false);
+    buildModelMenu();
+    setWindowTitle(QStringLiteral("Creating New Model"));
+    txtModelName->clear();
+    txtModelName->show();
+    txtModelName->setFocus();
+}
+
+void Form1::mnuSave_Click() {
+    hideHelp();
+    if (!replaceName.isEmpty() && txtModelName->isVisible()) {
+        takeModelName(replaceName);
+        return;
+    }
+    saveModel(ctx);
+}
+
+void Form1::mnuSaveAs_Click() {
+    hideHelp();
+    txtModelName->clear();
+    txtModelName->show();
+    txtModelName->setFocus();
+}
+
+void Form1::mnuDelete_Click() {
+    hideHelp();
+    refreshFileList();
+    lblDelete->show();
+    File1->show();
+    if (windowTitle() != deleteTitle) {
+        titleBeforeDelete = windowTitle();
+    }
+    setWindowTitle(deleteTitle);
+}
+
+void Form1::File1_Click(const QString& fileName) {
+    const std::string name = fileName.chopped(4).toStdString();
+    if (ctx.dialogs.okCancel(fromModelText(Session::deleteWarning(name))) == Answer::Ok) {
+        succeeded(ctx, ctx.session.deleteModel(name));
+        refreshFileList();
+        buildModelMenu();
+    }
+    File1->hide();
+    lblDelete->hide();
+    setWindowTitle(titleBeforeDelete); // the title goes with the panel
+}
+
+void Form1::chooseModel(const QString& name) {
+    hideHelp();
+    if (!offerToSave(ctx)) {
+        return;
+    }
+    const auto opened = ctx.session.openModel(name.toStdString());
+    if (!opened) {
+        ctx.dialogs.ok(fromModelText(opened.message()));
+        return;
+    }
+    hidePanels();
+    mnuSave->setEnabled(true);
+    mnuSaveAs->setEnabled(true);
+    setWindowTitle(modelCaption(ctx));
+    showModelPanels();
+}
+
+// A key in the name box. Returns true when the key is used up here (refused or replaced).
+// Editing keys and shortcuts (selecting, deleting, cutting, undoing) work as in any box;
+// what would bring text in is held to the name rules.
+bool Form1::txtModelName_KeyPress(QKeyEvent* event) {
+    if (txtModelName->text().size() > maxNameLength) {
+        txtModelName->backspace();
+        ctx.dialogs.ok(QStringLiteral("Maximum name length = 20"));
+        return true;
+    }
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        acceptModelName();
+        return true;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        pasteModelName();
+        return true;
+    }
+    const QString text = event->text();
+    if (text.isEmpty() || text.front() < u' ' || text.front() == QChar(0x7F)) {
+        return false; // editing and cursor keys, shortcuts
+    }
+    if (text == QStringLiteral(" ")) {
+        if (!txtModelName->text().isEmpty()) {
+            txtModelName->insert(QStringLiteral("_"));
+        }
+        return true;
+    }
+    return !(text.size() == 1 && isNameCharacter(text[0]));
+}
+
+// A pasted text keeps its name characters, blanks become "_" (not at the start of an empty
+// box), and the box holds no more than a name may.
+void Form1::pasteModelName() {
+    const QString box = txtModelName->text();
+    QString kept;
+    for (const QChar c : QGuiApplication::clipboard()->text()) {
+        if (isNameCharacter(c)) {
+            kept += c;
+        } else if (c == u' ' && !(box.isEmpty() && kept.isEmpty())) {
+            kept += u'_';
+        }
+    }
+    const qsizetype room = maxNameLength - (box.size() - txtModelName->selectedText().size());
+    txtModelName->insert(kept.left(std::max<qsizetype>(0, room)));
+}
+
+void Form1::acceptModelName() {
+    const std::string name = txtModelName->text().toStdString(); // name characters are ASCII
+    if (!succeeded(ctx, Session::checkModelName(name))) {
+        return;
+    }
+    if (!succeeded(ctx, ctx.session.checkNameIsFree(name))) {
+        replaceName = txtModelName->text(); // as the message says, Save now replaces that file
+        mnuSave->setEnabled(true);
+        return;
+    }
+    takeModelName(txtModelName->text());
+}
+
+// A name typed after "already exists" is no longer the one Save would replace.
+void Form1::txtModelName_Change() {
+    if (!replaceName.isEmpty() && txtModelName->text() != replaceName) {
+        replaceName.clear();
+        mnuSave->setEnabled(!ctx.session.model().modelName.empty());
+    }
+}
+
+void Form1::takeModelName(QString name) {
+    replaceName.clear();
+    mnuSave->setEnabled(true);
+    mnuSaveAs->setEnabled(true);
+    if (succeeded(ctx, ctx.session.nameModel(name.toStdString()))) {
+        ctx.dialogs.ok(fromModelText(ctx.session.savedMessage()));
+    }
+    setWindowTitle(modelCaption(ctx));
+    txtModelName->hide();
+    refreshFileList();
+    buildModelMenu();
+    showModelPanels();
+}
+
+} // namespace tarnel

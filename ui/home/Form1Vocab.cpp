@@ -1,0 +1,169 @@
+// The home screen's Vocabulary: the list, its pop-up menu and the two editing boxes.
+#include "session/Session.h"
+#include "ui/shared/Context.h"
+#include "ui/shared/Navigator.h"
+#include "ui/shared/Dialogs.h"
+#include "ui/home/Form1.h"
+#include "ui/shared/ModelText.h"
+#include "ui/shared/ModelTextEdits.h"
+#include "ui/shared/Shared.h"
+
+#include <QCursor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tarnel {
+
+QWidget* Form1::buildVocabPanel() {
+    auto* panel = new QWidget;
+    auto* layout = new QVBoxLayout(panel);
+    lblVocab = new QLabel(QStringLiteral("Vocabulary"));
+    lblVocab->setObjectName(QStringLiteral("lblVocab"));
+    lblVocab->setToolTip(QStringLiteral("Etymon / reflex pairs for batch testing"));
+    lstVocab = new QListWidget;
+    lstVocab->setObjectName(QStringLiteral("lstVocab"));
+    lstVocab->viewport()->installEventFilter(this);
+    txtVocab = new ModelLineEdit;
+    txtVocab->setObjectName(QStringLiteral("txtVocab"));
+    txtVocab->refuse = [this](const QString& character) { refuseCharacter(character); };
+    txtVocab->setStyleSheet(QStringLiteral("background-color: #cce8ff;"));
+    txtVocab->installEventFilter(this);
+    btnDone = new QPushButton(QStringLiteral("Edit word pairs below.  Click here when done."));
+    btnDone->setObjectName(QStringLiteral("btnDone"));
+    connect(btnDone, &QPushButton::clicked, this, &Form1::btnDone_Click);
+    txtMassVocab = new ModelPlainTextEdit;
+    txtMassVocab->setObjectName(QStringLiteral("txtMassVocab"));
+    txtMassVocab->refuse = [this](const QString& character) { refuseCharacter(character); };
+    for (QWidget* widget : {static_cast<QWidget*>(lblVocab), static_cast<QWidget*>(txtVocab),
+                            static_cast<QWidget*>(lstVocab), static_cast<QWidget*>(btnDone),
+                            static_cast<QWidget*>(txtMassVocab)}) {
+        layout->addWidget(widget, widget == lstVocab || widget == txtMassVocab ? 1 : 0);
+        widget->hide();
+    }
+    return panel;
+}
+
+void Form1::refreshVocab() {
+    const int row = lstVocab->currentRow();
+    lstVocab->clear();
+    for (const std::string& item : ctx.session.model().lstVocab) {
+        lstVocab->addItem(fromModelText(item));
+    }
+    if (row >= 0 && row < lstVocab->count()) {
+        lstVocab->setCurrentRow(row, QItemSelectionModel::NoUpdate);
+    }
+}
+
+void Form1::refreshNotes() {
+    const QString notes = fromModelLines(ctx.session.model().notes);
+    if (txtNotes->toPlainText() != notes) {
+        const QSignalBlocker block(txtNotes);
+        txtNotes->setPlainText(notes);
+    }
+}
+
+void Form1::lstVocab_MouseUp() {
+    mnuVocabEdit->popup(QCursor::pos());
+}
+
+// The row of the highlighted item, or -1 after showing `message`.
+int Form1::highlightedItem(const QString& message) {
+    const QList<QListWidgetItem*> selected = lstVocab->selectedItems();
+    if (selected.isEmpty()) {
+        ctx.dialogs.ok(message);
+        return -1;
+    }
+    return lstVocab->row(selected.first());
+}
+
+void Form1::mnuAddItem_Click() {
+    editedRow = -1;
+    txtVocab->clear();
+    txtVocab->show();
+    txtVocab->setFocus();
+}
+
+void Form1::mnuDeleteItem_Click() {
+    const int row =
+        highlightedItem(QStringLiteral("Select (click) an item; then click 'Delete Item'."));
+    if (row >= 0) {
+        ctx.session.deleteItem(static_cast<std::size_t>(row));
+    }
+}
+
+void Form1::mnuEditItem_Click() {
+    const int row =
+        highlightedItem(QStringLiteral("Highlight (click) an item; then click 'Edit'."));
+    if (row < 0) {
+        return;
+    }
+    editedRow = row;
+    txtVocab->setText(
+        fromModelText(ctx.session.model().lstVocab[static_cast<std::size_t>(row)]));
+    txtVocab->show();
+    txtVocab->setFocus();
+}
+
+void Form1::mnuEditAll_Click() {
+    QStringList lines;
+    for (const std::string& item : ctx.session.model().lstVocab) {
+        lines.append(fromModelText(item));
+    }
+    txtMassVocab->setPlainText(lines.join(u'\n'));
+    btnDone->show();
+    txtMassVocab->show();
+    txtMassVocab->setFocus();
+}
+
+void Form1::mnuCopyEtymon_Click() {
+    const int row = highlightedItem(
+        QStringLiteral("Select (click) an item; then click 'Copy Etymon to Derive'."));
+    if (row >= 0) {
+        ctx.navigator.deriveEtymon(
+            fromModelText(ctx.session.itemEtymon(static_cast<std::size_t>(row))));
+    }
+}
+
+void Form1::txtVocab_Enter() {
+    const std::optional<std::string> text = toModelText(txtVocab->text());
+    if (!text) {
+        return; // the box lets no such character in
+    }
+    const std::optional<std::size_t> replacing =
+        editedRow >= 0 ? std::optional<std::size_t>(editedRow) : std::nullopt;
+    const Result<> added = ctx.session.addItem(*text, replacing);
+    if (!added) {
+        if (ctx.dialogs.okCancel(fromModelText(added.message())) == Answer::Cancel) {
+            txtVocab->hide();
+        }
+        return;
+    }
+    txtVocab->hide();
+}
+
+void Form1::btnDone_Click() {
+    QString all = txtMassVocab->toPlainText();
+    if (all.endsWith(u'\n')) {
+        all.chop(1); // the line break after the last item makes no blank line
+    }
+    std::vector<std::string> lines;
+    for (const QString& line : all.isEmpty() ? QStringList() : all.split(u'\n')) {
+        const std::optional<std::string> bytes = toModelText(line);
+        if (!bytes) {
+            refuseCharacter(firstUnstorable(line).value_or(QString()));
+            return;
+        }
+        lines.push_back(*bytes);
+    }
+    if (succeeded(ctx, ctx.session.replaceVocabulary(lines))) {
+        txtMassVocab->hide();
+        btnDone->hide();
+    }
+}
+
+} // namespace tarnel

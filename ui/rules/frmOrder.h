@@ -1,0 +1,85 @@
+#pragma once
+
+#include "ui/shared/Screen.h"
+#include "model/RuleOrders.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+namespace tarnel {
+
+// The rule order screen: the Supply of rules and the three orders. Every list is a view of
+// the model, rebuilt from it after each action.
+class frmOrder : public Screen {
+    Q_OBJECT
+public:
+    explicit frmOrder(Context& context);
+
+    // Sets the title and refreshes the lists; called after the screen was shown.
+    void openRuleOrder();
+
+    void enterScreen() override;
+    void modelReplaced() override;
+    void modelEdited() override;
+
+    // The list of the order that is showing.
+    OrderList visibleOrder() const { return shownOrder; }
+
+    void btnNewRule_Click();
+    void lstSupply_DblClick(int row);
+    void btnDelFromSupply_Click();
+    void optOrder_Click(OrderList order);
+    void btnInsAbove_Click();
+    void btnInsBelow_Click();
+    void btnUp_Click();
+    void btnDown_Click();
+    void btnDelFromOrder_Click();
+    void lstM_Release();
+    void lstP_MouseUp();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QPushButton* btnNewRule = nullptr;
+    QPushButton* btnDelFromSupply = nullptr;
+    QListWidget* lstSupply = nullptr;
+    std::array<QRadioButton*, 3> optOrder{};
+    QLabel* lblOrder = nullptr;
+    std::array<QListWidget*, 3> orderLists{}; // lstEtyOrd, lstDiacOrd, lstReflOrd
+    QListWidget* lstM = nullptr;
+    QListWidget* lstP = nullptr;
+    QLabel* lblM = nullptr;
+    QLabel* lblP = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    OrderList shownOrder = OrderList::Diachronic;
+    std::string chosenSupplyName; // the Supply entry last clicked
+
+    QWidget* buildSupplyColumn();
+    QWidget* buildControlColumn();
+    QWidget* buildOrderColumn();
+    QListWidget* makeOrderList(const char* name);
+    void connectSelections();
+
+    QListWidget* visibleList() const;
+    QListWidget* listOf(OrderList order) const;
+    void refreshLists();
+    void refreshOrder(OrderList order);
+    void highlightSupply(const std::string& name);
+    void clearHighlights();
+    void keepColumnsInStep();
+    void insertName(InsertPlace place);
+    void moveName(MoveDirection direction);
+    void setTitle();
+};
+
+} // namespace tarnel

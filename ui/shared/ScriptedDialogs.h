@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ui/shared/Dialogs.h"
+
+#include <QStringList>
+#include <deque>
+
+namespace tarnel {
+
+// Dialogs for tests: answers are queued beforehand, every text shown is recorded. A question
+// asked with no answer queued is answered with its last button (Cancel or No) and counted in
+// `unscripted`, so a test can assert that nothing unexpected was asked.
+class ScriptedDialogs : public Dialogs {
+public:
+    void ok(const QString& text) override;
+    Answer okCancel(const QString& text) override;
+    Answer yesNo(const QString& text) override;
+    Answer yesNoCancel(const QString& text) override;
+
+    void answer(Answer next) { answers.push_back(next); }
+    // The last text shown, or an empty string.
+    QString last() const { return texts.isEmpty() ? QString() : texts.last(); }
+
+    std::deque<Answer> answers;
+    QStringList texts;
+    int unscripted = 0;
+
+private:
+    Answer take(const QString& text, Answer fallback);
+};
+
+} // namespace tarnel
