@@ -52,19 +52,23 @@ std::optional<RefusedRow> toCp1252(const RowReader& reader, const Row& row, Word
     return std::nullopt;
 }
 
+// "The etymon" or "The reflex", then `rest`.
+std::string aboutWord(WordField word, std::string_view rest) {
+    return "The " + std::string(word.role) + std::string(rest);
+}
+
 std::optional<RefusedRow> checkWord(const RowReader& reader, const Row& row, WordField word,
                                     std::string& out) {
-    const std::string role = word.role;
     const std::u32string_view text = trimmedField(row, word.index);
     if (text.empty())
-        return refusal(row, "The " + role + " is missing.");
+        return refusal(row, aboutWord(word, " is missing."));
     if (auto refused = toCp1252(reader, row, word, out))
         return refused;
     if (text.find(U' ') != std::u32string_view::npos)
-        return refusal(row, "The " + role + " \"" + out + "\" holds a blank; a word is one word.");
+        return refusal(row, aboutWord(word, " \"" + out + "\" holds a blank; a word is one word."));
     if (std::any_of(text.begin(), text.end(), isBlankOrControl))
-        return refusal(row, "The " + role + " holds a tab, a line break or another control " +
-                                "character.");
+        return refusal(row,
+                       aboutWord(word, " holds a tab, a line break or another control character."));
     return std::nullopt;
 }
 

@@ -60,16 +60,22 @@ bool RowReader::next(Row& row) {
         return false;
     row.line = line_;
     row.rawBegin = pos_;
-    row.fields.clear();
     row.unclosedQuote = false;
-    for (bool more = true; more;) {
-        Field field{{}, pos_};
+    // The fields of the last row are reused, so that a long list does not allocate a text
+    // for every field of every row.
+    std::size_t count = 0;
+    for (bool more = true; more; ++count) {
+        if (count == row.fields.size())
+            row.fields.emplace_back();
+        Field& field = row.fields[count];
+        field.text.clear();
+        field.rawBegin = pos_;
         pos_ = scanField(text_, pos_, separator_, row.unclosedQuote,
                          [&field](char32_t c, std::size_t) { field.text += c; });
-        row.fields.push_back(std::move(field));
         more = pos_ < text_.size() && text_[pos_] == separator_;
         pos_ += more ? 1 : 0;
     }
+    row.fields.resize(count);
     for (std::size_t i = row.rawBegin; i < pos_; ++i)
         line_ += isLineBreakAt(text_, i) ? 1 : 0;
     skipLineBreak();

@@ -47,8 +47,14 @@ bool takesAsHeader(HeaderChoice choice, const Row& row, const RowOutcome& outcom
 // Sorts each row into the import: an item, a refusal or a duplicate.
 class ImportCollector {
 public:
-    ImportCollector(WordListImport& import, const std::vector<std::string>& vocabulary)
-        : import_(import), seen_(vocabulary.begin(), vocabulary.end()) {}
+    // `rows`: about as many rows as the file holds, so that the set of items seen is made
+    // large enough once.
+    ImportCollector(WordListImport& import, const std::vector<std::string>& vocabulary,
+                    std::size_t rows)
+        : import_(import) {
+        seen_.reserve(vocabulary.size() + rows);
+        seen_.insert(vocabulary.begin(), vocabulary.end());
+    }
 
     void add(RowOutcome outcome) {
         if (outcome.refusal)
@@ -74,7 +80,8 @@ Result<WordListImport> readWordList(std::string_view bytes, const Model& model,
     WordListImport import;
     import.encoding = decoded->encoding;
     import.format = detectFormat(decoded->text);
-    ImportCollector collector(import, model.lstVocab);
+    const auto lineBreaks = std::count(decoded->text.begin(), decoded->text.end(), U'\n');
+    ImportCollector collector(import, model.lstVocab, static_cast<std::size_t>(lineBreaks) + 1);
     RowReader reader(decoded->text, separatorOf(import.format));
     bool first = true;
     for (Row row; reader.next(row);) {
@@ -92,8 +99,9 @@ Result<WordListImport> readWordList(std::string_view bytes, const Model& model,
 
 std::vector<std::string> vocabularyWithImport(const std::vector<std::string>& vocabulary,
                                               const WordListImport& import) {
-    std::vector<std::string> added = import.items;
-    std::stable_sort(added.begin(), added.end(), alphabeticalLess);
+    // Items equal in this order are the same bytes, so an unstable sort of views serves.
+    std::vector<std::string_view> added(import.items.begin(), import.items.end());
+    std::sort(added.begin(), added.end(), alphabeticalLess);
     std::vector<std::string> merged;
     merged.reserve(vocabulary.size() + added.size());
     // Written out rather than std::merge: a hand-edited Vocabulary may be out of order, and
@@ -101,10 +109,10 @@ std::vector<std::string> vocabularyWithImport(const std::vector<std::string>& vo
     auto next = added.begin();
     for (const std::string& item : vocabulary) {
         for (; next != added.end() && alphabeticalLess(*next, item); ++next)
-            merged.push_back(std::move(*next));
+            merged.emplace_back(*next);
         merged.push_back(item);
     }
-    std::move(next, added.end(), std::back_inserter(merged));
+    merged.insert(merged.end(), next, added.end());
     return merged;
 }
 
