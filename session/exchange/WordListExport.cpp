@@ -2,6 +2,8 @@
 
 #include "core/Cp1252.h"
 
+#include <algorithm>
+
 namespace tarnel {
 
 namespace {

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <iterator>
 #include <unordered_set>
 #include <utility>
 
@@ -32,7 +31,11 @@ std::string displayText(std::u32string_view text) {
     return shown;
 }
 
+// A row whose quotation mark is never closed has run on over the rest of the file: it is
+// refused, never taken as a header.
 bool takesAsHeader(HeaderChoice choice, const Row& row, const RowOutcome& outcome) {
+    if (row.unclosedQuote)
+        return false;
     switch (choice) {
     case HeaderChoice::Yes:
         return true;

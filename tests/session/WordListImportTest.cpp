@@ -98,6 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"AfterBlankLines", "\n,\nLatin,Spanish\npater,padre", HeaderChoice::Automatic, 3,
                    1},
         HeaderCase{"FirstRowAnItem", "pater,padre\nmater,madre", HeaderChoice::Automatic, 0, 2},
+        HeaderCase{"UnclosedQuote", "\"Latin,Spanish\npater,padre", HeaderChoice::Yes, 0, 0},
         HeaderCase{"Chosen", "pater,padre\nmater,madre", HeaderChoice::Yes, 1, 1},
         HeaderCase{"Refused", "Latin,Spanish\npater,padre", HeaderChoice::No, 0, 1}),
     [](const auto& info) { return std::string(info.param.name); });
