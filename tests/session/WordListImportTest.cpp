@@ -30,6 +30,9 @@ struct RefusalCase {
     std::string shown; // the refused row as the summary lists it
 };
 
+const std::string notCp1252 =
+    ": Character U+014B is not in Windows-1252, so a model cannot hold it.";
+
 class Refusal : public testing::TestWithParam<RefusalCase> {};
 
 TEST_P(Refusal, NamesTheLineAndTheReason) {
@@ -43,18 +46,12 @@ TEST_P(Refusal, NamesTheLineAndTheReason) {
 INSTANTIATE_TEST_SUITE_P(
     WordListImport, Refusal,
     testing::Values(
-        RefusalCase{"NotCp1252", "ca\xC5\x8Bis,can",
-                    "Line 2, column 3: Character U+014B is not in Windows-1252, so a model "
-                    "cannot hold it."},
+        RefusalCase{"NotCp1252", "ca\xC5\x8Bis,can", "Line 2, column 3" + notCp1252},
         RefusalCase{"NotCp1252AfterDoubledQuote", "x,\"a\"\"\xC5\x8B\"",
-                    "Line 2, column 7: Character U+014B is not in Windows-1252, so a model "
-                    "cannot hold it."},
+                    "Line 2, column 7" + notCp1252},
         RefusalCase{"NotCp1252OnTheRowsSecondLine", "\"pa\r\n\",re\xC5\x8B",
-                    "Line 3, column 5: Character U+014B is not in Windows-1252, so a model "
-                    "cannot hold it."},
+                    "Line 3, column 5" + notCp1252},
         RefusalCase{"EmptyReflex", "\n\nlupus, \n", "Line 4: The reflex is missing."},
-        RefusalCase{"NoReflexColumn", "lupus", "Line 2: The reflex is missing."},
-        RefusalCase{"EmptyEtymon", "\"\",lobo", "Line 2: The etymon is missing."},
         RefusalCase{"Blank", "pater noster,padre",
                     "Line 2: The etymon \"pater noster\" holds a blank; a word is one word."},
         RefusalCase{"LineBreak", "lupus,\"lo\nbo\"",
@@ -64,8 +61,6 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"EtymonAlphabet", "Lupus,lobo",
                     "Line 2: Character \"L\" is not in the Etymon Alphabet."},
         RefusalCase{"EtymonAlphabetUtf8", "a\xC3\xB1us,a\xC3\xB1o",
-                    "Line 2: Character \"\xF1\" is not in the Etymon Alphabet."},
-        RefusalCase{"EtymonAlphabetCp1252", "a\xF1us,a\xF1o",
                     "Line 2: Character \"\xF1\" is not in the Etymon Alphabet."},
         RefusalCase{"ReflexAlphabet", "lupus,lobO",
                     "Line 2: Character \"O\" is not in the Reflex Alphabet."},
