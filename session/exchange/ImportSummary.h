@@ -1,0 +1,21 @@
+#pragma once
+
+#include "WordListImport.h"
+
+#include <string>
+
+namespace tarnel {
+
+// "Line 12: Character "X" is not in the Etymon Alphabet.", with the column after the line
+// when the reason is one character.
+std::string refusedRowText(const RefusedRow& row);
+
+// What an import would do, for the user to accept or decline (Windows-1252, lines joined by
+// CR LF): the counts ("2,996 items to import; 3 rows refused; 1 duplicate skipped."), how the
+// file was read, the header taken, then the refused rows, at most 20 of them and
+// "... and N more." after.
+std::string importSummary(const WordListImport& import);
+
+inline constexpr int summaryRefusedRows = 20;
+
+} // namespace tarnel

@@ -1,0 +1,110 @@
+#include "RowCheck.h"
+
+#include "core/Cp1252.h"
+#include "model/Vocabulary.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace tarnel {
+
+namespace {
+
+bool isBlankOrControl(char32_t c) {
+    return c <= U' ';
+}
+
+std::string codePointName(char32_t c) {
+    char name[16];
+    std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(c));
+    return name;
+}
+
+// One of the two words of a row as it is checked.
+struct WordField {
+    const char* role; // "etymon" or "reflex"
+    std::size_t index;
+};
+
+constexpr WordField etymonField{"etymon", 0};
+constexpr WordField reflexField{"reflex", 1};
+
+std::optional<RefusedRow> refusal(const Row& row, std::string reason) {
+    return RefusedRow{row.line, 0, std::move(reason)};
+}
+
+// The word in Windows-1252, or the refusal of its first character the code page lacks.
+std::optional<RefusedRow> toCp1252(const RowReader& reader, const Row& row, WordField word,
+                                   std::string& out) {
+    const Field& field = row.fields[word.index];
+    const std::u32string_view text = trimmedField(row, word.index);
+    const std::size_t lead = static_cast<std::size_t>(text.data() - field.text.data());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = unicodeToCp1252(text[i]);
+        if (!byte) {
+            const TextPosition at = reader.positionOf(row, field, lead + i);
+            return RefusedRow{at.line, at.column,
+                              "Character " + codePointName(text[i]) +
+                                  " is not in Windows-1252, so a model cannot hold it."};
+        }
+        out += static_cast<char>(*byte);
+    }
+    return std::nullopt;
+}
+
+// "The etymon" or "The reflex", then `rest`.
+std::string aboutWord(WordField word, std::string_view rest) {
+    return "The " + std::string(word.role) + std::string(rest);
+}
+
+std::optional<RefusedRow> checkWord(const RowReader& reader, const Row& row, WordField word,
+                                    std::string& out) {
+    const std::u32string_view text = trimmedField(row, word.index);
+    if (text.empty())
+        return refusal(row, aboutWord(word, " is missing."));
+    if (auto refused = toCp1252(reader, row, word, out))
+        return refused;
+    if (text.find(U' ') != std::u32string_view::npos)
+        return refusal(row, aboutWord(word, " \"" + out + "\" holds a blank; a word is one word."));
+    if (std::any_of(text.begin(), text.end(), isBlankOrControl))
+        return refusal(row,
+                       aboutWord(word, " holds a tab, a line break or another control character."));
+    return std::nullopt;
+}
+
+} // namespace
+
+std::u32string_view trimmedField(const Row& row, std::size_t index) {
+    if (index >= row.fields.size())
+        return {};
+    std::u32string_view text = row.fields[index].text;
+    while (!text.empty() && isBlankOrControl(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlankOrControl(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool isBlankRow(const Row& row) {
+    return std::all_of(row.fields.begin(), row.fields.end(), [](const Field& field) {
+        return std::all_of(field.text.begin(), field.text.end(), isBlankOrControl);
+    });
+}
+
+RowOutcome checkRow(const RowReader& reader, const Row& row, const Alphabet& etymon,
+                    const Alphabet& reflex) {
+    if (row.unclosedQuote)
+        return {{}, refusal(row, "A quotation mark opened in this row is never closed.")};
+    std::string etymonWord;
+    std::string reflexWord;
+    if (auto refused = checkWord(reader, row, etymonField, etymonWord))
+        return {{}, refused};
+    if (auto refused = checkWord(reader, row, reflexField, reflexWord))
+        return {{}, refused};
+    const std::string typed = etymonWord + " " + reflexWord;
+    if (std::string message = checkTypedItem(typed, etymon, reflex); !message.empty())
+        return {{}, refusal(row, std::move(message))};
+    return {vocabItem(typed), std::nullopt};
+}
+
+} // namespace tarnel

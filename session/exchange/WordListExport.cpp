@@ -1,0 +1,50 @@
+#include "WordListExport.h"
+
+#include "core/Cp1252.h"
+
+#include <algorithm>
+
+namespace tarnel {
+
+namespace {
+
+std::string field(std::string_view cp1252, char separator) {
+    std::string text = cp1252ToUtf8(cp1252);
+    if (text.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c;
+        if (c == '"')
+            quoted += '"';
+    }
+    return quoted + "\"";
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// An item is the etymon, blanks and the reflex; one loaded from a hand-edited file may hold
+// other blanks, which stay in the reflex.
+std::string row(std::string_view item, char separator) {
+    const std::string_view trimmed = trimBlanks(item);
+    const auto split = std::min(trimmed.find(' '), trimmed.size());
+    return field(trimmed.substr(0, split), separator) + separator +
+           field(trimBlanks(trimmed.substr(split)), separator) + "\n";
+}
+
+} // namespace
+
+std::string wordListText(const std::vector<std::string>& vocabulary, WordListFormat format) {
+    const char separator = static_cast<char>(separatorOf(format));
+    std::string text = std::string("etymon") + separator + "reflex\n";
+    for (const std::string& item : vocabulary)
+        text += row(item, separator);
+    return text;
+}
+
+} // namespace tarnel
