@@ -80,7 +80,8 @@ private:
 
     // An Etymon entry's change is part of the etymon stage.
     void record(int entry, bool reapplied, const Word& word) {
-        if (entry < 0 || trace_.stages.empty())
+        if (entry < 0 || static_cast<std::size_t>(entry) >= entries_.size() ||
+            trace_.stages.empty())
             return;
         if (std::find(trace_.changedBy.begin(), trace_.changedBy.end(), entry) ==
             trace_.changedBy.end())
