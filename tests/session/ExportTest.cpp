@@ -1,4 +1,5 @@
 #include "InsightModel.h"
+#include "core/IpaDisplay.h"
 #include "session/insight/ReportExport.h"
 
 #include <gtest/gtest.h>
@@ -50,6 +51,21 @@ TEST_F(ExportTest, JsonHoldsEveryPart) {
     EXPECT_NE(whole.find(R"(,"sinceBaseline":{"summary")"), std::string::npos);
     EXPECT_TRUE(whole.ends_with(R"("netGood":1,"fixes":[{"etymon":"ata","reflex":"ada"}],)"
                                 R"("breaks":[]}],"stopped":false}})"));
+}
+
+// A sound no symbol fits: the derived word shows its fallback letter, the reflex C5.
+TEST(IpaText, DecodesAsTheDerivationScreenDoes) {
+    std::string column = "X---------------------";
+    for (const int feature : {3, 4, 14, 20}) // cons, cont, obstr, voice
+        column[static_cast<std::size_t>(feature) + 1] = '+';
+    test::NoMessages none;
+    Word word;
+    encodeEtymon("XaX", Alphabet{column, "a----+-+++---+-----+++"}, word, none);
+    EXPECT_EQ(derivedIpa(word), ipaDisplayText("gag"));
+    EXPECT_EQ(expectedIpa(word), ipaDisplayText("\xC5"
+                                                "a\xC5"));
+    EXPECT_EQ(derivedIpa(word, [](const std::string& text) { return "<" + text + ">"; }),
+              "<" + ipaDisplayText("gag") + ">");
 }
 
 } // namespace
