@@ -1,0 +1,104 @@
+#include "Report.h"
+
+#include "core/IpaDisplay.h"
+#include "core/OutputAlphabet.h"
+
+#include <cstdint>
+#include <unordered_map>
+
+namespace tarnel::insight {
+
+namespace {
+
+// Decoding searches the whole symbol table, and a Vocabulary uses few sounds: each sound is
+// decoded once per report. Decoding reads only the 21 features, which make the key.
+class IpaSpeller {
+public:
+    explicit IpaSpeller(const Normaliser& normalise) : normalise_(normalise) {}
+    std::string derived(const Word& word) { return spell(word, getSymbol, derived_); }
+    std::string expected(const Word& word) { return spell(word, reflexGetSymbol, expected_); }
+
+private:
+    using Codes = std::unordered_map<std::uint32_t, std::string>;
+
+    std::string spell(const Word& word, DecodedSymbol (*decode)(const Segment&), Codes& known) {
+        const FeatureWord features = featureWord(word);
+        std::string codes;
+        for (int p = 0; p < features.length; ++p) {
+            const auto position = static_cast<std::size_t>(p);
+            auto [symbol, added] = known.try_emplace(features.segments[position]);
+            if (added)
+                symbol->second = decode(word.segments[position]).codes;
+            codes += symbol->second;
+        }
+        std::string text = ipaDisplayText(codes);
+        return normalise_ ? normalise_(text) : text;
+    }
+
+    const Normaliser& normalise_;
+    Codes derived_;
+    Codes expected_;
+};
+
+ItemRow itemRow(const BatchItemResult& item, IpaSpeller& speller) {
+    ItemRow row;
+    row.index = item.index;
+    row.etymon = item.etymon;
+    row.reflex = item.reflex;
+    row.expectedIpa = speller.expected(item.expected);
+    row.derivedIpa = speller.derived(item.derived);
+    row.good = item.good();
+    row.discrepancy = discrepancyText(item.discrepancy);
+    return row;
+}
+
+void addBlames(BatchReport& report, const std::vector<ItemTrace>& traces,
+               const std::vector<OrderEntry>& entries) {
+    for (std::size_t i = 0; i < report.items.size(); ++i)
+        if (!report.items[i].good)
+            report.items[i].blame = blame(traces[i], entries);
+}
+
+} // namespace
+
+std::string derivedIpa(const Word& word, const Normaliser& normalise) {
+    return IpaSpeller(normalise).derived(word);
+}
+
+std::string expectedIpa(const Word& word, const Normaliser& normalise) {
+    return IpaSpeller(normalise).expected(word);
+}
+
+BatchReport buildReport(const Model& model, const BatchRun& run, const ReportRequest& request) {
+    BatchReport report;
+    const std::vector<Distances> distances = measureItems(run);
+    report.metrics = summarise(distances, run.goodCount());
+    IpaSpeller speller(request.normalise);
+    for (std::size_t i = 0; i < run.items.size(); ++i) {
+        report.items.push_back(itemRow(run.items[i], speller));
+        report.items.back().distances = distances[i];
+    }
+    if (request.previous) {
+        report.since = compareRuns(*request.previous, run);
+        for (std::size_t i = 0; i < report.items.size(); ++i)
+            report.items[i].since = report.since->items[i];
+    }
+    const std::vector<OrderEntry> entries = orderEntries(model);
+    const std::vector<ItemTrace> traces =
+        traceEtymons(model, entries, run, request.rules ? Traced::AllItems : Traced::BadItems);
+    addBlames(report, traces, entries);
+    if (request.rules)
+        report.rules = ruleUse(entries, run, traces, traceReflexes(model, entries, run));
+    return report;
+}
+
+void addImpact(BatchReport& report, RuleImpact impact) {
+    if (report.rules)
+        for (RuleRow& row : report.rules->rows)
+            for (const EntryImpact& entry : impact.entries)
+                if (row.entry.order == Order::Diachronic && row.entry.position == entry.position)
+                    row.impact = entry.netGood();
+    report.impact = std::move(impact);
+}
+
+} // namespace tarnel::insight

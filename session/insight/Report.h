@@ -1,0 +1,61 @@
+#pragma once
+
+#include "Blame.h"
+#include "Distance.h"
+#include "Metrics.h"
+#include "RuleImpact.h"
+#include "RuleUse.h"
+#include "SinceLastRun.h"
+#include "session/BatchRun.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarnel::insight {
+
+// Composes UTF-8 text to NFC; the front ends have the Unicode tables for it.
+using Normaliser = std::function<std::string(const std::string&)>;
+
+// The IPA text (UTF-8) of a derived word and of an expected reflex, as the derivation
+// screen shows them. Without a normaliser the text stays as the symbol table gives it.
+std::string derivedIpa(const Word& word, const Normaliser& normalise = {});
+std::string expectedIpa(const Word& word, const Normaliser& normalise = {});
+
+// One line of the Items table.
+struct ItemRow {
+    int index = 0;      // the item's place in the Vocabulary
+    std::string etymon; // Windows-1252
+    std::string reflex;
+    std::string expectedIpa; // UTF-8
+    std::string derivedIpa;
+    bool good = false;
+    std::string discrepancy; // "seg.#3, voice"; empty when Good
+    Distances distances;
+    std::optional<ItemComparison> since; // none when there is nothing to compare with
+    std::optional<Blame> blame;          // Bad items only
+};
+
+struct BatchReport {
+    std::vector<ItemRow> items;
+    RunMetrics metrics;
+    std::optional<SinceLastRun> since;
+    std::optional<RulesTable> rules;
+    std::optional<RuleImpact> impact;
+};
+
+struct ReportRequest {
+    const std::vector<PreviousItem>* previous = nullptr; // none: nothing to compare with
+    bool rules = false; // the Rules table too, which traces every item, not only Bad ones
+    Normaliser normalise;
+};
+
+// Everything the batch screen and the report show about `run`, a run of `model`: one
+// derivation per Bad item, or per item with the Rules table.
+BatchReport buildReport(const Model& model, const BatchRun& run, const ReportRequest& request);
+
+// Adds a measured rule impact to the report and to its Rules table.
+void addImpact(BatchReport& report, RuleImpact impact);
+
+} // namespace tarnel::insight

@@ -1,0 +1,206 @@
+#include "ReportExport.h"
+
+#include "core/Cp1252.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace tarnel::insight {
+
+namespace {
+
+// Distances are shown to three decimals; more would only be noise.
+double rounded(double value) {
+    return std::round(value * 1000.0) / 1000.0;
+}
+
+std::string decimalText(double value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.3f", value);
+    return buffer;
+}
+
+void appendCsvField(std::string& line, const std::string& utf8) {
+    if (!line.empty())
+        line += ',';
+    if (utf8.find_first_of(",\"\r\n") == std::string::npos) {
+        line += utf8;
+        return;
+    }
+    line += '"';
+    for (const char c : utf8) {
+        if (c == '"')
+            line += '"';
+        line += c;
+    }
+    line += '"';
+}
+
+std::string csvLine(const std::vector<std::string>& fields) {
+    std::string line;
+    for (const std::string& field : fields)
+        appendCsvField(line, field);
+    return line + "\r\n";
+}
+
+std::string changeText(const ItemRow& row) {
+    return row.since ? std::string(changeName(row.since->change)) : std::string();
+}
+
+Json optionalText(bool present, const std::string& utf8) {
+    return present ? Json(utf8) : Json();
+}
+
+Json itemJson(const ItemRow& row) {
+    Json item = Json::Object{};
+    item.set("etymon", Json::fromCp1252(row.etymon))
+        .set("reflex", Json::fromCp1252(row.reflex))
+        .set("expected", row.expectedIpa)
+        .set("derived", row.derivedIpa)
+        .set("good", row.good)
+        .set("change", optionalText(row.since.has_value(), changeText(row)))
+        .set("before", optionalText(row.since.has_value(), row.since ? row.since->before : ""))
+        .set("discrepancy", optionalText(!row.good, row.discrepancy))
+        .set("segmentDistance", row.distances.segments)
+        .set("normalisedDistance", rounded(row.distances.normalised))
+        .set("featureDistance", rounded(row.distances.features));
+    const bool blamed = row.blame && row.blame->rule;
+    item.set("blamedRule", blamed ? Json::fromCp1252(*row.blame->rule) : Json())
+        .set("blame", row.blame ? Json::fromCp1252(row.blame->text) : Json());
+    return item;
+}
+
+// An item named by its texts, for the lists of changed and impacted items.
+Json namedItem(const std::string& etymon, const std::string& reflex) {
+    Json item = Json::Object{};
+    item.set("etymon", Json::fromCp1252(etymon)).set("reflex", Json::fromCp1252(reflex));
+    return item;
+}
+
+Json itemsOf(const SinceLastRun& since, const BatchReport& report, ItemChange change) {
+    Json items = Json::Array{};
+    for (std::size_t i = 0; i < since.items.size(); ++i)
+        if (since.items[i].change == change)
+            items.push(namedItem(report.items[i].etymon, report.items[i].reflex)
+                           .set("before", Json::fromCp1252(since.items[i].before)));
+    return items;
+}
+
+Json removedItems(const SinceLastRun& since) {
+    Json items = Json::Array{};
+    for (const PreviousItem& item : since.removed)
+        items.push(namedItem(item.etymon, item.reflex)
+                       .set("good", item.good)
+                       .set("discrepancy", optionalText(!item.good, item.discrepancy)));
+    return items;
+}
+
+Json namedItems(const std::vector<int>& indexes, const BatchReport& report) {
+    Json items = Json::Array{};
+    for (const int i : indexes)
+        if (i >= 0 && static_cast<std::size_t>(i) < report.items.size())
+            items.push(namedItem(report.items[static_cast<std::size_t>(i)].etymon,
+                                 report.items[static_cast<std::size_t>(i)].reflex));
+    return items;
+}
+
+} // namespace
+
+std::string itemsCsv(const BatchReport& report) {
+    std::string csv = csvLine({"Etymon", "Reflex", "Expected", "Derived", "Result",
+                               "Since last run", "Discrepancy", "Segment distance",
+                               "Normalised distance", "Feature distance", "Blamed rule", "Why"});
+    for (const ItemRow& row : report.items) {
+        const bool blamed = row.blame && row.blame->rule;
+        csv += csvLine({cp1252ToUtf8(row.etymon), cp1252ToUtf8(row.reflex), row.expectedIpa,
+                        row.derivedIpa, row.good ? "Good" : "Bad", changeText(row), row.discrepancy,
+                        std::to_string(row.distances.segments),
+                        decimalText(row.distances.normalised), decimalText(row.distances.features),
+                        blamed ? cp1252ToUtf8(*row.blame->rule) : "",
+                        row.blame ? cp1252ToUtf8(row.blame->text) : ""});
+    }
+    return csv;
+}
+
+Json itemsJson(const BatchReport& report) {
+    Json items = Json::Array{};
+    for (const ItemRow& row : report.items)
+        items.push(itemJson(row));
+    return items;
+}
+
+Json metricsJson(const RunMetrics& metrics) {
+    Json json = Json::Object{};
+    json.set("items", metrics.items)
+        .set("good", metrics.good)
+        .set("bad", metrics.items - metrics.good)
+        .set("accuracy", accuracyText(metrics.good, metrics.items))
+        .set("meanSegmentDistance", rounded(metrics.meanSegmentDistance))
+        .set("meanNormalisedDistance", rounded(metrics.meanNormalisedDistance))
+        .set("withinOneSegment", rounded(metrics.withinOneSegment))
+        .set("meanFeatureDistance", rounded(metrics.meanFeatureDistance));
+    return json;
+}
+
+Json rulesJson(const RulesTable& rules) {
+    Json rows = Json::Array{};
+    for (const RuleRow& row : rules.rows) {
+        Json json = Json::Object{};
+        json.set("order", std::string(orderName(row.entry.order)))
+            .set("position", row.entry.position + 1)
+            .set("name", Json::fromCp1252(row.entry.name))
+            .set("masked", row.entry.masked)
+            .set("persistent", row.entry.persistent)
+            .set("changed", row.changed)
+            .set("good", row.good)
+            .set("bad", row.bad);
+        rows.push(std::move(json));
+    }
+    Json nothing = Json::Array{};
+    for (const std::string& name : rules.changedNothing)
+        nothing.push(Json::fromCp1252(name));
+    Json json = Json::Object{};
+    json.set("entries", std::move(rows)).set("changedNothing", std::move(nothing));
+    return json;
+}
+
+Json sinceJson(const SinceLastRun& since, const BatchReport& report) {
+    Json json = Json::Object{};
+    json.set("summary", sinceText(since))
+        .set("fixed", itemsOf(since, report, ItemChange::Fixed))
+        .set("broken", itemsOf(since, report, ItemChange::Broken))
+        .set("moved", itemsOf(since, report, ItemChange::Moved))
+        .set("new", itemsOf(since, report, ItemChange::New))
+        .set("removed", removedItems(since));
+    return json;
+}
+
+Json impactJson(const RuleImpact& impact, const BatchReport& report) {
+    Json entries = Json::Array{};
+    for (const EntryImpact& entry : impact.entries) {
+        Json json = Json::Object{};
+        json.set("position", entry.position + 1)
+            .set("name", Json::fromCp1252(entry.name))
+            .set("netGood", entry.netGood())
+            .set("fixes", namedItems(entry.fixes, report))
+            .set("breaks", namedItems(entry.breaks, report));
+        entries.push(std::move(json));
+    }
+    Json json = Json::Object{};
+    json.set("entries", std::move(entries)).set("stopped", impact.stopped);
+    return json;
+}
+
+Json reportJson(const BatchReport& report) {
+    Json json = Json::Object{};
+    json.set("items", itemsJson(report)).set("metrics", metricsJson(report.metrics));
+    if (report.rules)
+        json.set("rules", rulesJson(*report.rules));
+    if (report.since)
+        json.set("sinceBaseline", sinceJson(*report.since, report));
+    if (report.impact)
+        json.set("impact", impactJson(*report.impact, report));
+    return json;
+}
+
+} // namespace tarnel::insight

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "Report.h"
+#include "session/Json.h"
+
+#include <string>
+
+namespace tarnel::insight {
+
+// The Items table as CSV: UTF-8, a header row, one row per item, every line ending in CR LF,
+// fields quoted where they hold a comma, a quote or a line break.
+std::string itemsCsv(const BatchReport& report);
+
+// The parts of the JSON report; tarnel-batch adds the first four to its own output.
+Json itemsJson(const BatchReport& report);
+Json metricsJson(const RunMetrics& metrics);
+Json rulesJson(const RulesTable& rules);
+Json sinceJson(const SinceLastRun& since, const BatchReport& report);
+Json impactJson(const RuleImpact& impact, const BatchReport& report);
+
+// The whole report: items, metrics, and rules, sinceBaseline and impact where present.
+Json reportJson(const BatchReport& report);
+
+} // namespace tarnel::insight

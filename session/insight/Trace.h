@@ -1,0 +1,36 @@
+#pragma once
+
+#include "OrderEntries.h"
+#include "session/BatchRun.h"
+
+#include <vector>
+
+namespace tarnel::insight {
+
+// One stage of a derivation, measured against the item's expected reflex.
+struct TracedStage {
+    int entry = -1;         // the order entry that made it; -1 for the etymon
+    bool reapplied = false; // a persistent re-application, the stage "P-" and the rule name
+    int distance21 = 0;     // feature edit distance to the expected reflex, in 21sts
+};
+
+// The derivation of one etymon as the derivation screen shows it: the etymon after the
+// Etymon Order, then every stage of the Diachronic Order and of persistent re-applications.
+struct ItemTrace {
+    std::vector<TracedStage> stages; // empty when the item was not traced
+    std::vector<int> changedBy;      // each Etymon and Diachronic entry that changed the word
+};
+
+enum class Traced { BadItems, AllItems };
+
+// Derives the etymons of `run` again with their stages, one derivation per traced item; the
+// result runs parallel to `run.items`. `entries` are the order entries of `model`.
+std::vector<ItemTrace> traceEtymons(const Model& model, const std::vector<OrderEntry>& entries,
+                                    const BatchRun& run, Traced which);
+
+// Interprets each reflex of `run` again, entry by entry: for each item, the Reflex entries
+// that changed its reflex.
+std::vector<std::vector<int>>
+traceReflexes(const Model& model, const std::vector<OrderEntry>& entries, const BatchRun& run);
+
+} // namespace tarnel::insight

@@ -1,0 +1,89 @@
+#include "InsightModel.h"
+#include "session/insight/Report.h"
+
+#include <gtest/gtest.h>
+
+namespace tarnel::insight {
+namespace {
+
+struct BlameCase {
+    test::Lines diachronic;
+    const char* item;
+    std::optional<std::string> rule;
+    std::string text;
+};
+
+void PrintTo(const BlameCase& c, std::ostream* out) {
+    *out << c.item;
+    for (const std::string& entry : c.diachronic)
+        *out << " / " << entry;
+}
+
+class BlameTest : public ::testing::TestWithParam<BlameCase> {};
+
+TEST_P(BlameTest, BlamesTheRuleThatLastMovedTheWordAway) {
+    const BlameCase& c = GetParam();
+    const Model model = test::insightModel(c.diachronic, {c.item});
+    const BatchReport report = buildReport(model, runWholeBatch(model), {});
+    ASSERT_EQ(report.items.size(), 1u);
+    ASSERT_TRUE(report.items[0].blame);
+    EXPECT_EQ(report.items[0].blame->rule, c.rule);
+    EXPECT_EQ(report.items[0].blame->text, c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SmallModel, BlameTest,
+    ::testing::Values(
+        // Devoicing undoes the right change Voicing made.
+        BlameCase{{"Voicing", "Devoicing"},
+                  "ata  ada",
+                  "Devoicing",
+                  "nearest after Voicing; Devoicing moved it away"},
+        // No rule voices p.
+        BlameCase{{"Voicing"}, "apa  aba", std::nullopt, std::string(missingChangeText)},
+        BlameCase{{"Devoicing"},
+                  "ada  ada",
+                  "Devoicing",
+                  "nearest as the etymon; Devoicing moved it away"},
+        // The persistent Devoicing, re-applied after Voicing, takes the word away.
+        BlameCase{{"P Devoicing", "Voicing"},
+                  "ata  ada",
+                  "Devoicing",
+                  "nearest after Voicing; P-Devoicing moved it away"},
+        // Of two stages as near, the later one counts.
+        BlameCase{{"Voicing", "Devoicing", "Revoicing", "Devoicing"},
+                  "ata  ada",
+                  "Devoicing",
+                  "nearest after Revoicing; Devoicing moved it away"}));
+
+TEST(RuleUse, CountsTheItemsEachEntryChangedInEveryOrder) {
+    // The Etymon Order devoices, the Reflex Order voices: "ada" is first made "ata".
+    const Model model =
+        test::insightModel({"Voicing", "-Devoicing", "Nasal"}, {"ada  ata", "ata  ada", "apa  ata"},
+                           {"Devoicing"}, {"Voicing"});
+    const RulesTable table = ruleUse(model, runWholeBatch(model));
+    struct Row {
+        Order order;
+        std::string name;
+        int changed, good, bad;
+    };
+    const std::vector<Row> expected = {{Order::Etymon, "Devoicing", 1, 1, 0},
+                                       {Order::Diachronic, "Voicing", 2, 2, 0},
+                                       {Order::Diachronic, "Devoicing", 0, 0, 0},
+                                       {Order::Diachronic, "Nasal", 0, 0, 0},
+                                       {Order::Reflex, "Voicing", 2, 1, 1}};
+    ASSERT_EQ(table.rows.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const RuleRow& row = table.rows[i];
+        EXPECT_EQ(row.entry.order, expected[i].order) << i;
+        EXPECT_EQ(row.entry.name, expected[i].name) << i;
+        EXPECT_EQ(row.changed, expected[i].changed) << i;
+        EXPECT_EQ(row.good, expected[i].good) << i;
+        EXPECT_EQ(row.bad, expected[i].bad) << i;
+    }
+    EXPECT_TRUE(table.rows[2].entry.masked);
+    EXPECT_EQ(table.changedNothing, test::Lines{"Nasal"});
+}
+
+} // namespace
+} // namespace tarnel::insight

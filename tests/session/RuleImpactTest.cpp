@@ -1,0 +1,48 @@
+#include "session/insight/RuleImpact.h"
+
+#include "InsightModel.h"
+
+#include <gtest/gtest.h>
+
+namespace tarnel::insight {
+namespace {
+
+// Voicing makes "ata > ada" Good and "ata > ata", "ete > ete" Bad; Nasal does nothing.
+const Model model =
+    test::insightModel({"Nasal", "Voicing"}, {"ata  ata", "ata  ada", "ete  ete", "apa  apa"});
+
+TEST(RuleImpact, MaskingAnEntryFixesAndBreaksItems) {
+    const RuleImpact impact = measureRuleImpact(model, runWholeBatch(model));
+    ASSERT_EQ(impact.entries.size(), 2u);
+    EXPECT_EQ(impact.entries[0].netGood(), 0);
+    const EntryImpact& voicing = impact.entries[1];
+    EXPECT_EQ(voicing.position, 1);
+    EXPECT_EQ(voicing.name, "Voicing");
+    EXPECT_EQ(voicing.fixes, (std::vector<int>{0, 2}));
+    EXPECT_EQ(voicing.breaks, (std::vector<int>{1}));
+    EXPECT_EQ(voicing.netGood(), 1);
+    EXPECT_FALSE(impact.stopped);
+}
+
+TEST(RuleImpact, RunsEachMaskedModelThroughTheRunnerAndStopsWhenAsked) {
+    Model masked = model;
+    masked.lstDiacOrd.push_back("-Nasal");
+    std::vector<std::string> seen;
+    const BatchRunner runner = [&](const Model& m) {
+        seen.push_back(m.lstDiacOrd[0] + m.lstM[0] + " " + m.lstDiacOrd[1] + m.lstM[1]);
+        return runWholeBatch(m);
+    };
+    std::vector<int> told;
+    const auto once = [&](int measured, int total) {
+        told.insert(told.end(), {measured, total});
+        return false;
+    };
+    const RuleImpact impact = measureRuleImpact(masked, runWholeBatch(masked), once, runner);
+    EXPECT_EQ(seen, std::vector<std::string>{"-NasalM Voicing"});
+    EXPECT_EQ(told, (std::vector<int>{1, 2})); // the masked third entry is not measured
+    EXPECT_EQ(impact.entries.size(), 1u);
+    EXPECT_TRUE(impact.stopped);
+}
+
+} // namespace
+} // namespace tarnel::insight

@@ -1,0 +1,56 @@
+// On the span15 sample: the stages the insight traces end where the batch run ended, and the
+// items left Bad on purpose are blamed as a linguist would blame them.
+#include "model/ModelFile.h"
+#include "session/insight/Distance.h"
+#include "session/insight/Report.h"
+
+#include <gtest/gtest.h>
+#include <map>
+
+namespace tarnel::insight {
+namespace {
+
+class Span15Insight : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        ModelReadResult read = loadModelFile(std::string(TARNEL_SAMPLES_DIR) + "/span15.tnl");
+        ASSERT_TRUE(read.model) << read.error;
+        model = new Model(std::move(*read.model));
+        run = new BatchRun(runWholeBatch(*model));
+    }
+    static void TearDownTestSuite() {
+        delete run;
+        delete model;
+    }
+    static inline Model* model = nullptr;
+    static inline BatchRun* run = nullptr;
+};
+
+TEST_F(Span15Insight, TracedStagesEndWhereTheBatchEnded) {
+    const std::vector<ItemTrace> traces =
+        traceEtymons(*model, orderEntries(*model), *run, Traced::AllItems);
+    ASSERT_EQ(traces.size(), run->items.size());
+    for (std::size_t i = 0; i < traces.size(); ++i) {
+        const BatchItemResult& item = run->items[i];
+        ASSERT_FALSE(traces[i].stages.empty()) << item.etymon;
+        EXPECT_EQ(traces[i].stages.back().distance21,
+                  featureDistance21(featureWord(item.derived), featureWord(item.expected)))
+            << item.etymon;
+    }
+}
+
+TEST_F(Span15Insight, BlamesTheRulesAKnownExceptionDefies) {
+    const BatchReport report = buildReport(*model, *run, {});
+    std::map<std::string, std::string> blamed;
+    for (const ItemRow& row : report.items)
+        if (row.blame)
+            blamed[row.etymon] = row.blame->rule.value_or("-");
+    EXPECT_EQ(blamed["fEstam"], "F_Aspiration");
+    EXPECT_EQ(blamed["fl\xD4rem"], "Initial_Cluster_Palatal");
+    EXPECT_EQ(blamed["hOminem"], "Diphthong_UE");
+    EXPECT_EQ(blamed["cOrpus"], "-"); // the analogical loss of -s is no sound change
+    EXPECT_EQ(blamed["tEmpus"], "-");
+}
+
+} // namespace
+} // namespace tarnel::insight
