@@ -71,25 +71,27 @@ constexpr std::string_view tooLongMessage = "Maximum word length is 20.";
 
 } // namespace
 
-std::string checkTypedItem(std::string_view text, const Alphabet& etymon, const Alphabet& reflex) {
+Result<> checkTypedItem(std::string_view text, const Alphabet& etymon, const Alphabet& reflex) {
     // Blanks around the pair and runs of blanks separate nothing more: "abc " would otherwise
     // pass as an item with an empty reflex.
     const std::string_view trimmed = trimBlanks(text);
     if (trimmed.find(' ') == std::string_view::npos) {
-        return "Item requires BOTH etymon AND reflex, separated by space.";
+        return fail("Item requires BOTH etymon AND reflex, separated by space.");
     }
     if (countWords(trimmed) > 2) {
-        return "Item requires just TWO words: etymon and reflex, separated by space.";
+        return fail("Item requires just TWO words: etymon and reflex, separated by space.");
     }
     const Pair pair = splitPair(trimmed);
     if (tooLong(pair)) {
-        return std::string(tooLongMessage);
+        return fail(std::string(tooLongMessage));
     }
     if (const auto i = missingCharacter(pair.etymon, etymon); i != std::string_view::npos) {
-        return "Character " + quoted(pair.etymon.substr(i, 1)) + " is not in the Etymon Alphabet.";
+        return fail("Character " + quoted(pair.etymon.substr(i, 1)) +
+                    " is not in the Etymon Alphabet.");
     }
     if (const auto i = missingCharacter(pair.reflex, reflex); i != std::string_view::npos) {
-        return "Character " + quoted(pair.reflex.substr(i, 1)) + " is not in the Reflex Alphabet.";
+        return fail("Character " + quoted(pair.reflex.substr(i, 1)) +
+                    " is not in the Reflex Alphabet.");
     }
     return {};
 }
@@ -107,30 +109,31 @@ std::string cleanItemLine(std::string_view line) {
     return cleaned;
 }
 
-std::string checkItemLine(std::string_view line, const Alphabet& etymon, const Alphabet& reflex) {
+Result<> checkItemLine(std::string_view line, const Alphabet& etymon, const Alphabet& reflex) {
     const std::string cleaned = cleanItemLine(line);
     const int words = countWords(cleaned);
     if (words == 0) {
-        return "Please delete blank lines.";
+        return fail("Please delete blank lines.");
     }
     if (words == 1) {
-        return "Item " + quoted(cleaned) + " is just 1 word;\r\nit should be 2:  etymon & reflex.";
+        return fail("Item " + quoted(cleaned) +
+                    " is just 1 word;\r\nit should be 2:  etymon & reflex.");
     }
     if (words > 2) {
-        return "Item " + quoted(cleaned) +
-               " has too many words;\r\nit should be just 2:  etymon & reflex.";
+        return fail("Item " + quoted(cleaned) +
+                    " has too many words;\r\nit should be just 2:  etymon & reflex.");
     }
     const Pair pair = splitPair(cleaned);
     if (tooLong(pair)) {
-        return std::string(tooLongMessage);
+        return fail(std::string(tooLongMessage));
     }
     if (const auto i = missingCharacter(pair.etymon, etymon); i != std::string_view::npos) {
-        return "Character " + quoted(pair.etymon.substr(i, 1)) + " in etymon " +
-               quoted(pair.etymon) + " is not in the Etymon Alphabet.";
+        return fail("Character " + quoted(pair.etymon.substr(i, 1)) + " in etymon " +
+                    quoted(pair.etymon) + " is not in the Etymon Alphabet.");
     }
     if (const auto i = missingCharacter(pair.reflex, reflex); i != std::string_view::npos) {
-        return "Character " + quoted(pair.reflex.substr(i, 1)) + " in reflex " +
-               quoted(pair.reflex) + " is not in the Reflex Alphabet.";
+        return fail("Character " + quoted(pair.reflex.substr(i, 1)) + " in reflex " +
+                    quoted(pair.reflex) + " is not in the Reflex Alphabet.");
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Alphabet.h"
+#include "core/Result.h"
 
 #include <string>
 #include <string_view>
@@ -8,14 +9,13 @@
 
 namespace tarnel {
 
-// A Vocabulary item is the etymon, two blanks and the reflex. The checks below return the
-// message for the first fault found (Windows-1252, lines joined by CR LF), or an empty string
-// when the text makes a good item.
+// A Vocabulary item is the etymon, two blanks and the reflex. The checks below refuse a text
+// with the message for the first fault found (Windows-1252, lines joined by CR LF).
 
 // A pair typed into the one-item box.
-std::string checkTypedItem(std::string_view text, const Alphabet& etymon, const Alphabet& reflex);
+Result<> checkTypedItem(std::string_view text, const Alphabet& etymon, const Alphabet& reflex);
 // One line of the whole-list box.
-std::string checkItemLine(std::string_view line, const Alphabet& etymon, const Alphabet& reflex);
+Result<> checkItemLine(std::string_view line, const Alphabet& etymon, const Alphabet& reflex);
 
 // The item made of a text that passed its check: first word, two blanks, the rest (trimmed).
 std::string vocabItem(std::string_view text);

@@ -18,9 +18,8 @@ void Session::setNotes(const std::string& notes) {
 }
 
 Result<> Session::addItem(std::string_view typed, std::optional<std::size_t> replacing) {
-    const std::string fault = checkTypedItem(typed, model_.lstCol, model_.lstColR);
-    if (!fault.empty())
-        return fail(fault + std::string(returnOrQuit));
+    if (Result<> checked = checkTypedItem(typed, model_.lstCol, model_.lstColR); !checked)
+        return fail(checked.message() + std::string(returnOrQuit));
     const bool replaces = replacing && *replacing < model_.lstVocab.size();
     edit(replaces ? "Edit Item" : "Add Item", vocabularyPart, [&](Model& m) {
         if (replaces)
@@ -42,9 +41,8 @@ void Session::deleteItem(std::size_t row) {
 Result<> Session::replaceVocabulary(const std::vector<std::string>& lines) {
     std::vector<std::string> items;
     for (const std::string& line : lines) {
-        const std::string fault = checkItemLine(line, model_.lstCol, model_.lstColR);
-        if (!fault.empty())
-            return fail(fault);
+        if (Result<> checked = checkItemLine(line, model_.lstCol, model_.lstColR); !checked)
+            return checked;
         items.push_back(vocabItem(cleanItemLine(line)));
     }
     edit("Edit All", vocabularyPart, [&items](Model& m) {

@@ -102,8 +102,8 @@ RowOutcome checkRow(const RowReader& reader, const Row& row, const Alphabet& ety
     if (auto refused = checkWord(reader, row, reflexField, reflexWord))
         return {{}, refused};
     const std::string typed = etymonWord + " " + reflexWord;
-    if (std::string message = checkTypedItem(typed, etymon, reflex); !message.empty())
-        return {{}, refusal(row, std::move(message))};
+    if (Result<> checked = checkTypedItem(typed, etymon, reflex); !checked)
+        return {{}, refusal(row, checked.message())};
     return {vocabItem(typed), std::nullopt};
 }
 
