@@ -15,6 +15,14 @@ inline bool slotValue(const Segment& segment, int slot) {
     return segment[static_cast<std::size_t>(slot)];
 }
 
+// True when two segments agree in the 21 sound features; "mark" and the rest do not count.
+inline bool sameSoundFeatures(const Segment& a, const Segment& b) {
+    for (int feature = 0; feature < soundFeatureCount; ++feature)
+        if (slotValue(a, feature) != slotValue(b, feature))
+            return false;
+    return true;
+}
+
 // At most 20 characters are typed; position 20 is the spare that lets a rule grow a word.
 inline constexpr int maxTypedLength = 20;
 inline constexpr int wordPositions = 21;

@@ -54,6 +54,7 @@ void Session::replaceModel(Model model, bool named) {
     named_ = named;
     unsaved_ = false;
     history_.clear();
+    lastRun_.reset();
     notify(Change::Replaced);
 }
 

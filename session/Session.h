@@ -3,6 +3,9 @@
 #include "AlphabetEditor.h"
 #include "ModelFolder.h"
 #include "ModelHistory.h"
+#include "BatchRun.h"
+#include "insight/Report.h"
+#include "insight/RuleImpact.h"
 #include "RuleEditor.h"
 #include "core/Result.h"
 #include "engine/Engine.h"
@@ -113,6 +116,19 @@ public:
     // A batch run over the Vocabulary; false when the large-run question was cancelled.
     bool runBatch(BatchDisplay& display, MessageSink& messages);
 
+    // --- Batch insight --------------------------------------------------------------------
+
+    // What a finished batch run of the open model shows beside its lists: the measures, why
+    // each Bad item is Bad, and what changed since the last run of this model (nothing to
+    // compare with after the model was opened or made). A completed run then becomes the
+    // last run; a stopped one is measured but neither compared nor kept.
+    insight::BatchReport reportBatch(const BatchRun& run, const insight::Normaliser& normalise);
+    // What each order entry did in `run`.
+    insight::RulesTable rulesTable(const BatchRun& run) const;
+    // The net change in Good items if each Diachronic entry alone were masked.
+    insight::RuleImpact measureRuleImpact(const BatchRun& run,
+                                          const insight::ImpactProgress& progress) const;
+
     // --- Editors ----------------------------------------------------------------------------
 
     RuleEditor& ruleEditor() { return ruleEditor_; }
@@ -151,6 +167,7 @@ private:
     ModelFolder folder_;
     Model model_;
     ModelHistory history_;
+    std::optional<std::vector<insight::PreviousItem>> lastRun_;
     bool named_ = false;
     bool unsaved_ = false;
     std::vector<std::function<void(Change)>> listeners_;

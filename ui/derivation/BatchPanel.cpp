@@ -1,6 +1,8 @@
 #include "ui/derivation/BatchPanel.h"
 
 #include "core/Cp1252.h"
+#include "ui/shared/RunGuard.h"
+#include "session/insight/Metrics.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -8,44 +10,11 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QToolTip>
 
 namespace tarnel {
-
-// While a run goes on, events are handled so the screen repaints, but no click or key may
-// start anything else: only Esc and the Stop button get through, and both ask to stop.
-class BatchInputGuard : public QObject {
-public:
-    explicit BatchInputGuard(BatchPanel& panel) : QObject(&panel), panel(panel) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        switch (event->type()) {
-        case QEvent::KeyPress:
-            if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
-                panel.btnStop_Click();
-            return true;
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-            return watched != panel.btnStop;
-        case QEvent::Close:
-            event->ignore(); // the window stays until the run is over
-            return true;
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::Shortcut:
-        case QEvent::Wheel:
-        case QEvent::ContextMenu:
-        case QEvent::InputMethod:
-            return true;
-        default:
-            return false;
-        }
-    }
-
-private:
-    BatchPanel& panel;
-};
 
 namespace {
 
@@ -94,7 +63,17 @@ BatchPanel::BatchPanel(QWidget* parent) : QWidget(parent) {
     btnStop->setToolTip(QStringLiteral("End the run after the current item (Esc)"));
     btnStop->hide();
     connect(btnStop, &QPushButton::clicked, this, &BatchPanel::btnStop_Click);
-    inputGuard = new BatchInputGuard(*this);
+    btnReport = new QPushButton(QStringLiteral("Batch Report..."));
+    btnReport->setObjectName(QStringLiteral("btnReport"));
+    btnReport->setToolTip(QStringLiteral("Every item and every rule of this run, in two tables"));
+    btnReport->hide();
+    connect(btnReport, &QPushButton::clicked, this, &BatchPanel::reportRequested);
+    lblAccuracy = new QLabel;
+    lblAccuracy->setObjectName(QStringLiteral("lblAccuracy"));
+    lblSince = new QLabel;
+    lblSince->setObjectName(QStringLiteral("lblSince"));
+    for (QPlainTextEdit* list : {txtGood, txtBad})
+        list->viewport()->installEventFilter(this);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(lblGood, 0, 0);
@@ -103,10 +82,15 @@ BatchPanel::BatchPanel(QWidget* parent) : QWidget(parent) {
     layout->addWidget(txtBad, 1, 1);
     layout->addWidget(lblPercentDone, 2, 0);
     layout->addWidget(btnStop, 2, 1, Qt::AlignRight);
+    layout->addWidget(btnReport, 2, 1, Qt::AlignRight);
+    layout->addWidget(lblAccuracy, 3, 0, 1, 2);
+    layout->addWidget(lblSince, 4, 0, 1, 2);
     layout->setColumnStretch(0, 2);
     layout->setColumnStretch(1, 3); // bad lines are longer: they name the discrepancy
     clearResults();
 }
+
+BatchPanel::~BatchPanel() = default;
 
 void BatchPanel::clearResults() {
     txtGood->clear();
@@ -114,25 +98,33 @@ void BatchPanel::clearResults() {
     lblGood->setText(fromCp1252(goodLabel(0)));
     lblBad->setText(fromCp1252(badLabel(0)));
     lblPercentDone->setText(fromCp1252(progressText(0, 1)));
+    lblAccuracy->clear();
+    lblSince->clear();
+    btnReport->hide();
+    results = {};
+    goodItems.clear();
+    badItems.clear();
+    tips.clear();
 }
 
 void BatchPanel::startRun(int items) {
     clearResults();
     messages = {};
     total = items;
-    compared = 0;
     stopping = false;
     btnStop->show();
-    qApp->installEventFilter(inputGuard);
+    guard = std::make_unique<RunGuard>(*btnStop, [this] { btnStop_Click(); });
     repaintNow();
 }
 
 std::string BatchPanel::finishRun() {
-    qApp->removeEventFilter(inputGuard);
+    guard.reset();
     btnStop->hide();
+    results.stopped = stopping;
     if (stopping)
-        lblPercentDone->setText(
-            QStringLiteral("Stopped after %1 of %2 items.").arg(compared).arg(total));
+        lblPercentDone->setText(QStringLiteral("Stopped after %1 of %2 items.")
+                                    .arg(results.items.size())
+                                    .arg(total));
     return messages.empty() ? std::string() : messages.summary();
 }
 
@@ -146,7 +138,8 @@ void BatchPanel::showMessage(const std::string& text) {
 
 void BatchPanel::showBatchItem(const BatchItem& item) {
     messages.endItem();
-    ++compared;
+    results.items.push_back(itemResult(item));
+    (item.good ? goodItems : badItems).push_back(item.index);
     if (item.good) {
         txtGood->appendPlainText(resultLine(item.line));
         lblGood->setText(fromCp1252(goodLabel(item.goodCount)));
@@ -155,13 +148,74 @@ void BatchPanel::showBatchItem(const BatchItem& item) {
         lblBad->setText(fromCp1252(badLabel(item.badCount)));
     }
     lblPercentDone->setText(fromCp1252(item.progress));
-    if (compared == 1 || sinceRepaint.elapsed() >= repaintMilliseconds)
+    if (results.items.size() == 1 || sinceRepaint.elapsed() >= repaintMilliseconds)
         repaintNow();
 }
 
 void BatchPanel::showBatchEnd(std::string_view progress) {
     lblPercentDone->setText(fromCp1252(progress));
     repaintNow();
+}
+
+void BatchPanel::showInsight(const insight::BatchReport& report) {
+    lblAccuracy->setText(QString::fromStdString(
+        insight::accuracyText(report.metrics.good, report.metrics.items) + ".  " +
+        insight::distanceText(report.metrics)));
+    lblSince->setText(QString::fromStdString(
+        results.stopped ? std::string("Since the last run: the run was stopped, so it is not "
+                                      "compared")
+        : report.since  ? insight::sinceText(*report.since)
+                        : std::string(insight::nothingToCompareText)));
+    tips.assign(report.items.size(), QString());
+    for (const insight::ItemRow& row : report.items) {
+        QStringList lines;
+        if (row.blame)
+            lines.append(fromCp1252(row.blame->text));
+        if (row.since && row.since->change != insight::ItemChange::Unchanged)
+            lines.append(fromCp1252(row.since->before));
+        tips[static_cast<std::size_t>(row.index)] = lines.join(u'\n');
+    }
+    markLines(txtGood, goodItems, report);
+    markLines(txtBad, badItems, report);
+    btnReport->show();
+}
+
+// Fixed items green, broken ones red: what the last edit did, at a glance.
+void BatchPanel::markLines(QPlainTextEdit* list, const std::vector<int>& items,
+                           const insight::BatchReport& report) {
+    for (std::size_t line = 0; line < items.size(); ++line) {
+        const auto& since = report.items[static_cast<std::size_t>(items[line])].since;
+        if (!since || (since->change != insight::ItemChange::Fixed &&
+                       since->change != insight::ItemChange::Broken))
+            continue;
+        QTextCharFormat format;
+        format.setForeground(since->change == insight::ItemChange::Fixed ? QColor(0, 128, 0)
+                                                                         : QColor(200, 0, 0));
+        format.setFontWeight(QFont::Bold);
+        QTextCursor cursor(list->document()->findBlockByNumber(static_cast<int>(line)));
+        cursor.select(QTextCursor::LineUnderCursor);
+        cursor.mergeCharFormat(format);
+    }
+}
+
+// The tooltip of a line: why its item is Bad, and what it was before an edit changed it.
+bool BatchPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::eventFilter(watched, event);
+    const bool good = watched == txtGood->viewport();
+    QPlainTextEdit* list = good ? txtGood : txtBad;
+    const std::vector<int>& items = good ? goodItems : badItems;
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const auto line = static_cast<std::size_t>(list->cursorForPosition(help->pos()).blockNumber());
+    const QString tip =
+        line < items.size() && static_cast<std::size_t>(items[line]) < tips.size()
+            ? tips[static_cast<std::size_t>(items[line])]
+            : QString();
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), tip, list);
+    return true;
 }
 
 void BatchPanel::repaintNow() {

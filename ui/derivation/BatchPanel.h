@@ -3,9 +3,12 @@
 #include "core/Messages.h"
 #include "engine/Batch.h"
 #include "engine/BatchMessages.h"
+#include "session/BatchRun.h"
+#include "session/insight/Report.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
+#include <memory>
 
 class QLabel;
 class QPlainTextEdit;
@@ -13,16 +16,23 @@ class QPushButton;
 
 namespace tarnel {
 
+class RunGuard;
+
 // The results of a batch run: the Good and Bad lists (`txtGood`, `txtBad`, read-only text
 // whose lines can be selected and copied), their count labels `lblGood` and `lblBad`, and
 // the progress label `lblPercentDone`. Filled by the engine as the run goes and repainted
 // every few hundredths of a second. While a run goes on, the only input let in is Esc or a
 // click on `btnStop`, either of which ends the run after the current item. The engine's
 // messages are gathered meanwhile, for one summary when the run ends.
+//
+// When the run is over, its insight is shown beside the lists: the accuracy and the
+// distances, what changed since the last run (fixed items green, broken ones red, each
+// line's tooltip saying what it was before and, for a Bad item, why it is Bad).
 class BatchPanel : public QWidget, public BatchDisplay, public MessageSink {
     Q_OBJECT
 public:
     explicit BatchPanel(QWidget* parent = nullptr);
+    ~BatchPanel() override;
 
     // Empties both lists and sets the counts and the progress back to zero.
     void clearResults();
@@ -31,6 +41,9 @@ public:
     // run's messages (Windows-1252; empty when there were none).
     void startRun(int total);
     std::string finishRun();
+    // The items compared, as data.
+    const BatchRun& run() const { return results; }
+    void showInsight(const insight::BatchReport& report);
 
     // The navigation asks about a large Vocabulary before it shows this screen.
     bool confirmLargeRun(std::string_view) override { return true; }
@@ -41,22 +54,36 @@ public:
 
     void btnStop_Click();
 
+signals:
+    // "Batch Report..." was clicked.
+    void reportRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QLabel* lblGood = nullptr;
     QLabel* lblBad = nullptr;
     QLabel* lblPercentDone = nullptr;
+    QLabel* lblAccuracy = nullptr;
+    QLabel* lblSince = nullptr;
     QPlainTextEdit* txtGood = nullptr;
     QPlainTextEdit* txtBad = nullptr;
     QPushButton* btnStop = nullptr;
-    QObject* inputGuard = nullptr;
+    QPushButton* btnReport = nullptr;
+    std::unique_ptr<RunGuard> guard; // while a run goes on
     QElapsedTimer sinceRepaint;
     BatchMessages messages;
+    BatchRun results;
+    std::vector<int> goodItems; // the item of each line of txtGood
+    std::vector<int> badItems;
+    std::vector<QString> tips; // the tooltip of each item, once the run is measured
     int total = 0;
-    int compared = 0;
     bool stopping = false;
 
     void repaintNow();
-    friend class BatchInputGuard;
+    void markLines(QPlainTextEdit* list, const std::vector<int>& items,
+                   const insight::BatchReport& report);
 };
 
 } // namespace tarnel

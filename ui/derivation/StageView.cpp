@@ -4,6 +4,7 @@
 #include "core/Cp1252.h"
 #include "core/IpaDisplay.h"
 #include "session/DerivationView.h"
+#include "engine/StageDisplay.h"
 
 #include <QEnterEvent>
 #include <QGridLayout>
@@ -80,7 +81,24 @@ void StageView::setRuleNameLabels(const std::vector<std::string>& labels) {
 }
 
 void StageView::showStage(int kind, const std::string& label, const Word& word) {
-    const StageLine line = decodeStage(kind, label, word);
+    if (kind != stageEnd && kind != stageReflex)
+        lastWord = word;
+    addRow(decodeStage(kind, label, word), {});
+}
+
+// The expected reflex under the stages: each segment that differs from the derived word at
+// its place (or has no counterpart there) stands out, so the user sees where the two part.
+void StageView::showExpected(const Word& expected) {
+    StageLine line = decodeStage(stageReflex, "Expected", expected);
+    std::vector<bool> differs;
+    for (int p = 0; p < static_cast<int>(line.cells.size()); ++p)
+        differs.push_back(p >= lastWord.length ||
+                          !sameSoundFeatures(expected.segments[static_cast<std::size_t>(p)],
+                                             lastWord.segments[static_cast<std::size_t>(p)]));
+    addRow(line, differs);
+}
+
+void StageView::addRow(const StageLine& line, const std::vector<bool>& differs) {
     auto* name = new QLabel(fromCp1252(line.label));
     name->setObjectName(QStringLiteral("lblRulNam"));
     name->setFont(ruleNameFont());
@@ -91,6 +109,14 @@ void StageView::showStage(int kind, const std::string& label, const Word& word) 
     int column = 1;
     for (const DecodedSymbol& symbol : line.cells) {
         QLabel* cell = makeCell(symbol);
+        if (static_cast<std::size_t>(column - 1) < differs.size() &&
+            differs[static_cast<std::size_t>(column - 1)]) {
+            cell->setAutoFillBackground(true);
+            QPalette palette = cell->palette();
+            palette.setColor(QPalette::Window, QColor(255, 214, 214));
+            cell->setPalette(palette);
+            cell->setProperty("differsFromDerived", true);
+        }
         layout->addWidget(cell, rows, column++);
         cell->show();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/OutputAlphabet.h"
+#include "session/DerivationView.h"
 #include "engine/StageDisplay.h"
 
 #include <QWidget>
@@ -20,6 +21,9 @@ public:
     explicit StageView(QWidget* parent = nullptr);
 
     void showStage(int kind, const std::string& label, const Word& word) override;
+    // One more row, "Expected", under the stages: the expected reflex of a Vocabulary item,
+    // with the segments that differ from the last derived word marked.
+    void showExpected(const Word& expected);
 
     // Removes every stage line.
     void clearStages();
@@ -45,7 +49,10 @@ private:
     int rows = 0;
     int ruleNameWidth = 0;
 
+    Word lastWord; // the word of the last stage shown
+
     void rebuildGrid();
+    void addRow(const StageLine& line, const std::vector<bool>& differs);
     QLabel* makeCell(const DecodedSymbol& symbol);
 };
 

@@ -1,6 +1,7 @@
 #include "ui/derivation/frmDerive.h"
 
 #include "ui/derivation/BatchPanel.h"
+#include "ui/derivation/BatchReportWindow.h"
 #include "ui/shared/Context.h"
 #include "ui/derivation/DeriveHelp.h"
 #include "ui/shared/Dialogs.h"
@@ -10,6 +11,7 @@
 #include "session/WordBox.h"
 #include "session/DerivationView.h"
 #include "session/Session.h"
+#include "ui/shared/ModelText.h"
 #include "ui/shared/Shared.h"
 
 #include <QApplication>
@@ -54,6 +56,7 @@ frmDerive::frmDerive(Context& context) : Screen(context), messages(context.dialo
     layout->addWidget(buildStageArea(), 1);
     batchPanel = new BatchPanel;
     batchPanel->hide();
+    connect(batchPanel, &BatchPanel::reportRequested, this, &frmDerive::showReport);
     layout->addWidget(batchPanel, 1);
 
     lblOffFeats = new QLabel(body);
@@ -149,6 +152,8 @@ void frmDerive::enterBatchMode() {
     batchPanel->startRun(static_cast<int>(ctx.session.model().lstVocab.size()));
     ctx.session.runBatch(*batchPanel, *batchPanel);
     const std::string summary = batchPanel->finishRun();
+    lastReport = ctx.session.reportBatch(batchPanel->run(), composeNfc);
+    batchPanel->showInsight(lastReport);
     QApplication::restoreOverrideCursor();
     if (!summary.empty())
         ctx.dialogs.ok(fromCp1252(summary));
@@ -169,6 +174,23 @@ void frmDerive::copyEtymon(const QString& etymon) {
     resetDerivation();
     txtEtymon->setText(etymon);
     txtEtymon->setFocus();
+}
+
+void frmDerive::showReport() {
+    if (report == nullptr) {
+        report = new BatchReportWindow(ctx, this);
+        connect(report, &BatchReportWindow::itemChosen, this, &frmDerive::deriveItem);
+    }
+    report->showReport(lastReport, batchPanel->run());
+}
+
+void frmDerive::deriveItem(const BatchItemResult& item) {
+    enterWordMode(DerivationMode::Interactive);
+    txtEtymon->setText(fromCp1252(item.etymon));
+    setNormalColour(true);
+    btnDerive_Click();
+    stageView->showExpected(item.expected);
+    updateScrollButtons();
 }
 
 void frmDerive::modelReplaced() {

@@ -3,6 +3,8 @@
 #include "ui/shared/Screen.h"
 #include "engine/DerivationMode.h"
 #include "core/Messages.h"
+#include "session/BatchRun.h"
+#include "session/insight/Report.h"
 
 #include <array>
 
@@ -14,6 +16,7 @@ class QScrollArea;
 namespace tarnel {
 
 class BatchPanel;
+class BatchReportWindow;
 class Dialogs;
 class StageView;
 class WordBoxEdit;
@@ -44,6 +47,10 @@ public:
     void enterReflexMode();
     void resetDerivation();
     void copyEtymon(const QString& etymon);
+    // An item of a batch run derived in interactive mode, its expected reflex under the
+    // stages.
+    void deriveItem(const BatchItemResult& item);
+    BatchReportWindow* reportWindow() const { return report; }
     void modelReplaced() override;
 
     DerivationMode mode() const { return screenMode; }
@@ -67,6 +74,8 @@ private:
     QScrollArea* stageArea = nullptr;
     StageView* stageView = nullptr;
     BatchPanel* batchPanel = nullptr;
+    BatchReportWindow* report = nullptr;
+    insight::BatchReport lastReport;
     QLabel* lblOffFeats = nullptr;
 
     QWidget* buildWordPanel();
@@ -79,6 +88,7 @@ private:
     QString foreignRefusal(const QString& character) const;
     void showOffFeats(const QString& text, QPoint at);
     void updateScrollButtons();
+    void showReport();
 };
 
 } // namespace tarnel

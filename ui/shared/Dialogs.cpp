@@ -1,6 +1,7 @@
 #include "ui/shared/Dialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace tarnel {
@@ -48,6 +49,14 @@ Answer MessageBoxDialogs::yesNoCancel(const QString& text) {
     default:
         return Answer::Cancel;
     }
+}
+
+QString MessageBoxDialogs::saveFileName(const QString& caption, const QString& filter) {
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, QString(), filter);
+}
+
+QString MessageBoxDialogs::openFileName(const QString& caption, const QString& filter) {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, QString(), filter);
 }
 
 } // namespace tarnel

@@ -18,6 +18,10 @@ public:
     virtual Answer okCancel(const QString& text) = 0;
     virtual Answer yesNo(const QString& text) = 0;
     virtual Answer yesNoCancel(const QString& text) = 0;
+    // A file to write or to read, chosen by the user; empty when the choice was cancelled.
+    // `filter` is a file dialog's filter ("CSV files (*.csv)").
+    virtual QString saveFileName(const QString& caption, const QString& filter) = 0;
+    virtual QString openFileName(const QString& caption, const QString& filter) = 0;
 };
 
 // The program's message boxes (QMessageBox, modal, titled "Tarnel").
@@ -27,6 +31,8 @@ public:
     Answer okCancel(const QString& text) override;
     Answer yesNo(const QString& text) override;
     Answer yesNoCancel(const QString& text) override;
+    QString saveFileName(const QString& caption, const QString& filter) override;
+    QString openFileName(const QString& caption, const QString& filter) override;
 };
 
 } // namespace tarnel

@@ -29,6 +29,10 @@ QString unstorableMessage(const QString& character) {
         .arg(character);
 }
 
+std::string composeNfc(const std::string& utf8) {
+    return QString::fromStdString(utf8).normalized(QString::NormalizationForm_C).toStdString();
+}
+
 QString fromModelLines(const std::string& bytes) {
     QString text = fromModelText(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -18,6 +18,9 @@ std::optional<QString> firstUnstorable(const QString& text);
 // Why such a character is refused: "The character "ʃ" cannot be stored: ...".
 QString unstorableMessage(const QString& character);
 
+// UTF-8 text composed to NFC, as the screens show IPA symbols.
+std::string composeNfc(const std::string& utf8);
+
 // Model text with CR LF line breaks shown in a multi-line box (LF only), and back.
 QString fromModelLines(const std::string& bytes);
 std::optional<std::string> toModelLines(const QString& text);

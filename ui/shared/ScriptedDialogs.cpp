@@ -29,4 +29,23 @@ Answer ScriptedDialogs::yesNoCancel(const QString& text) {
     return take(text, Answer::Cancel);
 }
 
+QString ScriptedDialogs::takeFile(const QString& caption) {
+    texts.append(caption);
+    if (files.empty()) {
+        ++unscripted;
+        return {};
+    }
+    const QString next = files.front();
+    files.pop_front();
+    return next;
+}
+
+QString ScriptedDialogs::saveFileName(const QString& caption, const QString&) {
+    return takeFile(caption);
+}
+
+QString ScriptedDialogs::openFileName(const QString& caption, const QString&) {
+    return takeFile(caption);
+}
+
 } // namespace tarnel

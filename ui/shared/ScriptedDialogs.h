@@ -16,17 +16,23 @@ public:
     Answer okCancel(const QString& text) override;
     Answer yesNo(const QString& text) override;
     Answer yesNoCancel(const QString& text) override;
+    // The next file name queued, or empty (cancelled) when none is.
+    QString saveFileName(const QString& caption, const QString& filter) override;
+    QString openFileName(const QString& caption, const QString& filter) override;
 
     void answer(Answer next) { answers.push_back(next); }
+    void chooseFile(const QString& path) { files.push_back(path); }
     // The last text shown, or an empty string.
     QString last() const { return texts.isEmpty() ? QString() : texts.last(); }
 
     std::deque<Answer> answers;
+    std::deque<QString> files;
     QStringList texts;
     int unscripted = 0;
 
 private:
     Answer take(const QString& text, Answer fallback);
+    QString takeFile(const QString& caption);
 };
 
 } // namespace tarnel

@@ -1,0 +1,123 @@
+// What the batch screen shows beyond its lists: measures, changes since the last run, why an
+// item is Bad, and the Batch Report window.
+#include "Harness.h"
+#include "Tests.h"
+#include "ui/derivation/BatchReportWindow.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <QToolTip>
+
+namespace tarnel {
+
+namespace {
+
+// One Diachronic rule, RAISE, makes a t palatal: "tik > tik" is Bad, "kik > kik" Good.
+Model raisingModel() {
+    Model model = sampleModel({"kik  kik", "tik  tik"});
+    model.lst1Rule = {{"RAISE \xAB...\xBB", "A:  +cor (*) -cont (*) \xAB...\xBB",
+                       "1:  +high (*) \xAB...\xBB", "END:  RAISE"}};
+    model.lstSupply = {"RAISE"};
+    model.lstDiacOrd = {"RAISE"};
+    model.lstM = model.lstP = {""};
+    return model;
+}
+
+struct BatchScreen : Harness {
+    BatchScreen() {
+        load(raisingModel());
+        program.runBatch();
+    }
+    frmDerive& derive() { return *program.screens().derive; }
+    QString label(const char* name) { return find<QLabel>(derive(), name)->text(); }
+    QPlainTextEdit* list(const char* name) { return find<QPlainTextEdit>(derive(), name); }
+    // The colour and the tooltip of line `line` of list `name`.
+    QColor colour(const char* name, int line) {
+        const QTextBlock block = list(name)->document()->findBlockByNumber(line);
+        return block.begin().fragment().charFormat().foreground().color();
+    }
+    QString tooltip(const char* name, int line) {
+        QPlainTextEdit* box = list(name);
+        const QRect rect = box->cursorRect(QTextCursor(box->document()->findBlockByNumber(line)));
+        QHelpEvent help(QEvent::ToolTip, rect.center(), box->viewport()->mapToGlobal(rect.center()));
+        QApplication::sendEvent(box->viewport(), &help);
+        return QToolTip::text();
+    }
+};
+
+} // namespace
+
+class InsightTest : public QObject {
+    Q_OBJECT
+private slots:
+    void theScreenSaysWhatAnEditFixedAndBrokeAndWhy() {
+        BatchScreen s;
+        QCOMPARE(s.label("lblAccuracy").left(24), QStringLiteral("Good 1 of 2 (50.0%).  Me"));
+        QCOMPARE(s.label("lblSince"),
+                 QStringLiteral("Since the last run: nothing to compare with, this is the first "
+                                "run of this model"));
+        QCOMPARE(s.tooltip("txtBad", 0),
+                 QStringLiteral("nearest as the etymon; RAISE moved it away"));
+
+        QVERIFY(s.ctx().session.deleteFromOrder(OrderList::Diachronic, 0));
+        s.program.runBatch();
+        QCOMPARE(s.label("lblSince"), QStringLiteral("Since the last run: 1 fixed"));
+        QCOMPARE(s.list("txtGood")->toPlainText(), QStringLiteral("kik > kik\ntik > tik"));
+        QCOMPARE(s.colour("txtGood", 1), QColor(0, 128, 0));
+        QCOMPARE(s.tooltip("txtGood", 1), QStringLiteral("Before: Bad at seg.#1, high"));
+
+        s.ctx().session.undo();
+        s.program.runBatch();
+        QCOMPARE(s.label("lblSince"), QStringLiteral("Since the last run: 1 broken"));
+        QCOMPARE(s.colour("txtBad", 0), QColor(200, 0, 0));
+        QCOMPARE(s.tooltip("txtBad", 0),
+                 QStringLiteral("nearest as the etymon; RAISE moved it away\nBefore: Good"));
+    }
+
+    void theReportShowsEveryItemAndRuleAndLeadsToADerivation() {
+        BatchScreen s;
+        QTest::mouseClick(s.find<QPushButton>(s.derive(), "btnReport"), Qt::LeftButton);
+        BatchReportWindow* report = s.derive().reportWindow();
+        QVERIFY(report && report->isVisible());
+        auto* items = report->findChild<QTableWidget*>(QStringLiteral("tblItems"));
+        QCOMPARE(items->rowCount(), 2);
+        auto* rules = report->findChild<QTableWidget*>(QStringLiteral("tblRules"));
+        QCOMPARE(rules->item(0, 2)->text(), QStringLiteral("RAISE"));
+        QCOMPARE(rules->item(0, 3)->data(Qt::DisplayRole).toInt(), 1); // changed tik
+        report->btnImpact_Click();
+        QCOMPARE(rules->item(0, 6)->data(Qt::DisplayRole).toInt(), 1); // masked: tik is Good
+        shoot(*report, QStringLiteral("BatchReport"));
+        shoot(s.derive(), QStringLiteral("frmDerive-batch-insight"));
+
+        const QString csv = QDir(s.dir.path()).filePath(QStringLiteral("report.csv"));
+        s.dialogs.chooseFile(csv);
+        report->btnSaveCsv_Click();
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readLine().startsWith("Etymon,Reflex,Expected,Derived,Result"));
+        QCOMPARE(file.readAll().count('\n'), 2);
+
+        items->sortItems(0, Qt::DescendingOrder); // tik first
+        emit items->cellDoubleClicked(0, 0);
+        QCOMPARE(s.showing(), QList<Screen*>{&s.derive()});
+        const QStringList names = labelTexts(s.derive(), "lblRulNam");
+        QCOMPARE(names, (QStringList{"Etymon:", "RAISE", "End", "Expected"}));
+        const QList<QLabel*> cells = s.derive().findChildren<QLabel*>(QStringLiteral("lblOutput"));
+        QCOMPARE(cells.size(), 9); // tik twice, then the expected tik
+        QVERIFY(cells[6]->property("differsFromDerived").toBool()); // t, not palatal there
+        QVERIFY(!cells[7]->property("differsFromDerived").toBool());
+    }
+};
+
+static RegisterTest<InsightTest> registerInsightTest;
+
+} // namespace tarnel
+
+#include "InsightTest.moc"

@@ -1,0 +1,43 @@
+#include "ui/shared/RunGuard.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace tarnel {
+
+RunGuard::RunGuard(QWidget& stopButton, std::function<void()> stop)
+    : stopButton(stopButton), stop(std::move(stop)) {
+    qApp->installEventFilter(this);
+}
+
+RunGuard::~RunGuard() {
+    qApp->removeEventFilter(this);
+}
+
+bool RunGuard::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+            stop();
+        return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        return watched != &stopButton;
+    case QEvent::Close:
+        event->ignore(); // the window stays until the run is over
+        return true;
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::InputMethod:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace tarnel
