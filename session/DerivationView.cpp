@@ -1,8 +1,8 @@
 #include "DerivationView.h"
 
+#include "WordBox.h"
 #include "engine/RuleText.h"
 #include "engine/StageDisplay.h"
-#include "WordBox.h"
 
 namespace tarnel {
 

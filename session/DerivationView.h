@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/DerivationMode.h"
 #include "core/OutputAlphabet.h"
 #include "core/Word.h"
+#include "engine/DerivationMode.h"
 #include "model/Model.h"
 
 #include <optional>

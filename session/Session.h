@@ -1,14 +1,15 @@
 #pragma once
 
 #include "AlphabetEditor.h"
+#include "BatchRun.h"
 #include "ModelFolder.h"
 #include "ModelHistory.h"
-#include "BatchRun.h"
-#include "insight/Report.h"
-#include "insight/RuleImpact.h"
 #include "RuleEditor.h"
 #include "core/Result.h"
 #include "engine/Engine.h"
+#include "exchange/WordListImport.h"
+#include "insight/Report.h"
+#include "insight/RuleImpact.h"
 #include "model/Model.h"
 #include "model/RuleOrders.h"
 
@@ -86,6 +87,10 @@ public:
     void deleteItem(std::size_t row);
     // The lines of the whole-list box: every one checked, then they replace the Vocabulary.
     Result<> replaceVocabulary(const std::vector<std::string>& lines);
+    // A word list read for import (see exchange/WordListImport.h) added to the Vocabulary as
+    // one change. Its rows were checked when it was read.
+    void importVocabulary(const WordListImport& import);
+
     // The etymon of item `row` (its text before the first blank).
     std::string itemEtymon(std::size_t row) const;
 

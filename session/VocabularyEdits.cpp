@@ -54,6 +54,11 @@ Result<> Session::replaceVocabulary(const std::vector<std::string>& lines) {
     return {};
 }
 
+void Session::importVocabulary(const WordListImport& import) {
+    edit("Import Vocabulary", vocabularyPart,
+         [&import](Model& m) { m.lstVocab = vocabularyWithImport(m.lstVocab, import); });
+}
+
 std::string Session::itemEtymon(std::size_t row) const {
     return row < model_.lstVocab.size() ? tarnel::itemEtymon(model_.lstVocab[row]) : std::string();
 }

@@ -46,7 +46,8 @@ struct BatchScreen : Harness {
     QString tooltip(const char* name, int line) {
         QPlainTextEdit* box = list(name);
         const QRect rect = box->cursorRect(QTextCursor(box->document()->findBlockByNumber(line)));
-        QHelpEvent help(QEvent::ToolTip, rect.center(), box->viewport()->mapToGlobal(rect.center()));
+        QHelpEvent help(QEvent::ToolTip, rect.center(),
+                        box->viewport()->mapToGlobal(rect.center()));
         QApplication::sendEvent(box->viewport(), &help);
         return QToolTip::text();
     }

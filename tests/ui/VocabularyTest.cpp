@@ -2,6 +2,8 @@
 #include "Harness.h"
 #include "Tests.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -150,6 +152,31 @@ private slots:
         QCOMPARE(h.showing(), QList<Screen*>{h.program.screens().derive});
         QCOMPARE(h.find<QLineEdit>(*h.program.screens().derive, "txtEtymon")->text(),
                  QStringLiteral("pater"));
+    }
+
+    void wordListsGoOutAndComeInAsOneUndoableChange() {
+        VocabHarness h;
+        const QString out = QDir(h.dir.path()).filePath(QStringLiteral("vocab.csv"));
+        h.dialogs.chooseFile(out);
+        h.home().mnuExportVocabulary_Click();
+        QFile exported(out);
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        QCOMPARE(exported.readAll(), QByteArray("etymon,reflex\nmater,madre\npater,padre\n"));
+
+        const QString in = QDir(h.dir.path()).filePath(QStringLiteral("new.tsv"));
+        QFile list(in);
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write("Latin\tSpanish\nfrater\tfraile\nmater\tmadre\nroZa\trosa\n");
+        list.close();
+        h.dialogs.chooseFile(in);
+        h.dialogs.answer(Answer::Ok);
+        h.home().mnuImportVocabulary_Click();
+        QVERIFY(h.dialogs.last().contains(QStringLiteral("Line 4: Character \"Z\" is not in the "
+                                                         "Etymon Alphabet.")));
+        QCOMPARE(h.vocab(), (Items{"frater  fraile", "mater  madre", "pater  padre"}));
+        QCOMPARE(h.list().count(), 3);
+        h.ctx().session.undo();
+        QCOMPARE(h.vocab(), loaded);
     }
 
     void editAll_data() {

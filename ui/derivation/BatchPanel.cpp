@@ -1,8 +1,8 @@
 #include "ui/derivation/BatchPanel.h"
 
 #include "core/Cp1252.h"
-#include "ui/shared/RunGuard.h"
 #include "session/insight/Metrics.h"
+#include "ui/shared/RunGuard.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -122,9 +122,8 @@ std::string BatchPanel::finishRun() {
     btnStop->hide();
     results.stopped = stopping;
     if (stopping)
-        lblPercentDone->setText(QStringLiteral("Stopped after %1 of %2 items.")
-                                    .arg(results.items.size())
-                                    .arg(total));
+        lblPercentDone->setText(
+            QStringLiteral("Stopped after %1 of %2 items.").arg(results.items.size()).arg(total));
     return messages.empty() ? std::string() : messages.summary();
 }
 
@@ -158,9 +157,9 @@ void BatchPanel::showBatchEnd(std::string_view progress) {
 }
 
 void BatchPanel::showInsight(const insight::BatchReport& report) {
-    lblAccuracy->setText(QString::fromStdString(
-        insight::accuracyText(report.metrics.good, report.metrics.items) + ".  " +
-        insight::distanceText(report.metrics)));
+    lblAccuracy->setText(
+        QString::fromStdString(insight::accuracyText(report.metrics.good, report.metrics.items) +
+                               ".  " + insight::distanceText(report.metrics)));
     lblSince->setText(QString::fromStdString(
         results.stopped ? std::string("Since the last run: the run was stopped, so it is not "
                                       "compared")
@@ -207,10 +206,9 @@ bool BatchPanel::eventFilter(QObject* watched, QEvent* event) {
     const std::vector<int>& items = good ? goodItems : badItems;
     const auto* help = static_cast<QHelpEvent*>(event);
     const auto line = static_cast<std::size_t>(list->cursorForPosition(help->pos()).blockNumber());
-    const QString tip =
-        line < items.size() && static_cast<std::size_t>(items[line]) < tips.size()
-            ? tips[static_cast<std::size_t>(items[line])]
-            : QString();
+    const QString tip = line < items.size() && static_cast<std::size_t>(items[line]) < tips.size()
+                            ? tips[static_cast<std::size_t>(items[line])]
+                            : QString();
     if (tip.isEmpty())
         QToolTip::hideText();
     else

@@ -26,20 +26,15 @@ namespace tarnel {
 
 namespace {
 
-const QStringList itemColumns = {QStringLiteral("Etymon"),
-                                 QStringLiteral("Reflex"),
-                                 QStringLiteral("Expected"),
-                                 QStringLiteral("Derived"),
-                                 QStringLiteral("Result"),
-                                 QStringLiteral("Since Last Run"),
-                                 QStringLiteral("Discrepancy"),
-                                 QStringLiteral("Segment Distance"),
-                                 QStringLiteral("Normalised"),
-                                 QStringLiteral("Feature Distance"),
+const QStringList itemColumns = {QStringLiteral("Etymon"),      QStringLiteral("Reflex"),
+                                 QStringLiteral("Expected"),    QStringLiteral("Derived"),
+                                 QStringLiteral("Result"),      QStringLiteral("Since Last Run"),
+                                 QStringLiteral("Discrepancy"), QStringLiteral("Segment Distance"),
+                                 QStringLiteral("Normalised"),  QStringLiteral("Feature Distance"),
                                  QStringLiteral("Blamed Rule")};
-const QStringList ruleColumns = {QStringLiteral("Order"),  QStringLiteral("Place"),
-                                 QStringLiteral("Rule"),   QStringLiteral("Changed"),
-                                 QStringLiteral("Good"),   QStringLiteral("Bad"),
+const QStringList ruleColumns = {QStringLiteral("Order"), QStringLiteral("Place"),
+                                 QStringLiteral("Rule"),  QStringLiteral("Changed"),
+                                 QStringLiteral("Good"),  QStringLiteral("Bad"),
                                  QStringLiteral("Impact")};
 
 QTableWidget* makeTable(const char* name, const QStringList& columns) {
@@ -162,8 +157,8 @@ void BatchReportWindow::fillItems() {
     tblItems->setRowCount(static_cast<int>(report.items.size()));
     int row = 0;
     for (const insight::ItemRow& item : report.items) {
-        const QString since = item.since ? QString::fromUtf8(insight::changeName(item.since->change))
-                                         : QString();
+        const QString since =
+            item.since ? QString::fromUtf8(insight::changeName(item.since->change)) : QString();
         QTableWidgetItem* etymon = cell(fromModelText(item.etymon));
         etymon->setData(Qt::UserRole, item.index);
         const QList<QTableWidgetItem*> cells = {

@@ -1,10 +1,10 @@
 #include "ui/derivation/StageView.h"
 
-#include "ui/shared/Shared.h"
 #include "core/Cp1252.h"
 #include "core/IpaDisplay.h"
-#include "session/DerivationView.h"
 #include "engine/StageDisplay.h"
+#include "session/DerivationView.h"
+#include "ui/shared/Shared.h"
 
 #include <QEnterEvent>
 #include <QGridLayout>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/OutputAlphabet.h"
-#include "session/DerivationView.h"
 #include "engine/StageDisplay.h"
+#include "session/DerivationView.h"
 
 #include <QWidget>
 

@@ -1,16 +1,16 @@
 #include "ui/derivation/frmDerive.h"
 
-#include "ui/derivation/BatchPanel.h"
-#include "ui/derivation/BatchReportWindow.h"
-#include "ui/shared/Context.h"
-#include "ui/derivation/DeriveHelp.h"
-#include "ui/shared/Dialogs.h"
-#include "ui/derivation/StageView.h"
-#include "ui/derivation/WordBoxEdit.h"
 #include "core/Cp1252.h"
-#include "session/WordBox.h"
 #include "session/DerivationView.h"
 #include "session/Session.h"
+#include "session/WordBox.h"
+#include "ui/derivation/BatchPanel.h"
+#include "ui/derivation/BatchReportWindow.h"
+#include "ui/derivation/DeriveHelp.h"
+#include "ui/derivation/StageView.h"
+#include "ui/derivation/WordBoxEdit.h"
+#include "ui/shared/Context.h"
+#include "ui/shared/Dialogs.h"
 #include "ui/shared/ModelText.h"
 #include "ui/shared/Shared.h"
 
@@ -287,9 +287,8 @@ void frmDerive::txtEtymon_Change(const QString& text) {
 }
 
 QString frmDerive::foreignRefusal(const QString& character) const {
-    const KeyCheck check =
-        checkWordKey("", foreignKey, screenMode, ctx.session.model().lstCol,
-                     ctx.session.model().lstColR);
+    const KeyCheck check = checkWordKey("", foreignKey, screenMode, ctx.session.model().lstCol,
+                                        ctx.session.model().lstColR);
     return fromCp1252(check.message).replace(QChar(foreignKey), character);
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ui/shared/Screen.h"
-#include "engine/DerivationMode.h"
 #include "core/Messages.h"
+#include "engine/DerivationMode.h"
 #include "session/BatchRun.h"
 #include "session/insight/Report.h"
+#include "ui/shared/Screen.h"
 
 #include <array>
 

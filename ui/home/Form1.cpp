@@ -1,9 +1,9 @@
 #include "ui/home/Form1.h"
 
 #include "session/Session.h"
+#include "ui/home/Form1Help.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/Dialogs.h"
-#include "ui/home/Form1Help.h"
 #include "ui/shared/ModelText.h"
 #include "ui/shared/ModelTextEdits.h"
 #include "ui/shared/Shared.h"
@@ -55,6 +55,11 @@ void Form1::buildMenus() {
     mnuVocabEdit->addSeparator();
     mnuVocabEdit->addAction(QStringLiteral("Copy Etymon to Derive"), this,
                             &Form1::mnuCopyEtymon_Click);
+    mnuVocabEdit->addSeparator();
+    mnuVocabEdit->addAction(QStringLiteral("Import Vocabulary..."), this,
+                            &Form1::mnuImportVocabulary_Click);
+    mnuVocabEdit->addAction(QStringLiteral("Export Vocabulary..."), this,
+                            &Form1::mnuExportVocabulary_Click);
 }
 
 void Form1::buildBody() {

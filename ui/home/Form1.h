@@ -49,6 +49,9 @@ public:
     void mnuEditItem_Click();
     void mnuEditAll_Click();
     void mnuCopyEtymon_Click();
+    // Word lists in and out: a TSV or CSV file of etymon and reflex columns.
+    void mnuImportVocabulary_Click();
+    void mnuExportVocabulary_Click();
     void btnDone_Click();
 
     // Rebuilds the model menu from the model directory (at most 21 names).

@@ -1,11 +1,11 @@
 // The home screen's Vocabulary: the list, its pop-up menu and the two editing boxes.
 #include "session/Session.h"
-#include "ui/shared/Context.h"
-#include "ui/shared/Navigator.h"
-#include "ui/shared/Dialogs.h"
 #include "ui/home/Form1.h"
+#include "ui/shared/Context.h"
+#include "ui/shared/Dialogs.h"
 #include "ui/shared/ModelText.h"
 #include "ui/shared/ModelTextEdits.h"
+#include "ui/shared/Navigator.h"
 #include "ui/shared/Shared.h"
 
 #include <QCursor>
@@ -103,8 +103,7 @@ void Form1::mnuEditItem_Click() {
         return;
     }
     editedRow = row;
-    txtVocab->setText(
-        fromModelText(ctx.session.model().lstVocab[static_cast<std::size_t>(row)]));
+    txtVocab->setText(fromModelText(ctx.session.model().lstVocab[static_cast<std::size_t>(row)]));
     txtVocab->show();
     txtVocab->setFocus();
 }

@@ -150,8 +150,8 @@ void Screen::createUndoActions() {
     connect(mnuUndo, &QAction::triggered, this, [this] { undo(); });
     mnuRedo = new QAction(QStringLiteral("Redo"), this);
     mnuRedo->setObjectName(QStringLiteral("mnuRedo"));
-    mnuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                           QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    mnuRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     connect(mnuRedo, &QAction::triggered, this, [this] { redo(); });
     refreshUndoActions();
 }

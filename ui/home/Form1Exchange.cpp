@@ -1,0 +1,72 @@
+// The home screen's word lists in and out: Import and Export Vocabulary.
+#include "model/SafeFile.h"
+#include "session/Session.h"
+#include "session/exchange/ImportSummary.h"
+#include "session/exchange/WordListExport.h"
+#include "ui/home/Form1.h"
+#include "ui/shared/Context.h"
+#include "ui/shared/Dialogs.h"
+#include "ui/shared/ModelText.h"
+
+#include <QFile>
+
+namespace tarnel {
+
+namespace {
+
+const QString listFilter = QStringLiteral(
+    "Word lists (*.tsv *.csv *.txt);;Tab-separated values (*.tsv);;Comma-separated values "
+    "(*.csv);;All files (*)");
+
+std::filesystem::path localPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+} // namespace
+
+// Every row is checked as a typed item; the user sees what would be imported and what was
+// refused, and imports the rest or nothing. The import is one change, undone as one.
+void Form1::mnuImportVocabulary_Click() {
+    const QString path = ctx.dialogs.openFileName(QStringLiteral("Import Vocabulary"), listFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    const FileBytes file = readWholeFile(localPath(path));
+    if (!file.ok) {
+        ctx.dialogs.ok(QStringLiteral("The word list \"%1\" cannot be read: %2.")
+                           .arg(path, QString::fromStdString(file.error)));
+        return;
+    }
+    const Result<WordListImport> read = readWordList(file.bytes, ctx.session.model());
+    if (!read) {
+        ctx.dialogs.ok(fromModelText(read.message()));
+        return;
+    }
+    const QString summary = fromModelText(importSummary(*read));
+    if (read->items.empty()) {
+        ctx.dialogs.ok(summary);
+        return;
+    }
+    if (ctx.dialogs.okCancel(summary + QStringLiteral("\r\nClick \"OK\" to import the items, "
+                                                      "or \"Cancel\" to import nothing.")) ==
+        Answer::Ok) {
+        ctx.session.importVocabulary(*read);
+    }
+}
+
+// The Vocabulary as TSV or CSV (by the file's ending), UTF-8, with a header row.
+void Form1::mnuExportVocabulary_Click() {
+    const QString path = ctx.dialogs.saveFileName(QStringLiteral("Export Vocabulary"), listFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    const std::string text = wordListText(ctx.session.model().lstVocab,
+                                          formatForFileName(QFile::encodeName(path).toStdString()));
+    const std::string error = replaceFile(localPath(path), text);
+    if (!error.empty()) {
+        ctx.dialogs.ok(QStringLiteral("The Vocabulary could not be exported to \"%1\": %2.")
+                           .arg(path, QString::fromStdString(error)));
+    }
+}
+
+} // namespace tarnel
