@@ -145,6 +145,30 @@ TEST_F(SessionTest, TheAlphabetEditorKeepsItsChangesAsOneStepOrRestoresThem) {
     EXPECT_EQ(session.undoCaption(), "Undo");
 }
 
+TEST_F(SessionTest, ABatchIsComparedWithTheLastCompletedRunOfTheSameModel) {
+    EXPECT_FALSE(session.reportBatch(runWholeBatch(session.model()), {}).since);
+    session.deleteItem(0);
+    BatchRun stopped = runWholeBatch(session.model());
+    stopped.stopped = true;
+    EXPECT_FALSE(session.reportBatch(stopped, {}).since); // neither compared nor kept
+    const auto report = session.reportBatch(runWholeBatch(session.model()), {});
+    ASSERT_TRUE(report.since);
+    EXPECT_EQ(report.since->removed.size(), 1u);
+    ASSERT_TRUE(session.openModel("demo"));
+    EXPECT_FALSE(session.reportBatch(runWholeBatch(session.model()), {}).since);
+}
+
+TEST_F(SessionTest, AnImportedWordListIsOneChange) {
+    const auto read = readWordList("etymon,reflex\nrosa,rosa\nmater,madre\n", session.model());
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->duplicates, 1);
+    session.importVocabulary(*read);
+    EXPECT_EQ(session.model().lstVocab, (Lines{"mater  madre", "pater  padre", "rosa  rosa"}));
+    EXPECT_EQ(session.undoCaption(), "Undo Import Vocabulary");
+    session.undo();
+    EXPECT_EQ(session.model().lstVocab, loaded.lstVocab);
+}
+
 // A long run of random edits undone to the start gives back the model as loaded, and redone
 // to the end the model as it was before undoing.
 TEST_F(SessionTest, AnyRunOfEditsUndoesToTheLoadedModelAndRedoesToTheEnd) {
