@@ -3,11 +3,24 @@
 #include "Features.h"
 
 #include <array>
+#include <cstdint>
 
 namespace tarnel {
 
-// One sound: every slot of Features.h, true for plus.
-using Segment = std::array<bool, slotCount>;
+// One sound: slot k of Features.h is bit k, set for plus.
+struct Segment {
+    std::uint32_t bits = 0;
+
+    bool operator[](int slot) const { return ((bits >> slot) & 1u) != 0; }
+    void set(int slot, bool plus) {
+        bits = (bits & ~(1u << slot)) | (static_cast<std::uint32_t>(plus) << slot);
+    }
+    bool operator==(const Segment&) const = default;
+};
+
+// The slots of the 21 sound features, and those with "mark" after them.
+inline constexpr std::uint32_t soundFeatureSlots = (1u << soundFeatureCount) - 1;
+inline constexpr std::uint32_t slotsThroughMark = (1u << (markFeature + 1)) - 1;
 
 // At most 20 characters are typed; position 20 is the spare that lets a rule grow a word.
 inline constexpr int maxTypedLength = 20;

@@ -55,8 +55,8 @@ std::optional<Discrepancy> findDiscrepancy(const Word& derived, const Word& refl
     const int common = std::min(derivedLength, reflexLength);
     for (int p = 0; p < common; ++p)
         for (int f = 0; f < soundFeatureCount; ++f)
-            if (derived.segments[static_cast<std::size_t>(p)][static_cast<std::size_t>(f)] !=
-                reflex.segments[static_cast<std::size_t>(p)][static_cast<std::size_t>(f)])
+            if (derived.segments[static_cast<std::size_t>(p)][f] !=
+                reflex.segments[static_cast<std::size_t>(p)][f])
                 return Discrepancy{p + 1, *featureName(f)};
     if (derivedLength != reflexLength)
         return Discrepancy{common + 1, *featureName(segmentFeature)};
@@ -91,11 +91,11 @@ bool Engine::runBatch(BatchDisplay& display) {
 }
 
 void Engine::deriveItem(std::string_view etymon, std::string_view reflex) {
-    encodeEtymon(etymon, model_.lstCol, working_, messages_);
+    encodeEtymon(etymon, run_.etymonAlphabet, working_, messages_);
     traverseEtymonOrder();
     traverseDiachronicOrder();
     rulePass_ = passReflex;
-    encodeReflex(reflex, model_.lstColR, reflex_);
+    encodeReflex(reflex, run_.reflexAlphabet, reflex_);
     traverseReflexOrder();
 }
 

@@ -21,10 +21,9 @@ Segment& segmentAt(Word& word, int position) {
 
 // Copies columns 0 .. lastColumn of one position to another.
 void copyColumns(Word& word, int from, int to, int lastColumn) {
-    const Segment& source = segmentAt(word, from);
+    const std::uint32_t columns = (2u << lastColumn) - 1;
     Segment& target = segmentAt(word, to);
-    for (int f = 0; f <= lastColumn; ++f)
-        target[static_cast<Index>(f)] = source[static_cast<Index>(f)];
+    target.bits = (target.bits & ~columns) | (segmentAt(word, from).bits & columns);
 }
 
 AbsoluteThen parseAbsoluteThen(std::string_view body) {
@@ -49,7 +48,7 @@ InsertThen parseInsert(std::string_view body) {
         for (int f = 0; f < soundFeatureCount; ++f) {
             const char sign =
                 f < static_cast<int>(row->values.size()) ? row->values[static_cast<Index>(f)] : '-';
-            line.values[static_cast<Index>(f)] = sign == '+' || sign == '#';
+            line.values.set(f, sign == '+' || sign == '#');
         }
     }
     const std::size_t blank = rest.find(' ');
@@ -64,9 +63,7 @@ constexpr int back = 2, cons = 3, front = 8, high = 9, low = 12, obstr = 14;
 // A feature set by an Absolute unit brings its companion along, so that no segment is left
 // with a contradictory pair (+high +low, -cons +obstr, ...).
 void setCompanion(Segment& segment, int feature, bool plus) {
-    const auto set = [&segment](int companion, bool value) {
-        segment[static_cast<Index>(companion)] = value;
-    };
+    const auto set = [&segment](int companion, bool value) { segment.set(companion, value); };
     if (plus && feature == high)
         set(low, false);
     else if (plus && feature == low)
@@ -87,7 +84,7 @@ void run(const AbsoluteThen& line, const ChangeContext& c) {
         if (unit.feature == noFeature || !inWord(position, lengthOf(c.word)))
             continue;
         Segment& segment = segmentAt(c.word, position);
-        segment[static_cast<Index>(unit.feature)] = unit.plus;
+        segment.set(unit.feature, unit.plus);
         setCompanion(segment, unit.feature, unit.plus);
     }
 }
@@ -103,11 +100,11 @@ void run(const RelativeLine& line, const ChangeContext& c) {
         copyColumns(c.word, source, target, markFeature);
         return;
     }
-    const bool value = segmentAt(c.word, source)[static_cast<Index>(line.second)];
+    const bool value = segmentAt(c.word, source)[line.second];
     if (line.relation == Relation::Equal)
-        segmentAt(c.word, target)[static_cast<Index>(line.first)] = value;
+        segmentAt(c.word, target).set(line.first, value);
     else if (line.relation == Relation::NotEqual)
-        segmentAt(c.word, target)[static_cast<Index>(line.first)] = !value;
+        segmentAt(c.word, target).set(line.first, !value);
 }
 
 void run(const DeleteThen& line, const ChangeContext& c) {
@@ -128,13 +125,13 @@ void run(const SwapThen& line, const ChangeContext& c) {
         return;
     Segment& a = segmentAt(c.word, first);
     Segment& b = segmentAt(c.word, second);
-    for (int f = 0; f <= markFeature; ++f)
-        std::swap(a[static_cast<Index>(f)], b[static_cast<Index>(f)]);
+    const std::uint32_t differ = (a.bits ^ b.bits) & slotsThroughMark;
+    a.bits ^= differ;
+    b.bits ^= differ;
 }
 
 void setLetter(Segment& segment, const InsertThen& line) {
-    for (int f = 0; f < soundFeatureCount; ++f)
-        segment[static_cast<Index>(f)] = line.values[static_cast<Index>(f)];
+    segment.bits = (segment.bits & ~soundFeatureSlots) | line.values.bits;
 }
 
 void run(const InsertThen& line, const ChangeContext& c) {

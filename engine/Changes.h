@@ -27,7 +27,7 @@ struct SwapThen {
 
 struct InsertThen {
     bool hasRow = false; // the letter has an Output Alphabet row
-    std::array<bool, soundFeatureCount> values{};
+    Segment values;      // the letter's 21 features
     Location location;
 };
 

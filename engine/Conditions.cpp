@@ -20,7 +20,7 @@ bool inWord(int position, int length) {
 using Index = std::size_t;
 
 bool valueAt(const Word& word, int position, int feature) {
-    return word.segments[static_cast<Index>(position)][static_cast<Index>(feature)];
+    return word.segments[static_cast<Index>(position)][feature];
 }
 
 AbsoluteIf parseAbsoluteIf(std::string_view body) {
@@ -118,10 +118,7 @@ bool holds(const AbsoluteIf& line, const Word& word, int focus) {
 }
 
 bool sameThroughMark(const Segment& a, const Segment& b) {
-    for (int f = 0; f <= markFeature; ++f)
-        if (a[static_cast<Index>(f)] != b[static_cast<Index>(f)])
-            return false;
-    return true;
+    return ((a.bits ^ b.bits) & slotsThroughMark) == 0;
 }
 
 bool holds(const RelativeLine& line, const Word& word, int focus) {

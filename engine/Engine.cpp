@@ -4,7 +4,6 @@
 #include "core/Encoder.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace tarnel {
 
@@ -13,7 +12,7 @@ namespace {
 using Index = std::size_t;
 
 bool sameFeatures(const Segment& a, const Segment& b) {
-    return std::memcmp(a.data(), b.data(), soundFeatureCount * sizeof(bool)) == 0;
+    return ((a.bits ^ b.bits) & soundFeatureSlots) == 0;
 }
 
 } // namespace
@@ -33,6 +32,8 @@ void Engine::setDerivationMode(DerivationMode mode) {
 
 void Engine::startRun() {
     run_.rules.assign(model_.lst1Rule.size(), std::nullopt);
+    run_.etymonAlphabet = EncodingTable(model_.lstCol);
+    run_.reflexAlphabet = EncodingTable(model_.lstColR);
     run_.etymonOrder = resolveOrder(model_.lstEtyOrd);
     run_.reflexOrder = resolveOrder(model_.lstReflOrd);
     run_.diachronicOrder.clear();
@@ -68,9 +69,9 @@ const ParsedRule& Engine::parsedRule(int index) {
 void Engine::derive(std::string_view text) {
     startRun();
     if (rulePass_ == passReflex)
-        encodeReflex(text, model_.lstColR, reflex_);
+        encodeReflex(text, run_.reflexAlphabet, reflex_);
     else
-        encodeEtymon(text, model_.lstCol, working_, messages_);
+        encodeEtymon(text, run_.etymonAlphabet, working_, messages_);
     if (mode_ == DerivationMode::Interactive) {
         traverseEtymonOrder();
         traverseDiachronicOrder();

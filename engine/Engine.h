@@ -4,6 +4,7 @@
 #include "ParsedRule.h"
 #include "StageDisplay.h"
 #include "core/DerivationMode.h"
+#include "core/Encoder.h"
 #include "core/Messages.h"
 #include "core/Word.h"
 #include "model/Model.h"
@@ -71,6 +72,8 @@ private:
         std::vector<int> etymonOrder;
         std::vector<DiachronicEntry> diachronicOrder; // masked entries left out
         std::vector<int> reflexOrder;
+        EncodingTable etymonAlphabet{Alphabet{}};
+        EncodingTable reflexAlphabet{Alphabet{}};
     };
 
     const ParsedRule& parsedRule(int index);

@@ -55,7 +55,7 @@ protected:
 
     Word makeWord(const std::string& text) {
         Word word;
-        encodeEtymon(text, model.lstCol, word, *this);
+        encodeEtymon(text, EncodingTable(model.lstCol), word, *this);
         return word;
     }
     // The word read back through the Etymon Alphabet, '?' where no letter fits (the mark is
@@ -64,7 +64,7 @@ protected:
         std::string text;
         for (std::size_t p = 0; p < static_cast<std::size_t>(word.length); ++p) {
             std::string signs;
-            for (std::size_t f = 0; f < soundFeatureCount; ++f)
+            for (int f = 0; f < soundFeatureCount; ++f)
                 signs += word.segments[p][f] ? '+' : '-';
             const auto column = std::ranges::find(
                 model.lstCol, signs, [](const AlphabetColumn& column) { return column.substr(1); });

@@ -67,7 +67,7 @@ TEST_F(EngineTest, IfLinesHoldAsRead) {
                 EXPECT_EQ(evaluateTest(parseIfLine(body, 1, 1), makeWord(text), focus), holds)
                     << text << " at " << focus << ": " << body;
     Word marked = makeWord("aa");
-    marked.segments[1][markFeature] = true; // "all" compares the mark too
+    marked.segments[1].set(markFeature, true); // "all" compares the mark too
     EXPECT_FALSE(evalRelative(marked, 0, "all (*) = all (*+1)"));
     Word cut = makeWord("pa");
     cut.length = 1; // a feature location reads position 1, one past the end, which holds "a"
@@ -112,7 +112,7 @@ TEST_F(EngineTest, RulesChangeTheWordAsRead) {
 }
 
 TEST_F(EngineTest, ObstruentBringsConsonantAndMinusConsonantDropsObstruent) {
-    const std::size_t cons = *featureIndex("cons"), obstr = *featureIndex("obstr");
+    const int cons = *featureIndex("cons"), obstr = *featureIndex("obstr");
     applyTo(addRule("R", {"+syll (*)"}, {"+obstr (*)"}), "a");
     EXPECT_TRUE(engine.workingWord().segments[0][cons]);
     applyTo(addRule("S", {"+cons (*)"}, {"-cons (*)"}), "p");
