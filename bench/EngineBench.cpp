@@ -30,7 +30,8 @@ const Model& lengthKeeping() {
 
 void runBatches(benchmark::State& state, const Model& model) {
     Silent silent;
-    Engine engine(model, silent, &silent);
+    const CompiledModel compiled(model);
+    Engine engine(compiled, silent, &silent);
     for (auto _ : state)
         benchmark::DoNotOptimize(engine.runBatch(silent));
     const auto items = static_cast<std::int64_t>(model.lstVocab.size());
@@ -55,7 +56,8 @@ BENCHMARK(BM_LengthKeepingBatch)->Unit(benchmark::kMillisecond)->UseRealTime();
 // One Derive click after another on the 150-rule model, each a Vocabulary etymon.
 void BM_InteractiveDerive(benchmark::State& state) {
     Silent silent;
-    Engine engine(everyLineType(), silent, &silent);
+    const CompiledModel compiled(everyLineType());
+    Engine engine(compiled, silent, &silent);
     engine.setDerivationMode(DerivationMode::Interactive);
     const std::vector<std::string>& vocabulary = everyLineType().lstVocab;
     std::size_t next = 0;
@@ -75,7 +77,8 @@ void BM_BatchStartTenThousandRules(benchmark::State& state) {
     const Model model = manyRulesModel(10'000);
     Silent silent;
     for (auto _ : state) {
-        Engine engine(model, silent, &silent);
+        const CompiledModel compiled(model);
+        Engine engine(compiled, silent, &silent);
         benchmark::DoNotOptimize(engine.runBatch(silent));
     }
 }

@@ -59,7 +59,8 @@ DerivationResult runDerivation(const Model& model, const std::string& word, bool
     }
     MessageCollector messages(result.messages);
     StageRecorder stages(result.stages);
-    Engine engine(model, messages, &stages);
+    const CompiledModel compiled(model);
+    Engine engine(compiled, messages, &stages);
     engine.setDerivationMode(reflexMode ? DerivationMode::Reflex : DerivationMode::Interactive);
     engine.derive(word);
     return result;
@@ -69,7 +70,8 @@ BatchResult runBatchOver(const Model& model) {
     BatchResult result;
     MessageCollector messages(result.messages);
     BatchRecorder recorder(result);
-    Engine engine(model, messages);
+    const CompiledModel compiled(model);
+    Engine engine(compiled, messages);
     engine.runBatch(recorder);
     return result;
 }

@@ -1,24 +1,14 @@
 #include "Batch.h"
 
 #include "Engine.h"
-#include "RuleText.h"
-#include "core/Encoder.h"
 #include "core/Features.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace tarnel {
 
 namespace {
-
-// Etymon and reflex of a Vocabulary item: the text before the first blank, and the rest.
-std::pair<std::string_view, std::string_view> splitItem(std::string_view item) {
-    item = trimBlanks(item);
-    const std::size_t blank = item.find(' ');
-    if (blank == std::string_view::npos)
-        return {item, {}};
-    return {item.substr(0, blank), trimBlanks(item.substr(blank + 1))};
-}
 
 void appendResultLine(std::string& line, std::string_view etymon, std::string_view reflex,
                       const std::optional<Discrepancy>& discrepancy) {
@@ -49,36 +39,41 @@ std::string progressText(int k, int n) {
     return std::to_string(percent) + "% done";
 }
 
-std::optional<Discrepancy> findDiscrepancy(const Word& derived, const Word& reflex) {
-    const int derivedLength = std::clamp(derived.length, 0, wordPositions);
-    const int reflexLength = std::clamp(reflex.length, 0, wordPositions);
-    const int common = std::min(derivedLength, reflexLength);
-    for (int p = 0; p < common; ++p)
-        for (int f = 0; f < soundFeatureCount; ++f)
-            if (derived.segments[static_cast<std::size_t>(p)][f] !=
-                reflex.segments[static_cast<std::size_t>(p)][f])
-                return Discrepancy{p + 1, *featureName(f)};
-    if (derivedLength != reflexLength)
+std::optional<Discrepancy> findDiscrepancy(const WordPlanes& derived, const WordPlanes& reflex) {
+    const int common = std::min(derived.length, reflex.length);
+    int position = wordPositions;
+    int feature = 0;
+    for (int f = 0; f < soundFeatureCount; ++f) {
+        const std::uint32_t differ = (derived.plane[static_cast<std::size_t>(f)] ^
+                                      reflex.plane[static_cast<std::size_t>(f)]) &
+                                     positionsBelow(common);
+        if (differ != 0 && std::countr_zero(differ) < position) {
+            position = std::countr_zero(differ);
+            feature = f;
+        }
+    }
+    if (position < wordPositions)
+        return Discrepancy{position + 1, *featureName(feature)};
+    if (derived.length != reflex.length)
         return Discrepancy{common + 1, *featureName(segmentFeature)};
     return std::nullopt;
 }
 
 bool Engine::runBatch(BatchDisplay& display) {
-    const std::vector<std::string>& vocabulary = model_.lstVocab;
+    const std::vector<VocabularyItem>& vocabulary = model_->vocabulary();
     if (vocabulary.size() > static_cast<std::size_t>(largeVocabulary) &&
         !display.confirmLargeRun(largeBatchWarning))
         return false;
     mode_ = DerivationMode::Batch;
-    startRun();
     const int n = static_cast<int>(vocabulary.size());
     BatchItem item;
     std::string line;
     std::string progress;
     for (int k = 0; k < n; ++k) {
-        const auto [etymon, reflex] = splitItem(vocabulary[static_cast<std::size_t>(k)]);
-        deriveItem(etymon, reflex);
+        const VocabularyItem& entry = vocabulary[static_cast<std::size_t>(k)];
+        deriveItem(entry);
         const std::optional<Discrepancy> discrepancy = findDiscrepancy(working_, reflex_);
-        appendResultLine(line, etymon, reflex, discrepancy);
+        appendResultLine(line, entry.etymon, entry.reflex, discrepancy);
         item.good = !discrepancy;
         (item.good ? item.goodCount : item.badCount) += 1;
         progress = progressText(k, n);
@@ -88,15 +83,6 @@ bool Engine::runBatch(BatchDisplay& display) {
     }
     display.showBatchEnd(batchDoneText);
     return true;
-}
-
-void Engine::deriveItem(std::string_view etymon, std::string_view reflex) {
-    encodeEtymon(etymon, run_.etymonAlphabet, working_, messages_);
-    traverseEtymonOrder();
-    traverseDiachronicOrder();
-    rulePass_ = passReflex;
-    encodeReflex(reflex, run_.reflexAlphabet, reflex_);
-    traverseReflexOrder();
 }
 
 bool BatchCollector::confirmLargeRun(std::string_view warning) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Word.h"
+#include "WordPlanes.h"
 
 #include <optional>
 #include <string>
@@ -53,7 +53,7 @@ struct Discrepancy {
     int segment = 0; // counted from 1
     std::string_view feature;
 };
-std::optional<Discrepancy> findDiscrepancy(const Word& derived, const Word& reflex);
+std::optional<Discrepancy> findDiscrepancy(const WordPlanes& derived, const WordPlanes& reflex);
 
 // A BatchDisplay that keeps everything: the good and bad texts as the screen's lists hold
 // them, the counts and the last progress text. Answers the large-run question with

@@ -3,6 +3,8 @@
 #include "RuleText.h"
 #include "core/OutputAlphabet.h"
 
+#include <bit>
+
 namespace tarnel {
 
 namespace {
@@ -15,15 +17,9 @@ bool inWord(int position, int length) {
     return position >= 0 && position < length;
 }
 
-Segment& segmentAt(Word& word, int position) {
-    return word.segments[static_cast<Index>(position)];
-}
-
-// Copies columns 0 .. lastColumn of one position to another.
-void copyColumns(Word& word, int from, int to, int lastColumn) {
-    const std::uint32_t columns = (2u << lastColumn) - 1;
-    Segment& target = segmentAt(word, to);
-    target.bits = (target.bits & ~columns) | (segmentAt(word, from).bits & columns);
+// Every slot up to and including `last`.
+constexpr std::uint32_t slotsThrough(int last) {
+    return (2u << last) - 1;
 }
 
 AbsoluteThen parseAbsoluteThen(std::string_view body) {
@@ -62,8 +58,10 @@ constexpr int back = 2, cons = 3, front = 8, high = 9, low = 12, obstr = 14;
 
 // A feature set by an Absolute unit brings its companion along, so that no segment is left
 // with a contradictory pair (+high +low, -cons +obstr, ...).
-void setCompanion(Segment& segment, int feature, bool plus) {
-    const auto set = [&segment](int companion, bool value) { segment.set(companion, value); };
+void setCompanion(WordPlanes& word, int position, int feature, bool plus) {
+    const auto set = [&](int companion, bool value) {
+        setSlotAt(word, companion, position, value);
+    };
     if (plus && feature == high)
         set(low, false);
     else if (plus && feature == low)
@@ -78,64 +76,82 @@ void setCompanion(Segment& segment, int feature, bool plus) {
         set(obstr, false);
 }
 
+// Slots `slotMask` of position `from` copied to position `to`.
+void copySlots(WordPlanes& word, int from, int to, std::uint32_t slotMask) {
+    for (; slotMask != 0; slotMask &= slotMask - 1) {
+        std::uint32_t& plane = word.plane[static_cast<Index>(std::countr_zero(slotMask))];
+        plane = (plane & ~(1u << to)) | (((plane >> from) & 1u) << to);
+    }
+}
+
+// Slots `slotMask` of the positions in `range` take the values of the positions one after them
+// (`down`) or one before them.
+void shiftInto(WordPlanes& word, std::uint32_t range, bool down, std::uint32_t slotMask) {
+    for (; slotMask != 0; slotMask &= slotMask - 1) {
+        std::uint32_t& plane = word.plane[static_cast<Index>(std::countr_zero(slotMask))];
+        plane = (plane & ~range) | ((down ? plane >> 1 : plane << 1) & range);
+    }
+}
+
 void run(const AbsoluteThen& line, const ChangeContext& c) {
     for (const Unit& unit : line.units) {
-        const int position = resolve(unit.location, c.focus, lengthOf(c.word));
-        if (unit.feature == noFeature || !inWord(position, lengthOf(c.word)))
+        const int position = resolve(unit.location, c.focus, c.word.length);
+        if (unit.feature == noFeature || !inWord(position, c.word.length))
             continue;
-        Segment& segment = segmentAt(c.word, position);
-        segment.set(unit.feature, unit.plus);
-        setCompanion(segment, unit.feature, unit.plus);
+        setSlotAt(c.word, unit.feature, position, unit.plus);
+        setCompanion(c.word, position, unit.feature, unit.plus);
     }
 }
 
 void run(const RelativeLine& line, const ChangeContext& c) {
-    const int length = lengthOf(c.word);
+    const int length = c.word.length;
     const int target = resolve(line.firstLocation, c.focus, length);
     const int source = resolve(line.secondLocation, c.focus, length);
     if (line.first == noFeature || line.second == noFeature || !inWord(target, length) ||
         !inWord(source, length))
         return;
     if (line.first == allFeature) {
-        copyColumns(c.word, source, target, markFeature);
+        copySlots(c.word, source, target, slotsThroughMark);
         return;
     }
-    const bool value = segmentAt(c.word, source)[line.second];
+    const bool value = slotAt(c.word, line.second, source);
     if (line.relation == Relation::Equal)
-        segmentAt(c.word, target).set(line.first, value);
+        setSlotAt(c.word, line.first, target, value);
     else if (line.relation == Relation::NotEqual)
-        segmentAt(c.word, target).set(line.first, !value);
+        setSlotAt(c.word, line.first, target, !value);
 }
 
 void run(const DeleteThen& line, const ChangeContext& c) {
-    const int length = lengthOf(c.word);
+    const int length = c.word.length;
     const int position = resolve(line.location, c.focus, length);
     if (!inWord(position, length))
         return;
-    for (int p = position; p < length - 1; ++p)
-        copyColumns(c.word, p + 1, p, segmentFeature);
+    // The last position keeps its values, now beyond the word.
+    shiftInto(c.word, positionsBelow(length - 1) & ~positionsBelow(position), true,
+              slotsThrough(segmentFeature));
     c.word.length = length - 1;
 }
 
 void run(const SwapThen& line, const ChangeContext& c) {
-    const int length = lengthOf(c.word);
+    const int length = c.word.length;
     const int first = resolve(line.first, c.focus, length);
     const int second = resolve(line.second, c.focus, length);
     if (!inWord(first, length) || !inWord(second, length))
         return;
-    Segment& a = segmentAt(c.word, first);
-    Segment& b = segmentAt(c.word, second);
-    const std::uint32_t differ = (a.bits ^ b.bits) & slotsThroughMark;
-    a.bits ^= differ;
-    b.bits ^= differ;
+    for (int s = 0; s <= markFeature; ++s) {
+        std::uint32_t& plane = c.word.plane[static_cast<Index>(s)];
+        const std::uint32_t differ = ((plane >> first) ^ (plane >> second)) & 1u;
+        plane ^= (differ << first) | (differ << second);
+    }
 }
 
-void setLetter(Segment& segment, const InsertThen& line) {
-    segment.bits = (segment.bits & ~soundFeatureSlots) | line.values.bits;
+void setLetter(WordPlanes& word, int position, const InsertThen& line) {
+    for (int f = 0; f < soundFeatureCount; ++f)
+        setSlotAt(word, f, position, line.values[f]);
 }
 
 void run(const InsertThen& line, const ChangeContext& c) {
-    const int length = lengthOf(c.word);
+    const int length = c.word.length;
     if (length + 1 > maxTypedLength) {
         c.messages.showMessage("Rule " + c.ruleName +
                                " not applied; INSERT exceeds 20-character limit.");
@@ -150,7 +166,7 @@ void run(const InsertThen& line, const ChangeContext& c) {
         return;
     if (where.kind == Location::Kind::Focus) {
         if (inWord(c.focus, length))
-            setLetter(segmentAt(c.word, c.focus), line);
+            setLetter(c.word, c.focus, line);
         return;
     }
     int position = length; // (-1), and (0) like it
@@ -160,10 +176,11 @@ void run(const InsertThen& line, const ChangeContext& c) {
         position = where.value - 1;
     if (position < 0 || position > length)
         return;
-    for (int p = length - 1; p >= position; --p)
-        copyColumns(c.word, p, p + 1, markFeature);
+    // The new position keeps its "mark" and "segment"; every later one moves up.
+    shiftInto(c.word, positionsBelow(length + 1) & ~positionsBelow(position + 1), false,
+              slotsThroughMark);
     c.word.length = length + 1;
-    setLetter(segmentAt(c.word, position), line);
+    setLetter(c.word, position, line);
 }
 
 } // namespace

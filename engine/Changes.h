@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Conditions.h"
+#include "WordPlanes.h"
 #include "core/Messages.h"
 #include "core/Word.h"
 
@@ -38,7 +39,7 @@ ThenLine parseThenLine(std::string_view body);
 // What a then-line works on: the word, the focus, and for the INSERT messages the rule's
 // name and where to send them.
 struct ChangeContext {
-    Word& word;
+    WordPlanes& word;
     int focus;
     const std::string& ruleName;
     MessageSink& messages;

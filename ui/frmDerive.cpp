@@ -62,7 +62,8 @@ frmDerive::frmDerive(Context& context) : Screen(context), messages(context.dialo
     lblOffFeats->hide();
     setCentralWidget(body);
 
-    engine = std::make_unique<Engine>(ctx.model, messages, stageView);
+    compiled = std::make_unique<CompiledModel>(ctx.model);
+    engine = std::make_unique<Engine>(*compiled, messages, stageView);
 }
 
 frmDerive::~frmDerive() = default;
@@ -148,8 +149,15 @@ void frmDerive::enterBatchMode() {
     // The run holds the screen until it ends; the panel repaints itself as it goes.
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    compileModel();
     engine->runBatch(*batchPanel);
     QApplication::restoreOverrideCursor();
+}
+
+// Any screen may have changed the model since the last run; the engine keeps its words.
+void frmDerive::compileModel() {
+    compiled = std::make_unique<CompiledModel>(ctx.model);
+    engine->setModel(*compiled);
 }
 
 void frmDerive::resetDerivation() {
@@ -198,6 +206,7 @@ void frmDerive::btnDerive_Click() {
     lblOffFeats->hide();
     stageView->clearStages();
     stageView->setRuleNameLabels(stageLabels(ctx.model)); // rules may have been edited
+    compileModel();
     engine->derive(*word);
     updateScrollButtons();
 }

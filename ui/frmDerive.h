@@ -15,6 +15,7 @@ class QScrollArea;
 namespace tarnel {
 
 class BatchPanel;
+class CompiledModel;
 class Dialogs;
 class Engine;
 class StageView;
@@ -59,6 +60,7 @@ protected:
 
 private:
     DialogsMessageSink messages;
+    std::unique_ptr<CompiledModel> compiled;
     std::unique_ptr<Engine> engine;
     DerivationMode screenMode = DerivationMode::None;
 
@@ -75,6 +77,7 @@ private:
     QWidget* buildWordPanel();
     QWidget* buildStageArea();
     void enterWordMode(DerivationMode mode);
+    void compileModel();
     void showPrompt();
     void setNormalColour(bool normal);
     bool txtEtymon_KeyPress(QKeyEvent* event);

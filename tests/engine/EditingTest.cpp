@@ -245,7 +245,7 @@ TEST_F(EngineTest, ARuleBuiltByEditingDerivesThroughTheEngine) {
     setToken(lines, 2, 1, "(-1)");
     ASSERT_TRUE(keepRuleChanges(model, editing).kept);
     setDiachronic({"Devoicing"});
-    engine.derive("bad");
+    engine().derive("bad");
     EXPECT_EQ(stages, "1 Etymon bad/2 Devoicing bat/0 End bat");
     EXPECT_TRUE(messages.empty());
 }

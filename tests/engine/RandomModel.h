@@ -123,7 +123,8 @@ private:
             return relative();
         case 2:
             return "COUNT " + sign() + feature() + " " + location() + " " + location() + " " +
-                   pick({"=", ">", "<", "<>"}) + " " + std::to_string(below(4));
+                   pick({"=", ">", "<", "<>"}) + " " +
+                   pick({"0", "1", "2", "3", "0", "1", "2", "-1", "21", "32", "99"});
         default:
             return label(line, count) + pick({" and ", " or ", " an "}) + label(line, count);
         }

@@ -1,0 +1,135 @@
+#include "CompiledRule.h"
+
+#include "ParsedRule.h"
+
+#include <algorithm>
+
+namespace tarnel {
+
+namespace {
+
+// How a tally over `width` positions compares with `number`.
+TallyReading readingOf(Relation relation, int number, int width) {
+    const auto is = [&](int value) { return number == value; };
+    switch (relation) {
+    case Relation::Equal:
+        return number < 0 || number > width ? TallyReading::None
+               : is(0)                      ? TallyReading::NotAny
+               : is(width)                  ? TallyReading::All
+                                            : TallyReading::Tally;
+    case Relation::Greater:
+        return number < 0        ? TallyReading::Every
+               : number >= width ? TallyReading::None
+               : is(0)           ? TallyReading::Any
+               : is(width - 1)   ? TallyReading::All
+                                 : TallyReading::Tally;
+    case Relation::Less:
+        return number <= 0      ? TallyReading::None
+               : number > width ? TallyReading::Every
+               : is(1)          ? TallyReading::NotAny
+               : is(width)      ? TallyReading::NotAll
+                                : TallyReading::Tally;
+    case Relation::NotEqual:
+    case Relation::Invalid:
+        break;
+    }
+    return TallyReading::None;
+}
+
+struct StepCompiler {
+    CompiledRule& rule;
+
+    IfStep operator()(const AbsoluteIf& line) const {
+        IfStep step;
+        for (const Unit& unit : line.units)
+            if (unit.feature == noFeature)
+                return step;
+        step.kind = IfStep::Kind::Units;
+        step.firstTest = static_cast<std::uint16_t>(rule.slotTests.size());
+        for (const Unit& unit : line.units)
+            add(unit, step.firstTest);
+        step.endTest = static_cast<std::uint16_t>(rule.slotTests.size());
+        return step;
+    }
+
+    // The units of a line that look at one location become one test.
+    void add(const Unit& unit, std::size_t lineTests) const {
+        auto test = rule.slotTests.begin() + static_cast<long>(lineTests);
+        while (test != rule.slotTests.end() && (test->location.kind != unit.location.kind ||
+                                                test->location.value != unit.location.value))
+            ++test;
+        if (test == rule.slotTests.end())
+            test = rule.slotTests.insert(test, SlotTest{unit.location, 0, 0});
+        (unit.plus ? test->plus : test->minus) |= 1u << unit.feature;
+    }
+
+    IfStep operator()(const RelativeLine& line) const {
+        IfStep step;
+        if (line.first == noFeature || line.second == noFeature)
+            return step;
+        step.kind = line.first == allFeature ? IfStep::Kind::SameSegments : IfStep::Kind::Relative;
+        step.first = line.firstLocation;
+        step.second = line.secondLocation;
+        step.firstSlot = line.first;
+        step.secondSlot = line.second;
+        step.relation = line.relation;
+        return step;
+    }
+
+    IfStep operator()(const CountIf& line) const {
+        IfStep step;
+        if (line.feature == noFeature)
+            return step;
+        step.kind = IfStep::Kind::Count;
+        step.first = line.start;
+        step.second = line.end;
+        step.firstSlot = line.feature;
+        step.plus = line.plus;
+        step.relation = line.relation;
+        step.number = line.number;
+        if (line.start.kind != Location::Kind::Absolute &&
+            line.end.kind != Location::Kind::Absolute)
+            window(step);
+        return step;
+    }
+
+    // A window that follows the focus: a start after the end, or before every position,
+    // holds nowhere.
+    static void window(IfStep& step) {
+        step.from = step.first.kind == Location::Kind::Offset ? step.first.value : 0;
+        step.to = step.second.kind == Location::Kind::Offset ? step.second.value : 0;
+        if (step.from > step.to || step.from <= -wordPositions) {
+            step.kind = IfStep::Kind::Never;
+            return;
+        }
+        step.kind = IfStep::Kind::Window;
+        // Inside the word a window is never wider than the word.
+        const int width = std::min(step.to - step.from + 1, wordPositions);
+        step.reading = readingOf(step.relation, step.number, width);
+        step.zeroHolds = relationHolds(0, step.relation, step.number);
+    }
+
+    IfStep operator()(const BranchingIf& line) const {
+        IfStep step;
+        step.kind = IfStep::Kind::Branching;
+        step.left = line.left;
+        step.right = line.right;
+        step.isAnd = line.isAnd;
+        return step;
+    }
+};
+
+} // namespace
+
+CompiledRule compileRule(const std::vector<std::string>& lines) {
+    ParsedRule parsed = parseRule(lines);
+    CompiledRule rule;
+    rule.name = std::move(parsed.name);
+    rule.thenLines = std::move(parsed.thenLines);
+    for (const IfLine& line : parsed.ifLines)
+        rule.ifLines.push_back(std::visit(StepCompiler{rule}, line));
+    rule.canChange = !rule.ifLines.empty() && !rule.thenLines.empty();
+    return rule;
+}
+
+} // namespace tarnel
