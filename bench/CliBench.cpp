@@ -3,12 +3,14 @@
 #include "BenchModels.h"
 #include "model/ModelFile.h"
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <filesystem>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
+#include <thread>
 #include <vector>
 
 namespace tarnel::bench {
@@ -41,13 +43,19 @@ bool runQuietly(std::vector<std::string> arguments) {
            WEXITSTATUS(status) == 0;
 }
 
+// The argument is --jobs: one core, then every core.
 void BM_TarnelBatchRun(benchmark::State& state) {
     const std::string model = writtenModel().string();
+    const std::string jobs = std::to_string(state.range(0));
     for (auto _ : state)
-        if (!runQuietly({TARNEL_BATCH_PROGRAM, model}))
+        if (!runQuietly({TARNEL_BATCH_PROGRAM, "--jobs", jobs, model}))
             state.SkipWithError("tarnel-batch failed");
 }
-BENCHMARK(BM_TarnelBatchRun)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_TarnelBatchRun)
+    ->Arg(1)
+    ->Arg(static_cast<int>(std::max(1u, std::thread::hardware_concurrency())))
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 } // namespace
 } // namespace tarnel::bench

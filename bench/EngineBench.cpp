@@ -1,9 +1,11 @@
 // Batch runs and interactive derivations over the benchmark models of BenchModels.h.
 #include "BenchModels.h"
 #include "engine/Engine.h"
+#include "engine/ThreadPool.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tarnel::bench {
@@ -28,12 +30,22 @@ const Model& lengthKeeping() {
     return model;
 }
 
+// One core, then every core (the argument is the number of threads).
+void threadCounts(benchmark::internal::Benchmark* benchmark) {
+    benchmark->Arg(1);
+    if (defaultJobs() > 1)
+        benchmark->Arg(defaultJobs());
+}
+
 void runBatches(benchmark::State& state, const Model& model) {
     Silent silent;
     const CompiledModel compiled(model);
     Engine engine(compiled, silent, &silent);
+    std::optional<ThreadPool> pool;
+    if (state.range(0) > 1)
+        pool.emplace(static_cast<int>(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(engine.runBatch(silent));
+        benchmark::DoNotOptimize(engine.runBatch(silent, pool ? &*pool : nullptr));
     const auto items = static_cast<std::int64_t>(model.lstVocab.size());
     state.SetItemsProcessed(state.iterations() * items);
     state.counters["rule_applications_per_s"] = benchmark::Counter(
@@ -45,13 +57,13 @@ void runBatches(benchmark::State& state, const Model& model) {
 void BM_EveryLineTypeBatch(benchmark::State& state) {
     runBatches(state, everyLineType());
 }
-BENCHMARK(BM_EveryLineTypeBatch)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_EveryLineTypeBatch)->Apply(threadCounts)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The 746-rule model whose words keep their length, 1,378 items.
 void BM_LengthKeepingBatch(benchmark::State& state) {
     runBatches(state, lengthKeeping());
 }
-BENCHMARK(BM_LengthKeepingBatch)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_LengthKeepingBatch)->Apply(threadCounts)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // One Derive click after another on the 150-rule model, each a Vocabulary etymon.
 void BM_InteractiveDerive(benchmark::State& state) {

@@ -1,6 +1,9 @@
 #include "Run.h"
 
 #include "engine/Engine.h"
+#include "engine/ThreadPool.h"
+
+#include <optional>
 
 namespace tarnel::cli {
 
@@ -66,13 +69,16 @@ DerivationResult runDerivation(const Model& model, const std::string& word, bool
     return result;
 }
 
-BatchResult runBatchOver(const Model& model) {
+BatchResult runBatchOver(const Model& model, int jobs) {
     BatchResult result;
     MessageCollector messages(result.messages);
     BatchRecorder recorder(result);
     const CompiledModel compiled(model);
     Engine engine(compiled, messages);
-    engine.runBatch(recorder);
+    std::optional<ThreadPool> pool;
+    if (jobs > 1 && model.lstVocab.size() > 1)
+        pool.emplace(jobs);
+    engine.runBatch(recorder, pool ? &*pool : nullptr);
     return result;
 }
 

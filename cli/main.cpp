@@ -5,6 +5,7 @@
 #include "Output.h"
 #include "Run.h"
 #include "core/Cp1252.h"
+#include "engine/ThreadPool.h"
 #include "model/ModelFile.h"
 
 #include <cstdio>
@@ -47,7 +48,8 @@ int derive(const Model& model, const Arguments& arguments, const std::string& wo
 }
 
 int batch(const Model& model, const Arguments& arguments) {
-    const BatchResult result = runBatchOver(model);
+    const BatchResult result =
+        runBatchOver(model, arguments.jobs != 0 ? arguments.jobs : defaultJobs());
     if (arguments.json) {
         write(stdout, batchJson(result));
     } else {

@@ -1,6 +1,9 @@
 #include "Batch.h"
 
+#include "BatchReport.h"
 #include "Engine.h"
+#include "ParallelBatch.h"
+#include "ThreadPool.h"
 #include "core/Features.h"
 
 #include <algorithm>
@@ -59,27 +62,32 @@ std::optional<Discrepancy> findDiscrepancy(const WordPlanes& derived, const Word
     return std::nullopt;
 }
 
-bool Engine::runBatch(BatchDisplay& display) {
+void BatchReport::show(int k, const VocabularyItem& entry,
+                       const std::optional<Discrepancy>& discrepancy) {
+    appendResultLine(line_, entry.etymon, entry.reflex, discrepancy);
+    item_.good = !discrepancy;
+    (item_.good ? item_.goodCount : item_.badCount) += 1;
+    progress_ = progressText(k, itemCount_);
+    item_.line = line_;
+    item_.progress = progress_;
+    display_.showBatchItem(item_);
+}
+
+bool Engine::runBatch(BatchDisplay& display, ThreadPool* pool) {
     const std::vector<VocabularyItem>& vocabulary = model_->vocabulary();
     if (vocabulary.size() > static_cast<std::size_t>(largeVocabulary) &&
         !display.confirmLargeRun(largeBatchWarning))
         return false;
     mode_ = DerivationMode::Batch;
     const int n = static_cast<int>(vocabulary.size());
-    BatchItem item;
-    std::string line;
-    std::string progress;
-    for (int k = 0; k < n; ++k) {
-        const VocabularyItem& entry = vocabulary[static_cast<std::size_t>(k)];
-        deriveItem(entry);
-        const std::optional<Discrepancy> discrepancy = findDiscrepancy(working_, reflex_);
-        appendResultLine(line, entry.etymon, entry.reflex, discrepancy);
-        item.good = !discrepancy;
-        (item.good ? item.goodCount : item.badCount) += 1;
-        progress = progressText(k, n);
-        item.line = line;
-        item.progress = progress;
-        display.showBatchItem(item);
+    if (pool != nullptr && pool->size() > 1 && n > 1) {
+        ParallelBatch(*this, display, *pool).run();
+    } else {
+        BatchReport report(display, n);
+        for (int k = 0; k < n; ++k) {
+            const VocabularyItem& entry = vocabulary[static_cast<std::size_t>(k)];
+            report.show(k, entry, compareItem(entry));
+        }
     }
     display.showBatchEnd(batchDoneText);
     return true;

@@ -56,12 +56,17 @@ InsertThen parseInsert(std::string_view body) {
 // Indices of the features that have companions (the fixed storage order).
 constexpr int back = 2, cons = 3, front = 8, high = 9, low = 12, obstr = 14;
 
+// Slot `slot` of `position` set to a value the rule makes.
+void make(const ChangeContext& c, int slot, int position, bool plus) {
+    setSlotAt(c.word, slot, position, plus);
+    if (c.knowledge != nullptr)
+        c.knowledge->learn(1u << slot, 1u << position);
+}
+
 // A feature set by an Absolute unit brings its companion along, so that no segment is left
 // with a contradictory pair (+high +low, -cons +obstr, ...).
-void setCompanion(WordPlanes& word, int position, int feature, bool plus) {
-    const auto set = [&](int companion, bool value) {
-        setSlotAt(word, companion, position, value);
-    };
+void setCompanion(const ChangeContext& c, int position, int feature, bool plus) {
+    const auto set = [&](int companion, bool value) { make(c, companion, position, value); };
     if (plus && feature == high)
         set(low, false);
     else if (plus && feature == low)
@@ -76,17 +81,22 @@ void setCompanion(WordPlanes& word, int position, int feature, bool plus) {
         set(obstr, false);
 }
 
-// Slots `slotMask` of position `from` copied to position `to`.
-void copySlots(WordPlanes& word, int from, int to, std::uint32_t slotMask) {
-    for (; slotMask != 0; slotMask &= slotMask - 1) {
-        std::uint32_t& plane = word.plane[static_cast<Index>(std::countr_zero(slotMask))];
+// Slots 0 to 21 of position `from` copied to position `to`.
+void copySegment(const ChangeContext& c, int from, int to) {
+    if (c.knowledge != nullptr)
+        c.knowledge->copy(from, to);
+    for (int s = 0; s <= markFeature; ++s) {
+        std::uint32_t& plane = c.word.plane[static_cast<Index>(s)];
         plane = (plane & ~(1u << to)) | (((plane >> from) & 1u) << to);
     }
 }
 
 // Slots `slotMask` of the positions in `range` take the values of the positions one after them
 // (`down`) or one before them.
-void shiftInto(WordPlanes& word, std::uint32_t range, bool down, std::uint32_t slotMask) {
+void shiftInto(const ChangeContext& c, std::uint32_t range, bool down, std::uint32_t slotMask) {
+    if (c.knowledge != nullptr)
+        c.knowledge->shift(range, down, slotMask);
+    WordPlanes& word = c.word;
     for (; slotMask != 0; slotMask &= slotMask - 1) {
         std::uint32_t& plane = word.plane[static_cast<Index>(std::countr_zero(slotMask))];
         plane = (plane & ~range) | ((down ? plane >> 1 : plane << 1) & range);
@@ -98,8 +108,8 @@ void run(const AbsoluteThen& line, const ChangeContext& c) {
         const int position = resolve(unit.location, c.focus, c.word.length);
         if (unit.feature == noFeature || !inWord(position, c.word.length))
             continue;
-        setSlotAt(c.word, unit.feature, position, unit.plus);
-        setCompanion(c.word, position, unit.feature, unit.plus);
+        make(c, unit.feature, position, unit.plus);
+        setCompanion(c, position, unit.feature, unit.plus);
     }
 }
 
@@ -111,14 +121,16 @@ void run(const RelativeLine& line, const ChangeContext& c) {
         !inWord(source, length))
         return;
     if (line.first == allFeature) {
-        copySlots(c.word, source, target, slotsThroughMark);
+        copySegment(c, source, target);
         return;
     }
+    if (c.knowledge != nullptr && !c.knowledge->knows(line.second, 1u << source))
+        c.knowledge->lose();
     const bool value = slotAt(c.word, line.second, source);
     if (line.relation == Relation::Equal)
-        setSlotAt(c.word, line.first, target, value);
+        make(c, line.first, target, value);
     else if (line.relation == Relation::NotEqual)
-        setSlotAt(c.word, line.first, target, !value);
+        make(c, line.first, target, !value);
 }
 
 void run(const DeleteThen& line, const ChangeContext& c) {
@@ -127,7 +139,7 @@ void run(const DeleteThen& line, const ChangeContext& c) {
     if (!inWord(position, length))
         return;
     // The last position keeps its values, now beyond the word.
-    shiftInto(c.word, positionsBelow(length - 1) & ~positionsBelow(position), true,
+    shiftInto(c, positionsBelow(length - 1) & ~positionsBelow(position), true,
               slotsThrough(segmentFeature));
     c.word.length = length - 1;
 }
@@ -138,6 +150,8 @@ void run(const SwapThen& line, const ChangeContext& c) {
     const int second = resolve(line.second, c.focus, length);
     if (!inWord(first, length) || !inWord(second, length))
         return;
+    if (c.knowledge != nullptr)
+        c.knowledge->swap(first, second);
     for (int s = 0; s <= markFeature; ++s) {
         std::uint32_t& plane = c.word.plane[static_cast<Index>(s)];
         const std::uint32_t differ = ((plane >> first) ^ (plane >> second)) & 1u;
@@ -145,9 +159,11 @@ void run(const SwapThen& line, const ChangeContext& c) {
     }
 }
 
-void setLetter(WordPlanes& word, int position, const InsertThen& line) {
+void setLetter(const ChangeContext& c, int position, const InsertThen& line) {
     for (int f = 0; f < soundFeatureCount; ++f)
-        setSlotAt(word, f, position, line.values[f]);
+        setSlotAt(c.word, f, position, line.values[f]);
+    if (c.knowledge != nullptr)
+        c.knowledge->learn(soundFeatureSlots, 1u << position);
 }
 
 void run(const InsertThen& line, const ChangeContext& c) {
@@ -166,7 +182,7 @@ void run(const InsertThen& line, const ChangeContext& c) {
         return;
     if (where.kind == Location::Kind::Focus) {
         if (inWord(c.focus, length))
-            setLetter(c.word, c.focus, line);
+            setLetter(c, c.focus, line);
         return;
     }
     int position = length; // (-1), and (0) like it
@@ -177,10 +193,10 @@ void run(const InsertThen& line, const ChangeContext& c) {
     if (position < 0 || position > length)
         return;
     // The new position keeps its "mark" and "segment"; every later one moves up.
-    shiftInto(c.word, positionsBelow(length + 1) & ~positionsBelow(position + 1), false,
+    shiftInto(c, positionsBelow(length + 1) & ~positionsBelow(position + 1), false,
               slotsThroughMark);
     c.word.length = length + 1;
-    setLetter(c.word, position, line);
+    setLetter(c, position, line);
 }
 
 } // namespace

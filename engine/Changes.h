@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Conditions.h"
+#include "Knowledge.h"
 #include "WordPlanes.h"
 #include "core/Messages.h"
 #include "core/Word.h"
@@ -37,12 +38,13 @@ using ThenLine = std::variant<AbsoluteThen, DeleteThen, SwapThen, InsertThen, Re
 ThenLine parseThenLine(std::string_view body);
 
 // What a then-line works on: the word, the focus, and for the INSERT messages the rule's
-// name and where to send them.
+// name and where to send them; in a run from an unseen state, what is known of the word.
 struct ChangeContext {
     WordPlanes& word;
     int focus;
     const std::string& ruleName;
     MessageSink& messages;
+    WordKnowledge* knowledge = nullptr;
 };
 
 void execute(const ThenLine& line, const ChangeContext& context);

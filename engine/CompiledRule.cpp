@@ -3,6 +3,7 @@
 #include "ParsedRule.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace tarnel {
 
@@ -39,10 +40,13 @@ TallyReading readingOf(Relation relation, int number, int width) {
 struct StepCompiler {
     CompiledRule& rule;
 
+    // A unit that names no feature, or looks further than any word reaches, makes the line
+    // hold nowhere.
     IfStep operator()(const AbsoluteIf& line) const {
         IfStep step;
         for (const Unit& unit : line.units)
-            if (unit.feature == noFeature)
+            if (unit.feature == noFeature || (unit.location.kind == Location::Kind::Offset &&
+                                              std::abs(unit.location.value) >= wordPositions))
                 return step;
         step.kind = IfStep::Kind::Units;
         step.firstTest = static_cast<std::uint16_t>(rule.slotTests.size());
@@ -61,6 +65,14 @@ struct StepCompiler {
         if (test == rule.slotTests.end())
             test = rule.slotTests.insert(test, SlotTest{unit.location, 0, 0});
         (unit.plus ? test->plus : test->minus) |= 1u << unit.feature;
+        const bool afterTheEnd =
+            unit.location.kind == Location::Kind::Absolute && unit.location.value == 0;
+        readsSlot(unit.feature, afterTheEnd);
+    }
+
+    void readsSlot(int slot, bool afterTheEnd = false) const {
+        if (afterTheEnd || slot >= markFeature)
+            rule.unsureSlots |= 1u << slot;
     }
 
     IfStep operator()(const RelativeLine& line) const {
@@ -68,6 +80,8 @@ struct StepCompiler {
         if (line.first == noFeature || line.second == noFeature)
             return step;
         step.kind = line.first == allFeature ? IfStep::Kind::SameSegments : IfStep::Kind::Relative;
+        readsSlot(line.first == allFeature ? markFeature : line.first);
+        readsSlot(line.second);
         step.first = line.firstLocation;
         step.second = line.secondLocation;
         step.firstSlot = line.first;
@@ -81,6 +95,7 @@ struct StepCompiler {
         if (line.feature == noFeature)
             return step;
         step.kind = IfStep::Kind::Count;
+        readsSlot(line.feature);
         step.first = line.start;
         step.second = line.end;
         step.firstSlot = line.feature;
@@ -103,6 +118,7 @@ struct StepCompiler {
             return;
         }
         step.kind = IfStep::Kind::Window;
+        step.starts = ~positionsBelow(-step.from) & allPositions;
         // Inside the word a window is never wider than the word.
         const int width = std::min(step.to - step.from + 1, wordPositions);
         step.reading = readingOf(step.relation, step.number, width);

@@ -45,7 +45,8 @@ struct IfStep {
     int from = 0;
     int to = 0;
     TallyReading reading = TallyReading::None;
-    bool zeroHolds = false; // the reading of a window that ends beyond the word
+    std::uint32_t starts = 0; // the foci whose window starts inside the word
+    bool zeroHolds = false;   // the reading of a window that ends beyond the word
     int left = 0;
     int right = 0;
     bool isAnd = false;
@@ -62,6 +63,9 @@ struct CompiledRule {
     std::vector<ThenLine> thenLines;
     // A rule without if-lines never holds, and one without then-lines changes nothing.
     bool canChange = false;
+    // The slots whose values the if-lines may read where no encoding writes: "mark",
+    // "segment" and "all" anywhere, and any slot read at position `length`.
+    std::uint32_t unsureSlots = 0;
 };
 
 CompiledRule compileRule(const std::vector<std::string>& lines);

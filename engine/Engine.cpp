@@ -8,7 +8,7 @@
 namespace tarnel {
 
 Engine::Engine(const CompiledModel& model, MessageSink& messages, StageDisplay* display)
-    : model_(&model), orders_(model.orders()), messages_(messages), display_(display) {}
+    : model_(&model), orders_(model.orders()), messages_(&messages), display_(display) {}
 
 void Engine::setModel(const CompiledModel& model) {
     model_ = &model;
@@ -33,26 +33,44 @@ void Engine::setWorkingWord(const Word& word) {
     working_.length = std::clamp(word.length, 0, maxTypedLength);
 }
 
-namespace {
-
-// Encoding writes only the positions whose characters the alphabet holds.
-void encodeInto(WordPlanes& word, std::string_view text, const EncodingTable& alphabet,
-                MessageSink* messages) {
+// Encoding writes only the positions whose characters the alphabet holds; a run from an
+// unseen state must know the features of the others.
+void Engine::encodeInto(WordPlanes& word, std::string_view text, bool etymon) {
     Word encoded;
-    const std::uint32_t written = messages != nullptr
-                                      ? encodeEtymon(text, alphabet, encoded, *messages)
-                                      : encodeReflex(text, alphabet, encoded);
+    const std::uint32_t written =
+        etymon ? encodeEtymon(text, model_->etymonAlphabet(), encoded, *messages_)
+               : encodeReflex(text, model_->reflexAlphabet(), encoded);
     copySegments(encoded, written, encodedSlots, word);
     word.length = encoded.length;
+    if (WordKnowledge* knowledge = knowledgeOf(word)) {
+        knowledge->learn(encodedSlots, written);
+        for (int f = 0; f < soundFeatureCount; ++f)
+            if (!knowledge->knows(f, positionsBelow(word.length)))
+                knowledge->lose();
+    }
 }
 
-} // namespace
+WordKnowledge* Engine::knowledgeOf(const WordPlanes& word) {
+    if (!speculating_)
+        return nullptr;
+    return &word == &reflex_ ? &reflexKnowledge_ : &workingKnowledge_;
+}
+
+// Before a rule reads slots that no encoding writes, a run from an unseen state checks that
+// it made their values itself.
+bool Engine::knowsWhatItReads(const CompiledRule& rule, const WordPlanes& word) {
+    WordKnowledge* knowledge = knowledgeOf(word);
+    for (std::uint32_t slots = rule.unsureSlots; slots != 0; slots &= slots - 1)
+        if (!knowledge->knows(std::countr_zero(slots), positionsBelow(word.length + 1)))
+            knowledge->lose();
+    return !knowledge->lost();
+}
 
 void Engine::derive(std::string_view text) {
     if (rulePass_ == passReflex)
-        encodeInto(reflex_, text, model_->reflexAlphabet(), nullptr);
+        encodeInto(reflex_, text, false);
     else
-        encodeInto(working_, text, model_->etymonAlphabet(), &messages_);
+        encodeInto(working_, text, true);
     if (mode_ == DerivationMode::Interactive) {
         traverseEtymonOrder();
         traverseDiachronicOrder();
@@ -75,13 +93,16 @@ void Engine::applyRule(int ruleIndex, int pass) {
     if (!rule.canChange)
         return;
     WordPlanes& word = pass == passReflex ? reflex_ : working_;
+    const bool unsure = speculating_ && rule.unsureSlots != 0;
     const std::uint32_t scanned = positionsBelow(word.length);
-    std::uint32_t foci = holdingFoci(rule, word, scanned);
+    std::uint32_t foci =
+        unsure && !knowsWhatItReads(rule, word) ? 0u : holdingFoci(rule, word, scanned);
     while (foci != 0) {
         const int focus = std::countr_zero(foci);
         applyAt(rule, pass, word, focus);
-        const std::uint32_t later = scanned & ~positionsBelow(focus + 1);
-        foci = holdingFoci(rule, word, later & positionsBelow(word.length));
+        const std::uint32_t later =
+            scanned & ~positionsBelow(focus + 1) & positionsBelow(word.length);
+        foci = unsure && !knowsWhatItReads(rule, word) ? 0u : holdingFoci(rule, word, later);
     }
     if (changed_ && pass > passEtymon)
         afterChange(rule, pass);
@@ -93,7 +114,7 @@ void Engine::applyAt(const CompiledRule& rule, int pass, WordPlanes& word, int f
     const bool detect = pass < passReflex && !changed_;
     if (detect)
         previous_ = word;
-    const ChangeContext context{word, focus, rule.name, messages_};
+    const ChangeContext context{word, focus, rule.name, *messages_, knowledgeOf(word)};
     for (const ThenLine& line : rule.thenLines)
         execute(line, context);
     if (detect)
@@ -163,12 +184,17 @@ void Engine::traverseReflexOrder() {
 }
 
 void Engine::deriveItem(const VocabularyItem& item) {
-    encodeInto(working_, item.etymon, model_->etymonAlphabet(), &messages_);
+    encodeInto(working_, item.etymon, true);
     traverseEtymonOrder();
     traverseDiachronicOrder();
     rulePass_ = passReflex;
-    encodeInto(reflex_, item.reflex, model_->reflexAlphabet(), nullptr);
+    encodeInto(reflex_, item.reflex, false);
     traverseReflexOrder();
+}
+
+std::optional<Discrepancy> Engine::compareItem(const VocabularyItem& item) {
+    deriveItem(item);
+    return findDiscrepancy(working_, reflex_);
 }
 
 } // namespace tarnel

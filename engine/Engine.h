@@ -2,12 +2,14 @@
 
 #include "Batch.h"
 #include "CompiledModel.h"
+#include "Knowledge.h"
 #include "StageDisplay.h"
 #include "WordPlanes.h"
 #include "core/DerivationMode.h"
 #include "core/Messages.h"
 #include "core/Word.h"
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -49,8 +51,10 @@ public:
     void derive(std::string_view text);
 
     // Derives and compares every Vocabulary item. Returns false when the large-run warning
-    // was cancelled (nothing ran). Leaves the mode at Batch.
-    bool runBatch(BatchDisplay& display);
+    // was cancelled (nothing ran). Leaves the mode at Batch. With a pool of more than one
+    // thread the items are derived on all of them; the display sees exactly what a run on
+    // this thread alone shows, in the same order, and the words end as that run leaves them.
+    bool runBatch(BatchDisplay& display, ThreadPool* pool = nullptr);
 
     void applyRule(int ruleIndex, int pass);
     void traverseEtymonOrder();
@@ -65,7 +69,13 @@ public:
     const std::vector<int>& lstPersist() const { return lstPersist_; }
 
 private:
+    friend class ParallelBatch;
+
     void applyAt(const CompiledRule& rule, int pass, WordPlanes& word, int focus);
+    void encodeInto(WordPlanes& word, std::string_view text, bool etymon);
+    bool knowsWhatItReads(const CompiledRule& rule, const WordPlanes& word);
+    WordKnowledge* knowledgeOf(const WordPlanes& word);
+    std::optional<Discrepancy> compareItem(const VocabularyItem& item);
     bool differsFromPrevious(const WordPlanes& word) const;
     void afterChange(const CompiledRule& rule, int pass);
     void show(int kind, const std::string& label, const WordPlanes& word);
@@ -73,7 +83,7 @@ private:
 
     const CompiledModel* model_;
     Orders orders_;
-    MessageSink& messages_;
+    MessageSink* messages_;
     StageDisplay* display_;
 
     WordPlanes working_;
@@ -83,6 +93,10 @@ private:
     DerivationMode mode_ = DerivationMode::None;
     bool changed_ = false;
     std::vector<int> lstPersist_;
+    // A run from a state it cannot see (a batch thread's) tracks what it knows of its words.
+    bool speculating_ = false;
+    WordKnowledge workingKnowledge_;
+    WordKnowledge reflexKnowledge_;
 };
 
 } // namespace tarnel

@@ -95,12 +95,15 @@ public:
     std::uint32_t foci(int number, std::uint32_t candidates) const {
         if (number == 0 || candidates == 0)
             return 0;
-        const IfStep& step = rule_.ifLines[static_cast<std::size_t>(number - 1)];
+        return foci(rule_.ifLines[static_cast<std::size_t>(number - 1)], candidates);
+    }
+
+    std::uint32_t foci(const IfStep& step, std::uint32_t candidates) const {
         switch (step.kind) {
         case IfStep::Kind::Never:
             return 0;
         case IfStep::Kind::Units:
-            return units(step) & candidates;
+            return units(step, candidates);
         case IfStep::Kind::Relative:
         case IfStep::Kind::SameSegments:
             return relative(step) & candidates;
@@ -111,13 +114,17 @@ public:
         case IfStep::Kind::Branching:
             break;
         }
+        return branching(step, candidates);
+    }
+
+private:
+    std::uint32_t branching(const IfStep& step, std::uint32_t candidates) const {
         const std::uint32_t left = foci(step.left, candidates);
         if (step.isAnd)
             return foci(step.right, left);
         return left | foci(step.right, candidates & ~left);
     }
 
-private:
     std::uint32_t plane(int slot) const { return word_.plane[static_cast<std::size_t>(slot)]; }
 
     std::uint32_t matching(const SlotTest& test) const {
@@ -129,17 +136,18 @@ private:
         return match;
     }
 
-    std::uint32_t units(const IfStep& step) const {
-        std::uint32_t foci = everyFocus;
+    // Offsets that reach no position were left out when the rule was compiled.
+    std::uint32_t units(const IfStep& step, std::uint32_t foci) const {
         for (int t = step.firstTest; t < step.endTest && foci != 0; ++t) {
             const SlotTest& test = rule_.slotTests[static_cast<std::size_t>(t)];
             const std::uint32_t match = matching(test);
+            const int offset = test.location.value;
             switch (test.location.kind) {
             case Location::Kind::Focus:
                 foci &= match;
                 break;
             case Location::Kind::Offset:
-                foci &= seenFrom(match & inWord_, test.location.value);
+                foci &= offset >= 0 ? (match & inWord_) >> offset : (match & inWord_) << -offset;
                 break;
             case Location::Kind::Absolute: {
                 const int position = absoluteIfPosition(test.location.value, word_.length);
@@ -200,10 +208,9 @@ private:
     // A COUNT line whose window follows the focus; where the window ends beyond the word
     // the tally is 0.
     std::uint32_t window(const IfStep& step) const {
-        const std::uint32_t starts = ~positionsBelow(-step.from) & everyFocus;
         const std::uint32_t ends = seenFrom(inWord_, step.to);
         const std::uint32_t beyond = step.zeroHolds ? ~ends : 0u;
-        return starts & ((ends & read(step)) | beyond);
+        return step.starts & ((ends & read(step)) | beyond);
     }
 
     std::uint32_t read(const IfStep& step) const {
@@ -249,7 +256,9 @@ private:
 
 std::uint32_t holdingFoci(const CompiledRule& rule, const WordPlanes& word,
                           std::uint32_t candidates) {
-    return rule.ifLines.empty() ? 0u : Decider(rule, word).foci(1, candidates);
+    if (rule.ifLines.empty() || candidates == 0)
+        return 0;
+    return Decider(rule, word).foci(rule.ifLines.front(), candidates);
 }
 
 } // namespace tarnel

@@ -2,6 +2,7 @@
 
 #include "core/Word.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -17,7 +18,7 @@ struct WordPlanes {
 
 // Positions 0 .. n - 1 (none for n <= 0).
 inline std::uint32_t positionsBelow(int n) {
-    return n <= 0 ? 0u : n >= 32 ? ~0u : (1u << n) - 1;
+    return static_cast<std::uint32_t>((std::uint64_t{1} << std::clamp(n, 0, 32)) - 1);
 }
 
 // The positions of a word: bits 0 .. 20.

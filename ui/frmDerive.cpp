@@ -10,6 +10,7 @@
 #include "core/WordBox.h"
 #include "engine/DerivationView.h"
 #include "engine/Engine.h"
+#include "engine/ThreadPool.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -150,7 +151,9 @@ void frmDerive::enterBatchMode() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     compileModel();
-    engine->runBatch(*batchPanel);
+    if (!batchThreads && defaultJobs() > 1)
+        batchThreads = std::make_unique<ThreadPool>(defaultJobs());
+    engine->runBatch(*batchPanel, batchThreads.get());
     QApplication::restoreOverrideCursor();
 }
 

@@ -19,6 +19,7 @@ class CompiledModel;
 class Dialogs;
 class Engine;
 class StageView;
+class ThreadPool;
 class WordBoxEdit;
 
 // Shows the engine's messages (a missing etymon character, an INSERT that cannot be made)
@@ -62,6 +63,7 @@ private:
     DialogsMessageSink messages;
     std::unique_ptr<CompiledModel> compiled;
     std::unique_ptr<Engine> engine;
+    std::unique_ptr<ThreadPool> batchThreads; // made at the first batch run
     DerivationMode screenMode = DerivationMode::None;
 
     QWidget* wordPanel = nullptr;

@@ -96,6 +96,13 @@ TEST_F(Cli, BatchListsGoodAndBadLinesAndCollectsMessages) {
     EXPECT_TRUE(messages[0].toString().contains("\r\n"));
 }
 
+TEST_F(Cli, BatchOnSeveralThreadsWritesWhatOneThreadWrites) {
+    const QJsonObject oneThread = json({"--jobs", "1", "--json", model_});
+    for (const char* jobs : {"2", "3", "16"})
+        EXPECT_EQ(json({"--json", "--jobs", jobs, model_}), oneThread) << jobs;
+    EXPECT_EQ(json({"--json", model_}), oneThread);
+}
+
 TEST_F(Cli, AWordThatIsEmptyOrHoldsABlankDerivesNothing) {
     for (const char* word : {"", "a ta"}) {
         EXPECT_EQ(json({"--json", "--derive", word, model_}),
@@ -111,7 +118,11 @@ TEST_F(Cli, BadInputExitsWithStatusTwoAndOneLine) {
                                  {"--resave", "x.tnl", "--json", model_},
                                  {dir_.filePath("missing.tnl")},
                                  {dir_.filePath("short.tnl")},
-                                 {"--derive", QString::fromUtf8("a\xC5\x8B"), model_}};
+                                 {"--derive", QString::fromUtf8("a\xC5\x8B"), model_},
+                                 {"--jobs", "0", model_},
+                                 {"--jobs", "two", model_},
+                                 {model_, "--jobs"},
+                                 {"--jobs", "2", "--derive", "ata", model_}};
     for (const QStringList& arguments : cases) {
         const Outcome result = run(arguments);
         EXPECT_EQ(result.status, 2) << arguments.join(' ').toStdString();

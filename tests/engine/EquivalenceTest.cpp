@@ -4,6 +4,7 @@
 #include "RandomModel.h"
 #include "RandomText.h"
 #include "engine/Engine.h"
+#include "engine/ThreadPool.h"
 #include "reference/Engine.h"
 
 #include <gtest/gtest.h>
@@ -52,20 +53,28 @@ template <class AnyEngine> void addState(Transcript& transcript, AnyEngine& engi
         std::to_string(engine.changed()) + " " + std::to_string(engine.rulePass()) + " " + persist);
 }
 
-// What a user does next: derive a word, read a reflex, run the batch, or edit the orders.
+// What a user does next: derive a word, read a reflex, run the batch (on one thread or on
+// several), or edit the orders.
 struct Step {
     enum class Kind { Derive, Reflex, Batch, Edit } kind;
     std::string word;
+    bool onPool = false;
 };
 
 std::vector<Step> session(RandomModel& random) {
     std::vector<Step> steps;
     for (int i = 3 + random.below(6); i > 0; --i) {
         const auto kind = static_cast<Step::Kind>(random.below(4));
-        steps.push_back({kind, random.word()});
+        steps.push_back({kind, random.word(), random.below(2) == 0});
     }
-    steps.push_back({Step::Kind::Batch, ""});
+    steps.push_back({Step::Kind::Batch, "", true});
     return steps;
+}
+
+// More threads than this machine may have, so that items are cut into many chunks.
+ThreadPool& pool() {
+    static ThreadPool threads(3);
+    return threads;
 }
 
 // Masks or unmasks a Diachronic entry, or moves one to the top.
@@ -86,6 +95,7 @@ void edit(Model& model, RandomModel& random) {
 struct ReferenceSide {
     explicit ReferenceSide(Model start) : model(std::move(start)) {}
     void modelChanged() {}
+    void runBatch(bool) { engine.runBatch(transcript); }
     Model model;
     Transcript transcript;
     reference::Engine engine{model, transcript, &transcript};
@@ -98,6 +108,7 @@ struct CompiledSide {
         compiled = std::make_unique<CompiledModel>(model);
         engine.setModel(*compiled);
     }
+    void runBatch(bool onPool) { engine.runBatch(transcript, onPool ? &pool() : nullptr); }
     Model model;
     Transcript transcript;
     std::unique_ptr<CompiledModel> compiled = std::make_unique<CompiledModel>(model);
@@ -117,7 +128,7 @@ template <class Side> Transcript play(Model model, const std::vector<Step>& step
             side.engine.derive(step.word);
             break;
         case Step::Kind::Batch:
-            side.engine.runBatch(side.transcript);
+            side.runBatch(step.onPool);
             break;
         case Step::Kind::Edit:
             edit(side.model, editor);

@@ -20,6 +20,7 @@ public:
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
 
     Model model() {
+        pseudoFeatures_ = below(4) == 0 ? 3 : 8;
         Model model;
         createAlphabets(model.lstCol, model.lstColR);
         dropLetters(model.lstCol);
@@ -78,9 +79,10 @@ private:
         return lines;
     }
 
+    // Now and then a model that uses the pseudo-features "mark", "segment" and "all" a lot.
     std::string feature() {
-        if (below(8) == 0)
-            return pick({"mark", "segment", "all", "bogus", "tense", "long", "stress", "cor"});
+        if (below(pseudoFeatures_) == 0)
+            return pick({"mark", "segment", "all", "mark", "segment", "all", "bogus", "stress"});
         return pick({"syll", "cons", "high", "low", "back", "front", "voice", "nas", "obstr",
                      "round", "cont"});
     }
@@ -148,6 +150,7 @@ private:
     }
 
     std::mt19937 random_;
+    int pseudoFeatures_ = 8;
 };
 
 } // namespace tarnel::test
