@@ -83,7 +83,8 @@ void Engine::derive(std::string_view text) {
 // Line A is decided for every focus at once; after the then-lines have run at a focus, it
 // is decided again for the foci after it, on the word as they left it. The scan keeps to
 // the length the word had when the application began, whatever the rule inserts or deletes
-// on the way, and a focus that a deletion has pushed beyond the end does not hold.
+// on the way, and a focus that a deletion has pushed beyond the end does not hold. Most
+// applications find no focus, so that case is kept short.
 void Engine::applyRule(int ruleIndex, int pass) {
     if (ruleIndex < 0 || ruleIndex >= model_->ruleCount())
         return;
@@ -93,16 +94,27 @@ void Engine::applyRule(int ruleIndex, int pass) {
     if (!rule.canChange)
         return;
     WordPlanes& word = pass == passReflex ? reflex_ : working_;
-    const bool unsure = speculating_ && rule.unsureSlots != 0;
+    const std::uint32_t foci = fociToApply(rule, word, positionsBelow(word.length));
+    if (foci != 0)
+        applyAtFoci(rule, pass, word, foci);
+}
+
+// A run from an unseen state applies nothing once it is lost.
+std::uint32_t Engine::fociToApply(const CompiledRule& rule, const WordPlanes& word,
+                                  std::uint32_t candidates) {
+    if (speculating_ && rule.unsureSlots != 0 && !knowsWhatItReads(rule, word))
+        return 0;
+    return holdingFoci(rule, word, candidates);
+}
+
+void Engine::applyAtFoci(const CompiledRule& rule, int pass, WordPlanes& word, std::uint32_t foci) {
     const std::uint32_t scanned = positionsBelow(word.length);
-    std::uint32_t foci =
-        unsure && !knowsWhatItReads(rule, word) ? 0u : holdingFoci(rule, word, scanned);
     while (foci != 0) {
         const int focus = std::countr_zero(foci);
         applyAt(rule, pass, word, focus);
         const std::uint32_t later =
             scanned & ~positionsBelow(focus + 1) & positionsBelow(word.length);
-        foci = unsure && !knowsWhatItReads(rule, word) ? 0u : holdingFoci(rule, word, later);
+        foci = fociToApply(rule, word, later);
     }
     if (changed_ && pass > passEtymon)
         afterChange(rule, pass);

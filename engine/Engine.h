@@ -71,6 +71,10 @@ public:
 private:
     friend class ParallelBatch;
 
+    std::uint32_t fociToApply(const CompiledRule& rule, const WordPlanes& word,
+                              std::uint32_t candidates);
+    [[gnu::noinline]] void applyAtFoci(const CompiledRule& rule, int pass, WordPlanes& word,
+                                       std::uint32_t foci);
     void applyAt(const CompiledRule& rule, int pass, WordPlanes& word, int focus);
     void encodeInto(WordPlanes& word, std::string_view text, bool etymon);
     bool knowsWhatItReads(const CompiledRule& rule, const WordPlanes& word);

@@ -69,8 +69,11 @@ Tally windowTally(std::uint32_t counted, int from, int to) {
     return tally;
 }
 
-// The foci whose tally stands in `relation` to `number`.
-std::uint32_t comparedFoci(const Tally& tally, Relation relation, int number) {
+// The foci whose tally of `counted` over [focus + from, focus + to] stands in `relation` to
+// `number`. Rarely needed, and kept out of line so that the common readings stay light.
+[[gnu::noinline]] std::uint32_t talliedFoci(std::uint32_t counted, int from, int to,
+                                            Relation relation, int number) {
+    const Tally tally = windowTally(counted, from, to);
     std::uint32_t equal = everyFocus;
     std::uint32_t greater = 0;
     for (std::size_t digit = tally.size(); digit-- > 0;) {
@@ -118,7 +121,7 @@ public:
     }
 
 private:
-    std::uint32_t branching(const IfStep& step, std::uint32_t candidates) const {
+    [[gnu::noinline]] std::uint32_t branching(const IfStep& step, std::uint32_t candidates) const {
         const std::uint32_t left = foci(step.left, candidates);
         if (step.isAnd)
             return foci(step.right, left);
@@ -159,7 +162,7 @@ private:
         return foci;
     }
 
-    std::uint32_t relative(const IfStep& step) const {
+    [[gnu::noinline]] std::uint32_t relative(const IfStep& step) const {
         const int length = word_.length;
         const std::uint32_t inside =
             fociInside(step.first, length, inWord_) & fociInside(step.second, length, inWord_);
@@ -186,7 +189,7 @@ private:
     }
 
     // A COUNT line with an absolute start or end, focus by focus.
-    std::uint32_t count(const IfStep& step, std::uint32_t candidates) const {
+    [[gnu::noinline]] std::uint32_t count(const IfStep& step, std::uint32_t candidates) const {
         const int length = word_.length;
         const std::uint32_t counted = countedPlane(step);
         std::uint32_t foci = 0;
@@ -223,8 +226,7 @@ private:
         case TallyReading::None:
             return 0;
         case TallyReading::Tally:
-            return comparedFoci(windowTally(counted, step.from, step.to), step.relation,
-                                step.number);
+            return talliedFoci(counted, step.from, step.to, step.relation, step.number);
         case TallyReading::All:
         case TallyReading::NotAll:
         case TallyReading::Any:
