@@ -204,10 +204,8 @@ void run(const InsertThen& line, const ChangeContext& c) {
 ThenLine parseThenLine(std::string_view body) {
     if (body.starts_with('+') || body.starts_with('-'))
         return parseAbsoluteThen(body);
-    const std::vector<std::string_view> words = splitWords(body);
-    const auto location = [&words](std::size_t i) {
-        return parseLocation(locationText(i < words.size() ? words[i] : std::string_view{}));
-    };
+    const Words words(body);
+    const auto location = [&words](std::size_t i) { return parseLocation(locationText(words[i])); };
     if (body.starts_with("DELETE"))
         return DeleteThen{location(1)};
     if (body.starts_with("SWAP"))

@@ -1,6 +1,6 @@
 #include "CompiledRule.h"
 
-#include "ParsedRule.h"
+#include "RuleText.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -137,13 +137,21 @@ struct StepCompiler {
 
 } // namespace
 
+// Reading is deterministic, so a rule read once behaves as one read at every application.
+// If-lines beyond Z are dropped: no label can name them, so they cannot matter.
 CompiledRule compileRule(const std::vector<std::string>& lines) {
-    ParsedRule parsed = parseRule(lines);
+    RuleText text = splitRuleText(lines);
     CompiledRule rule;
-    rule.name = std::move(parsed.name);
-    rule.thenLines = std::move(parsed.thenLines);
-    for (const IfLine& line : parsed.ifLines)
-        rule.ifLines.push_back(std::visit(StepCompiler{rule}, line));
+    rule.name = std::move(text.stageName);
+    const int ifCount = std::min(static_cast<int>(text.ifBodies.size()), maxIfLines);
+    rule.ifLines.reserve(static_cast<std::size_t>(ifCount));
+    for (int i = 0; i < ifCount; ++i)
+        rule.ifLines.push_back(
+            std::visit(StepCompiler{rule},
+                       parseIfLine(text.ifBodies[static_cast<std::size_t>(i)], i + 1, ifCount)));
+    rule.thenLines.reserve(text.thenBodies.size());
+    for (const std::string_view body : text.thenBodies)
+        rule.thenLines.push_back(parseThenLine(body));
     rule.canChange = !rule.ifLines.empty() && !rule.thenLines.empty();
     return rule;
 }

@@ -9,10 +9,6 @@ namespace tarnel {
 
 namespace {
 
-std::string_view wordAt(const std::vector<std::string_view>& words, std::size_t i) {
-    return i < words.size() ? words[i] : std::string_view{};
-}
-
 AbsoluteIf parseAbsoluteIf(std::string_view body) {
     AbsoluteIf line;
     std::string_view text = body;
@@ -26,15 +22,15 @@ AbsoluteIf parseAbsoluteIf(std::string_view body) {
 }
 
 CountIf parseCount(std::string_view body) {
-    const std::vector<std::string_view> words = splitWords(body);
-    const std::string_view signedFeature = wordAt(words, 1);
+    const Words words(body);
+    const std::string_view signedFeature = words[1];
     CountIf line;
     line.plus = signedFeature.starts_with('+');
     line.feature = signedFeature.empty() ? noFeature : featureOrNone(signedFeature.substr(1));
-    line.start = parseLocation(locationText(wordAt(words, 2)));
-    line.end = parseLocation(locationText(wordAt(words, 3)));
-    line.relation = relationOf(wordAt(words, 4));
-    line.number = readNumber(wordAt(words, 5));
+    line.start = parseLocation(locationText(words[2]));
+    line.end = parseLocation(locationText(words[3]));
+    line.relation = relationOf(words[4]);
+    line.number = readNumber(words[5]);
     return line;
 }
 
@@ -113,13 +109,13 @@ UnitText scanUnit(std::string_view text) {
 }
 
 RelativeLine parseRelative(std::string_view body) {
-    const std::vector<std::string_view> words = splitWords(body);
+    const Words words(body);
     RelativeLine line;
-    line.first = featureOrNone(wordAt(words, 0));
-    line.firstLocation = parseLocation(locationText(wordAt(words, 1)));
-    line.relation = relationOf(wordAt(words, 2));
-    line.second = featureOrNone(wordAt(words, 3));
-    line.secondLocation = parseLocation(locationText(wordAt(words, 4)));
+    line.first = featureOrNone(words[0]);
+    line.firstLocation = parseLocation(locationText(words[1]));
+    line.relation = relationOf(words[2]);
+    line.second = featureOrNone(words[3]);
+    line.secondLocation = parseLocation(locationText(words[4]));
     return line;
 }
 
