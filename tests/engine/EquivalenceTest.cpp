@@ -187,5 +187,34 @@ TEST(Equivalence, DamagedRuleTextGivesTheReferenceResults) {
     EXPECT_GT(items, 500);
 }
 
+// Rule impact runs the batch again with one entry masked or unmasked: on the model as it was
+// compiled, the run must show what the model edited so shows.
+TEST(RuleImpact, ABatchUnderAnotherMaskShowsWhatTheModelMaskedSoShows) {
+    RandomModel random(3);
+    for (int round = 0; round < 300; ++round) {
+        SCOPED_TRACE(round);
+        const Model model = random.model();
+        const CompiledModel compiled(model);
+        std::vector<bool> masked;
+        for (const std::string& entry : model.lstDiacOrd)
+            masked.push_back(entry.starts_with('-'));
+        for (std::size_t k = 0; k < masked.size(); ++k) {
+            Model edited = model;
+            std::string& entry = edited.lstDiacOrd[k];
+            entry = masked[k] ? entry.substr(1) : "-" + entry;
+            const CompiledModel editedCompiled(edited);
+            Transcript expected;
+            Engine(editedCompiled, expected).runBatch(expected);
+            std::vector<bool> mask = masked;
+            mask[k] = !mask[k];
+            Transcript actual;
+            Engine impact(compiled, actual);
+            impact.setMask(mask);
+            impact.runBatch(actual, &pool());
+            ASSERT_EQ(firstDifference(expected, actual), "") << "entry " << k;
+        }
+    }
+}
+
 } // namespace
 } // namespace tarnel::test
