@@ -87,10 +87,10 @@ void ParallelBatch::derive(Chunk& chunk, bool fromTrueState) {
         worker.reflexKnowledge_.forget();
     }
     close(chunk.end);
-    {
-        const std::lock_guard lock(mutex_);
-        chunk.done = true;
-    }
+    // Told while locked: once the last chunk is done the run may end and take the lock and
+    // the condition with it.
+    const std::lock_guard lock(mutex_);
+    chunk.done = true;
     chunkDone_.notify_all();
 }
 
