@@ -32,6 +32,10 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& argument
     std::vector<std::string> positional;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
+        if (argument == "--help") {
+            result.help = true;
+            return result;
+        }
         if (argument == "--json" && !result.json) {
             result.json = true;
         } else if (argument == "--jobs" && result.jobs == 0) {

@@ -5,6 +5,7 @@
 #include "Output.h"
 #include "Run.h"
 #include "core/Cp1252.h"
+#include "core/Word.h"
 #include "engine/ThreadPool.h"
 #include "model/ModelFile.h"
 
@@ -67,10 +68,17 @@ int main(int argc, char* argv[]) {
         std::fputs(usage, stderr);
         return exitBadInput;
     }
+    if (arguments->help) {
+        std::fputs(usage, stdout);
+        std::fputs(optionHelp, stdout);
+        return 0;
+    }
     const auto word = utf8ToCp1252(arguments->word);
     if (!word)
         return fail(exitBadInput, "the word \"" + arguments->word +
                                       "\" holds a character that Windows-1252 cannot hold.");
+    if (word->size() > static_cast<std::size_t>(maxTypedLength))
+        return fail(exitBadInput, "Maximum word length is 20.");
     const auto loaded = loadModelFile(arguments->modelPath);
     if (!loaded.model)
         return fail(exitBadInput, cp1252ToUtf8(loaded.error));

@@ -22,6 +22,12 @@ struct Segment {
 inline constexpr std::uint32_t soundFeatureSlots = (1u << soundFeatureCount) - 1;
 inline constexpr std::uint32_t slotsThroughMark = (1u << (markFeature + 1)) - 1;
 
+// The value of slot `slot` (Features.h) of a segment. Code outside the engine reads segments
+// through this, so that their storage can change.
+inline bool slotValue(const Segment& segment, int slot) {
+    return segment[slot];
+}
+
 // At most 20 characters are typed; position 20 is the spare that lets a rule grow a word.
 inline constexpr int maxTypedLength = 20;
 inline constexpr int wordPositions = 21;

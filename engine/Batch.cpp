@@ -62,15 +62,45 @@ std::optional<Discrepancy> findDiscrepancy(const WordPlanes& derived, const Word
     return std::nullopt;
 }
 
-void BatchReport::show(int k, const VocabularyItem& entry,
-                       const std::optional<Discrepancy>& discrepancy) {
+Discrepancy tooLongDiscrepancy() {
+    return Discrepancy{maxTypedLength + 1, *featureName(segmentFeature)};
+}
+
+std::string tooLongItemsMessage(const std::vector<std::string>& items) {
+    std::string message = "These items hold a word longer than 20 characters, more than a word "
+                          "can hold; they count as Bad:";
+    for (const std::string& item : items)
+        message += "\r\n" + item;
+    return message;
+}
+
+bool BatchReport::show(int k, const VocabularyItem& entry, std::optional<Discrepancy> discrepancy,
+                       const Word& derived, const Word& expected) {
+    if (entry.etymon.size() > maxTypedLength || entry.reflex.size() > maxTypedLength) {
+        tooLong_.push_back(entry.etymon + " > " + entry.reflex);
+        discrepancy = discrepancy.value_or(tooLongDiscrepancy());
+    }
     appendResultLine(line_, entry.etymon, entry.reflex, discrepancy);
     item_.good = !discrepancy;
     (item_.good ? item_.goodCount : item_.badCount) += 1;
     progress_ = progressText(k, itemCount_);
+    item_.index = k;
     item_.line = line_;
     item_.progress = progress_;
+    item_.etymon = entry.etymon;
+    item_.reflex = entry.reflex;
+    item_.discrepancy = discrepancy;
+    item_.derived = &derived;
+    item_.expected = &expected;
     display_.showBatchItem(item_);
+    return display_.stopRequested();
+}
+
+void BatchReport::finish(MessageSink& messages, bool stopped) {
+    if (!tooLong_.empty())
+        messages.showMessage(tooLongItemsMessage(tooLong_));
+    if (!stopped)
+        display_.showBatchEnd(batchDoneText);
 }
 
 bool Engine::runBatch(BatchDisplay& display, ThreadPool* pool) {
@@ -80,16 +110,18 @@ bool Engine::runBatch(BatchDisplay& display, ThreadPool* pool) {
         return false;
     mode_ = DerivationMode::Batch;
     const int n = static_cast<int>(vocabulary.size());
+    BatchReport report(display, n);
+    bool stopped = false;
     if (pool != nullptr && pool->size() > 1 && n > 1) {
-        ParallelBatch(*this, display, *pool).run();
+        stopped = ParallelBatch(*this, report, *pool).run();
     } else {
-        BatchReport report(display, n);
-        for (int k = 0; k < n; ++k) {
+        for (int k = 0; k < n && !stopped; ++k) {
             const VocabularyItem& entry = vocabulary[static_cast<std::size_t>(k)];
-            report.show(k, entry, compareItem(entry));
+            const std::optional<Discrepancy> discrepancy = compareItem(entry);
+            stopped = report.show(k, entry, discrepancy, workingWord(), reflexWord());
         }
     }
-    display.showBatchEnd(batchDoneText);
+    report.finish(*messages_, stopped);
     return true;
 }
 

@@ -50,10 +50,11 @@ public:
     // kind 0 "End") or interpreted through the Reflex Order in mode Reflex.
     void derive(std::string_view text);
 
-    // Derives and compares every Vocabulary item. Returns false when the large-run warning
-    // was cancelled (nothing ran). Leaves the mode at Batch. With a pool of more than one
-    // thread the items are derived on all of them; the display sees exactly what a run on
-    // this thread alone shows, in the same order, and the words end as that run leaves them.
+    // Derives and compares every Vocabulary item, until the display asks to stop. Returns
+    // false when the large-run warning was cancelled (nothing ran). Leaves the mode at Batch.
+    // With a pool of more than one thread the items are derived on all of them; the display
+    // and the message sink see exactly what a run on this thread alone shows, in the same
+    // order, and the words end as that run leaves them.
     bool runBatch(BatchDisplay& display, ThreadPool* pool = nullptr);
 
     void applyRule(int ruleIndex, int pass);

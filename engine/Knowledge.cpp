@@ -42,6 +42,8 @@ void WordKnowledge::forget() {
     known_.fill(0);
     std::iota(origin_.begin(), origin_.end(), std::int8_t{0});
     segmentOrigin_ = origin_;
+    moved_ = 0;
+    segmentMoved_ = 0;
     lost_ = false;
 }
 
@@ -53,14 +55,18 @@ void WordKnowledge::learnAll() {
 void WordKnowledge::shift(std::uint32_t range, bool down, std::uint32_t slotMask) {
     shiftPlanes(known_, range, down, slotMask);
     shiftOrigins(origin_, range, down);
-    if ((slotMask >> segmentFeature) & 1u)
+    moved_ |= range;
+    if ((slotMask >> segmentFeature) & 1u) {
         shiftOrigins(segmentOrigin_, range, down);
+        segmentMoved_ |= range;
+    }
 }
 
 void WordKnowledge::copy(int from, int to) {
     for (Index s = 0; s <= static_cast<Index>(markFeature); ++s)
         known_[s] = (known_[s] & ~(1u << to)) | (((known_[s] >> from) & 1u) << to);
     origin_[static_cast<Index>(to)] = origin_[static_cast<Index>(from)];
+    moved_ |= 1u << to;
 }
 
 void WordKnowledge::swap(int first, int second) {
@@ -69,18 +75,22 @@ void WordKnowledge::swap(int first, int second) {
         known_[s] ^= (differ << first) | (differ << second);
     }
     std::swap(origin_[static_cast<Index>(first)], origin_[static_cast<Index>(second)]);
+    moved_ |= (1u << first) | (1u << second);
 }
 
+// Values that never moved come from their own position, a whole plane at a time; only
+// moved ones are looked up one by one.
 void WordKnowledge::bringUp(WordPlanes& exact, const WordPlanes& reached) const {
     const WordPlanes start = exact;
     for (Index s = 0; s < known_.size(); ++s) {
-        const Origins* origins = ((movedTogether >> s) & 1u) != 0          ? &origin_
-                                 : s == static_cast<Index>(segmentFeature) ? &segmentOrigin_
-                                                                           : nullptr;
-        std::uint32_t plane = reached.plane[s] & known_[s];
-        for (std::uint32_t p = ~known_[s] & allPositions; p != 0; p &= p - 1) {
+        const bool together = ((movedTogether >> s) & 1u) != 0;
+        const bool segment = s == static_cast<Index>(segmentFeature);
+        const std::uint32_t moved = together ? moved_ : segment ? segmentMoved_ : 0u;
+        const std::uint32_t unknown = ~known_[s] & allPositions;
+        std::uint32_t plane = (reached.plane[s] & known_[s]) | (start.plane[s] & unknown & ~moved);
+        for (std::uint32_t p = unknown & moved; p != 0; p &= p - 1) {
             const auto at = static_cast<Index>(std::countr_zero(p));
-            const int origin = origins != nullptr ? (*origins)[at] : static_cast<int>(at);
+            const int origin = together ? origin_[at] : segmentOrigin_[at];
             plane |= ((start.plane[s] >> origin) & 1u) << at;
         }
         exact.plane[s] = plane;

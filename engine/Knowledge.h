@@ -55,6 +55,9 @@ private:
     std::array<std::uint32_t, slotCount> known_{};
     Origins origin_{};        // slots 0 to 21
     Origins segmentOrigin_{}; // slot 22
+    // The positions whose starting position may be another (of slots 0 to 21, of slot 22).
+    std::uint32_t moved_ = 0;
+    std::uint32_t segmentMoved_ = 0;
     bool lost_ = false;
 };
 

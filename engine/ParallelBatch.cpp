@@ -21,24 +21,38 @@ int chunkSize(int items, int threads) {
 
 } // namespace
 
-ParallelBatch::ParallelBatch(Engine& engine, BatchDisplay& display, ThreadPool& pool)
-    : engine_(engine), vocabulary_(engine.model_->vocabulary()),
-      report_(display, static_cast<int>(vocabulary_.size())), pool_(pool),
-      outcomes_(vocabulary_.size()) {
+ParallelBatch::ParallelBatch(Engine& engine, BatchReport& report, ThreadPool& pool)
+    : engine_(engine), vocabulary_(engine.model_->vocabulary()), report_(report), pool_(pool) {
     const int n = static_cast<int>(vocabulary_.size());
     const int size = chunkSize(n, pool.size());
     for (int begin = 0; begin < n; begin += size)
         chunks_.push_back({begin, std::min(begin + size, n), {}, false});
 }
 
-void ParallelBatch::run() {
-    for (std::size_t c = 0; c < chunks_.size(); ++c)
-        pool_.submit([this, c] { derive(chunks_[c], c == 0); });
-    for (const Chunk& chunk : chunks_) {
-        waitFor(chunk);
-        deliver(chunk);
+// Only a few chunks are out at a time, so that results wait in memory only briefly and a stop
+// ends the run soon. Every chunk given out has ended before the run does.
+bool ParallelBatch::run() {
+    const std::size_t ahead = 2 * static_cast<std::size_t>(pool_.size()) + 2;
+    while (submitted_ < std::min(ahead, chunks_.size()))
+        submit(submitted_);
+    bool stopped = false;
+    for (std::size_t c = 0; c < chunks_.size() && !stopped; ++c) {
+        waitFor(chunks_[c]);
+        stopped = deliver(chunks_[c]);
+        chunks_[c].outcomes = {};
+        if (!stopped && submitted_ < chunks_.size())
+            submit(submitted_);
     }
+    stopping_ = true;
+    for (std::size_t c = 0; c < submitted_; ++c)
+        waitFor(chunks_[c]);
     finish();
+    return stopped;
+}
+
+void ParallelBatch::submit(std::size_t chunk) {
+    ++submitted_;
+    pool_.submit([this, chunk] { derive(chunks_[chunk], chunk == 0); });
 }
 
 // The first chunk starts from the calling engine's words, which nothing touches until that
@@ -56,37 +70,26 @@ void ParallelBatch::derive(Chunk& chunk, bool fromTrueState) {
         worker.workingKnowledge_.learnAll();
         worker.reflexKnowledge_.learnAll();
     }
-    const auto close = [&](int end) {
-        chunk.stretches.push_back(
-            {chunk.stretches.empty() ? chunk.begin : chunk.stretches.back().end + 1, end,
-             worker.working_, worker.reflex_, worker.workingKnowledge_, worker.reflexKnowledge_,
-             worker.changed_});
+    const auto state = [&worker] {
+        return State{worker.working_, worker.reflex_, worker.workingKnowledge_,
+                     worker.reflexKnowledge_, worker.changed_};
     };
-    for (int k = chunk.begin; k < chunk.end; ++k) {
-        const WordPlanes working = worker.working_;
-        const WordPlanes reflex = worker.reflex_;
-        const WordKnowledge workingKnowledge = worker.workingKnowledge_;
-        const WordKnowledge reflexKnowledge = worker.reflexKnowledge_;
-        const bool changed = worker.changed_;
+    State before = state();
+    for (int k = chunk.begin; k < chunk.end && !stopping_; ++k) {
         messages.texts.clear();
-        Outcome& outcome = outcomes_[static_cast<std::size_t>(k)];
+        Outcome& outcome = chunk.outcomes.emplace_back();
         outcome.discrepancy = worker.compareItem(vocabulary_[static_cast<std::size_t>(k)]);
         outcome.messages = std::move(messages.texts);
-        if (!worker.workingKnowledge_.lost() && !worker.reflexKnowledge_.lost())
-            continue;
-        // Given up: the stretch before it ends with the state before it, and the next one
-        // starts from the state after it, which nobody here can know.
-        outcome.redo = true;
-        worker.working_ = working;
-        worker.reflex_ = reflex;
-        worker.workingKnowledge_ = workingKnowledge;
-        worker.reflexKnowledge_ = reflexKnowledge;
-        worker.changed_ = changed;
-        close(k);
-        worker.workingKnowledge_.forget();
-        worker.reflexKnowledge_.forget();
+        outcome.redo = worker.workingKnowledge_.lost() || worker.reflexKnowledge_.lost();
+        if (outcome.redo) {
+            // The item after a given-up one starts from a state nobody here can know.
+            worker.working_ = before.working;
+            worker.reflex_ = before.reflex;
+            worker.workingKnowledge_.forget();
+            worker.reflexKnowledge_.forget();
+        }
+        outcome.after = before = state();
     }
-    close(chunk.end);
     // Told while locked: once the last chunk is done the run may end and take the lock and
     // the condition with it.
     const std::lock_guard lock(mutex_);
@@ -99,32 +102,43 @@ void ParallelBatch::waitFor(const Chunk& chunk) {
     chunkDone_.wait(lock, [&chunk] { return chunk.done; });
 }
 
-void ParallelBatch::deliver(const Chunk& chunk) {
-    for (const Stretch& stretch : chunk.stretches) {
-        for (int k = stretch.begin; k < stretch.end; ++k) {
-            const Outcome& outcome = outcomes_[static_cast<std::size_t>(k)];
-            for (const std::string& message : outcome.messages)
-                engine_.messages_->showMessage(message);
-            report_.show(k, vocabulary_[static_cast<std::size_t>(k)], outcome.discrepancy);
-        }
-        catchUp(stretch);
-        if (stretch.end < chunk.end) {
-            const VocabularyItem& given = vocabulary_[static_cast<std::size_t>(stretch.end)];
-            report_.show(stretch.end, given, engine_.compareItem(given));
+// The calling engine's state is true at the chunk's start and after every given-up item;
+// every other item's true state is that brought up to what its thread reached.
+bool ParallelBatch::deliver(Chunk& chunk) {
+    State start{engine_.working_, engine_.reflex_, {}, {}, engine_.changed_};
+    for (int k = chunk.begin; k < chunk.end; ++k) {
+        const Outcome& outcome = chunk.outcomes[static_cast<std::size_t>(k - chunk.begin)];
+        if (outcome.redo) {
+            if (deliverRedone(k))
+                return true;
+            start = State{engine_.working_, engine_.reflex_, {}, {}, engine_.changed_};
+        } else if (deliverDerived(k, outcome, start)) {
+            return true;
         }
     }
+    return false;
 }
 
-// The calling engine's words, true before the stretch, brought to where it ended. The changed
-// flag is the last rule application's; without any rule in the orders it keeps its value.
-void ParallelBatch::catchUp(const Stretch& stretch) {
-    if (stretch.begin == stretch.end)
-        return;
-    stretch.workingKnowledge.bringUp(engine_.working_, stretch.working);
-    stretch.reflexKnowledge.bringUp(engine_.reflex_, stretch.reflex);
+// The changed flag is the last rule application's; without any rule in the orders it keeps
+// its value.
+bool ParallelBatch::deliverDerived(int k, const Outcome& outcome, const State& start) {
+    for (const std::string& message : outcome.messages)
+        engine_.messages_->showMessage(message);
+    engine_.working_ = start.working;
+    engine_.reflex_ = start.reflex;
+    outcome.after.workingKnowledge.bringUp(engine_.working_, outcome.after.working);
+    outcome.after.reflexKnowledge.bringUp(engine_.reflex_, outcome.after.reflex);
     const Orders& orders = engine_.orders_;
     if (!orders.etymon.empty() || !orders.diachronic.empty() || !orders.reflex.empty())
-        engine_.changed_ = stretch.changed;
+        engine_.changed_ = outcome.after.changed;
+    return report_.show(k, vocabulary_[static_cast<std::size_t>(k)], outcome.discrepancy,
+                        engine_.workingWord(), engine_.reflexWord());
+}
+
+bool ParallelBatch::deliverRedone(int k) {
+    const VocabularyItem& entry = vocabulary_[static_cast<std::size_t>(k)];
+    const std::optional<Discrepancy> discrepancy = engine_.compareItem(entry);
+    return report_.show(k, entry, discrepancy, engine_.workingWord(), engine_.reflexWord());
 }
 
 // What every item leaves behind whatever its word: the pass of the Reflex Order, and the

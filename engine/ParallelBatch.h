@@ -20,48 +20,51 @@ namespace tarnel {
 // characters missing from an alphabet), so a chunk cannot see the state it starts from: its
 // engine tracks which values it made itself (WordKnowledge), and an item that would read any
 // other is given up and run again here, on the calling engine, once the state before it is
-// known. Here, in Vocabulary order, each item's messages and result are handed on, and the
-// calling engine's words are brought to the state each chunk reached.
+// known. Here, in Vocabulary order, each item's messages and result are handed on with the
+// words as a run on one thread would have them, and the calling engine's words follow.
 class ParallelBatch {
 public:
-    ParallelBatch(Engine& engine, BatchDisplay& display, ThreadPool& pool);
-    void run();
+    ParallelBatch(Engine& engine, BatchReport& report, ThreadPool& pool);
+    // True when the display asked to stop.
+    bool run();
 
 private:
-    struct Outcome {
-        bool redo = false; // run again here, from the true state
-        std::optional<Discrepancy> discrepancy;
-        std::vector<std::string> messages;
-    };
-    // Items run from one unseen state up to `end`, and the state they reached.
-    struct Stretch {
-        int begin = 0;
-        int end = 0;
+    // A run's state after an item, as known to the thread that derived it.
+    struct State {
         WordPlanes working;
         WordPlanes reflex;
         WordKnowledge workingKnowledge;
         WordKnowledge reflexKnowledge;
         bool changed = false;
     };
+    struct Outcome {
+        bool redo = false; // run again here, from the true state
+        std::optional<Discrepancy> discrepancy;
+        std::vector<std::string> messages;
+        State after;
+    };
     struct Chunk {
         int begin = 0;
         int end = 0;
-        std::vector<Stretch> stretches;
+        std::vector<Outcome> outcomes;
         bool done = false;
     };
 
+    void submit(std::size_t chunk);
     void derive(Chunk& chunk, bool fromTrueState);
     void waitFor(const Chunk& chunk);
-    void deliver(const Chunk& chunk);
-    void catchUp(const Stretch& stretch);
+    bool deliver(Chunk& chunk);
+    bool deliverDerived(int k, const Outcome& outcome, const State& start);
+    bool deliverRedone(int k);
     void finish();
 
     Engine& engine_;
     const std::vector<VocabularyItem>& vocabulary_;
-    BatchReport report_;
+    BatchReport& report_;
     ThreadPool& pool_;
-    std::vector<Outcome> outcomes_;
     std::vector<Chunk> chunks_;
+    std::size_t submitted_ = 0;
+    std::atomic<bool> stopping_ = false;
     std::mutex mutex_;
     std::condition_variable chunkDone_;
 };

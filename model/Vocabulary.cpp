@@ -1,5 +1,7 @@
 #include "Vocabulary.h"
 
+#include "core/Word.h"
+
 #include <algorithm>
 
 namespace tarnel {
@@ -59,6 +61,14 @@ std::size_t missingCharacter(std::string_view word, const Alphabet& alphabet) {
     return std::string_view::npos;
 }
 
+// A word holds at most 20 segments; a longer one could never be derived whole.
+bool tooLong(const Pair& pair) {
+    constexpr auto most = static_cast<std::size_t>(maxTypedLength);
+    return pair.etymon.size() > most || pair.reflex.size() > most;
+}
+
+constexpr std::string_view tooLongMessage = "Maximum word length is 20.";
+
 } // namespace
 
 std::string checkTypedItem(std::string_view text, const Alphabet& etymon, const Alphabet& reflex) {
@@ -72,6 +82,9 @@ std::string checkTypedItem(std::string_view text, const Alphabet& etymon, const 
         return "Item requires just TWO words: etymon and reflex, separated by space.";
     }
     const Pair pair = splitPair(trimmed);
+    if (tooLong(pair)) {
+        return std::string(tooLongMessage);
+    }
     if (const auto i = missingCharacter(pair.etymon, etymon); i != std::string_view::npos) {
         return "Character " + quoted(pair.etymon.substr(i, 1)) + " is not in the Etymon Alphabet.";
     }
@@ -108,6 +121,9 @@ std::string checkItemLine(std::string_view line, const Alphabet& etymon, const A
                " has too many words;\r\nit should be just 2:  etymon & reflex.";
     }
     const Pair pair = splitPair(cleaned);
+    if (tooLong(pair)) {
+        return std::string(tooLongMessage);
+    }
     if (const auto i = missingCharacter(pair.etymon, etymon); i != std::string_view::npos) {
         return "Character " + quoted(pair.etymon.substr(i, 1)) + " in etymon " +
                quoted(pair.etymon) + " is not in the Etymon Alphabet.";

@@ -82,6 +82,7 @@ AlphabetEditorView::AlphabetEditorView(AlphabetSide side, Context& ctx, QWidget*
     connect(lstCol, &QTableWidget::cellClicked, this, &AlphabetEditorView::lstCol_Click);
 
     txtNewChar->setContextMenuPolicy(Qt::NoContextMenu);
+    txtNewChar->setAcceptDrops(false);
     txtNewChar->setAlignment(Qt::AlignCenter);
     txtNewChar->installEventFilter(this);
     hideNewCharBox();
@@ -331,6 +332,8 @@ void AlphabetEditorView::txtNewChar_KeyPress(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape)
         return removeNewColumn();
     const QString text = event->text();
+    if (const auto character = firstUnstorable(text))
+        return ctx.dialogs.ok(unstorableMessage(*character));
     if (text.size() != 1)
         return;
     const std::optional<unsigned char> code = unicodeToCp1252(text.front().unicode());

@@ -1,8 +1,10 @@
 #include "Form1.h"
 
 #include "Context.h"
+#include "Dialogs.h"
 #include "Form1Help.h"
 #include "ModelText.h"
+#include "ModelTextEdits.h"
 #include "Shared.h"
 
 #include <QApplication>
@@ -73,8 +75,17 @@ QWidget* Form1::buildNamePanel() {
     txtModelName->setObjectName(QStringLiteral("txtModelName"));
     txtModelName->setPlaceholderText(QStringLiteral("Type new model name here"));
     txtModelName->setMaximumWidth(320);
-    txtModelName->setContextMenuPolicy(Qt::NoContextMenu); // no pasting past the key rules
+    txtModelName->setToolTip(QStringLiteral("A model name has 3 to 20 characters: letters, "
+                                            "digits and \"_\" (a blank is typed as \"_\")."));
+    // Pasting goes through the name rules; a drop would get round them.
+    txtModelName->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(txtModelName, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
+        menuWithOwnPaste(txtModelName, [this] {
+            pasteModelName();
+        })->popup(txtModelName->mapToGlobal(at));
+    });
     txtModelName->setAcceptDrops(false);
+    connect(txtModelName, &QLineEdit::textChanged, this, &Form1::txtModelName_Change);
     txtModelName->installEventFilter(this);
     txtModelName->hide();
     lblDelete = new QLabel(QStringLiteral(" Click on the model to delete "));
@@ -97,8 +108,9 @@ QWidget* Form1::buildNotesPanel() {
     auto* layout = new QVBoxLayout(panel);
     lblNotes = new QLabel(QStringLiteral("Notes"));
     lblNotes->setObjectName(QStringLiteral("lblNotes"));
-    txtNotes = new QPlainTextEdit;
+    txtNotes = new ModelPlainTextEdit;
     txtNotes->setObjectName(QStringLiteral("txtNotes"));
+    txtNotes->refuse = [this](const QString& character) { refuseCharacter(character); };
     txtNotes->installEventFilter(this);
     connect(txtNotes, &QPlainTextEdit::textChanged, this, &Form1::txtNotes_Change);
     layout->addWidget(lblNotes);
@@ -128,22 +140,12 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         if (watched == txtModelName) {
             return txtModelName_KeyPress(key);
         }
-        if (watched == txtNotes && !key->text().isEmpty()) {
-            if (!toModelText(key->text())) {
-                QApplication::beep();
-                return true;
-            }
+        if (watched == txtNotes && !key->text().isEmpty() && !firstUnstorable(key->text())) {
             ctx.model.unsavedChanges = true;
         }
-        if (watched == txtVocab) {
-            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-                txtVocab_Enter();
-                return true;
-            }
-            if (!key->text().isEmpty() && !toModelText(key->text())) {
-                QApplication::beep();
-                return true;
-            }
+        if (watched == txtVocab && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            txtVocab_Enter();
+            return true;
         }
     }
     if (event->type() == QEvent::MouseButtonRelease && watched == lstVocab->viewport()) {
@@ -152,19 +154,17 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-// Keeps the model's notes equal to the box. A text Windows-1252 cannot hold (pasted) is
-// refused: the box goes back to the notes.
+// Keeps the model's notes equal to the box, which lets in only what a model file can hold.
 void Form1::txtNotes_Change() {
-    if (auto notes = toModelLines(txtNotes->toPlainText())) {
-        if (*notes != ctx.model.notes) {
-            ctx.model.notes = *notes;
-            ctx.model.unsavedChanges = true;
-        }
-    } else {
-        QApplication::beep();
-        const QSignalBlocker block(txtNotes);
-        txtNotes->setPlainText(fromModelLines(ctx.model.notes));
+    const std::optional<std::string> notes = toModelLines(txtNotes->toPlainText());
+    if (notes && *notes != ctx.model.notes) {
+        ctx.model.notes = *notes;
+        ctx.model.unsavedChanges = true;
     }
+}
+
+void Form1::refuseCharacter(const QString& character) {
+    ctx.dialogs.ok(unstorableMessage(character));
 }
 
 } // namespace tarnel

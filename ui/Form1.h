@@ -13,6 +13,9 @@ class QPushButton;
 
 namespace tarnel {
 
+class ModelLineEdit;
+class ModelPlainTextEdit;
+
 // The home screen: the Model menu (new, choose, save, save as, delete), the notes and the
 // Vocabulary.
 class Form1 : public Screen {
@@ -63,13 +66,15 @@ private:
     QLabel* lblDelete = nullptr;
     QListWidget* File1 = nullptr;
     QLabel* lblNotes = nullptr;
-    QPlainTextEdit* txtNotes = nullptr;
+    ModelPlainTextEdit* txtNotes = nullptr;
     QLabel* lblVocab = nullptr;
     QListWidget* lstVocab = nullptr;
-    QLineEdit* txtVocab = nullptr;
-    QPlainTextEdit* txtMassVocab = nullptr;
+    ModelLineEdit* txtVocab = nullptr;
+    ModelPlainTextEdit* txtMassVocab = nullptr;
     QPushButton* btnDone = nullptr;
-    int editedRow = -1; // the item txtVocab edits (Edit Item), or -1 for a new one
+    int editedRow = -1;  // the item txtVocab edits (Edit Item), or -1 for a new one
+    QString replaceName; // a name that "already exists", whose file Save would replace
+    QString titleBeforeDelete;
 
     void buildMenus();
     void buildBody();
@@ -82,11 +87,16 @@ private:
     void prepareForModel();
     void afterModelReplaced();
     void acceptModelName();
+    void takeModelName(QString name); // by value: it may be replaceName, which it clears
+    void txtModelName_Change();
     bool txtModelName_KeyPress(QKeyEvent* event);
+    void pasteModelName();
     void refreshFileList();
 
     // Notes.
     void txtNotes_Change();
+    // A character a model file cannot hold, refused where it was typed or pasted.
+    void refuseCharacter(const QString& character);
 
     // Vocabulary.
     void refreshVocab();

@@ -4,11 +4,14 @@
 #include "Form1.h"
 #include "ModelFiles.h"
 #include "ModelText.h"
+#include "ModelTextEdits.h"
 #include "Shared.h"
 #include "frmDerive.h"
 #include "model/ModelFile.h"
 
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +29,7 @@ constexpr int maxMenuModels = 21;
 constexpr int minNameLength = 3;
 constexpr int maxNameLength = 20;
 constexpr int fixedModelEntries = 5; // New, Save, Save As..., -, Delete a Model
+const QString deleteTitle = QStringLiteral("Choose a Model to Delete");
 
 bool isNameCharacter(QChar c) {
     return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') ||
@@ -99,8 +103,10 @@ void Form1::mnuNew_Click() {
     ctx.model.modelName.clear();
     ctx.model.notes.clear();
     ctx.model.unsavedChanges = false;
+    replaceName.clear();
     mnuSave->setEnabled(false);
     mnuSaveAs->setEnabled(false);
+    enableEditMenus(ctx, false); // nothing to edit until the model has a name
     afterModelReplaced();
     buildModelMenu();
     setWindowTitle(QStringLiteral("Creating New Model"));
@@ -111,6 +117,10 @@ void Form1::mnuNew_Click() {
 
 void Form1::mnuSave_Click() {
     hideHelp();
+    if (!replaceName.isEmpty() && txtModelName->isVisible()) {
+        takeModelName(replaceName);
+        return;
+    }
     saveModel(ctx);
 }
 
@@ -126,7 +136,10 @@ void Form1::mnuDelete_Click() {
     refreshFileList();
     lblDelete->show();
     File1->show();
-    setWindowTitle(QStringLiteral("Choose a Model to Delete"));
+    if (windowTitle() != deleteTitle) {
+        titleBeforeDelete = windowTitle();
+    }
+    setWindowTitle(deleteTitle);
 }
 
 void Form1::File1_Click(const QString& fileName) {
@@ -145,6 +158,7 @@ void Form1::File1_Click(const QString& fileName) {
     }
     File1->hide();
     lblDelete->hide();
+    setWindowTitle(titleBeforeDelete); // the title goes with the panel
 }
 
 void Form1::chooseModel(const QString& name) {
@@ -170,6 +184,7 @@ void Form1::chooseModel(const QString& name) {
     afterModelReplaced();
     mnuSave->setEnabled(true);
     mnuSaveAs->setEnabled(true);
+    enableEditMenus(ctx);
     setWindowTitle(modelCaption(ctx));
     lblNotes->show();
     txtNotes->show();
@@ -178,6 +193,8 @@ void Form1::chooseModel(const QString& name) {
 }
 
 // A key in the name box. Returns true when the key is used up here (refused or replaced).
+// Editing keys and shortcuts (selecting, deleting, cutting, undoing) work as in any box;
+// what would bring text in is held to the name rules.
 bool Form1::txtModelName_KeyPress(QKeyEvent* event) {
     if (txtModelName->text().size() > maxNameLength) {
         txtModelName->backspace();
@@ -189,12 +206,13 @@ bool Form1::txtModelName_KeyPress(QKeyEvent* event) {
         acceptModelName();
         return true;
     }
-    const QString text = event->text();
-    if (key == Qt::Key_Insert) {
-        return true; // Shift+Insert would paste past the key rules
+    if (event->matches(QKeySequence::Paste)) {
+        pasteModelName();
+        return true;
     }
-    if (key == Qt::Key_Backspace || key == Qt::Key_Delete || text.isEmpty()) {
-        return false; // editing and cursor keys
+    const QString text = event->text();
+    if (text.isEmpty() || text.front() < u' ' || text.front() == QChar(0x7F)) {
+        return false; // editing and cursor keys, shortcuts
     }
     if (text == QStringLiteral(" ")) {
         if (!txtModelName->text().isEmpty()) {
@@ -202,8 +220,23 @@ bool Form1::txtModelName_KeyPress(QKeyEvent* event) {
         }
         return true;
     }
-    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-    return !(plain && text.size() == 1 && isNameCharacter(text[0]));
+    return !(text.size() == 1 && isNameCharacter(text[0]));
+}
+
+// A pasted text keeps its name characters, blanks become "_" (not at the start of an empty
+// box), and the box holds no more than a name may.
+void Form1::pasteModelName() {
+    const QString box = txtModelName->text();
+    QString kept;
+    for (const QChar c : QGuiApplication::clipboard()->text()) {
+        if (isNameCharacter(c)) {
+            kept += c;
+        } else if (c == u' ' && !(box.isEmpty() && kept.isEmpty())) {
+            kept += u'_';
+        }
+    }
+    const qsizetype room = maxNameLength - (box.size() - txtModelName->selectedText().size());
+    txtModelName->insert(kept.left(std::max<qsizetype>(0, room)));
 }
 
 void Form1::acceptModelName() {
@@ -224,12 +257,28 @@ void Form1::acceptModelName() {
         ctx.dialogs.ok(QStringLiteral("A model named %1 already exists. Click \"Save\" if you "
                                       "want to replace it.")
                            .arg(name));
+        replaceName = name; // as the message says, Save now replaces that model's file
+        mnuSave->setEnabled(true);
         return;
     }
+    takeModelName(name);
+}
+
+// A name typed after "already exists" is no longer the one Save would replace.
+void Form1::txtModelName_Change() {
+    if (!replaceName.isEmpty() && txtModelName->text() != replaceName) {
+        replaceName.clear();
+        mnuSave->setEnabled(!ctx.model.modelName.empty());
+    }
+}
+
+void Form1::takeModelName(QString name) {
+    replaceName.clear();
     ctx.model.modelName = name.toStdString(); // name characters are ASCII
     setWindowTitle(modelCaption(ctx));
     mnuSave->setEnabled(true);
     mnuSaveAs->setEnabled(true);
+    enableEditMenus(ctx);
     ctx.model.unsavedChanges = true;
     saveModel(ctx);
     txtModelName->hide();

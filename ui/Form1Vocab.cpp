@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "Form1.h"
 #include "ModelText.h"
+#include "ModelTextEdits.h"
 #include "Shared.h"
 #include "frmDerive.h"
 #include "model/AlphabeticalList.h"
@@ -28,15 +29,17 @@ QWidget* Form1::buildVocabPanel() {
     lstVocab = new QListWidget;
     lstVocab->setObjectName(QStringLiteral("lstVocab"));
     lstVocab->viewport()->installEventFilter(this);
-    txtVocab = new QLineEdit;
+    txtVocab = new ModelLineEdit;
     txtVocab->setObjectName(QStringLiteral("txtVocab"));
+    txtVocab->refuse = [this](const QString& character) { refuseCharacter(character); };
     txtVocab->setStyleSheet(QStringLiteral("background-color: #cce8ff;"));
     txtVocab->installEventFilter(this);
     btnDone = new QPushButton(QStringLiteral("Edit word pairs below.  Click here when done."));
     btnDone->setObjectName(QStringLiteral("btnDone"));
     connect(btnDone, &QPushButton::clicked, this, &Form1::btnDone_Click);
-    txtMassVocab = new QPlainTextEdit;
+    txtMassVocab = new ModelPlainTextEdit;
     txtMassVocab->setObjectName(QStringLiteral("txtMassVocab"));
+    txtMassVocab->refuse = [this](const QString& character) { refuseCharacter(character); };
     for (QWidget* widget : {static_cast<QWidget*>(lblVocab), static_cast<QWidget*>(txtVocab),
                             static_cast<QWidget*>(lstVocab), static_cast<QWidget*>(btnDone),
                             static_cast<QWidget*>(txtMassVocab)}) {
@@ -128,7 +131,7 @@ void Form1::mnuCopyEtymon_Click() {
 void Form1::txtVocab_Enter() {
     const std::optional<std::string> text = toModelText(txtVocab->text());
     if (!text) {
-        return; // only a paste can bring such characters; the box stays for correction
+        return; // the box lets no such character in
     }
     const std::string fault = checkTypedItem(*text, ctx.model.lstCol, ctx.model.lstColR);
     if (!fault.empty()) {
@@ -158,8 +161,7 @@ void Form1::btnDone_Click() {
     for (const QString& line : all.isEmpty() ? QStringList() : all.split(u'\n')) {
         const std::optional<std::string> bytes = toModelText(line);
         if (!bytes) {
-            ctx.dialogs.ok(
-                QStringLiteral("Item \"%1\" holds a character Tarnel cannot store.").arg(line));
+            refuseCharacter(firstUnstorable(line).value_or(QString()));
             return;
         }
         const std::string fault = checkItemLine(*bytes, ctx.model.lstCol, ctx.model.lstColR);

@@ -12,6 +12,23 @@ std::optional<std::string> toModelText(const QString& text) {
     return utf8ToCp1252(text.toStdString());
 }
 
+std::optional<QString> firstUnstorable(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size();
+        const QString character = text.mid(i, pair ? 2 : 1);
+        if (!toModelText(character))
+            return character;
+        i += pair ? 1 : 0;
+    }
+    return std::nullopt;
+}
+
+QString unstorableMessage(const QString& character) {
+    return QStringLiteral("The character \"%1\" cannot be stored: a model file holds only "
+                          "Windows-1252 characters.")
+        .arg(character);
+}
+
 QString fromModelLines(const std::string& bytes) {
     QString text = fromModelText(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

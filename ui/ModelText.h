@@ -12,6 +12,12 @@ QString fromModelText(const std::string& bytes);
 // No value when `text` holds a character Windows-1252 cannot hold.
 std::optional<std::string> toModelText(const QString& text);
 
+// The first character of `text` that Windows-1252 cannot hold, if any.
+std::optional<QString> firstUnstorable(const QString& text);
+
+// Why such a character is refused: "The character "ʃ" cannot be stored: ...".
+QString unstorableMessage(const QString& character);
+
 // Model text with CR LF line breaks shown in a multi-line box (LF only), and back.
 QString fromModelLines(const std::string& bytes);
 std::optional<std::string> toModelLines(const QString& text);

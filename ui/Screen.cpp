@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -126,7 +125,7 @@ void Screen::addRunMenu() {
 }
 
 void Screen::addEditMenu() {
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
     edit->addAction(QStringLiteral("Rules"), this, [this] { editRules(ctx); });
     edit->addAction(QStringLiteral("Vocabulary"), this, [this] { editVocabulary(ctx); });
@@ -135,6 +134,8 @@ void Screen::addEditMenu() {
     alphabet->addAction(QStringLiteral("Reflex"), this, [this] { editReflexAlphabet(ctx); });
     alphabet->addAction(QStringLiteral("Output (Read Only)"), this,
                         [this] { viewOutputAlphabet(ctx); });
+    edit->setEnabled(false); // until there is a model to edit
+    edit->menuAction()->setEnabled(false);
 }
 
 void Screen::addHelpMenu(const HelpTopics& topics) {
@@ -160,12 +161,6 @@ void Screen::addExitMenu() {
     QAction* exit = menuBar()->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, [this] { quitPrompt(ctx); });
-}
-
-QWidget* Screen::placeholderBody(const QString& text) {
-    auto* label = new QLabel(text);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
 }
 
 } // namespace tarnel

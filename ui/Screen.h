@@ -26,11 +26,15 @@ public:
     virtual bool leaveScreen() { return true; }
     // Called after navigation has shown this screen.
     virtual void enterScreen() {}
+    // Called when the user was let go (leaveScreen) but stays after all: the quit was
+    // called off.
+    virtual void resumeScreen() {}
     // Called on every screen after the model in memory was replaced (loaded or new).
     virtual void modelReplaced() {}
 
-    // The Run menu, or nullptr on a screen without one.
+    // The Run and Edit menus, or nullptr on a screen without one.
     QMenu* runMenu() const { return mnuRun; }
+    QMenu* editMenu() const { return mnuEdit; }
 
     void showHelp(const QString& text);
     void hideHelp();
@@ -48,14 +52,12 @@ protected:
     void addHomeMenu();
     void addExitMenu();
 
-    // A plain body for a screen whose controls are still to come.
-    static QWidget* placeholderBody(const QString& text);
-
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     QMenu* mnuRun = nullptr;
+    QMenu* mnuEdit = nullptr;
     QFrame* txtHelpFrame = nullptr;
     QPlainTextEdit* txtHelp = nullptr;
     QString shownHelpText;

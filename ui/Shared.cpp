@@ -23,6 +23,23 @@ namespace {
 
 constexpr int largeVocabulary = 300;
 
+// "Do you want to quit the program?", then the offer to save; true when the program may end.
+bool askToQuit(Context& ctx) {
+    if (ctx.dialogs.yesNo(QStringLiteral("Do you want to quit the program?")) != Answer::Yes) {
+        return false;
+    }
+    if (!ctx.model.unsavedChanges) {
+        return true;
+    }
+    const QStringList lines = {
+        QStringLiteral("Save model \"%1\"?").arg(fromModelText(ctx.model.modelName)),
+        QStringLiteral("  • 'Yes' to save and quit"),
+        QStringLiteral("  • 'No' to quit without saving"),
+        QStringLiteral("  • 'Cancel' to continue editing")};
+    const Answer answer = ctx.dialogs.yesNoCancel(lines.join(QStringLiteral("\r\n")));
+    return answer == Answer::No || (answer == Answer::Yes && saveModel(ctx));
+}
+
 } // namespace
 
 QString modelCaption(const Context& ctx) {
@@ -35,20 +52,35 @@ void hideEveryScreen(Context& ctx) {
     }
 }
 
-bool leaveShowingScreen(Context& ctx) {
+Screen* showingScreen(const Context& ctx) {
     for (Screen* screen : ctx.screens.all()) {
-        if (screen->isVisible() && !screen->leaveScreen()) {
-            return false;
+        if (screen->isVisible()) {
+            return screen;
         }
     }
-    return true;
+    return nullptr;
 }
 
+namespace {
+
+// The screen shown next sits where the user left the last one, as large, maximised or not.
+void takeOverPlace(Screen& target, const Screen& from) {
+    constexpr Qt::WindowStates kept = Qt::WindowMaximized | Qt::WindowFullScreen;
+    target.setGeometry(from.normalGeometry());
+    target.setWindowState((target.windowState() & ~kept) | (from.windowState() & kept));
+}
+
+} // namespace
+
 bool showScreen(Context& ctx, Screen& target) {
-    if (!leaveShowingScreen(ctx)) {
+    Screen* from = showingScreen(ctx);
+    if (from != nullptr && !from->leaveScreen()) {
         return false;
     }
     hideEveryScreen(ctx);
+    if (from != nullptr && from != &target) {
+        takeOverPlace(target, *from);
+    }
     target.show();
     target.enterScreen();
     return true;
@@ -117,6 +149,15 @@ void enableRunMenus(Context& ctx, bool enabled) {
     }
 }
 
+void enableEditMenus(Context& ctx, bool enabled) {
+    for (Screen* screen : ctx.screens.all()) {
+        if (QMenu* edit = screen->editMenu()) {
+            edit->setEnabled(enabled);
+            edit->menuAction()->setEnabled(enabled);
+        }
+    }
+}
+
 void enableRunMenusForModel(Context& ctx) {
     const Model& m = ctx.model;
     if (!m.lstEtyOrd.empty() || !m.lstDiacOrd.empty() || !m.lstReflOrd.empty()) {
@@ -156,20 +197,18 @@ QFont ipaFont(int pointSize) {
     return font;
 }
 
+// A screen with pending changes of its own (an alphabet editor) settles them first; if the
+// program then goes on after all, the screen takes up its work again.
 bool quitPrompt(Context& ctx) {
-    if (ctx.dialogs.yesNo(QStringLiteral("Do you want to quit the program?")) != Answer::Yes) {
+    Screen* showing = showingScreen(ctx);
+    if (showing != nullptr && !showing->leaveScreen()) {
         return false;
     }
-    if (ctx.model.unsavedChanges) {
-        const QStringList lines = {
-            QStringLiteral("Save model \"%1\"?").arg(fromModelText(ctx.model.modelName)),
-            QStringLiteral("  • 'Yes' to save and quit"),
-            QStringLiteral("  • 'No' to quit without saving"),
-            QStringLiteral("  • 'Cancel' to continue editing")};
-        const Answer answer = ctx.dialogs.yesNoCancel(lines.join(QStringLiteral("\r\n")));
-        if (answer == Answer::Cancel || (answer == Answer::Yes && !saveModel(ctx))) {
-            return false;
+    if (!askToQuit(ctx)) {
+        if (showing != nullptr) {
+            showing->resumeScreen();
         }
+        return false;
     }
     ctx.quitting = true;
     ctx.quit();

@@ -42,10 +42,11 @@ QString modelCaption(const Context& ctx);
 // Hides all seven screens, whichever is showing.
 void hideEveryScreen(Context& ctx);
 
-// Asks the showing screen to let the user go (Screen::leaveScreen); false: stay.
-bool leaveShowingScreen(Context& ctx);
+// The screen that is showing, or nullptr.
+Screen* showingScreen(const Context& ctx);
 
-// Leaves the showing screen, hides every screen and shows `target`; false if refused.
+// Leaves the showing screen, hides every screen and shows `target` where the other one was
+// (same place and size, maximised or not); false if refused.
 bool showScreen(Context& ctx, Screen& target);
 
 // The navigation entries.
@@ -62,6 +63,10 @@ void viewOutputAlphabet(Context& ctx);
 // Enables (or disables) the Run menu on every screen that has one.
 void enableRunMenus(Context& ctx, bool enabled = true);
 
+// Enables (or disables) the Edit menu on every screen that has one: there is nothing to
+// edit until a model has been chosen or a new one named.
+void enableEditMenus(Context& ctx, bool enabled = true);
+
 // Enables the Run menus when any order list of the model has an entry.
 void enableRunMenusForModel(Context& ctx);
 
@@ -75,7 +80,8 @@ QRect helpGeometry(const QRect& screen, const QString& text, const QFontMetrics&
 // The font that shows IPA symbols (Doulos SIL, else the next family of ipaFontFamilies).
 QFont ipaFont(int pointSize = 16);
 
-// The quit prompt of every screen's Exit entry. Returns true when the program ends.
+// The quit prompt of every screen's Exit entry, after the showing screen was left. Returns
+// true when the program ends.
 bool quitPrompt(Context& ctx);
 
 // Asks "Save model "x"?" (Yes/No/Cancel) when there are unsaved changes and saves on Yes.

@@ -41,7 +41,10 @@ std::string toCp1252(const QString& text) {
 } // namespace
 
 void DialogsMessageSink::showMessage(const std::string& text) {
-    dialogs.ok(fromCp1252(text));
+    if (gatherer != nullptr)
+        gatherer->showMessage(text);
+    else
+        dialogs.ok(fromCp1252(text));
 }
 
 frmDerive::frmDerive(Context& context) : Screen(context), messages(context.dialogs) {
@@ -145,16 +148,21 @@ void frmDerive::enterBatchMode() {
     wordPanel->hide();
     stageArea->hide();
     lblOffFeats->hide();
-    batchPanel->clearResults();
     batchPanel->show();
-    // The run holds the screen until it ends; the panel repaints itself as it goes.
+    // The run holds the screen until it ends or is stopped; the panel repaints itself as it
+    // goes and gathers the messages, which come in one box at the end.
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    batchPanel->startRun(static_cast<int>(ctx.model.lstVocab.size()));
     compileModel();
     if (!batchThreads && defaultJobs() > 1)
         batchThreads = std::make_unique<ThreadPool>(defaultJobs());
+    messages.gatherer = batchPanel;
     engine->runBatch(*batchPanel, batchThreads.get());
+    messages.gatherer = nullptr;
+    const std::string summary = batchPanel->finishRun();
     QApplication::restoreOverrideCursor();
+    if (!summary.empty())
+        ctx.dialogs.ok(fromCp1252(summary));
 }
 
 // Any screen may have changed the model since the last run; the engine keeps its words.

@@ -23,11 +23,13 @@ class ThreadPool;
 class WordBoxEdit;
 
 // Shows the engine's messages (a missing etymon character, an INSERT that cannot be made)
-// in a message box.
+// in a message box, or hands them to `gatherer` while it is set (a batch run).
 class DialogsMessageSink : public MessageSink {
 public:
     explicit DialogsMessageSink(Dialogs& dialogs) : dialogs(dialogs) {}
     void showMessage(const std::string& text) override;
+
+    MessageSink* gatherer = nullptr;
 
 private:
     Dialogs& dialogs;

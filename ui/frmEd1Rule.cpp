@@ -91,6 +91,9 @@ frmEd1Rule::frmEd1Rule(Context& context) : Screen(context) {
     txtComment = new QLineEdit(ruleBody);
     txtComment->setObjectName(QStringLiteral("txtComment"));
     for (QLineEdit* box : {txtRuleName, txtComment}) {
+        // Every key is checked on its own: a paste or a drop would get round the checks.
+        box->setContextMenuPolicy(Qt::NoContextMenu);
+        box->setAcceptDrops(false);
         box->setStyleSheet(QStringLiteral("background:#c8c8c8;"));
         box->installEventFilter(this);
         box->hide();

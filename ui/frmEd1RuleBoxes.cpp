@@ -1,5 +1,6 @@
 #include "Context.h"
 #include "Dialogs.h"
+#include "ModelText.h"
 #include "core/Cp1252.h"
 #include "engine/RuleReturn.h"
 #include "frmEd1Rule.h"
@@ -119,6 +120,8 @@ bool frmEd1Rule::txtComment_KeyPress(QKeyEvent* event) {
         txtComment->backspace();
     } else if (isEnter(event)) {
         acceptComment();
+    } else if (const auto character = firstUnstorable(event->text())) {
+        ctx.dialogs.ok(unstorableMessage(*character));
     } else if (const auto key = typedChar(event); key && commentBoxAccepts(*key)) {
         txtComment->setText(txtComment->text() + event->text());
     }

@@ -36,4 +36,9 @@ void frmInAlph::enterScreen() {
     body->editAlphabet();
 }
 
+// The changes were settled on the way out; what follows is measured from here.
+void frmInAlph::resumeScreen() {
+    body->editAlphabet();
+}
+
 } // namespace tarnel

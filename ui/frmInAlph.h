@@ -14,6 +14,7 @@ public:
 
     bool leaveScreen() override;
     void enterScreen() override;
+    void resumeScreen() override;
 
     AlphabetEditorView* body;
 };

@@ -25,4 +25,9 @@ void frmReflAlph::enterScreen() {
     body->editAlphabet();
 }
 
+// The changes were settled on the way out; what follows is measured from here.
+void frmReflAlph::resumeScreen() {
+    body->editAlphabet();
+}
+
 } // namespace tarnel

@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -119,6 +120,7 @@ TEST_F(Cli, BadInputExitsWithStatusTwoAndOneLine) {
                                  {dir_.filePath("missing.tnl")},
                                  {dir_.filePath("short.tnl")},
                                  {"--derive", QString::fromUtf8("a\xC5\x8B"), model_},
+                                 {"--derive", QString(21, u'a'), model_},
                                  {"--jobs", "0", model_},
                                  {"--jobs", "two", model_},
                                  {model_, "--jobs"},
@@ -131,6 +133,8 @@ TEST_F(Cli, BadInputExitsWithStatusTwoAndOneLine) {
     }
     EXPECT_EQ(run({dir_.filePath("missing.tnl")}).err.count('\n'), 1);
     EXPECT_TRUE(run({"--verbose", model_}).err.startsWith("usage:"));
+    EXPECT_EQ(run({"--reflex", QString(21, u'a'), model_}).err,
+              "tarnel-batch: Maximum word length is 20.\n");
 }
 
 TEST_F(Cli, ResaveWritesTheLoadedModelUnderItsOwnName) {
@@ -150,4 +154,31 @@ TEST_F(Cli, HumanOutputShowsStagesListsAndAccuracy) {
     const Outcome batch = run({model_});
     EXPECT_TRUE(batch.out.contains("ata > ata:  seg.#2, voice\n"));
     EXPECT_TRUE(batch.out.contains("Accuracy: 1 of 3 good (33.3%)\n"));
+}
+
+TEST_F(Cli, HelpPrintsTheUsageAndEveryOptionToStdout) {
+    for (const QStringList& arguments : {QStringList{"--help"}, QStringList{"--json", "--help"},
+                                         QStringList{model_, "--help", "--verbose"}}) {
+        const Outcome result = run(arguments);
+        EXPECT_EQ(result.status, 0) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(result.out.startsWith("usage: tarnel-batch"));
+        EXPECT_TRUE(result.err.isEmpty());
+    }
+}
+
+// Every option --help names has its own entry in the manual page, and the other way round.
+TEST_F(Cli, TheManualPageDescribesTheOptionsOfTheHelp) {
+    const auto options = [](const QString& text, const QString& pattern) {
+        QStringList found;
+        for (const auto& match :
+             QRegularExpression(pattern, QRegularExpression::MultilineOption).globalMatch(text))
+            found << match.captured(1).replace(QStringLiteral("\\-"), QStringLiteral("-"));
+        found.sort();
+        return found.join(' ').toStdString();
+    };
+    const QString help = QString::fromUtf8(run({"--help"}).out);
+    const QString page = QString::fromUtf8(bytes(TARNEL_BATCH_MAN_PAGE));
+    const std::string helpOptions = options(help, QStringLiteral("^  (--[a-z-]*)"));
+    EXPECT_EQ(helpOptions.rfind("-- --derive --help --jobs --json", 0), 0u);
+    EXPECT_EQ(helpOptions, options(page, QStringLiteral("^\\.TP\\n\\.BI? ((?:\\\\-)+[a-z-]*)")));
 }

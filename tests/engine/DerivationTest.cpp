@@ -106,6 +106,26 @@ TEST_F(Batch, AsksBeforeMoreThanThreeHundredItems) {
     EXPECT_TRUE(cancelled.progress.empty());
 }
 
+TEST_F(Batch, WordsLongerThanTwentyAreNeverGoodAndListedOnce) {
+    const std::string etymon = std::string(20, 'p') + "a";
+    const std::string reflex = std::string(20, 'p') + "i";
+    run({etymon + "  " + reflex, "pa  pe", "pi  " + reflex});
+    EXPECT_EQ(goodText, "pa > pe\r\n");
+    EXPECT_EQ(badText, etymon + " > " + reflex + ":  seg.#21, segment\r\n" + "pi > " + reflex +
+                           ":  seg.#2, ant\r\n");
+    EXPECT_EQ(messages, Lines{tooLongItemsMessage({etymon + " > " + reflex, "pi > " + reflex})});
+}
+
+TEST_F(Batch, StopsAfterTheItemDuringWhichItWasAsked) {
+    struct Stopper : BatchCollector {
+        bool stopRequested() override { return goodCount == 2; }
+    } stopper;
+    model.lstVocab = {"pa  pe", "pa  pe", "pa  pe"};
+    EXPECT_TRUE(engine().runBatch(stopper));
+    EXPECT_EQ(stopper.goodCount, 2);
+    EXPECT_EQ(stopper.progress, "33% done");
+}
+
 TEST_F(Batch, PersistentRulesWorkWithoutStages) {
     setDiachronic({"P RAISE_E", "RAISE_A"});
     run({"pa  pi"});

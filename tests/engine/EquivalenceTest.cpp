@@ -34,14 +34,21 @@ public:
     }
     bool confirmLargeRun(std::string_view) override { return true; }
     void showBatchItem(const BatchItem& item) override {
-        lines.push_back((item.good ? "good " : "bad ") + std::string(item.line) + " " +
-                        std::to_string(item.goodCount) + "/" + std::to_string(item.badCount) + " " +
-                        std::string(item.progress));
+        lines.push_back((item.good ? "good " : "bad ") + std::to_string(item.index) + " " +
+                        std::string(item.line) + " " + std::to_string(item.goodCount) + "/" +
+                        std::to_string(item.badCount) + " " + std::string(item.progress) + " " +
+                        std::string(item.etymon) + "/" + std::string(item.reflex) + " " +
+                        written(*item.derived) + "/ " + written(*item.expected));
+        ++shown;
     }
+    // A user may stop a run after any item.
+    bool stopRequested() override { return shown == stopAfter; }
     void showBatchEnd(std::string_view progress) override {
         lines.push_back("end " + std::string(progress));
     }
     std::vector<std::string> lines;
+    int shown = 0;
+    int stopAfter = -1;
 };
 
 template <class AnyEngine> void addState(Transcript& transcript, AnyEngine& engine) {
@@ -54,18 +61,20 @@ template <class AnyEngine> void addState(Transcript& transcript, AnyEngine& engi
 }
 
 // What a user does next: derive a word, read a reflex, run the batch (on one thread or on
-// several), or edit the orders.
+// several, perhaps stopping it after some item), or edit the orders.
 struct Step {
     enum class Kind { Derive, Reflex, Batch, Edit } kind;
     std::string word;
     bool onPool = false;
+    int stopAfter = -1;
 };
 
 std::vector<Step> session(RandomModel& random) {
     std::vector<Step> steps;
     for (int i = 3 + random.below(6); i > 0; --i) {
         const auto kind = static_cast<Step::Kind>(random.below(4));
-        steps.push_back({kind, random.word(), random.below(2) == 0});
+        steps.push_back({kind, random.word(), random.below(2) == 0,
+                         random.below(4) == 0 ? 1 + random.below(12) : -1});
     }
     steps.push_back({Step::Kind::Batch, "", true});
     return steps;
@@ -128,6 +137,8 @@ template <class Side> Transcript play(Model model, const std::vector<Step>& step
             side.engine.derive(step.word);
             break;
         case Step::Kind::Batch:
+            side.transcript.shown = 0;
+            side.transcript.stopAfter = step.stopAfter;
             side.runBatch(step.onPool);
             break;
         case Step::Kind::Edit:

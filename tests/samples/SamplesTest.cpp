@@ -84,7 +84,7 @@ TEST_P(SampleBatch, KeepsItsShareOfGoodPairs) {
 
 INSTANTIATE_TEST_SUITE_P(Samples, SampleBatch,
                          ::testing::Values(BatchLevel{"igpay", 30, 100},
-                                           BatchLevel{"span15", 150, 90}));
+                                           BatchLevel{"span15", 400, 95}));
 
 class Span15Derivation : public ::testing::Test {
 protected:
@@ -140,6 +140,113 @@ TEST_F(Span15Derivation, SyncopeReappliesThePersistentNasalAssimilation) {
     EXPECT_EQ(stages.around("Syncope_Posttonic").second, "s" + stress + "emda");
     EXPECT_EQ(stages.around("P-Nasal_Assimilation").second, "s" + stress + "enda");
 }
+
+// Symbols of the derivations below.
+const std::string shortI = "I";
+const std::string shortU = "U";
+const std::string ts = "ts";
+const std::string dz = "dz";
+
+// One change of the handbooks, followed through the stages that show it: each listed stage
+// comes after the one before it and leaves the word in the given symbols. A stage named in
+// `absent` must not occur at all.
+struct ChangePath {
+    const char* change;
+    std::string etymon;
+    std::vector<std::pair<std::string, std::string>> stages;
+    std::string absent;
+};
+
+void PrintTo(const ChangePath& path, std::ostream* out) {
+    *out << path.change;
+}
+
+class Span15Change : public Span15Derivation, public ::testing::WithParamInterface<ChangePath> {};
+
+TEST_P(Span15Change, GoesThroughItsStagesInOrder) {
+    engine.setDerivationMode(DerivationMode::Interactive);
+    derive(GetParam().etymon);
+
+    std::size_t next = 0;
+    for (const auto& [label, symbols] : GetParam().stages) {
+        while (next < stages.stages.size() && stages.stages[next].label != label)
+            ++next;
+        ASSERT_LT(next, stages.stages.size()) << "no stage " << label << " in its place";
+        EXPECT_EQ(stages.stages[next].symbols, symbols) << "after " << label;
+    }
+    if (!GetParam().absent.empty()) {
+        EXPECT_FALSE(stages.has(GetParam().absent));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, Span15Change,
+    ::testing::Values(
+        ChangePath{"GBecomesYodAndMergesWithTheYodOfIe",
+                   "gEnerum",
+                   {{"G_Palatalisation", "j" + stress + openE + "n" + openE + tap + shortU},
+                    {"Diphthong_IE", "jj" + stress + "en" + openE + tap + "o"},
+                    {"P-Yod_Merger", "j" + stress + "en" + openE + tap + "o"},
+                    {"Syncope_Posttonic", "j" + stress + "en" + tap + "o"},
+                    {"NR_Metathesis", "j" + stress + "e" + tap + "no"}},
+                   ""},
+        ChangePath{"InitialYodIsLostBeforeUnstressedE",
+                   "germ\xC2num",
+                   {{"G_Palatalisation", "j" + openE + tap + "m" + stress + "a\xF9n" + shortU},
+                    {"Initial_Yod_Loss", openE + tap + "m" + stress + "ano"}},
+                   ""},
+        ChangePath{"YodFromGIsLostBesideIAndTheVowelsMerge",
+                   "dIgitum",
+                   {{"G_Palatalisation", "d" + stress + shortI + "j" + shortI + "t" + shortU},
+                    {"Yod_Hiatus_Loss", "d" + stress + "eeto"},
+                    {"Hiatus_Merger", "d" + stress + "eto"},
+                    {"Lenition", "d" + stress + "edo"}},
+                   ""},
+        ChangePath{"LatinDIsLostBeforeTheVoicingOfTheNewAffricate",
+                   "r\xE2"
+                   "d\xCE"
+                   "cem",
+                   {{"D_Loss", tap + "a" + stress + "i" + ts + "e"},
+                    {"Lenition", tap + "a" + stress + "i" + dz + "e"},
+                    {"Final_E_Loss", "ra" + stress + "i" + dz}},
+                   ""},
+        ChangePath{"PtBecomesTtAndKeepsItsFinalE",
+                   "sEptem",
+                   {{"PT_PS_Assimilation", "s" + stress + openE + "tt" + openE},
+                    {"Degemination", "sj" + stress + "ete"}},
+                   "Final_E_Loss"},
+        ChangePath{"UltBecomesUchThroughYod",
+                   "mUltum",
+                   {{"UL_Yod", "m" + stress + "ojto"},
+                    {"JT_Affrication", "m" + stress + "oj" + chWedge + "o"},
+                    {"O_Raising", "m" + stress + "uj" + chWedge + "o"},
+                    {"Yod_Absorption", "m" + stress + "u" + chWedge + "o"}},
+                   ""},
+        ChangePath{"DBeforeTheNewZIsLostAfterApocope",
+                   "d\xD4"
+                   "decim",
+                   {{"Syncope_Posttonic", "d" + stress + "od" + dz + "e"},
+                    {"D_Z_Loss", "d" + stress + "o" + dz + "e"},
+                    {"Interdentalisation", "d" + stress + "o" + theta + "e"}},
+                   "Final_E_Loss"},
+        ChangePath{
+            "BBeforeDIsLostAfterO",
+            "cUbitum",
+            {{"Syncope_Posttonic", "k" + stress + "obdo"}, {"BD_Loss", "k" + stress + "odo"}},
+            "BD_Vocalisation"},
+        ChangePath{"LabiovelarLosesItsWAfterSyncope",
+                   "sAnguinem",
+                   {{"Syncope_Posttonic", "s" + stress + "angwne"},
+                    {"Labiovelar_Cluster_Loss", "s" + stress + "angne"},
+                    {"NN_Dissimilation", "s" + stress + "ang" + tap + "e"}},
+                   ""},
+        ChangePath{"SyncopeReappliesThePersistentYodRules",
+                   "sart\xC2ginem",
+                   {{"Syncope_Posttonic", "sa" + tap + "t" + stress + "ajne"},
+                    {"P-AI_Raising", "sa" + tap + "t" + stress + "ejne"},
+                    {"P-Yod_Absorption", "sa" + tap + "t" + stress + "ene"},
+                    {"Final_E_Loss", "sa" + tap + "t" + stress + "en"}},
+                   ""}));
 
 struct ReadReflex {
     std::string spelling;

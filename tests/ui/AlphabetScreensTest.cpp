@@ -11,6 +11,8 @@
 #include <QTableWidget>
 #include <QTest>
 
+Q_DECLARE_METATYPE(tarnel::Answer)
+
 namespace tarnel {
 
 namespace {
@@ -193,6 +195,39 @@ private slots:
         h.dialogs.answer(Answer::Yes);
         goHome(h.ctx());
         QCOMPARE(heads(h.alphabet()), std::string("abcdefghijklmnopqrstuvwxyz"));
+    }
+
+    void exitLeavesTheEditorFirst_data() {
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<bool>("quits");
+        QTest::addColumn<std::string>("heads");
+        using L = QList<Answer>;
+        const std::string restored = "abcdefghijklmnopqrstuvwxyz";
+        const std::string kept = "acdefghijklmnopqrstuvwxyz"; // "b" deleted, "a" copied
+        QTest::newRow("Cancel stays") << L{Answer::Cancel} << 1 << false << kept;
+        QTest::newRow("No, then quit")
+            << L{Answer::No, Answer::Yes, Answer::No} << 3 << true << restored;
+        QTest::newRow("Yes, then stay") << L{Answer::Yes, Answer::No} << 2 << false << kept;
+    }
+
+    void exitLeavesTheEditorFirst() {
+        QFETCH(QList<Answer>, answers);
+        EditorHarness h;
+        h.key(1, Qt::Key_Delete);
+        h.key(0, Qt::Key_Insert); // the new-character box is open
+        for (Answer answer : answers)
+            h.dialogs.answer(answer);
+        h.find<QAction>(*h.screen, "mnuExit")->trigger();
+        QCOMPARE(h.dialogs.texts.first(), QStringLiteral("Keep the changes?"));
+        QTEST(int(h.dialogs.texts.size()), "questions");
+        QTEST(h.quits == 1, "quits");
+        QTEST(heads(h.alphabet()), "heads");
+        h.dialogs.texts.clear();
+        if (h.quits == 0) { // still on the editor, measured from what was settled
+            goHome(h.ctx());
+            QCOMPARE(h.dialogs.texts.size(), answers.size() == 1 ? 1 : 0);
+        }
     }
 
     void defaultAlphabetsReplaceBothAndNoUndoesThem() {

@@ -7,8 +7,10 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
 
 namespace tarnel {
 
@@ -156,6 +158,42 @@ private slots:
         runInteractive(s.ctx()); // the word modes hide the results
         QVERIFY(!s.find<QLabel>(s.derive, "lblGood")->isVisible());
         QVERIFY(s.box->isVisible());
+    }
+
+    void batchGathersItsMessagesIntoOneBox() {
+        Model model = smallModel({"pe  pe", "te  te", "ep  ep", "pa  pa"});
+        std::erase_if(model.lstCol, [](const AlphabetColumn& c) { return c.front() == 'e'; });
+        DeriveScreen s(model, runBatch);
+        QCOMPARE(s.dialogs.texts,
+                 QStringList{"Character e\" not found in etymon alphabet.  (3 items)"});
+        QCOMPARE(s.label("lblPercentDone"), QStringLiteral("100% done"));
+    }
+
+    void escOrStopEndsABatchAfterTheCurrentItem_data() {
+        QTest::addColumn<bool>("esc");
+        QTest::newRow("Esc") << true;
+        QTest::newRow("Stop") << false;
+    }
+
+    void escOrStopEndsABatchAfterTheCurrentItem() {
+        QFETCH(bool, esc);
+        DeriveScreen s(smallModel(std::vector<std::string>(50, "pip  pip")));
+        auto* stop = s.find<QPushButton>(s.derive, "btnStop");
+        QTimer::singleShot(0, &s.derive, [&] {
+            QMenuBar* bar = s.derive.menuBar(); // a click on Home is held back
+            QAction* home = s.derive.findChild<QAction*>(QStringLiteral("mnuHome"));
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(home).center());
+            if (esc)
+                QTest::keyClick(&s.derive, Qt::Key_Escape);
+            else
+                QTest::mouseClick(stop, Qt::LeftButton);
+        });
+        runBatch(s.ctx());
+        QCOMPARE(s.label("lblPercentDone"), QStringLiteral("Stopped after 1 of 50 items."));
+        QCOMPARE(s.showing(), QList<Screen*>{&s.derive});
+        QCOMPARE(s.label("lblGood"), QStringLiteral("Good:  1"));
+        QVERIFY(!stop->isVisible());
+        QVERIFY(s.dialogs.texts.isEmpty());
     }
 
     void aCopiedEtymonOrANewlyChosenModelClearsTheStages() {

@@ -3,6 +3,8 @@
 #include "Tests.h"
 #include "ui/Shared.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -131,6 +133,88 @@ private slots:
         QCOMPARE(h.dialogs.unscripted, 0);
     }
 
+    void theNameBoxEditsLikeAnyTextBoxWithinItsRules() {
+        TwoModels h;
+        h.home().mnuNew_Click();
+        auto* name = h.find<QLineEdit>(h.home(), "txtModelName");
+        QCOMPARE(name->toolTip(), QStringLiteral("A model name has 3 to 20 characters: letters, "
+                                                 "digits and \"_\" (a blank is typed as \"_\")."));
+        QTest::keyClicks(name, QStringLiteral("ab-c"));
+        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(name, Qt::Key_Backspace);
+        QCOMPARE(name->text(), QString());
+        QTest::keyClicks(name, QStringLiteral("xyz"));
+        name->setSelection(1, 1);
+        QTest::keyClick(name, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(name->text(), QStringLiteral("xz"));
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("y"));
+        QApplication::clipboard()->setText(QStringLiteral(" my model-2!\u014B"));
+        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(name->text(), QStringLiteral("x_my_model2z"));
+        QVERIFY(h.dialogs.texts.isEmpty());
+    }
+
+    void saveAfterAlreadyExistsReplacesThatModel_data() {
+        QTest::addColumn<bool>("saveAs");
+        QTest::newRow("New") << false;
+        QTest::newRow("Save As") << true;
+    }
+
+    void saveAfterAlreadyExistsReplacesThatModel() {
+        QFETCH(bool, saveAs);
+        TwoModels h;
+        if (saveAs) {
+            h.typeNotes(QStringLiteral("kept"));
+            h.home().mnuSaveAs_Click();
+        } else {
+            h.home().mnuNew_Click();
+        }
+        auto* name = h.find<QLineEdit>(h.home(), "txtModelName");
+        QTest::keyClicks(name, QStringLiteral("beta\r"));
+        QVERIFY(h.dialogs.last().startsWith(QStringLiteral("A model named beta already exists.")));
+        QAction* save = h.find<QMenu>(h.home(), "mnuModelChoice")->actions()[1];
+        QVERIFY(save->isEnabled());
+        save->trigger();
+        QCOMPARE(h.dialogs.last(), QStringLiteral("Model \"beta\" has been saved."));
+        QCOMPARE(h.ctx().model.modelName, std::string("beta"));
+        QCOMPARE(h.home().windowTitle(), QStringLiteral("Model \"beta\""));
+        QVERIFY(!name->isVisible() && !h.ctx().model.unsavedChanges);
+        const QByteArray file = fileBytes(h, QStringLiteral("beta"));
+        QVERIFY(!file.contains("cd  dc"));
+        QCOMPARE(file.contains("kept") && file.contains("ab  ba"), saveAs);
+    }
+
+    void theEditMenuWaitsForAModel() {
+        const auto editable = [](Harness& h) { // on how many screens
+            int count = 0;
+            for (Screen* screen : h.program.screens().all())
+                count += screen->editMenu() && screen->editMenu()->menuAction()->isEnabled();
+            return count;
+        };
+        TwoModels h;
+        QCOMPARE(editable(h), 6); // all but the rule editor
+        Harness fresh;
+        QCOMPARE(editable(fresh), 0);
+        fresh.home().mnuNew_Click();
+        QCOMPARE(editable(fresh), 0);
+        QTest::keyClicks(fresh.find<QLineEdit>(fresh.home(), "txtModelName"),
+                         QStringLiteral("gamma\r"));
+        QCOMPARE(editable(fresh), 6);
+    }
+
+    void aScreenTakesThePlaceAndSizeOfTheOneItReplaces() {
+        TwoModels h;
+        h.home().setGeometry(QRect(40, 50, 900, 600));
+        viewOutputAlphabet(h.ctx());
+        Screen* viewer = h.program.screens().outAlph;
+        QCOMPARE(viewer->geometry(), QRect(40, 50, 900, 600));
+        viewer->showMaximized();
+        editRules(h.ctx());
+        QVERIFY(h.program.screens().order->isMaximized());
+        goHome(h.ctx());
+        QVERIFY(h.home().isMaximized());
+    }
+
     void choosingAnotherModelAsksToSaveFirst_data() {
         QTest::addColumn<Answer>("answer");
         QTest::addColumn<bool>("saved");
@@ -205,6 +289,7 @@ private slots:
         h.dialogs.answer(Answer::Cancel);
         h.home().File1_Click(QStringLiteral("alpha.tnl"));
         QVERIFY(h.modelExists(QStringLiteral("alpha")));
+        QCOMPARE(h.home().windowTitle(), QStringLiteral("Model \"alpha\""));
 
         h.home().mnuDelete_Click();
         h.dialogs.answer(Answer::Ok);
@@ -227,7 +312,7 @@ private slots:
         h.home().mnuDelete_Click();
         h.dialogs.answer(Answer::Ok);
         h.home().File1_Click(QStringLiteral("alpha.tnl"));
-        QCOMPARE(h.home().windowTitle(), QStringLiteral("Choose a Model to Delete"));
+        QCOMPARE(h.home().windowTitle(), QStringLiteral("Model \"alpha\"")); // gone with the list
         h.home().mnuDelete_Click();
         h.home().mnuSaveAs_Click();
         QVERIFY(files->isVisible() && name->isVisible());

@@ -58,6 +58,11 @@ private slots:
             << "Character \"X\" is not in the Etymon Alphabet." << loaded;
         QTest::newRow("bad reflex") << "aqua a?a"
                                     << "Character \"?\" is not in the Reflex Alphabet." << loaded;
+        QTest::newRow("etymon of 21") << QString(21, u'a') + " a"
+                                      << "Maximum word length is 20." << loaded;
+        QTest::newRow("reflex of 21 with a bad character")
+            << "a " + QString(20, u'a') + "?"
+            << "Maximum word length is 20." << loaded;
     }
 
     void addItem() {
@@ -168,6 +173,8 @@ private slots:
         QTest::newRow("reflex") << "a b?"
                                 << "Character \"?\" in reflex \"b?\" is not in the Reflex Alphabet."
                                 << loaded;
+        QTest::newRow("too long") << "a b\n" + QString(21, u'p') + " p"
+                                  << "Maximum word length is 20." << loaded;
     }
 
     void editAll() {

@@ -61,19 +61,35 @@ bool Engine::runBatch(BatchDisplay& display) {
     BatchItem item;
     std::string line;
     std::string progress;
-    for (int k = 0; k < n; ++k) {
+    std::vector<std::string> tooLong;
+    bool stopped = false;
+    for (int k = 0; k < n && !stopped; ++k) {
         const auto [etymon, reflex] = splitItem(vocabulary[static_cast<std::size_t>(k)]);
         deriveItem(etymon, reflex);
-        const std::optional<Discrepancy> discrepancy = reference::findDiscrepancy(working_, reflex_);
+        std::optional<Discrepancy> discrepancy = reference::findDiscrepancy(working_, reflex_);
+        if (etymon.size() > maxTypedLength || reflex.size() > maxTypedLength) {
+            tooLong.push_back(std::string(etymon) + " > " + std::string(reflex));
+            discrepancy = discrepancy.value_or(tooLongDiscrepancy());
+        }
         appendResultLine(line, etymon, reflex, discrepancy);
         item.good = !discrepancy;
         (item.good ? item.goodCount : item.badCount) += 1;
         progress = progressText(k, n);
+        item.index = k;
         item.line = line;
         item.progress = progress;
+        item.etymon = etymon;
+        item.reflex = reflex;
+        item.discrepancy = discrepancy;
+        item.derived = &working_;
+        item.expected = &reflex_;
         display.showBatchItem(item);
+        stopped = display.stopRequested();
     }
-    display.showBatchEnd(batchDoneText);
+    if (!tooLong.empty())
+        messages_.showMessage(tooLongItemsMessage(tooLong));
+    if (!stopped)
+        display.showBatchEnd(batchDoneText);
     return true;
 }
 

@@ -1,0 +1,87 @@
+// The Supply and the three orders: inserting, moving, deleting, masking, persistence.
+#include "SessionEdit.h"
+
+namespace tarnel {
+
+namespace {
+
+std::string joined(std::initializer_list<std::string_view> lines) {
+    std::string text;
+    for (const std::string_view line : lines)
+        text += (text.empty() ? "" : "\r\n") + std::string(line);
+    return text;
+}
+
+// What Insert Above or Insert Below says when the Supply or the order has no highlight.
+std::string insertMessage(OrderList order, InsertPlace place) {
+    constexpr std::string_view shortSupply = "Click a rule in Supply (which rule to insert),";
+    constexpr std::string_view shortOrder =
+        "and another rule in Order (where to insert, above or below).";
+    if (order == OrderList::Etymon && place == InsertPlace::Above)
+        return joined({shortSupply, shortOrder, "If the Order list is blank, click near its top."});
+    if (order == OrderList::Reflex && place == InsertPlace::Below)
+        return joined({shortSupply, shortOrder});
+    return joined({"Click a rule in the Supply list (which rule to insert),",
+                   "and another rule in the Order list (where to insert, above or below).",
+                   "If the Order list is empty, click near its top."});
+}
+
+} // namespace
+
+// The unsaved-changes flag is set at the very start of Insert, the arrows and Delete from
+// Order, whether or not anything then changes.
+Result<InsertOutcome> Session::insertIntoOrder(OrderList order, const OrderChoice& choice,
+                                               InsertPlace place) {
+    setUnsaved();
+    const InsertOutcome outcome =
+        edit(place == InsertPlace::Above ? "Insert Above" : "Insert Below", ordersPart,
+             [&](Model& m) { return tarnel::insertIntoOrder(m, order, choice, place); });
+    if (outcome.kind == InsertOutcome::Refused)
+        return fail(insertMessage(order, place));
+    return outcome;
+}
+
+Result<std::size_t> Session::moveInOrder(OrderList order, std::optional<std::size_t> row,
+                                         MoveDirection direction) {
+    setUnsaved();
+    const std::optional<std::size_t> moved =
+        edit(direction == MoveDirection::Up ? "Move Up" : "Move Down", ordersPart,
+             [&](Model& m) { return tarnel::moveInOrder(m, order, row, direction); });
+    if (!moved)
+        return fail("Click a name in the Order list;\r\nthen use arrows to move it up or down.");
+    return *moved;
+}
+
+Result<> Session::deleteFromOrder(OrderList order, std::optional<std::size_t> row) {
+    setUnsaved();
+    const bool deleted = edit("Delete from Order", ordersPart,
+                              [&](Model& m) { return tarnel::deleteFromOrder(m, order, row); });
+    if (!deleted)
+        return fail("First click the rule name that you want to delete.");
+    return {};
+}
+
+void Session::deleteRule(const std::string& name) {
+    edit("Delete from Supply", rulesPart | ordersPart,
+         [&name](Model& m) { deleteRuleFromSupply(m, name); });
+    setUnsaved();
+}
+
+Result<> Session::toggleMask(std::size_t row) {
+    const bool masking = row < model_.lstM.size() && model_.lstM[row].empty();
+    const bool found = edit(
+        masking ? "Mask Rule" : "Unmask Rule", ordersPart,
+        [row](Model& m) { return tarnel::toggleMask(m, row); }, false);
+    if (!found)
+        return fail("Missing expected minus sign before rule name.");
+    return {};
+}
+
+void Session::togglePersistence(std::optional<std::size_t> row) {
+    setUnsaved();
+    const bool persistent = row && *row < model_.lstP.size() && model_.lstP[*row].empty();
+    edit(persistent ? "Mark Persistent" : "Clear Persistent", ordersPart,
+         [row](Model& m) { tarnel::togglePersistence(m, row); });
+}
+
+} // namespace tarnel

@@ -1,0 +1,186 @@
+#include "Session.h"
+
+#include "SessionEdit.h"
+#include "core/Alphabet.h"
+#include "core/Cp1252.h"
+#include "model/ModelFile.h"
+
+namespace tarnel {
+
+namespace {
+
+std::string inQuotes(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+// A file name in a message: Windows-1252, with "?" for what the code page lacks.
+std::string nameForMessage(std::string_view utf8) {
+    if (auto text = utf8ToCp1252(utf8))
+        return *text;
+    std::string plain;
+    for (const char c : utf8)
+        plain += static_cast<unsigned char>(c) < 0x80 ? c : '?';
+    return plain;
+}
+
+constexpr std::size_t minNameLength = 3;
+constexpr std::size_t maxNameLength = 20;
+
+bool isNameCharacter(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+
+} // namespace
+
+Session::Session(std::filesystem::path modelFolder) : folder_(std::move(modelFolder)) {}
+
+void Session::addListener(std::function<void(Change)> listener) {
+    listeners_.push_back(std::move(listener));
+}
+
+void Session::notify(Change change) {
+    for (const auto& listener : listeners_)
+        listener(change);
+}
+
+void Session::setUnsaved() {
+    unsaved_ = true;
+}
+
+// --- Models -----------------------------------------------------------------------------
+
+void Session::replaceModel(Model model, bool named) {
+    model_ = std::move(model);
+    named_ = named;
+    unsaved_ = false;
+    history_.clear();
+    notify(Change::Replaced);
+}
+
+void Session::newModel() {
+    Model model;
+    createAlphabets(model.lstCol, model.lstColR);
+    replaceModel(std::move(model), false);
+}
+
+Result<std::vector<std::string>> Session::openModel(std::string_view name) {
+    const std::string message = "Model " + inQuotes(nameForMessage(name)) + " could not be loaded:";
+    const std::optional<std::string> modelName = utf8ToCp1252(name);
+    if (!modelName)
+        return fail(message +
+                    "\r\nIts name holds characters that a model name cannot hold.\r\nThe model "
+                    "in memory is unchanged.");
+    ModelReadResult read = loadModelFile(folder_.pathOf(name));
+    if (!read.model)
+        return fail(message + "\r\n" + read.error + "\r\nThe model in memory is unchanged.");
+    read.model->modelName = *modelName;
+    replaceModel(std::move(*read.model), true);
+    return std::vector<std::string>{};
+}
+
+Result<std::vector<std::string>> Session::openFile(const std::filesystem::path& path) {
+    ModelReadResult read = loadModelFile(path);
+    if (!read.model)
+        return fail(read.error);
+    replaceModel(std::move(*read.model), true);
+    return std::vector<std::string>{};
+}
+
+Result<> Session::checkModelName(std::string_view name) {
+    if (name.size() < minNameLength)
+        return fail("Model name must be at least three characters long.");
+    if (name.size() > maxNameLength)
+        return fail("Model name limited to 20 characters.");
+    for (const char c : name)
+        if (!isNameCharacter(c))
+            return fail("A model name holds only letters, digits and \"_\".");
+    return {};
+}
+
+Result<> Session::checkNameIsFree(std::string_view name) const {
+    if (folder_.holds(name))
+        return fail("A model named " + std::string(name) +
+                    " already exists. Click \"Save\" if you want to replace it.");
+    return {};
+}
+
+Result<> Session::nameModel(std::string_view name) {
+    model_.modelName = std::string(name); // name characters are ASCII
+    named_ = true;
+    setUnsaved();
+    return save();
+}
+
+Result<> Session::writeTo(const std::filesystem::path& path) {
+    const std::string error = writeModelFile(model_, path);
+    if (!error.empty())
+        return fail(error);
+    return {};
+}
+
+Result<> Session::save() {
+    if (!named_ || model_.modelName.empty())
+        return fail("There is no model to save yet.\r\nClick \"Model > New\" to create one, or "
+                    "choose a model.");
+    if (Result<> written = writeTo(folder_.pathOf(cp1252ToUtf8(model_.modelName))); !written)
+        return fail("Model " + inQuotes(model_.modelName) + " could not be saved:\r\n" +
+                    written.message() + "\r\nThe model is still in memory with its changes.");
+    unsaved_ = false;
+    history_.markSaved();
+    notify(Change::Saved);
+    return {};
+}
+
+Result<> Session::saveTo(const std::filesystem::path& path) const {
+    const std::string error = writeModelFile(model_, path);
+    if (!error.empty())
+        return fail(error);
+    return {};
+}
+
+Result<> Session::deleteModel(std::string_view name) {
+    if (!folder_.remove(name))
+        return fail("Model '" + nameForMessage(name) + "' could not be deleted.");
+    return {};
+}
+
+std::string Session::savedMessage() const {
+    return "Model " + inQuotes(model_.modelName) + " has been saved.";
+}
+
+std::string Session::saveQuestion() const {
+    return "Save model " + inQuotes(model_.modelName) + "?";
+}
+
+std::string Session::deleteWarning(std::string_view name) {
+    return "WARNING!  Deleting is forever.\r\nModel '" + nameForMessage(name) +
+           "' will not be recoverable.\r\nClick 'OK' to delete, or 'Cancel' to keep the model.";
+}
+
+// --- Undo and redo ----------------------------------------------------------------------
+
+std::string Session::undoCaption() const {
+    return canUndo() ? "Undo " + history_.undoCaption() : "Undo";
+}
+
+std::string Session::redoCaption() const {
+    return canRedo() ? "Redo " + history_.redoCaption() : "Redo";
+}
+
+void Session::undo() {
+    if (!canUndo())
+        return;
+    history_.undo(model_);
+    unsaved_ = !history_.atSavedState();
+    notify(Change::Edited);
+}
+
+void Session::redo() {
+    if (!canRedo())
+        return;
+    history_.redo(model_);
+    unsaved_ = !history_.atSavedState();
+    notify(Change::Edited);
+}
+
+} // namespace tarnel

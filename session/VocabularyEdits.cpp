@@ -1,0 +1,63 @@
+// The Vocabulary's operations: one item, the whole list, deleting.
+#include "SessionEdit.h"
+#include "model/AlphabeticalList.h"
+#include "model/Vocabulary.h"
+
+namespace tarnel {
+
+namespace {
+
+constexpr std::string_view returnOrQuit =
+    "\r\nClick \"OK\" to return to editing,\r\nor \"Cancel\" to quit editing.";
+
+} // namespace
+
+void Session::setNotes(const std::string& notes) {
+    edit(
+        "Edit Notes", notesPart, [&notes](Model& m) { m.notes = notes; }, true, true);
+}
+
+Result<> Session::addItem(std::string_view typed, std::optional<std::size_t> replacing) {
+    const std::string fault = checkTypedItem(typed, model_.lstCol, model_.lstColR);
+    if (!fault.empty())
+        return fail(fault + std::string(returnOrQuit));
+    const bool replaces = replacing && *replacing < model_.lstVocab.size();
+    edit(replaces ? "Edit Item" : "Add Item", vocabularyPart, [&](Model& m) {
+        if (replaces)
+            m.lstVocab.erase(m.lstVocab.begin() + static_cast<std::ptrdiff_t>(*replacing));
+        insertAlphabetical(m.lstVocab, vocabItem(typed));
+    });
+    setUnsaved(); // even when the item was already there as it stands
+    return {};
+}
+
+void Session::deleteItem(std::size_t row) {
+    if (row >= model_.lstVocab.size())
+        return;
+    edit("Delete Item", vocabularyPart, [row](Model& m) {
+        m.lstVocab.erase(m.lstVocab.begin() + static_cast<std::ptrdiff_t>(row));
+    });
+}
+
+Result<> Session::replaceVocabulary(const std::vector<std::string>& lines) {
+    std::vector<std::string> items;
+    for (const std::string& line : lines) {
+        const std::string fault = checkItemLine(line, model_.lstCol, model_.lstColR);
+        if (!fault.empty())
+            return fail(fault);
+        items.push_back(vocabItem(cleanItemLine(line)));
+    }
+    edit("Edit All", vocabularyPart, [&items](Model& m) {
+        m.lstVocab.clear();
+        for (std::string& item : items)
+            insertAlphabetical(m.lstVocab, std::move(item));
+    });
+    setUnsaved();
+    return {};
+}
+
+std::string Session::itemEtymon(std::size_t row) const {
+    return row < model_.lstVocab.size() ? tarnel::itemEtymon(model_.lstVocab[row]) : std::string();
+}
+
+} // namespace tarnel

@@ -1,0 +1,93 @@
+#include "session/ModelHistory.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+namespace tarnel {
+namespace {
+
+TEST(Splice, ReplaysAnyChangeBothWaysHoldingOnlyWhatChanged) {
+    std::mt19937 random(7);
+    const auto list = [&random] {
+        std::vector<std::string> items(random() % 8);
+        for (auto& item : items)
+            item = std::string(1, static_cast<char>('a' + random() % 3));
+        return items;
+    };
+    for (int i = 0; i < 2000; ++i) {
+        const std::vector<std::string> before = list();
+        const std::vector<std::string> after = list();
+        const auto splice = spliceBetween(before, after);
+        std::vector<std::string> replayed = before;
+        redoSplice(replayed, splice);
+        ASSERT_EQ(replayed, after);
+        undoSplice(replayed, splice);
+        ASSERT_EQ(replayed, before);
+        ASSERT_LE(splice.removed.size(), before.size());
+    }
+    const auto one = spliceBetween(std::string("pater"), std::string("patter"));
+    EXPECT_EQ(one.at, 3u);
+    EXPECT_EQ(one.removed, "");
+    EXPECT_EQ(one.inserted, "t");
+}
+
+// A history over a model whose Vocabulary is edited item by item.
+class History : public ::testing::Test {
+protected:
+    void change(const std::string& caption, std::vector<std::string> vocab, bool affectsFile = true,
+                bool merging = false) {
+        const ModelSnapshot before = takeSnapshot(model, vocabularyPart);
+        model.lstVocab = std::move(vocab);
+        history.record(caption, before, model, affectsFile, merging);
+    }
+    Model model;
+    ModelHistory history;
+};
+
+TEST_F(History, KnowsWhenTheModelIsBackAtItsLastSave) {
+    change("Add Item", {"a"});
+    history.markSaved();
+    EXPECT_TRUE(history.atSavedState());
+    change("Mask Rule", {"a", "m"}, false); // not saved in a file
+    EXPECT_TRUE(history.atSavedState());
+    change("Add Item", {"a", "m", "b"});
+    EXPECT_FALSE(history.atSavedState());
+    history.undo(model);
+    history.undo(model);
+    history.undo(model);
+    EXPECT_TRUE(model.lstVocab.empty());
+    EXPECT_FALSE(history.atSavedState());
+    history.redo(model);
+    EXPECT_TRUE(history.atSavedState());
+    history.undo(model);
+    change("Add Item", {"c"}); // the step that led to the save is gone
+    history.undo(model);
+    EXPECT_FALSE(history.atSavedState());
+    EXPECT_TRUE(model.lstVocab.empty());
+}
+
+TEST_F(History, MergesTypingAndKeepsOnlyTheNewestSteps) {
+    change("Edit Notes", {"x"}, true, true);
+    change("Edit Notes", {"xy"}, true, true);
+    change("Add Item", {"xy", "z"});
+    EXPECT_EQ(history.size(), 2u);
+    history.undo(model);
+    history.undo(model);
+    EXPECT_TRUE(model.lstVocab.empty());
+    EXPECT_FALSE(history.canUndo());
+    EXPECT_EQ(history.redoCaption(), "Edit Notes");
+
+    ModelHistory longOne;
+    for (int i = 0; i < 1200; ++i) {
+        const ModelSnapshot before = takeSnapshot(model, vocabularyPart);
+        model.lstVocab.push_back("w");
+        longOne.record("Add Item", before, model);
+    }
+    EXPECT_EQ(longOne.size(), ModelHistory::maxSteps);
+    while (longOne.canUndo())
+        longOne.undo(model);
+    EXPECT_EQ(model.lstVocab.size(), 1200u - ModelHistory::maxSteps);
+}
+
+} // namespace
+} // namespace tarnel

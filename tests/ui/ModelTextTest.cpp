@@ -1,0 +1,111 @@
+// Characters a model file cannot hold, refused in every box that stores model text.
+#include "Harness.h"
+#include "Tests.h"
+#include "ui/AlphabetEditorView.h"
+#include "ui/Shared.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <QTest>
+
+namespace tarnel {
+
+namespace {
+
+enum class Box { Notes, Item, EditAll, Comment, NewCharacter };
+
+// A program over a model with one rule, showing `box` open for typing.
+struct BoxHarness : Harness {
+    explicit BoxHarness(Box box) {
+        Model model = sampleModel({"pater  padre"});
+        model.lst1Rule = {{"Lenition \xAB...\xBB", "A:  +obstr (*) \xAB...\xBB",
+                           "1:  +cont (*) \xAB...\xBB", "END:  Lenition"}};
+        model.lstSupply = {"Lenition"};
+        writeModel(QStringLiteral("boxes"), model);
+        home().chooseModel(QStringLiteral("boxes"));
+        widget = open(box);
+    }
+
+    QWidget* open(Box box) {
+        switch (box) {
+        case Box::Notes:
+            return find<QWidget>(home(), "txtNotes");
+        case Box::Item:
+            home().mnuAddItem_Click();
+            return find<QWidget>(home(), "txtVocab");
+        case Box::EditAll:
+            home().mnuEditAll_Click();
+            return find<QWidget>(home(), "txtMassVocab");
+        case Box::Comment: {
+            frmEd1Rule& editor = *program.screens().ed1Rule;
+            editor.editRule("Lenition");
+            QTest::mouseClick(ruleButton(editor, QStringLiteral("\u00AB...\u00BB")),
+                              Qt::LeftButton);
+            return find<QWidget>(editor, "txtComment");
+        }
+        case Box::NewCharacter:
+            editEtymonAlphabet(ctx());
+            AlphabetEditorView* view = program.screens().inAlph->body;
+            view->lstCol->setCurrentCell(0, 0);
+            QTest::keyClick(view->lstCol, Qt::Key_Insert);
+            return view->txtNewChar;
+        }
+        return nullptr;
+    }
+
+    QString text() const {
+        if (auto* line = qobject_cast<QLineEdit*>(widget))
+            return line->text();
+        return qobject_cast<QPlainTextEdit*>(widget)->toPlainText();
+    }
+
+    QWidget* widget = nullptr;
+};
+
+} // namespace
+
+class ModelTextTest : public QObject {
+    Q_OBJECT
+private slots:
+    void charactersAFileCannotHoldAreRefusedWithAMessage_data() {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<bool>("pasted");
+        QTest::newRow("notes, typed") << int(Box::Notes) << false;
+        QTest::newRow("notes, pasted") << int(Box::Notes) << true;
+        QTest::newRow("item, typed") << int(Box::Item) << false;
+        QTest::newRow("item, pasted") << int(Box::Item) << true;
+        QTest::newRow("Edit All, typed") << int(Box::EditAll) << false;
+        QTest::newRow("Edit All, pasted") << int(Box::EditAll) << true;
+        QTest::newRow("comment, typed") << int(Box::Comment) << false;
+        QTest::newRow("new character, typed") << int(Box::NewCharacter) << false;
+    }
+
+    void charactersAFileCannotHoldAreRefusedWithAMessage() {
+        QFETCH(int, box);
+        QFETCH(bool, pasted);
+        BoxHarness h(static_cast<Box>(box));
+        QVERIFY(h.widget && h.widget->isVisible());
+        const Model model = h.ctx().model;
+        if (pasted) {
+            QApplication::clipboard()->setText(QStringLiteral("x\u0283\u0259x"));
+            QTest::keyClick(h.widget, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            typeText(h.widget, QStringLiteral("\u0283"));
+        }
+        QCOMPARE(h.dialogs.last(), QStringLiteral("The character \"\u0283\" cannot be stored: a "
+                                                  "model file holds only Windows-1252 "
+                                                  "characters."));
+        QVERIFY(!h.text().contains(QChar(0x0283)) && !h.text().contains(u'x'));
+        QCOMPARE(h.ctx().model.notes, model.notes);
+        QCOMPARE(h.ctx().model.lstVocab, model.lstVocab);
+    }
+};
+
+static RegisterTest<ModelTextTest> registerModelTextTest;
+
+} // namespace tarnel
+
+#include "ModelTextTest.moc"
