@@ -3,7 +3,9 @@
 #include "core/Alphabet.h"
 #include "model/ModelFile.h"
 
+#include <algorithm>
 #include <array>
+#include <numeric>
 #include <random>
 #include <string_view>
 #include <vector>
@@ -151,9 +153,15 @@ Model manyRulesModel(int ruleCount) {
     return model;
 }
 
-std::string reversedVocabularyFile(int itemCount) {
+std::string vocabularyFile(int itemCount, ItemOrder order) {
+    std::vector<int> numbers(static_cast<std::size_t>(itemCount));
+    std::iota(numbers.begin(), numbers.end(), 0);
+    if (order == ItemOrder::Reversed)
+        std::reverse(numbers.begin(), numbers.end());
+    else if (order == ItemOrder::Shuffled)
+        std::shuffle(numbers.begin(), numbers.end(), std::mt19937(100));
     Model model = modelWithAlphabets();
-    for (int i = itemCount - 1; i >= 0; --i) {
+    for (const int i : numbers) {
         std::string etymon = "pa000000"; // six letters "a".."j" for the digits of i
         for (int n = i, k = 7; k >= 2; n /= 10, --k)
             etymon[static_cast<std::size_t>(k)] = static_cast<char>('a' + n % 10);

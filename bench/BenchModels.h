@@ -18,9 +18,10 @@ Model lengthKeepingModel();
 // A model of `ruleCount` rules, every one of them in the Diachronic Order, and no Vocabulary.
 Model manyRulesModel(int ruleCount);
 
-// The text of a model file whose Vocabulary holds `itemCount` distinct items in reverse
-// alphabetical order.
-std::string reversedVocabularyFile(int itemCount);
+// The text of a model file whose Vocabulary holds `itemCount` distinct items, stored in
+// alphabetical order, in reverse order or shuffled.
+enum class ItemOrder { Sorted, Reversed, Shuffled };
+std::string vocabularyFile(int itemCount, ItemOrder order);
 
 // How many rule applications one batch item makes when no rule is persistent.
 long long applicationsPerItem(const Model& model);
