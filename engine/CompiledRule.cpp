@@ -49,10 +49,10 @@ struct StepCompiler {
                                               std::abs(unit.location.value) >= wordPositions))
                 return step;
         step.kind = IfStep::Kind::Units;
-        step.firstTest = static_cast<std::uint16_t>(rule.slotTests.size());
+        step.firstTest = static_cast<std::uint32_t>(rule.slotTests.size());
         for (const Unit& unit : line.units)
             add(unit, step.firstTest);
-        step.endTest = static_cast<std::uint16_t>(rule.slotTests.size());
+        step.endTest = static_cast<std::uint32_t>(rule.slotTests.size());
         return step;
     }
 

@@ -50,8 +50,8 @@ struct IfStep {
     int left = 0;
     int right = 0;
     bool isAnd = false;
-    std::uint16_t firstTest = 0;
-    std::uint16_t endTest = 0;
+    std::uint32_t firstTest = 0;
+    std::uint32_t endTest = 0;
 };
 
 // A rule made ready to be applied any number of times: its if-lines (line A first; those

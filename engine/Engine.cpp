@@ -60,8 +60,8 @@ WordKnowledge* Engine::knowledgeOf(const WordPlanes& word) {
 // it made their values itself.
 bool Engine::knowsWhatItReads(const CompiledRule& rule, const WordPlanes& word) {
     WordKnowledge* knowledge = knowledgeOf(word);
-    for (std::uint32_t slots = rule.unsureSlots; slots != 0; slots &= slots - 1)
-        if (!knowledge->knows(std::countr_zero(slots), positionsBelow(word.length + 1)))
+    for (std::uint32_t unsure = rule.unsureSlots; unsure != 0; unsure &= unsure - 1)
+        if (!knowledge->knows(std::countr_zero(unsure), positionsBelow(word.length + 1)))
             knowledge->lose();
     return !knowledge->lost();
 }

@@ -141,7 +141,7 @@ private:
 
     // Offsets that reach no position were left out when the rule was compiled.
     std::uint32_t units(const IfStep& step, std::uint32_t foci) const {
-        for (int t = step.firstTest; t < step.endTest && foci != 0; ++t) {
+        for (std::uint32_t t = step.firstTest; t < step.endTest && foci != 0; ++t) {
             const SlotTest& test = rule_.slotTests[static_cast<std::size_t>(t)];
             const std::uint32_t match = matching(test);
             const int offset = test.location.value;
