@@ -22,37 +22,76 @@ int chunkSize(int items, int threads) {
 } // namespace
 
 ParallelBatch::ParallelBatch(Engine& engine, BatchReport& report, ThreadPool& pool)
-    : engine_(engine), vocabulary_(engine.model_->vocabulary()), report_(report), pool_(pool) {
+    : engine_(engine), vocabulary_(engine.model_->vocabulary()), report_(report), pool_(pool),
+      ahead_(2 * static_cast<std::size_t>(pool.size()) + 2) {
     const int n = static_cast<int>(vocabulary_.size());
     const int size = chunkSize(n, pool.size());
     for (int begin = 0; begin < n; begin += size)
-        chunks_.push_back({begin, std::min(begin + size, n), {}, false});
+        chunks_.push_back({begin, std::min(begin + size, n), {}, false, false});
 }
 
-// Only a few chunks are out at a time, so that results wait in memory only briefly and a stop
-// ends the run soon. Every chunk given out has ended before the run does.
+// Threads take chunks only a little ahead of the one shown, so that results wait in memory
+// only briefly and a stop ends the run soon. Every thread has left the run before it ends.
 bool ParallelBatch::run() {
-    const std::size_t ahead = 2 * static_cast<std::size_t>(pool_.size()) + 2;
-    while (submitted_ < std::min(ahead, chunks_.size()))
-        submit(submitted_);
+    working_ = pool_.size();
+    for (int t = 0; t < pool_.size(); ++t)
+        pool_.submit([this] { work(); });
     bool stopped = false;
     for (std::size_t c = 0; c < chunks_.size() && !stopped; ++c) {
-        waitFor(chunks_[c]);
-        stopped = deliver(chunks_[c]);
-        chunks_[c].outcomes = {};
-        if (!stopped && submitted_ < chunks_.size())
-            submit(submitted_);
+        Chunk& chunk = chunks_[c];
+        if (takeHere(c)) {
+            stopped = runHere(chunk);
+        } else {
+            waitFor(chunk);
+            stopped = deliver(chunk);
+            chunk.outcomes = {};
+        }
     }
-    stopping_ = true;
-    for (std::size_t c = 0; c < submitted_; ++c)
-        waitFor(chunks_[c]);
+    endWork();
     finish();
     return stopped;
 }
 
-void ParallelBatch::submit(std::size_t chunk) {
-    ++submitted_;
-    pool_.submit([this, chunk] { derive(chunks_[chunk], chunk == 0); });
+void ParallelBatch::work() {
+    std::size_t index = 0;
+    while (Chunk* chunk = take(index)) {
+        derive(*chunk, index == 0);
+        const std::lock_guard lock(mutex_);
+        chunk->done = true;
+        changed_.notify_all();
+    }
+}
+
+// The next chunk no one has taken, once it is near enough to the one shown; none when the
+// run is ending. The last thread to leave says so while locked: the run may end at once and
+// take the lock and the condition with it.
+ParallelBatch::Chunk* ParallelBatch::take(std::size_t& index) {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        while (untaken_ < chunks_.size() && chunks_[untaken_].taken)
+            ++untaken_;
+        if (stopping_ || untaken_ == chunks_.size())
+            break;
+        if (untaken_ < showing_ + ahead_) {
+            index = untaken_;
+            chunks_[index].taken = true;
+            return &chunks_[index];
+        }
+        changed_.wait(lock);
+    }
+    if (--working_ == 0)
+        changed_.notify_all();
+    return nullptr;
+}
+
+// Chunk `index` is the one shown now; true when no thread has taken it, so it is run here.
+bool ParallelBatch::takeHere(std::size_t index) {
+    const std::lock_guard lock(mutex_);
+    showing_ = index;
+    changed_.notify_all();
+    const bool free = !chunks_[index].taken;
+    chunks_[index].taken = true;
+    return free;
 }
 
 // The first chunk starts from the calling engine's words, which nothing touches until that
@@ -90,21 +129,30 @@ void ParallelBatch::derive(Chunk& chunk, bool fromTrueState) {
         }
         outcome.after = before = state();
     }
-    // Told while locked: once the last chunk is done the run may end and take the lock and
-    // the condition with it.
-    const std::lock_guard lock(mutex_);
-    chunk.done = true;
-    chunkDone_.notify_all();
 }
 
 void ParallelBatch::waitFor(const Chunk& chunk) {
     std::unique_lock lock(mutex_);
-    chunkDone_.wait(lock, [&chunk] { return chunk.done; });
+    changed_.wait(lock, [&chunk] { return chunk.done; });
+}
+
+bool ParallelBatch::runHere(const Chunk& chunk) {
+    for (int k = chunk.begin; k < chunk.end; ++k)
+        if (deliverRedone(k))
+            return true;
+    return false;
+}
+
+void ParallelBatch::endWork() {
+    std::unique_lock lock(mutex_);
+    stopping_ = true;
+    changed_.notify_all();
+    changed_.wait(lock, [this] { return working_ == 0; });
 }
 
 // The calling engine's state is true at the chunk's start and after every given-up item;
 // every other item's true state is that brought up to what its thread reached.
-bool ParallelBatch::deliver(Chunk& chunk) {
+bool ParallelBatch::deliver(const Chunk& chunk) {
     State start{engine_.working_, engine_.reflex_, {}, {}, engine_.changed_};
     for (int k = chunk.begin; k < chunk.end; ++k) {
         const Outcome& outcome = chunk.outcomes[static_cast<std::size_t>(k - chunk.begin)];

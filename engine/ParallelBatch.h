@@ -21,7 +21,9 @@ namespace tarnel {
 // engine tracks which values it made itself (WordKnowledge), and an item that would read any
 // other is given up and run again here, on the calling engine, once the state before it is
 // known. Here, in Vocabulary order, each item's messages and result are handed on with the
-// words as a run on one thread would have them, and the calling engine's words follow.
+// words as a run on one thread would have them, and the calling engine's words follow. A
+// chunk that no thread has taken when its turn comes is run here, as on one thread, so a
+// busy machine makes the run no slower than that.
 class ParallelBatch {
 public:
     ParallelBatch(Engine& engine, BatchReport& report, ThreadPool& pool);
@@ -47,15 +49,20 @@ private:
         int begin = 0;
         int end = 0;
         std::vector<Outcome> outcomes;
+        bool taken = false;
         bool done = false;
     };
 
-    void submit(std::size_t chunk);
+    void work();
+    Chunk* take(std::size_t& index);
     void derive(Chunk& chunk, bool fromTrueState);
+    bool takeHere(std::size_t index);
     void waitFor(const Chunk& chunk);
-    bool deliver(Chunk& chunk);
+    bool runHere(const Chunk& chunk);
+    bool deliver(const Chunk& chunk);
     bool deliverDerived(int k, const Outcome& outcome, const State& start);
     bool deliverRedone(int k);
+    void endWork();
     void finish();
 
     Engine& engine_;
@@ -63,10 +70,13 @@ private:
     BatchReport& report_;
     ThreadPool& pool_;
     std::vector<Chunk> chunks_;
-    std::size_t submitted_ = 0;
+    std::size_t ahead_; // how many chunks past the one shown threads may take
+    std::mutex mutex_;  // guards the fields below and each chunk's flags
+    std::condition_variable changed_;
+    std::size_t untaken_ = 0; // no chunk before it is left to take
+    std::size_t showing_ = 0; // the chunk being shown
+    int working_ = 0;         // threads of the pool still on this run
     std::atomic<bool> stopping_ = false;
-    std::mutex mutex_;
-    std::condition_variable chunkDone_;
 };
 
 } // namespace tarnel
