@@ -135,6 +135,27 @@ struct StepCompiler {
     }
 };
 
+// What line `number` needs at the focus: the slots of its tests there, and for "and" those of
+// both lines it names.
+void focusNeeds(const CompiledRule& rule, int number, std::uint32_t& plus, std::uint32_t& minus) {
+    if (number <= 0 || number > static_cast<int>(rule.ifLines.size()))
+        return;
+    const IfStep& step = rule.ifLines[static_cast<std::size_t>(number - 1)];
+    if (step.kind == IfStep::Kind::Branching && step.isAnd) {
+        focusNeeds(rule, step.left, plus, minus);
+        focusNeeds(rule, step.right, plus, minus);
+    } else if (step.kind == IfStep::Kind::Units) {
+        for (std::uint32_t t = step.firstTest; t < step.endTest; ++t) {
+            const SlotTest& test = rule.slotTests[t];
+            // Only the features: a batch thread always knows those of the word's positions.
+            if (test.location.kind == Location::Kind::Focus) {
+                plus |= test.plus & soundFeatureSlots;
+                minus |= test.minus & soundFeatureSlots;
+            }
+        }
+    }
+}
+
 } // namespace
 
 // Reading is deterministic, so a rule read once behaves as one read at every application.
@@ -153,6 +174,7 @@ CompiledRule compileRule(const std::vector<std::string>& lines) {
     for (const std::string_view body : text.thenBodies)
         rule.thenLines.push_back(parseThenLine(body));
     rule.canChange = !rule.ifLines.empty() && !rule.thenLines.empty();
+    focusNeeds(rule, 1, rule.focusPlus, rule.focusMinus);
     return rule;
 }
 

@@ -66,6 +66,10 @@ struct CompiledRule {
     // The slots whose values the if-lines may read where no encoding writes: "mark",
     // "segment" and "all" anywhere, and any slot read at position `length`.
     std::uint32_t unsureSlots = 0;
+    // Slots that must be plus, and minus, at a focus where line A holds: a quick test that
+    // rules most applications out before the lines are decided.
+    std::uint32_t focusPlus = 0;
+    std::uint32_t focusMinus = 0;
 };
 
 CompiledRule compileRule(const std::vector<std::string>& lines);
