@@ -1,23 +1,15 @@
-// Batch items and interactive derivations per second over a synthetic model: 150
-// Diachronic rules using every line type (a fifth of them persistent) and a 10,000-item
-// Vocabulary of 4- to 12-segment words. Rule environments are as narrow as a real model's:
-// a derivation shows about ten stages (the "stages" counter), so the persistent rules are
-// re-applied a realistic number of times.
-#include "core/Alphabet.h"
+// Batch runs and interactive derivations over the benchmark models of BenchModels.h.
+#include "BenchModels.h"
 #include "engine/Engine.h"
+#include "engine/ThreadPool.h"
 
-#include <array>
 #include <benchmark/benchmark.h>
 #include <cstdint>
-#include <random>
+#include <optional>
 #include <string>
-#include <vector>
 
-namespace tarnel {
+namespace tarnel::bench {
 namespace {
-
-constexpr int ruleCount = 150;
-constexpr int vocabularySize = 10'000;
 
 struct Silent : MessageSink, StageDisplay, BatchDisplay {
     void showMessage(const std::string&) override {}
@@ -28,119 +20,84 @@ struct Silent : MessageSink, StageDisplay, BatchDisplay {
     std::int64_t stages = 0;
 };
 
-const std::array<std::string, 8> features = {"voice", "nas",   "cont", "high",
-                                             "back",  "round", "low",  "stress"};
-
-std::string feature(int i) {
-    return features[static_cast<std::size_t>(i) % features.size()];
-}
-
-// Conditions narrow as a linguist's do: a segment and its neighbourhood.
-std::vector<std::string> ifLines(int i) {
-    const std::string f = feature(i);
-    const std::string g = feature(i / 8 + 1);
-    switch (i % 4) {
-    case 0:
-        return {"+syll (*) -" + f + " (*) +cons (*+1) +" + g + " (*+1)"};
-    case 1:
-        return {"B and C", "-syll (*) +" + f + " (*) +syll (*-1)", g + " (*) <> " + g + " (*+1)"};
-    case 2:
-        return {"B or C", "+syll (*-1) -syll (*) +" + g + " (*) +syll (*+1) -" + f + " (*+1)",
-                "COUNT -syll (*-1) (*+1) = 3"};
-    default:
-        return {"COUNT -syll (*) (*+2) = 3"};
-    }
-}
-
-std::string thenLine(int i) {
-    const std::string f = feature(i + 3);
-    switch (i % 5) {
-    case 0:
-        return "+" + f + " (*) -back (*)";
-    case 1:
-        return f + " (*) = " + f + " (*-1)";
-    case 2:
-        return "DELETE (*+1)";
-    case 3:
-        return "SWAP (*) (*+1)";
-    default:
-        return "INSERT e (*+1)";
-    }
-}
-
-std::vector<std::string> rule(const std::string& name, int i) {
-    std::vector<std::string> lines{name + " \xAB...\xBB"};
-    const std::vector<std::string> ifs = ifLines(i);
-    for (std::size_t k = 0; k < ifs.size(); ++k)
-        lines.push_back(std::string(1, static_cast<char>('A' + k)) + ":  " + ifs[k] + " \xAB\xBB");
-    lines.push_back("1:  " + thenLine(i) + " \xAB\xBB");
-    lines.push_back("2:  -mark (*) \xAB\xBB");
-    lines.push_back("END:  " + name);
-    return lines;
-}
-
-std::string randomWord(std::mt19937& random) {
-    static constexpr std::string_view letters = "ptkbdgmnslraeiou";
-    std::uniform_int_distribution<int> length(4, 12);
-    std::uniform_int_distribution<std::size_t> letter(0, letters.size() - 1);
-    std::string word;
-    for (int n = length(random); n > 0; --n)
-        word += letters[letter(random)];
-    return word;
-}
-
-Model syntheticModel() {
-    Model model;
-    createAlphabets(model.lstCol, model.lstColR);
-    for (int i = 0; i < ruleCount; ++i) {
-        const std::string name = "RULE_" + std::to_string(i);
-        model.lst1Rule.push_back(rule(name, i));
-        model.lstDiacOrd.push_back(name);
-        model.lstM.push_back("");
-        model.lstP.push_back(i % 5 == 0 ? "P" : "");
-    }
-    model.lstEtyOrd = {"RULE_1", "RULE_3"};
-    model.lstReflOrd = {"RULE_5", "RULE_8"};
-    std::mt19937 random(1234);
-    for (int i = 0; i < vocabularySize; ++i)
-        model.lstVocab.push_back(randomWord(random) + "  " + randomWord(random));
+const Model& everyLineType() {
+    static const Model model = everyLineTypeModel();
     return model;
 }
 
-const Model& model() {
-    static const Model synthetic = syntheticModel();
-    return synthetic;
+const Model& lengthKeeping() {
+    static const Model model = lengthKeepingModel();
+    return model;
 }
 
-void BM_BatchItems(benchmark::State& state) {
+// One core, then every core (the argument is the number of threads).
+void threadCounts(benchmark::internal::Benchmark* benchmark) {
+    benchmark->Arg(1);
+    if (defaultJobs() > 1)
+        benchmark->Arg(defaultJobs());
+}
+
+void runBatches(benchmark::State& state, const Model& model, const char* target) {
+    state.SetLabel(target);
     Silent silent;
-    Engine engine(model(), silent, &silent);
+    const CompiledModel compiled(model);
+    Engine engine(compiled, silent, &silent);
+    std::optional<ThreadPool> pool;
+    if (state.range(0) > 1)
+        pool.emplace(static_cast<int>(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(engine.runBatch(silent));
-    state.SetItemsProcessed(state.iterations() * vocabularySize);
+        benchmark::DoNotOptimize(engine.runBatch(silent, pool ? &*pool : nullptr));
+    const auto items = static_cast<std::int64_t>(model.lstVocab.size());
+    state.SetItemsProcessed(state.iterations() * items);
+    state.counters["rule_applications_per_s"] = benchmark::Counter(
+        static_cast<double>(state.iterations() * items * applicationsPerItem(model)),
+        benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_BatchItems)->Unit(benchmark::kMillisecond);
 
-void BM_InteractiveDerivations(benchmark::State& state) {
+// The 150-rule model of every line type, 10,000 items.
+void BM_EveryLineTypeBatch(benchmark::State& state) {
+    runBatches(state, everyLineType(), "target: >= 200k items/s on one thread");
+}
+BENCHMARK(BM_EveryLineTypeBatch)->Apply(threadCounts)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The 746-rule model whose words keep their length, 1,378 items.
+void BM_LengthKeepingBatch(benchmark::State& state) {
+    runBatches(state, lengthKeeping(), "target: >= 25M rule applications/s");
+}
+BENCHMARK(BM_LengthKeepingBatch)->Apply(threadCounts)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// One Derive click after another on the 150-rule model, each a Vocabulary etymon.
+void BM_InteractiveDerive(benchmark::State& state) {
     Silent silent;
-    Engine engine(model(), silent, &silent);
+    const CompiledModel compiled(everyLineType());
+    Engine engine(compiled, silent, &silent);
     engine.setDerivationMode(DerivationMode::Interactive);
+    const std::vector<std::string>& vocabulary = everyLineType().lstVocab;
     std::size_t next = 0;
-    std::int64_t stages = 0;
     for (auto _ : state) {
-        const std::string& item = model().lstVocab[next++ % model().lstVocab.size()];
+        const std::string& item = vocabulary[next++ % vocabulary.size()];
         engine.derive(std::string_view(item).substr(0, item.find(' ')));
-        stages += silent.stages;
-        silent.stages = 0;
     }
     state.SetItemsProcessed(state.iterations());
-    // How busy the model is: stages shown per derivation (Etymon and End included).
-    state.counters["stages"] =
-        benchmark::Counter(static_cast<double>(stages) / static_cast<double>(state.iterations()));
+    state.SetLabel("target: <= 20 us a Derive");
+    state.counters["stages"] = benchmark::Counter(static_cast<double>(silent.stages) /
+                                                  static_cast<double>(state.iterations()));
 }
-BENCHMARK(BM_InteractiveDerivations);
+BENCHMARK(BM_InteractiveDerive)->Unit(benchmark::kMicrosecond);
+
+// From the click to the first item: the rules and orders of a 10,000-rule model made ready
+// for a run (the Vocabulary is empty, so nothing else happens).
+void BM_BatchStartTenThousandRules(benchmark::State& state) {
+    const Model model = manyRulesModel(10'000);
+    Silent silent;
+    state.SetLabel("target: <= 20 ms");
+    for (auto _ : state) {
+        const CompiledModel compiled(model);
+        Engine engine(compiled, silent, &silent);
+        benchmark::DoNotOptimize(engine.runBatch(silent));
+    }
+}
+BENCHMARK(BM_BatchStartTenThousandRules)->Unit(benchmark::kMillisecond);
 
 } // namespace
-} // namespace tarnel
-
-BENCHMARK_MAIN();
+} // namespace tarnel::bench

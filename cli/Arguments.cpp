@@ -15,6 +15,15 @@ std::optional<Command> commandOption(const std::string& option) {
     return std::nullopt;
 }
 
+// A thread count: a whole number from 1 to 1024, digits only.
+std::optional<int> jobsValue(const std::string& text) {
+    if (text.empty() || text.size() > 4 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const int jobs = std::stoi(text);
+    return jobs >= 1 && jobs <= 1024 ? std::optional<int>(jobs) : std::nullopt;
+}
+
 } // namespace
 
 std::optional<Arguments> parseArguments(const std::vector<std::string>& arguments) {
@@ -29,6 +38,11 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& argument
         }
         if (argument == "--json" && !result.json) {
             result.json = true;
+        } else if (argument == "--jobs" && result.jobs == 0) {
+            const auto jobs = i + 1 < arguments.size() ? jobsValue(arguments[++i]) : std::nullopt;
+            if (!jobs)
+                return std::nullopt;
+            result.jobs = *jobs;
         } else if (const auto command = commandOption(argument)) {
             if (commandGiven || i + 1 == arguments.size())
                 return std::nullopt;
@@ -44,7 +58,8 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& argument
             positional.push_back(argument);
         }
     }
-    if (positional.size() != 1 || (result.json && result.command == Command::Resave))
+    if (positional.size() != 1 || (result.json && result.command == Command::Resave) ||
+        (result.jobs != 0 && result.command != Command::Batch))
         return std::nullopt;
     result.modelPath = positional.front();
     return result;

@@ -1,6 +1,9 @@
 #include "Run.h"
 
 #include "engine/Engine.h"
+#include "engine/ThreadPool.h"
+
+#include <optional>
 
 namespace tarnel::cli {
 
@@ -59,18 +62,23 @@ DerivationResult runDerivation(const Model& model, const std::string& word, bool
     }
     MessageCollector messages(result.messages);
     StageRecorder stages(result.stages);
-    Engine engine(model, messages, &stages);
+    const CompiledModel compiled(model);
+    Engine engine(compiled, messages, &stages);
     engine.setDerivationMode(reflexMode ? DerivationMode::Reflex : DerivationMode::Interactive);
     engine.derive(word);
     return result;
 }
 
-BatchResult runBatchOver(const Model& model) {
+BatchResult runBatchOver(const Model& model, int jobs) {
     BatchResult result;
     MessageCollector messages(result.messages);
     BatchRecorder recorder(result);
-    Engine engine(model, messages);
-    engine.runBatch(recorder);
+    const CompiledModel compiled(model);
+    Engine engine(compiled, messages);
+    std::optional<ThreadPool> pool;
+    if (jobs > 1 && model.lstVocab.size() > 1)
+        pool.emplace(jobs);
+    engine.runBatch(recorder, pool ? &*pool : nullptr);
     return result;
 }
 

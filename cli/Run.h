@@ -12,7 +12,8 @@ namespace tarnel::cli {
 // message "Type a word in the box.".
 DerivationResult runDerivation(const Model& model, const std::string& word, bool reflexMode);
 
-// A batch run over the Vocabulary; the warning for a long Vocabulary is not asked.
-BatchResult runBatchOver(const Model& model);
+// A batch run over the Vocabulary on `jobs` threads; the warning for a long Vocabulary is not
+// asked.
+BatchResult runBatchOver(const Model& model, int jobs);
 
 } // namespace tarnel::cli

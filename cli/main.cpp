@@ -6,6 +6,7 @@
 #include "Run.h"
 #include "core/Cp1252.h"
 #include "core/Word.h"
+#include "engine/ThreadPool.h"
 #include "model/ModelFile.h"
 
 #include <cstdio>
@@ -48,7 +49,8 @@ int derive(const Model& model, const Arguments& arguments, const std::string& wo
 }
 
 int batch(const Model& model, const Arguments& arguments) {
-    const BatchResult result = runBatchOver(model);
+    const BatchResult result =
+        runBatchOver(model, arguments.jobs != 0 ? arguments.jobs : defaultJobs());
     if (arguments.json) {
         write(stdout, batchJson(result));
     } else {

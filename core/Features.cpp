@@ -20,10 +20,17 @@ std::optional<std::string_view> featureName(int index) {
     return featureNames[static_cast<std::size_t>(index)];
 }
 
+// Rule text names features all the time: a name's first character and length rule out most
+// candidates before the text is compared.
 std::optional<int> featureIndex(std::string_view name) {
-    for (int i = 0; i < slotCount; ++i)
-        if (featureNames[static_cast<std::size_t>(i)] == name)
+    if (name.empty())
+        return std::nullopt;
+    for (int i = 0; i < slotCount; ++i) {
+        const std::string_view candidate = featureNames[static_cast<std::size_t>(i)];
+        if (candidate.size() == name.size() && candidate.front() == name.front() &&
+            candidate == name)
             return i;
+    }
     return std::nullopt;
 }
 

@@ -133,7 +133,7 @@ bool rowFits(const OutputRow& row, const Segment& segment, std::vector<int>& dia
              std::string& differs) {
     for (int k = 0; k < soundFeatureCount; ++k) {
         const char sign = row.values[static_cast<std::size_t>(k)];
-        const bool value = segment[static_cast<std::size_t>(k)];
+        const bool value = segment[k];
         if ((sign == '#' && !value) || (sign == '=' && value)) {
             diacritics.clear();
             differs.clear();
@@ -226,7 +226,7 @@ DecodedSymbol getSymbol(const Segment& segment) {
     fallback.colour = CellColour::Red;
     if (const OutputRow* row = findOutputRow(fallback.codes)) {
         for (int k = 0; k < soundFeatureCount; ++k) {
-            const bool value = segment[static_cast<std::size_t>(k)];
+            const bool value = segment[k];
             if (value != signIsPlus(row->values[static_cast<std::size_t>(k)])) {
                 fallback.differs += ' ';
                 fallback.differs += value ? '+' : '-';

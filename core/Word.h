@@ -3,16 +3,29 @@
 #include "Features.h"
 
 #include <array>
+#include <cstdint>
 
 namespace tarnel {
 
-// One sound: every slot of Features.h, true for plus.
-using Segment = std::array<bool, slotCount>;
+// One sound: slot k of Features.h is bit k, set for plus.
+struct Segment {
+    std::uint32_t bits = 0;
+
+    bool operator[](int slot) const { return ((bits >> slot) & 1u) != 0; }
+    void set(int slot, bool plus) {
+        bits = (bits & ~(1u << slot)) | (static_cast<std::uint32_t>(plus) << slot);
+    }
+    bool operator==(const Segment&) const = default;
+};
+
+// The slots of the 21 sound features, and those with "mark" after them.
+inline constexpr std::uint32_t soundFeatureSlots = (1u << soundFeatureCount) - 1;
+inline constexpr std::uint32_t slotsThroughMark = (1u << (markFeature + 1)) - 1;
 
 // The value of slot `slot` (Features.h) of a segment. Code outside the engine reads segments
 // through this, so that their storage can change.
 inline bool slotValue(const Segment& segment, int slot) {
-    return segment[static_cast<std::size_t>(slot)];
+    return segment[slot];
 }
 
 // True when two segments agree in the 21 sound features; "mark" and the rest do not count.

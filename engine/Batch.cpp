@@ -1,24 +1,17 @@
 #include "Batch.h"
 
+#include "BatchReport.h"
 #include "Engine.h"
-#include "RuleText.h"
-#include "core/Encoder.h"
+#include "ParallelBatch.h"
+#include "ThreadPool.h"
 #include "core/Features.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace tarnel {
 
 namespace {
-
-// Etymon and reflex of a Vocabulary item: the text before the first blank, and the rest.
-std::pair<std::string_view, std::string_view> splitItem(std::string_view item) {
-    item = trimBlanks(item);
-    const std::size_t blank = item.find(' ');
-    if (blank == std::string_view::npos)
-        return {item, {}};
-    return {item.substr(0, blank), trimBlanks(item.substr(blank + 1))};
-}
 
 void appendResultLine(std::string& line, std::string_view etymon, std::string_view reflex,
                       const std::optional<Discrepancy>& discrepancy) {
@@ -49,16 +42,22 @@ std::string progressText(int k, int n) {
     return std::to_string(percent) + "% done";
 }
 
-std::optional<Discrepancy> findDiscrepancy(const Word& derived, const Word& reflex) {
-    const int derivedLength = std::clamp(derived.length, 0, wordPositions);
-    const int reflexLength = std::clamp(reflex.length, 0, wordPositions);
-    const int common = std::min(derivedLength, reflexLength);
-    for (int p = 0; p < common; ++p)
-        for (int f = 0; f < soundFeatureCount; ++f)
-            if (derived.segments[static_cast<std::size_t>(p)][static_cast<std::size_t>(f)] !=
-                reflex.segments[static_cast<std::size_t>(p)][static_cast<std::size_t>(f)])
-                return Discrepancy{p + 1, *featureName(f)};
-    if (derivedLength != reflexLength)
+std::optional<Discrepancy> findDiscrepancy(const WordPlanes& derived, const WordPlanes& reflex) {
+    const int common = std::min(derived.length, reflex.length);
+    int position = wordPositions;
+    int feature = 0;
+    for (int f = 0; f < soundFeatureCount; ++f) {
+        const std::uint32_t differ = (derived.plane[static_cast<std::size_t>(f)] ^
+                                      reflex.plane[static_cast<std::size_t>(f)]) &
+                                     positionsBelow(common);
+        if (differ != 0 && std::countr_zero(differ) < position) {
+            position = std::countr_zero(differ);
+            feature = f;
+        }
+    }
+    if (position < wordPositions)
+        return Discrepancy{position + 1, *featureName(feature)};
+    if (derived.length != reflex.length)
         return Discrepancy{common + 1, *featureName(segmentFeature)};
     return std::nullopt;
 }
@@ -75,56 +74,55 @@ std::string tooLongItemsMessage(const std::vector<std::string>& items) {
     return message;
 }
 
-bool Engine::runBatch(BatchDisplay& display) {
-    const std::vector<std::string>& vocabulary = model_.lstVocab;
+bool BatchReport::show(int k, const VocabularyItem& entry, std::optional<Discrepancy> discrepancy,
+                       const Word& derived, const Word& expected) {
+    if (entry.etymon.size() > maxTypedLength || entry.reflex.size() > maxTypedLength) {
+        tooLong_.push_back(entry.etymon + " > " + entry.reflex);
+        discrepancy = discrepancy.value_or(tooLongDiscrepancy());
+    }
+    appendResultLine(line_, entry.etymon, entry.reflex, discrepancy);
+    item_.good = !discrepancy;
+    (item_.good ? item_.goodCount : item_.badCount) += 1;
+    progress_ = progressText(k, itemCount_);
+    item_.index = k;
+    item_.line = line_;
+    item_.progress = progress_;
+    item_.etymon = entry.etymon;
+    item_.reflex = entry.reflex;
+    item_.discrepancy = discrepancy;
+    item_.derived = &derived;
+    item_.expected = &expected;
+    display_.showBatchItem(item_);
+    return display_.stopRequested();
+}
+
+void BatchReport::finish(MessageSink& messages, bool stopped) {
+    if (!tooLong_.empty())
+        messages.showMessage(tooLongItemsMessage(tooLong_));
+    if (!stopped)
+        display_.showBatchEnd(batchDoneText);
+}
+
+bool Engine::runBatch(BatchDisplay& display, ThreadPool* pool) {
+    const std::vector<VocabularyItem>& vocabulary = model_->vocabulary();
     if (vocabulary.size() > static_cast<std::size_t>(largeVocabulary) &&
         !display.confirmLargeRun(largeBatchWarning))
         return false;
     mode_ = DerivationMode::Batch;
-    startRun();
     const int n = static_cast<int>(vocabulary.size());
-    BatchItem item;
-    std::string line;
-    std::string progress;
-    std::vector<std::string> tooLong;
+    BatchReport report(display, n);
     bool stopped = false;
-    for (int k = 0; k < n && !stopped; ++k) {
-        const auto [etymon, reflex] = splitItem(vocabulary[static_cast<std::size_t>(k)]);
-        deriveItem(etymon, reflex);
-        std::optional<Discrepancy> discrepancy = findDiscrepancy(working_, reflex_);
-        if (etymon.size() > maxTypedLength || reflex.size() > maxTypedLength) {
-            tooLong.push_back(std::string(etymon) + " > " + std::string(reflex));
-            discrepancy = discrepancy.value_or(tooLongDiscrepancy());
+    if (pool != nullptr && pool->size() > 1 && n > 1) {
+        stopped = ParallelBatch(*this, report, *pool).run();
+    } else {
+        for (int k = 0; k < n && !stopped; ++k) {
+            const VocabularyItem& entry = vocabulary[static_cast<std::size_t>(k)];
+            const std::optional<Discrepancy> discrepancy = compareItem(entry);
+            stopped = report.show(k, entry, discrepancy, workingWord(), reflexWord());
         }
-        appendResultLine(line, etymon, reflex, discrepancy);
-        item.good = !discrepancy;
-        (item.good ? item.goodCount : item.badCount) += 1;
-        progress = progressText(k, n);
-        item.index = k;
-        item.line = line;
-        item.progress = progress;
-        item.etymon = etymon;
-        item.reflex = reflex;
-        item.discrepancy = discrepancy;
-        item.derived = &working_;
-        item.expected = &reflex_;
-        display.showBatchItem(item);
-        stopped = display.stopRequested();
     }
-    if (!tooLong.empty())
-        messages_.showMessage(tooLongItemsMessage(tooLong));
-    if (!stopped)
-        display.showBatchEnd(batchDoneText);
+    report.finish(*messages_, stopped);
     return true;
-}
-
-void Engine::deriveItem(std::string_view etymon, std::string_view reflex) {
-    encodeEtymon(etymon, model_.lstCol, working_, messages_);
-    traverseEtymonOrder();
-    traverseDiachronicOrder();
-    rulePass_ = passReflex;
-    encodeReflex(reflex, model_.lstColR, reflex_);
-    traverseReflexOrder();
 }
 
 bool BatchCollector::confirmLargeRun(std::string_view warning) {

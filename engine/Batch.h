@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Word.h"
+#include "WordPlanes.h"
 
 #include <optional>
 #include <string>
@@ -64,7 +64,7 @@ std::string badLabel(int count);  // "Bad:  1"
 // "N% done" for item `k` (from 0) of `n`, N the nearest whole number to k / n * 100.
 std::string progressText(int k, int n);
 
-std::optional<Discrepancy> findDiscrepancy(const Word& derived, const Word& reflex);
+std::optional<Discrepancy> findDiscrepancy(const WordPlanes& derived, const WordPlanes& reflex);
 
 // A word of more than 20 characters cannot be held: its item is never Good. Where the first
 // 20 positions agree, it differs at segment 21, as any length difference would.

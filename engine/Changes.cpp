@@ -3,6 +3,8 @@
 #include "RuleText.h"
 #include "core/OutputAlphabet.h"
 
+#include <bit>
+
 namespace tarnel {
 
 namespace {
@@ -15,16 +17,9 @@ bool inWord(int position, int length) {
     return position >= 0 && position < length;
 }
 
-Segment& segmentAt(Word& word, int position) {
-    return word.segments[static_cast<Index>(position)];
-}
-
-// Copies columns 0 .. lastColumn of one position to another.
-void copyColumns(Word& word, int from, int to, int lastColumn) {
-    const Segment& source = segmentAt(word, from);
-    Segment& target = segmentAt(word, to);
-    for (int f = 0; f <= lastColumn; ++f)
-        target[static_cast<Index>(f)] = source[static_cast<Index>(f)];
+// Every slot up to and including `last`.
+constexpr std::uint32_t slotsThrough(int last) {
+    return (2u << last) - 1;
 }
 
 AbsoluteThen parseAbsoluteThen(std::string_view body) {
@@ -49,7 +44,7 @@ InsertThen parseInsert(std::string_view body) {
         for (int f = 0; f < soundFeatureCount; ++f) {
             const char sign =
                 f < static_cast<int>(row->values.size()) ? row->values[static_cast<Index>(f)] : '-';
-            line.values[static_cast<Index>(f)] = sign == '+' || sign == '#';
+            line.values.set(f, sign == '+' || sign == '#');
         }
     }
     const std::size_t blank = rest.find(' ');
@@ -61,12 +56,17 @@ InsertThen parseInsert(std::string_view body) {
 // Indices of the features that have companions (the fixed storage order).
 constexpr int back = 2, cons = 3, front = 8, high = 9, low = 12, obstr = 14;
 
+// Slot `slot` of `position` set to a value the rule makes.
+void make(const ChangeContext& c, int slot, int position, bool plus) {
+    setSlotAt(c.word, slot, position, plus);
+    if (c.knowledge != nullptr)
+        c.knowledge->learn(1u << slot, 1u << position);
+}
+
 // A feature set by an Absolute unit brings its companion along, so that no segment is left
 // with a contradictory pair (+high +low, -cons +obstr, ...).
-void setCompanion(Segment& segment, int feature, bool plus) {
-    const auto set = [&segment](int companion, bool value) {
-        segment[static_cast<Index>(companion)] = value;
-    };
+void setCompanion(const ChangeContext& c, int position, int feature, bool plus) {
+    const auto set = [&](int companion, bool value) { make(c, companion, position, value); };
     if (plus && feature == high)
         set(low, false);
     else if (plus && feature == low)
@@ -81,64 +81,93 @@ void setCompanion(Segment& segment, int feature, bool plus) {
         set(obstr, false);
 }
 
+// Slots 0 to 21 of position `from` copied to position `to`.
+void copySegment(const ChangeContext& c, int from, int to) {
+    if (c.knowledge != nullptr)
+        c.knowledge->copy(from, to);
+    for (int s = 0; s <= markFeature; ++s) {
+        std::uint32_t& plane = c.word.plane[static_cast<Index>(s)];
+        plane = (plane & ~(1u << to)) | (((plane >> from) & 1u) << to);
+    }
+}
+
+// Slots `slotMask` of the positions in `range` take the values of the positions one after them
+// (`down`) or one before them.
+void shiftInto(const ChangeContext& c, std::uint32_t range, bool down, std::uint32_t slotMask) {
+    if (c.knowledge != nullptr)
+        c.knowledge->shift(range, down, slotMask);
+    WordPlanes& word = c.word;
+    for (; slotMask != 0; slotMask &= slotMask - 1) {
+        std::uint32_t& plane = word.plane[static_cast<Index>(std::countr_zero(slotMask))];
+        plane = (plane & ~range) | ((down ? plane >> 1 : plane << 1) & range);
+    }
+}
+
 void run(const AbsoluteThen& line, const ChangeContext& c) {
     for (const Unit& unit : line.units) {
-        const int position = resolve(unit.location, c.focus, lengthOf(c.word));
-        if (unit.feature == noFeature || !inWord(position, lengthOf(c.word)))
+        const int position = resolve(unit.location, c.focus, c.word.length);
+        if (unit.feature == noFeature || !inWord(position, c.word.length))
             continue;
-        Segment& segment = segmentAt(c.word, position);
-        segment[static_cast<Index>(unit.feature)] = unit.plus;
-        setCompanion(segment, unit.feature, unit.plus);
+        make(c, unit.feature, position, unit.plus);
+        setCompanion(c, position, unit.feature, unit.plus);
     }
 }
 
 void run(const RelativeLine& line, const ChangeContext& c) {
-    const int length = lengthOf(c.word);
+    const int length = c.word.length;
     const int target = resolve(line.firstLocation, c.focus, length);
     const int source = resolve(line.secondLocation, c.focus, length);
     if (line.first == noFeature || line.second == noFeature || !inWord(target, length) ||
         !inWord(source, length))
         return;
     if (line.first == allFeature) {
-        copyColumns(c.word, source, target, markFeature);
+        copySegment(c, source, target);
         return;
     }
-    const bool value = segmentAt(c.word, source)[static_cast<Index>(line.second)];
+    if (c.knowledge != nullptr && !c.knowledge->knows(line.second, 1u << source))
+        c.knowledge->lose();
+    const bool value = slotAt(c.word, line.second, source);
     if (line.relation == Relation::Equal)
-        segmentAt(c.word, target)[static_cast<Index>(line.first)] = value;
+        make(c, line.first, target, value);
     else if (line.relation == Relation::NotEqual)
-        segmentAt(c.word, target)[static_cast<Index>(line.first)] = !value;
+        make(c, line.first, target, !value);
 }
 
 void run(const DeleteThen& line, const ChangeContext& c) {
-    const int length = lengthOf(c.word);
+    const int length = c.word.length;
     const int position = resolve(line.location, c.focus, length);
     if (!inWord(position, length))
         return;
-    for (int p = position; p < length - 1; ++p)
-        copyColumns(c.word, p + 1, p, segmentFeature);
+    // The last position keeps its values, now beyond the word.
+    shiftInto(c, positionsBelow(length - 1) & ~positionsBelow(position), true,
+              slotsThrough(segmentFeature));
     c.word.length = length - 1;
 }
 
 void run(const SwapThen& line, const ChangeContext& c) {
-    const int length = lengthOf(c.word);
+    const int length = c.word.length;
     const int first = resolve(line.first, c.focus, length);
     const int second = resolve(line.second, c.focus, length);
     if (!inWord(first, length) || !inWord(second, length))
         return;
-    Segment& a = segmentAt(c.word, first);
-    Segment& b = segmentAt(c.word, second);
-    for (int f = 0; f <= markFeature; ++f)
-        std::swap(a[static_cast<Index>(f)], b[static_cast<Index>(f)]);
+    if (c.knowledge != nullptr)
+        c.knowledge->swap(first, second);
+    for (int s = 0; s <= markFeature; ++s) {
+        std::uint32_t& plane = c.word.plane[static_cast<Index>(s)];
+        const std::uint32_t differ = ((plane >> first) ^ (plane >> second)) & 1u;
+        plane ^= (differ << first) | (differ << second);
+    }
 }
 
-void setLetter(Segment& segment, const InsertThen& line) {
+void setLetter(const ChangeContext& c, int position, const InsertThen& line) {
     for (int f = 0; f < soundFeatureCount; ++f)
-        segment[static_cast<Index>(f)] = line.values[static_cast<Index>(f)];
+        setSlotAt(c.word, f, position, line.values[f]);
+    if (c.knowledge != nullptr)
+        c.knowledge->learn(soundFeatureSlots, 1u << position);
 }
 
 void run(const InsertThen& line, const ChangeContext& c) {
-    const int length = lengthOf(c.word);
+    const int length = c.word.length;
     if (length + 1 > maxTypedLength) {
         c.messages.showMessage("Rule " + c.ruleName +
                                " not applied; INSERT exceeds 20-character limit.");
@@ -153,7 +182,7 @@ void run(const InsertThen& line, const ChangeContext& c) {
         return;
     if (where.kind == Location::Kind::Focus) {
         if (inWord(c.focus, length))
-            setLetter(segmentAt(c.word, c.focus), line);
+            setLetter(c, c.focus, line);
         return;
     }
     int position = length; // (-1), and (0) like it
@@ -163,10 +192,11 @@ void run(const InsertThen& line, const ChangeContext& c) {
         position = where.value - 1;
     if (position < 0 || position > length)
         return;
-    for (int p = length - 1; p >= position; --p)
-        copyColumns(c.word, p, p + 1, markFeature);
+    // The new position keeps its "mark" and "segment"; every later one moves up.
+    shiftInto(c, positionsBelow(length + 1) & ~positionsBelow(position + 1), false,
+              slotsThroughMark);
     c.word.length = length + 1;
-    setLetter(segmentAt(c.word, position), line);
+    setLetter(c, position, line);
 }
 
 } // namespace
@@ -174,10 +204,8 @@ void run(const InsertThen& line, const ChangeContext& c) {
 ThenLine parseThenLine(std::string_view body) {
     if (body.starts_with('+') || body.starts_with('-'))
         return parseAbsoluteThen(body);
-    const std::vector<std::string_view> words = splitWords(body);
-    const auto location = [&words](std::size_t i) {
-        return parseLocation(locationText(i < words.size() ? words[i] : std::string_view{}));
-    };
+    const Words words(body);
+    const auto location = [&words](std::size_t i) { return parseLocation(locationText(words[i])); };
     if (body.starts_with("DELETE"))
         return DeleteThen{location(1)};
     if (body.starts_with("SWAP"))

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "Conditions.h"
+#include "Knowledge.h"
+#include "WordPlanes.h"
 #include "core/Messages.h"
 #include "core/Word.h"
 
@@ -27,7 +29,7 @@ struct SwapThen {
 
 struct InsertThen {
     bool hasRow = false; // the letter has an Output Alphabet row
-    std::array<bool, soundFeatureCount> values{};
+    Segment values;      // the letter's 21 features
     Location location;
 };
 
@@ -36,12 +38,13 @@ using ThenLine = std::variant<AbsoluteThen, DeleteThen, SwapThen, InsertThen, Re
 ThenLine parseThenLine(std::string_view body);
 
 // What a then-line works on: the word, the focus, and for the INSERT messages the rule's
-// name and where to send them.
+// name and where to send them; in a run from an unseen state, what is known of the word.
 struct ChangeContext {
-    Word& word;
+    WordPlanes& word;
     int focus;
     const std::string& ruleName;
     MessageSink& messages;
+    WordKnowledge* knowledge = nullptr;
 };
 
 void execute(const ThenLine& line, const ChangeContext& context);

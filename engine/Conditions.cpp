@@ -9,20 +9,6 @@ namespace tarnel {
 
 namespace {
 
-std::string_view wordAt(const std::vector<std::string_view>& words, std::size_t i) {
-    return i < words.size() ? words[i] : std::string_view{};
-}
-
-bool inWord(int position, int length) {
-    return position >= 0 && position < length;
-}
-
-using Index = std::size_t;
-
-bool valueAt(const Word& word, int position, int feature) {
-    return word.segments[static_cast<Index>(position)][static_cast<Index>(feature)];
-}
-
 AbsoluteIf parseAbsoluteIf(std::string_view body) {
     AbsoluteIf line;
     std::string_view text = body;
@@ -36,15 +22,15 @@ AbsoluteIf parseAbsoluteIf(std::string_view body) {
 }
 
 CountIf parseCount(std::string_view body) {
-    const std::vector<std::string_view> words = splitWords(body);
-    const std::string_view signedFeature = wordAt(words, 1);
+    const Words words(body);
+    const std::string_view signedFeature = words[1];
     CountIf line;
     line.plus = signedFeature.starts_with('+');
     line.feature = signedFeature.empty() ? noFeature : featureOrNone(signedFeature.substr(1));
-    line.start = parseLocation(locationText(wordAt(words, 2)));
-    line.end = parseLocation(locationText(wordAt(words, 3)));
-    line.relation = relationOf(wordAt(words, 4));
-    line.number = readNumber(wordAt(words, 5));
+    line.start = parseLocation(locationText(words[2]));
+    line.end = parseLocation(locationText(words[3]));
+    line.relation = relationOf(words[4]);
+    line.number = readNumber(words[5]);
     return line;
 }
 
@@ -70,95 +56,6 @@ BranchingIf parseBranching(std::string_view body, int lineNumber, int ifLineCoun
     return line;
 }
 
-bool compare(int tally, Relation relation, int number) {
-    switch (relation) {
-    case Relation::Equal:
-        return tally == number;
-    case Relation::Greater:
-        return tally > number;
-    case Relation::Less:
-        return tally < number;
-    case Relation::NotEqual:
-    case Relation::Invalid:
-        break;
-    }
-    return false;
-}
-
-// Where an Absolute if-line unit looks, or -1 when the line is false for lack of a place.
-// Position `length` itself (absolute 0) is allowed: it reads the spare beyond the word.
-int absoluteIfPosition(Location location, int focus, int length) {
-    switch (location.kind) {
-    case Location::Kind::Focus:
-        return focus;
-    case Location::Kind::Offset: {
-        const int position = focus + location.value;
-        return inWord(position, length) ? position : -1;
-    }
-    case Location::Kind::Absolute:
-        break;
-    }
-    if (location.value > 0)
-        return location.value > length ? -1 : location.value - 1;
-    return length + location.value;
-}
-
-bool holds(const AbsoluteIf& line, const Word& word, int focus) {
-    const int length = lengthOf(word);
-    for (const Unit& unit : line.units) {
-        if (unit.feature == noFeature)
-            return false;
-        const int position = absoluteIfPosition(unit.location, focus, length);
-        if (position < 0 || position >= wordPositions)
-            return false;
-        if (valueAt(word, position, unit.feature) != unit.plus)
-            return false;
-    }
-    return true;
-}
-
-bool sameThroughMark(const Segment& a, const Segment& b) {
-    for (int f = 0; f <= markFeature; ++f)
-        if (a[static_cast<Index>(f)] != b[static_cast<Index>(f)])
-            return false;
-    return true;
-}
-
-bool holds(const RelativeLine& line, const Word& word, int focus) {
-    if (line.first == noFeature || line.second == noFeature)
-        return false;
-    const int length = lengthOf(word);
-    const int p1 = resolve(line.firstLocation, focus, length);
-    const int p2 = resolve(line.secondLocation, focus, length);
-    if (!inWord(p1, length) || !inWord(p2, length))
-        return false;
-    if (line.first == allFeature)
-        return sameThroughMark(word.segments[static_cast<Index>(p1)],
-                               word.segments[static_cast<Index>(p2)]);
-    const bool equal = valueAt(word, p1, line.first) == valueAt(word, p2, line.second);
-    if (line.relation == Relation::Equal)
-        return equal;
-    return line.relation == Relation::NotEqual && !equal;
-}
-
-bool holds(const CountIf& line, const Word& word, int focus) {
-    if (line.feature == noFeature)
-        return false;
-    const int length = lengthOf(word);
-    const int start = resolve(line.start, focus, length);
-    const int end = resolve(line.end, focus, length);
-    if (start < 0 || end < 0 || start > end)
-        return false;
-    // Counting past number + 1 cannot change how the tally compares with the number.
-    const int enough = line.number < 0 ? 0 : line.number + 1;
-    int tally = 0;
-    if (end <= length - 1)
-        for (int p = start; p <= end && tally < enough; ++p)
-            if (valueAt(word, p, line.feature) == line.plus)
-                ++tally;
-    return compare(tally, line.relation, line.number);
-}
-
 } // namespace
 
 int featureOrNone(std::string_view name) {
@@ -175,6 +72,21 @@ Relation relationOf(std::string_view text) {
     if (text == "<")
         return Relation::Less;
     return Relation::Invalid;
+}
+
+bool relationHolds(int tally, Relation relation, int number) {
+    switch (relation) {
+    case Relation::Equal:
+        return tally == number;
+    case Relation::Greater:
+        return tally > number;
+    case Relation::Less:
+        return tally < number;
+    case Relation::NotEqual:
+    case Relation::Invalid:
+        break;
+    }
+    return false;
 }
 
 UnitText scanUnit(std::string_view text) {
@@ -197,13 +109,13 @@ UnitText scanUnit(std::string_view text) {
 }
 
 RelativeLine parseRelative(std::string_view body) {
-    const std::vector<std::string_view> words = splitWords(body);
+    const Words words(body);
     RelativeLine line;
-    line.first = featureOrNone(wordAt(words, 0));
-    line.firstLocation = parseLocation(locationText(wordAt(words, 1)));
-    line.relation = relationOf(wordAt(words, 2));
-    line.second = featureOrNone(wordAt(words, 3));
-    line.secondLocation = parseLocation(locationText(wordAt(words, 4)));
+    line.first = featureOrNone(words[0]);
+    line.firstLocation = parseLocation(locationText(words[1]));
+    line.relation = relationOf(words[2]);
+    line.second = featureOrNone(words[3]);
+    line.secondLocation = parseLocation(locationText(words[4]));
     return line;
 }
 
@@ -215,28 +127,6 @@ IfLine parseIfLine(std::string_view body, int lineNumber, int ifLineCount) {
     if (body.starts_with("COUNT"))
         return parseCount(body);
     return parseBranching(body, lineNumber, ifLineCount);
-}
-
-bool evaluateTest(const IfLine& line, const Word& word, int focus) {
-    if (const auto* absolute = std::get_if<AbsoluteIf>(&line))
-        return holds(*absolute, word, focus);
-    if (const auto* relative = std::get_if<RelativeLine>(&line))
-        return holds(*relative, word, focus);
-    if (const auto* count = std::get_if<CountIf>(&line))
-        return holds(*count, word, focus);
-    return false;
-}
-
-bool evalAbsolute(const Word& word, int focus, std::string_view body) {
-    return holds(parseAbsoluteIf(body), word, focus);
-}
-
-bool evalRelative(const Word& word, int focus, std::string_view body) {
-    return holds(parseRelative(body), word, focus);
-}
-
-bool evalCount(const Word& word, int focus, std::string_view body) {
-    return holds(parseCount(body), word, focus);
 }
 
 } // namespace tarnel

@@ -1,9 +1,7 @@
 #pragma once
 
 #include "Location.h"
-#include "core/Word.h"
 
-#include <algorithm>
 #include <array>
 #include <string_view>
 #include <variant>
@@ -11,18 +9,15 @@
 
 namespace tarnel {
 
-// A word's length as the rules see it: never beyond the 20 positions a rule may fill, so
-// position `length` (one past the end) always exists.
-inline int lengthOf(const Word& word) {
-    return std::clamp(word.length, 0, maxTypedLength);
-}
-
 // A feature index read from rule text; -1 for a name that is not a feature.
 inline constexpr int noFeature = -1;
 int featureOrNone(std::string_view name);
 
 enum class Relation { Equal, NotEqual, Greater, Less, Invalid };
 Relation relationOf(std::string_view text);
+
+// Whether `tally` stands in `relation` to `number` ("=", ">", "<"; any other holds never).
+bool relationHolds(int tally, Relation relation, int number);
 
 // One "+feature (location)" unit.
 struct Unit {
@@ -76,27 +71,5 @@ struct UnitText {
 };
 UnitText scanUnit(std::string_view text);
 RelativeLine parseRelative(std::string_view body);
-
-// The value of an Absolute, Relative or COUNT line at `focus` of `word` (false for a
-// Branching line, which only its rule can decide).
-bool evaluateTest(const IfLine& line, const Word& word, int focus);
-
-// The value of one parsed if-line at `focus`; a Branching line asks `lineValue` for the
-// lines it names (by number, A = 1), and asks for the right one only when the left one
-// leaves the answer open.
-template <class LineValue>
-bool evaluate(const IfLine& line, const Word& word, int focus, LineValue&& lineValue) {
-    const auto* branching = std::get_if<BranchingIf>(&line);
-    if (!branching)
-        return evaluateTest(line, word, focus);
-    const auto value = [&lineValue](int number) { return number != 0 && lineValue(number); };
-    return branching->isAnd ? value(branching->left) && value(branching->right)
-                            : value(branching->left) || value(branching->right);
-}
-
-// The if-line readings straight from a line body.
-bool evalAbsolute(const Word& word, int focus, std::string_view body);
-bool evalRelative(const Word& word, int focus, std::string_view body);
-bool evalCount(const Word& word, int focus, std::string_view body);
 
 } // namespace tarnel

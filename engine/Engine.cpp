@@ -1,26 +1,22 @@
 #include "Engine.h"
 
-#include "RuleText.h"
 #include "core/Encoder.h"
 
 #include <algorithm>
-#include <cstring>
+#include <bit>
 
 namespace tarnel {
 
-namespace {
+Engine::Engine(const CompiledModel& model, MessageSink& messages, StageDisplay* display)
+    : model_(&model), orders_(model.orders()), messages_(&messages), display_(display) {}
 
-using Index = std::size_t;
-
-bool sameFeatures(const Segment& a, const Segment& b) {
-    return std::memcmp(a.data(), b.data(), soundFeatureCount * sizeof(bool)) == 0;
+void Engine::setModel(const CompiledModel& model) {
+    model_ = &model;
+    orders_ = model.orders();
 }
 
-} // namespace
-
-Engine::Engine(const Model& model, MessageSink& messages, StageDisplay* display)
-    : model_(model), messages_(messages), display_(display) {
-    startRun();
+void Engine::setMask(const std::vector<bool>& masked) {
+    orders_ = model_->ordersMasking(masked);
 }
 
 void Engine::setDerivationMode(DerivationMode mode) {
@@ -31,46 +27,50 @@ void Engine::setDerivationMode(DerivationMode mode) {
         rulePass_ = passReflex;
 }
 
-void Engine::startRun() {
-    run_.rules.assign(model_.lst1Rule.size(), std::nullopt);
-    run_.etymonOrder = resolveOrder(model_.lstEtyOrd);
-    run_.reflexOrder = resolveOrder(model_.lstReflOrd);
-    run_.diachronicOrder.clear();
-    for (std::size_t k = 0; k < model_.lstDiacOrd.size(); ++k) {
-        const std::string& entry = model_.lstDiacOrd[k];
-        if (entry.starts_with('-'))
-            continue;
-        if (const std::optional<int> rule = findRule(model_, entry)) {
-            const bool persistent = k < model_.lstP.size() && model_.lstP[k] == "P";
-            run_.diachronicOrder.push_back({*rule, persistent});
-        }
+// Rules see at most 20 positions, so position `length` (one past the end) always exists.
+void Engine::setWorkingWord(const Word& word) {
+    working_ = toPlanes(word);
+    working_.length = std::clamp(word.length, 0, maxTypedLength);
+}
+
+// Encoding writes only the positions whose characters the alphabet holds; a run from an
+// unseen state must know the features of the others.
+void Engine::encodeInto(WordPlanes& word, std::string_view text, bool etymon) {
+    Word encoded;
+    const std::uint32_t written =
+        etymon ? encodeEtymon(text, model_->etymonAlphabet(), encoded, *messages_)
+               : encodeReflex(text, model_->reflexAlphabet(), encoded);
+    copySegments(encoded, written, encodedSlots, word);
+    word.length = encoded.length;
+    if (WordKnowledge* knowledge = knowledgeOf(word)) {
+        knowledge->learn(encodedSlots, written);
+        for (int f = 0; f < soundFeatureCount; ++f)
+            if (!knowledge->knows(f, positionsBelow(word.length)))
+                knowledge->lose();
     }
 }
 
-// Entries naming no rule are left out.
-std::vector<int> Engine::resolveOrder(const std::vector<std::string>& order) const {
-    std::vector<int> rules;
-    for (const std::string& entry : order)
-        if (const std::optional<int> rule = findRule(model_, entry))
-            rules.push_back(*rule);
-    return rules;
+WordKnowledge* Engine::knowledgeOf(const WordPlanes& word) {
+    if (!speculating_)
+        return nullptr;
+    return &word == &reflex_ ? &reflexKnowledge_ : &workingKnowledge_;
 }
 
-const ParsedRule& Engine::parsedRule(int index) {
-    if (run_.rules.size() != model_.lst1Rule.size())
-        run_.rules.assign(model_.lst1Rule.size(), std::nullopt);
-    std::optional<ParsedRule>& rule = run_.rules[static_cast<Index>(index)];
-    if (!rule)
-        rule = parseRule(model_.lst1Rule[static_cast<Index>(index)]);
-    return *rule;
+// Before a rule reads slots that no encoding writes, a run from an unseen state checks that
+// it made their values itself.
+bool Engine::knowsWhatItReads(const CompiledRule& rule, const WordPlanes& word) {
+    WordKnowledge* knowledge = knowledgeOf(word);
+    for (std::uint32_t unsure = rule.unsureSlots; unsure != 0; unsure &= unsure - 1)
+        if (!knowledge->knows(std::countr_zero(unsure), positionsBelow(word.length + 1)))
+            knowledge->lose();
+    return !knowledge->lost();
 }
 
 void Engine::derive(std::string_view text) {
-    startRun();
     if (rulePass_ == passReflex)
-        encodeReflex(text, model_.lstColR, reflex_);
+        encodeInto(reflex_, text, false);
     else
-        encodeEtymon(text, model_.lstCol, working_, messages_);
+        encodeInto(working_, text, true);
     if (mode_ == DerivationMode::Interactive) {
         traverseEtymonOrder();
         traverseDiachronicOrder();
@@ -80,54 +80,60 @@ void Engine::derive(std::string_view text) {
     }
 }
 
+// Line A is decided for every focus at once; after the then-lines have run at a focus, it
+// is decided again for the foci after it, on the word as they left it. The scan keeps to
+// the length the word had when the application began, whatever the rule inserts or deletes
+// on the way, and a focus that a deletion has pushed beyond the end does not hold. Most
+// applications find no focus, so that case is kept short.
 void Engine::applyRule(int ruleIndex, int pass) {
-    if (ruleIndex < 0 || static_cast<Index>(ruleIndex) >= model_.lst1Rule.size())
+    if (ruleIndex < 0 || ruleIndex >= model_->ruleCount())
         return;
     rulePass_ = pass;
-    const ParsedRule& rule = parsedRule(ruleIndex);
-    Word& word = pass == passReflex ? reflex_ : working_;
     changed_ = false;
-    // The scan keeps to the length the word had when the application began, whatever the
-    // rule inserts or deletes on the way.
-    const int startLength = lengthOf(word);
-    for (int focus = 0; focus < startLength; ++focus)
-        if (lineAHolds(rule, word, focus))
-            applyAt(rule, pass, word, focus);
+    const CompiledRule& rule = model_->rule(ruleIndex);
+    if (!rule.canChange)
+        return;
+    WordPlanes& word = pass == passReflex ? reflex_ : working_;
+    std::uint32_t candidates = positionsBelow(word.length);
+    for (std::uint32_t plus = rule.focusPlus; plus != 0; plus &= plus - 1)
+        candidates &= word.plane[static_cast<std::size_t>(std::countr_zero(plus))];
+    for (std::uint32_t minus = rule.focusMinus; minus != 0; minus &= minus - 1)
+        candidates &= ~word.plane[static_cast<std::size_t>(std::countr_zero(minus))];
+    if (candidates == 0)
+        return;
+    const std::uint32_t foci = fociToApply(rule, word, candidates);
+    if (foci != 0)
+        applyAtFoci(rule, pass, word, foci);
+}
+
+// A run from an unseen state applies nothing once it is lost.
+std::uint32_t Engine::fociToApply(const CompiledRule& rule, const WordPlanes& word,
+                                  std::uint32_t candidates) {
+    if (speculating_ && rule.unsureSlots != 0 && !knowsWhatItReads(rule, word))
+        return 0;
+    return holdingFoci(rule, word, candidates);
+}
+
+void Engine::applyAtFoci(const CompiledRule& rule, int pass, WordPlanes& word, std::uint32_t foci) {
+    const std::uint32_t scanned = positionsBelow(word.length);
+    while (foci != 0) {
+        const int focus = std::countr_zero(foci);
+        applyAt(rule, pass, word, focus);
+        const std::uint32_t later =
+            scanned & ~positionsBelow(focus + 1) & positionsBelow(word.length);
+        foci = fociToApply(rule, word, later);
+    }
     if (changed_ && pass > passEtymon)
         afterChange(rule, pass);
 }
 
-// A Branching line reads only later lines, so every line's value can be decided when it is
-// first needed, starting from line A. Evaluation has no side effects: deciding only what
-// line A depends on gives the same answer as evaluating every line from the last one up.
-// A focus that a deletion has pushed beyond the end of the word does not hold.
-bool Engine::lineAHolds(const ParsedRule& rule, const Word& word, int focus) {
-    if (rule.ifLines.empty() || focus >= lengthOf(word))
-        return false;
-    decided_.fill(false);
-    return lineValue(rule, word, focus, 1);
-}
-
-bool Engine::lineValue(const ParsedRule& rule, const Word& word, int focus, int number) {
-    const auto k = static_cast<Index>(number);
-    if (!decided_[k]) {
-        truthTable_[k] = evaluate(rule.ifLines[k - 1], word, focus,
-                                  [&](int later) { return lineValue(rule, word, focus, later); });
-        decided_[k] = true;
-    }
-    return truthTable_[k];
-}
-
 // Once a change is seen the flag stays set for the application, so the previous word is
-// only needed until then. Positions from the old length on need no copy: if the word grows
-// into them, the lengths differ anyway.
-void Engine::applyAt(const ParsedRule& rule, int pass, Word& word, int focus) {
+// only needed until then.
+void Engine::applyAt(const CompiledRule& rule, int pass, WordPlanes& word, int focus) {
     const bool detect = pass < passReflex && !changed_;
-    if (detect) {
-        std::copy_n(word.segments.begin(), lengthOf(word), previous_.segments.begin());
-        previous_.length = word.length;
-    }
-    const ChangeContext context{word, focus, rule.name, messages_};
+    if (detect)
+        previous_ = word;
+    const ChangeContext context{word, focus, rule.name, *messages_, knowledgeOf(word)};
     for (const ThenLine& line : rule.thenLines)
         execute(line, context);
     if (detect)
@@ -135,16 +141,17 @@ void Engine::applyAt(const ParsedRule& rule, int pass, Word& word, int focus) {
 }
 
 // Only the 21 features count: a rule that changes nothing but "mark" changes nothing.
-bool Engine::differsFromPrevious(const Word& word) const {
-    const int length = lengthOf(word);
-    for (int p = 0; p < length; ++p)
-        if (!sameFeatures(word.segments[static_cast<Index>(p)],
-                          previous_.segments[static_cast<Index>(p)]))
+bool Engine::differsFromPrevious(const WordPlanes& word) const {
+    const std::uint32_t inWord = positionsBelow(word.length);
+    for (int s = 0; s < soundFeatureCount; ++s)
+        if (((word.plane[static_cast<std::size_t>(s)] ^
+              previous_.plane[static_cast<std::size_t>(s)]) &
+             inWord) != 0)
             return true;
-    return length != lengthOf(previous_);
+    return word.length != previous_.length;
 }
 
-void Engine::afterChange(const ParsedRule& rule, int pass) {
+void Engine::afterChange(const CompiledRule& rule, int pass) {
     if (pass == passDiachronic) {
         if (mode_ == DerivationMode::Interactive)
             show(stageDiachronic, rule.name, working_);
@@ -154,14 +161,14 @@ void Engine::afterChange(const ParsedRule& rule, int pass) {
     }
 }
 
-void Engine::show(int kind, const std::string& label, const Word& word) {
+void Engine::show(int kind, const std::string& label, const WordPlanes& word) {
     if (display_)
-        display_->showStage(kind, label, word);
+        display_->showStage(kind, label, toWord(word));
 }
 
 void Engine::traverseEtymonOrder() {
     rulePass_ = passEtymon;
-    for (const int rule : run_.etymonOrder)
+    for (const int rule : orders_.etymon)
         applyRule(rule, passEtymon);
     if (mode_ == DerivationMode::Interactive)
         show(stageEtymon, "Etymon", working_);
@@ -172,7 +179,7 @@ void Engine::traverseEtymonOrder() {
 void Engine::traverseDiachronicOrder() {
     rulePass_ = passDiachronic;
     lstPersist_.clear();
-    for (const DiachronicEntry& entry : run_.diachronicOrder) {
+    for (const DiachronicEntry& entry : orders_.diachronic) {
         if (entry.persistent)
             lstPersist_.push_back(entry.rule);
         applyRule(entry.rule, passDiachronic);
@@ -189,10 +196,24 @@ void Engine::traversePersistentRules() {
 }
 
 void Engine::traverseReflexOrder() {
-    for (const int rule : run_.reflexOrder)
+    for (const int rule : orders_.reflex)
         applyRule(rule, passReflex);
     if (mode_ == DerivationMode::Reflex)
         show(stageReflex, "Reflex", reflex_);
+}
+
+void Engine::deriveItem(const VocabularyItem& item) {
+    encodeInto(working_, item.etymon, true);
+    traverseEtymonOrder();
+    traverseDiachronicOrder();
+    rulePass_ = passReflex;
+    encodeInto(reflex_, item.reflex, false);
+    traverseReflexOrder();
+}
+
+std::optional<Discrepancy> Engine::compareItem(const VocabularyItem& item) {
+    deriveItem(item);
+    return findDiscrepancy(working_, reflex_);
 }
 
 } // namespace tarnel

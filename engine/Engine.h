@@ -1,19 +1,21 @@
 #pragma once
 
 #include "Batch.h"
-#include "ParsedRule.h"
+#include "CompiledModel.h"
+#include "Knowledge.h"
 #include "StageDisplay.h"
+#include "DerivationMode.h"
+#include "WordPlanes.h"
 #include "core/Messages.h"
 #include "core/Word.h"
-#include "engine/DerivationMode.h"
-#include "model/Model.h"
 
-#include <array>
 #include <optional>
 #include <string_view>
 #include <vector>
 
 namespace tarnel {
+
+class ThreadPool;
 
 // The rule pass: which order is being applied, and so which word the rules act on.
 enum RulePass : int {
@@ -23,15 +25,20 @@ enum RulePass : int {
     passReflex = 4,     // Reflex Order, reflex word
 };
 
-// Derives words through the rules of one model. Holds the whole derivation state, so any
-// number of engines may work side by side. It reads the model and never changes it.
-//
-// Rule text is read once per run: `derive` and `runBatch` start a run, which re-reads the
-// rules and orders of the model; the lower-level calls below use the current run's reading
-// (call `startRun` after changing the model between them).
+// Derives words through the rules of a compiled model. Holds the whole derivation state, so
+// any number of engines may work side by side, on one model or several. The model must
+// outlive the engine (or be replaced through setModel first).
 class Engine {
 public:
-    Engine(const Model& model, MessageSink& messages, StageDisplay* display = nullptr);
+    Engine(const CompiledModel& model, MessageSink& messages, StageDisplay* display = nullptr);
+
+    // The model rebuilt after an edit; the words, the mode and the pass stay as they are, and
+    // the Diachronic Order is the new model's, with its own mask.
+    void setModel(const CompiledModel& model);
+
+    // Later runs apply the Diachronic Order under another mask (CompiledModel::ordersMasking),
+    // for trying the model without some of its rules.
+    void setMask(const std::vector<bool>& masked);
 
     // Choosing a mode sets the pass it starts from: 1 for Interactive, 4 for Reflex.
     void setDerivationMode(DerivationMode mode);
@@ -39,65 +46,62 @@ public:
     int rulePass() const { return rulePass_; }
 
     // The Derive button: the typed text is encoded (through the Reflex Alphabet when the pass
-    // is 4, else the Etymon Alphabet), then
-    // derived in mode Interactive (stages, ending with kind 0 "End") or interpreted through
-    // the Reflex Order in mode Reflex.
+    // is 4, else the Etymon Alphabet), then derived in mode Interactive (stages, ending with
+    // kind 0 "End") or interpreted through the Reflex Order in mode Reflex.
     void derive(std::string_view text);
 
     // Derives and compares every Vocabulary item, until the display asks to stop. Returns
     // false when the large-run warning was cancelled (nothing ran). Leaves the mode at Batch.
-    bool runBatch(BatchDisplay& display);
+    // With a pool of more than one thread the items are derived on all of them; the display
+    // and the message sink see exactly what a run on this thread alone shows, in the same
+    // order, and the words end as that run leaves them.
+    bool runBatch(BatchDisplay& display, ThreadPool* pool = nullptr);
 
-    void startRun();
     void applyRule(int ruleIndex, int pass);
     void traverseEtymonOrder();
     void traverseDiachronicOrder();
     void traversePersistentRules();
     void traverseReflexOrder();
 
-    Word& workingWord() { return working_; }
-    Word& reflexWord() { return reflex_; }
+    Word workingWord() const { return toWord(working_); }
+    Word reflexWord() const { return toWord(reflex_); }
+    void setWorkingWord(const Word& word);
     bool changed() const { return changed_; }
     const std::vector<int>& lstPersist() const { return lstPersist_; }
 
 private:
-    struct DiachronicEntry {
-        int rule = 0;
-        bool persistent = false;
-    };
-    // The current run's reading of the model.
-    struct Run {
-        std::vector<std::optional<ParsedRule>> rules; // read when first applied
-        std::vector<int> etymonOrder;
-        std::vector<DiachronicEntry> diachronicOrder; // masked entries left out
-        std::vector<int> reflexOrder;
-    };
+    friend class ParallelBatch;
 
-    const ParsedRule& parsedRule(int index);
-    std::vector<int> resolveOrder(const std::vector<std::string>& order) const;
-    bool lineAHolds(const ParsedRule& rule, const Word& word, int focus);
-    bool lineValue(const ParsedRule& rule, const Word& word, int focus, int number);
-    void applyAt(const ParsedRule& rule, int pass, Word& word, int focus);
-    bool differsFromPrevious(const Word& word) const;
-    void afterChange(const ParsedRule& rule, int pass);
-    void show(int kind, const std::string& label, const Word& word);
-    void deriveItem(std::string_view etymon, std::string_view reflex);
+    std::uint32_t fociToApply(const CompiledRule& rule, const WordPlanes& word,
+                              std::uint32_t candidates);
+    [[gnu::noinline]] void applyAtFoci(const CompiledRule& rule, int pass, WordPlanes& word,
+                                       std::uint32_t foci);
+    void applyAt(const CompiledRule& rule, int pass, WordPlanes& word, int focus);
+    void encodeInto(WordPlanes& word, std::string_view text, bool etymon);
+    bool knowsWhatItReads(const CompiledRule& rule, const WordPlanes& word);
+    WordKnowledge* knowledgeOf(const WordPlanes& word);
+    std::optional<Discrepancy> compareItem(const VocabularyItem& item);
+    bool differsFromPrevious(const WordPlanes& word) const;
+    void afterChange(const CompiledRule& rule, int pass);
+    void show(int kind, const std::string& label, const WordPlanes& word);
+    void deriveItem(const VocabularyItem& item);
 
-    const Model& model_;
-    MessageSink& messages_;
+    const CompiledModel* model_;
+    Orders orders_;
+    MessageSink* messages_;
     StageDisplay* display_;
 
-    Word working_;
-    Word reflex_;
-    Word previous_;
+    WordPlanes working_;
+    WordPlanes reflex_;
+    WordPlanes previous_;
     int rulePass_ = passEtymon;
     DerivationMode mode_ = DerivationMode::None;
-    // The truth table: the value of each if-line (A = 1) decided so far at this focus.
-    std::array<bool, maxIfLines + 1> truthTable_{};
-    std::array<bool, maxIfLines + 1> decided_{};
     bool changed_ = false;
     std::vector<int> lstPersist_;
-    Run run_;
+    // A run from a state it cannot see (a batch thread's) tracks what it knows of its words.
+    bool speculating_ = false;
+    WordKnowledge workingKnowledge_;
+    WordKnowledge reflexKnowledge_;
 };
 
 } // namespace tarnel

@@ -52,18 +52,6 @@ Location parseAbsoluteIfLocation(std::string_view text) {
     return {Location::Kind::Absolute, readNumber(text)};
 }
 
-int resolve(Location location, int focus, int length) {
-    switch (location.kind) {
-    case Location::Kind::Focus:
-        return focus;
-    case Location::Kind::Offset:
-        return focus + location.value;
-    case Location::Kind::Absolute:
-        break;
-    }
-    return location.value > 0 ? location.value - 1 : length + location.value;
-}
-
 int resolveLocation(std::string_view text, int focus, int length) {
     return resolve(parseLocation(text), focus, length);
 }

@@ -29,7 +29,17 @@ Location parseAbsoluteIfLocation(std::string_view text);
 
 // The position a location names: the focus plus an offset, n - 1 for n > 0, and
 // length + n for n <= 0 (so 0 is one past the last segment). May lie outside the word.
-int resolve(Location location, int focus, int length);
+inline int resolve(Location location, int focus, int length) {
+    switch (location.kind) {
+    case Location::Kind::Focus:
+        return focus;
+    case Location::Kind::Offset:
+        return focus + location.value;
+    case Location::Kind::Absolute:
+        break;
+    }
+    return location.value > 0 ? location.value - 1 : length + location.value;
+}
 
 // `resolve` straight from the text between the parentheses.
 int resolveLocation(std::string_view text, int focus, int length);

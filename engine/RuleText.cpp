@@ -37,19 +37,17 @@ std::string_view cutComment(std::string_view line) {
     return line.substr(0, line.find(commentStart));
 }
 
-std::vector<std::string_view> splitWords(std::string_view body) {
-    std::vector<std::string_view> words;
+Words::Words(std::string_view body) {
     std::size_t i = 0;
-    while (i < body.size()) {
+    while (i < body.size() && count_ < words_.size()) {
         if (body[i] == ' ') {
             ++i;
             continue;
         }
         const std::size_t end = std::min(body.find(' ', i), body.size());
-        words.push_back(body.substr(i, end - i));
+        words_[count_++] = body.substr(i, end - i);
         i = end;
     }
-    return words;
 }
 
 std::string_view ruleName(const std::vector<std::string>& rule) {

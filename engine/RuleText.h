@@ -2,6 +2,7 @@
 
 #include "model/Model.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,8 +16,19 @@ std::string_view trimBlanks(std::string_view text);
 // The text before the first comment mark.
 std::string_view cutComment(std::string_view line);
 
-// The words of a line body, split at blanks (runs of blanks count as one).
-std::vector<std::string_view> splitWords(std::string_view body);
+// The first words of a line body, split at blanks (runs of blanks count as one); a word that
+// is not there reads as empty. No line reads beyond its sixth word.
+class Words {
+public:
+    explicit Words(std::string_view body);
+    std::string_view operator[](std::size_t i) const {
+        return i < count_ ? words_[i] : std::string_view{};
+    }
+
+private:
+    std::array<std::string_view, 6> words_{};
+    std::size_t count_ = 0;
+};
 
 // A rule's name: its line 0 up to the first blank.
 std::string_view ruleName(const std::vector<std::string>& rule);

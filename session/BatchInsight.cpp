@@ -1,6 +1,5 @@
 // What a batch run of the open model shows beyond its Good and Bad lists.
 #include "Session.h"
-#include "insight/RuleUse.h"
 
 namespace tarnel {
 
@@ -14,15 +13,6 @@ insight::BatchReport Session::reportBatch(const BatchRun& run,
     if (!run.stopped)
         lastRun_ = insight::previousItems(run);
     return report;
-}
-
-insight::RulesTable Session::rulesTable(const BatchRun& run) const {
-    return insight::ruleUse(model_, run);
-}
-
-insight::RuleImpact Session::measureRuleImpact(const BatchRun& run,
-                                               const insight::ImpactProgress& progress) const {
-    return insight::measureRuleImpact(model_, run, progress);
 }
 
 } // namespace tarnel

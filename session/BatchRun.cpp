@@ -48,7 +48,8 @@ BatchItemResult itemResult(const BatchItem& item) {
 BatchRun runWholeBatch(const Model& model) {
     BatchRun run;
     RunRecorder recorder(run);
-    Engine engine(model, recorder);
+    const CompiledModel compiled(model);
+    Engine engine(compiled, recorder);
     engine.runBatch(recorder);
     return run;
 }

@@ -1,8 +1,26 @@
 // Derivations and batch runs of the open model.
 #include "DerivationView.h"
 #include "Session.h"
+#include "insight/RuleUse.h"
 
 namespace tarnel {
+
+namespace {
+
+// Keeps every item and message of a run.
+class RunRecorder : public BatchDisplay, public MessageSink {
+public:
+    explicit RunRecorder(BatchRun& run) : run_(run) {}
+    bool confirmLargeRun(std::string_view) override { return true; }
+    void showBatchItem(const BatchItem& item) override { run_.items.push_back(itemResult(item)); }
+    void showBatchEnd(std::string_view) override {}
+    void showMessage(const std::string& text) override { run_.messages.push_back(text); }
+
+private:
+    BatchRun& run_;
+};
+
+} // namespace
 
 void Session::Forwarder::showMessage(const std::string& text) {
     if (messages != nullptr)
@@ -14,28 +32,86 @@ void Session::Forwarder::showStage(int kind, const std::string& label, const Wor
         display->showStage(kind, label, word);
 }
 
+const CompiledModel& Session::compiled() const {
+    if (compiledStale_ || !compiled_) {
+        compiled_ = std::make_unique<CompiledModel>(model_);
+        compiledStale_ = false;
+    }
+    return *compiled_;
+}
+
+// The engine keeps its words between runs, as the one derivation screen does; only the
+// model it derives through is renewed after an edit.
+Engine& Session::engine() {
+    const bool stale = compiledStale_ || !compiled_;
+    const CompiledModel& model = compiled();
+    if (!engine_)
+        engine_ = std::make_unique<Engine>(model, forwarder_, &forwarder_);
+    else if (stale)
+        engine_->setModel(model);
+    return *engine_;
+}
+
+ThreadPool* Session::pool() {
+    if (jobs_ > 1 && !pool_)
+        pool_ = std::make_unique<ThreadPool>(jobs_);
+    return pool_.get();
+}
+
+void Session::setJobs(int jobs) {
+    if (jobs != jobs_)
+        pool_.reset();
+    jobs_ = jobs;
+}
+
 void Session::setDerivationMode(DerivationMode mode) {
-    engine_.setDerivationMode(mode);
+    engine().setDerivationMode(mode);
 }
 
 Result<> Session::derive(std::string_view boxText, MessageSink& messages, StageDisplay& display) {
     const std::optional<std::string> word = derivableWord(boxText);
     if (!word)
         return fail(std::string(typeAWordMessage));
-    forwarder_ = {};
+    Engine& derivations = engine();
     forwarder_.messages = &messages;
     forwarder_.display = &display;
-    engine_.derive(*word);
-    forwarder_ = {};
+    derivations.derive(*word);
+    forwarder_.messages = nullptr;
+    forwarder_.display = nullptr;
     return {};
 }
 
 bool Session::runBatch(BatchDisplay& display, MessageSink& messages) {
-    forwarder_ = {};
+    Engine& batch = engine();
     forwarder_.messages = &messages;
-    const bool ran = engine_.runBatch(display);
-    forwarder_ = {};
+    const bool ran = batch.runBatch(display, pool());
+    forwarder_.messages = nullptr;
     return ran;
+}
+
+insight::RulesTable Session::rulesTable(const BatchRun& run) const {
+    return insight::ruleUse(model_, run);
+}
+
+// Each entry is masked on the compiled model as it stands, in an engine of its own, and
+// its batch runs on every core.
+insight::RuleImpact Session::measureRuleImpact(const BatchRun& run,
+                                               const insight::ImpactProgress& progress) {
+    const CompiledModel& model = compiled();
+    ThreadPool* threads = pool();
+    const auto runner = [&](int position) {
+        BatchRun masked;
+        RunRecorder recorder(masked);
+        Engine engine(model, recorder);
+        std::vector<bool> mask(model_.lstDiacOrd.size());
+        for (std::size_t k = 0; k < mask.size(); ++k)
+            mask[k] =
+                model_.lstDiacOrd[k].starts_with('-') || k == static_cast<std::size_t>(position);
+        engine.setMask(mask);
+        engine.runBatch(recorder, threads);
+        return masked;
+    };
+    return insight::measureRuleImpact(model_, run, progress, runner);
 }
 
 } // namespace tarnel

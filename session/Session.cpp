@@ -32,13 +32,17 @@ bool isNameCharacter(char c) {
 
 } // namespace
 
-Session::Session(std::filesystem::path modelFolder) : folder_(std::move(modelFolder)) {}
+Session::Session(std::filesystem::path modelFolder)
+    : folder_(std::move(modelFolder)), jobs_(defaultJobs()) {}
+
+Session::~Session() = default;
 
 void Session::addListener(std::function<void(Change)> listener) {
     listeners_.push_back(std::move(listener));
 }
 
 void Session::notify(Change change) {
+    compiledStale_ = true;
     for (const auto& listener : listeners_)
         listener(change);
 }

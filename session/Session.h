@@ -7,6 +7,7 @@
 #include "RuleEditor.h"
 #include "core/Result.h"
 #include "engine/Engine.h"
+#include "engine/ThreadPool.h"
 #include "exchange/WordListImport.h"
 #include "insight/Report.h"
 #include "insight/RuleImpact.h"
@@ -14,6 +15,7 @@
 #include "model/RuleOrders.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +31,9 @@ namespace tarnel {
 class Session {
 public:
     explicit Session(std::filesystem::path modelFolder);
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
 
     const Model& model() const { return model_; }
     const ModelFolder& folder() const { return folder_; }
@@ -118,8 +123,10 @@ public:
     // messages to `messages`. Refused with "Type a word in the box." when the text is empty
     // or holds a blank. One engine serves every derivation, as one word box does.
     Result<> derive(std::string_view boxText, MessageSink& messages, StageDisplay& display);
-    // A batch run over the Vocabulary; false when the large-run question was cancelled.
+    // A batch run over the Vocabulary; false when the large-run question was cancelled. The
+    // items are derived on `jobs` threads (every core by default), and shown in order.
     bool runBatch(BatchDisplay& display, MessageSink& messages);
+    void setJobs(int jobs);
 
     // --- Batch insight --------------------------------------------------------------------
 
@@ -132,7 +139,7 @@ public:
     insight::RulesTable rulesTable(const BatchRun& run) const;
     // The net change in Good items if each Diachronic entry alone were masked.
     insight::RuleImpact measureRuleImpact(const BatchRun& run,
-                                          const insight::ImpactProgress& progress) const;
+                                          const insight::ImpactProgress& progress);
 
     // --- Editors ----------------------------------------------------------------------------
 
@@ -183,8 +190,17 @@ private:
         void showMessage(const std::string& text) override;
         void showStage(int kind, const std::string& label, const Word& word) override;
     };
+    // The model compiled for the engine, kept until the model changes, and the engine that
+    // serves every derivation, as one word box does.
+    const CompiledModel& compiled() const;
+    Engine& engine();
+    ThreadPool* pool();
+    mutable std::unique_ptr<CompiledModel> compiled_;
+    mutable bool compiledStale_ = true;
     Forwarder forwarder_;
-    Engine engine_{model_, forwarder_, &forwarder_};
+    std::unique_ptr<Engine> engine_;
+    int jobs_;
+    std::unique_ptr<ThreadPool> pool_;
     RuleEditor ruleEditor_{*this};
     AlphabetEditor etymonEditor_{*this, AlphabetSide::Etymon};
     AlphabetEditor reflexEditor_{*this, AlphabetSide::Reflex};

@@ -40,12 +40,13 @@ Model withEntryMasked(const Model& model, int position) {
 }
 
 RuleImpact measureRuleImpact(const Model& model, const BatchRun& current,
-                             const ImpactProgress& progress, const BatchRunner& runner) {
+                             const ImpactProgress& progress, const MaskedRunner& runner) {
     const std::vector<int> positions = unmaskedPositions(model);
     const int total = static_cast<int>(positions.size());
     RuleImpact impact;
     for (const int position : positions) {
-        const BatchRun masked = runner(withEntryMasked(model, position));
+        const BatchRun masked =
+            runner ? runner(position) : runWholeBatch(withEntryMasked(model, position));
         impact.entries.push_back(compare(current, masked, position,
                                          model.lstDiacOrd[static_cast<std::size_t>(position)]));
         const int measured = static_cast<int>(impact.entries.size());

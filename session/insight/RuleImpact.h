@@ -23,8 +23,8 @@ struct RuleImpact {
     bool stopped = false;             // the progress callback ended the measuring early
 };
 
-// Runs a whole batch on a model; a parallel runner can stand in for runWholeBatch.
-using BatchRunner = std::function<BatchRun(const Model&)>;
+// Runs the whole batch of the model with Diachronic entry `position` alone masked.
+using MaskedRunner = std::function<BatchRun(int position)>;
 
 // Told after each entry how many of how many are measured; returns false to stop there.
 using ImpactProgress = std::function<bool(int measured, int total)>;
@@ -34,8 +34,8 @@ Model withEntryMasked(const Model& model, int position);
 
 // Re-runs the batch once per unmasked Diachronic entry, with that entry alone masked, and
 // compares each run with `current`, the run of `model` as it stands.
+// Without a runner, each masked copy of the model runs through runWholeBatch.
 RuleImpact measureRuleImpact(const Model& model, const BatchRun& current,
-                             const ImpactProgress& progress = {},
-                             const BatchRunner& runner = runWholeBatch);
+                             const ImpactProgress& progress = {}, const MaskedRunner& runner = {});
 
 } // namespace tarnel::insight

@@ -1,7 +1,6 @@
 #include "Trace.h"
 
 #include "Distance.h"
-#include "core/Encoder.h"
 #include "engine/Engine.h"
 
 #include <algorithm>
@@ -97,25 +96,18 @@ private:
     ItemTrace trace_;
 };
 
-// The one place insight uses the engine: derivations in interactive mode, stages shown. The
-// engine's own derive re-reads every rule for each word; this reads them once for all the
-// words and then takes derive's steps for each: encode, Etymon Order, Diachronic Order.
+// The one place insight uses the engine: derivations in interactive mode, stages shown, on
+// the tracing model compiled once for all the words.
 class StageDeriver {
 public:
     StageDeriver(const Model& model, StageRecorder& recorder)
-        : model_(model), recorder_(recorder), engine_(model, recorder, &recorder) {
+        : compiled_(model), engine_(compiled_, recorder, &recorder) {
         engine_.setDerivationMode(DerivationMode::Interactive);
-        engine_.startRun();
     }
-    void derive(std::string_view text) {
-        encodeEtymon(text, model_.lstCol, engine_.workingWord(), recorder_);
-        engine_.traverseEtymonOrder();
-        engine_.traverseDiachronicOrder();
-    }
+    void derive(std::string_view text) { engine_.derive(text); }
 
 private:
-    const Model& model_;
-    StageRecorder& recorder_;
+    const CompiledModel compiled_;
     Engine engine_;
 };
 

@@ -97,6 +97,13 @@ TEST_F(Cli, BatchListsGoodAndBadLinesAndCollectsMessages) {
     EXPECT_TRUE(messages[0].toString().contains("\r\n"));
 }
 
+TEST_F(Cli, BatchOnSeveralThreadsWritesWhatOneThreadWrites) {
+    const QJsonObject oneThread = json({"--jobs", "1", "--json", model_});
+    for (const char* jobs : {"2", "3", "16"})
+        EXPECT_EQ(json({"--json", "--jobs", jobs, model_}), oneThread) << jobs;
+    EXPECT_EQ(json({"--json", model_}), oneThread);
+}
+
 TEST_F(Cli, AWordThatIsEmptyOrHoldsABlankDerivesNothing) {
     for (const char* word : {"", "a ta"}) {
         EXPECT_EQ(json({"--json", "--derive", word, model_}),
@@ -113,7 +120,11 @@ TEST_F(Cli, BadInputExitsWithStatusTwoAndOneLine) {
                                  {dir_.filePath("missing.tnl")},
                                  {dir_.filePath("short.tnl")},
                                  {"--derive", QString::fromUtf8("a\xC5\x8B"), model_},
-                                 {"--derive", QString(21, u'a'), model_}};
+                                 {"--derive", QString(21, u'a'), model_},
+                                 {"--jobs", "0", model_},
+                                 {"--jobs", "two", model_},
+                                 {model_, "--jobs"},
+                                 {"--jobs", "2", "--derive", "ata", model_}};
     for (const QStringList& arguments : cases) {
         const Outcome result = run(arguments);
         EXPECT_EQ(result.status, 2) << arguments.join(' ').toStdString();
@@ -168,6 +179,6 @@ TEST_F(Cli, TheManualPageDescribesTheOptionsOfTheHelp) {
     const QString help = QString::fromUtf8(run({"--help"}).out);
     const QString page = QString::fromUtf8(bytes(TARNEL_BATCH_MAN_PAGE));
     const std::string helpOptions = options(help, QStringLiteral("^  (--[a-z-]*)"));
-    EXPECT_EQ(helpOptions.rfind("-- --derive --help --json", 0), 0u);
+    EXPECT_EQ(helpOptions.rfind("-- --derive --help --jobs --json", 0), 0u);
     EXPECT_EQ(helpOptions, options(page, QStringLiteral("^\\.TP\\n\\.BI? ((?:\\\\-)+[a-z-]*)")));
 }

@@ -12,14 +12,14 @@ Segment defaultLetter(char letter) {
     createAlphabets(etymon, reflex);
     Segment segment{};
     for (int k = 0; k < soundFeatureCount; ++k)
-        segment[static_cast<std::size_t>(k)] = columnValue(*findColumn(etymon, letter), k);
-    segment[segmentFeature] = true;
+        segment.set(k, columnValue(*findColumn(etymon, letter), k));
+    segment.set(segmentFeature, true);
     return segment;
 }
 
 Segment withFeatures(Segment segment, std::initializer_list<std::pair<const char*, bool>> values) {
     for (const auto& [name, value] : values)
-        segment[static_cast<std::size_t>(*featureIndex(name))] = value;
+        segment.set(*featureIndex(name), value);
     return segment;
 }
 
@@ -41,7 +41,7 @@ class Decoder : public testing::TestWithParam<DecodeCase> {};
 Segment bare(std::initializer_list<const char*> plus) {
     Segment segment{};
     for (const char* name : plus)
-        segment[static_cast<std::size_t>(*featureIndex(name))] = true;
+        segment.set(*featureIndex(name), true);
     return segment;
 }
 

@@ -14,17 +14,22 @@ struct RecordedMessages : MessageSink {
     void showMessage(const std::string& text) override { texts.push_back(text); }
 };
 
+// The default alphabets of a new model; the two are alike.
+Alphabet defaultAlphabet() {
+    Alphabet etymon, reflex;
+    createAlphabets(etymon, reflex);
+    return etymon;
+}
+
 class Encoding : public testing::Test {
 protected:
-    Encoding() { createAlphabets(etymon, reflex); }
-    Alphabet etymon, reflex;
+    Alphabet etymon = defaultAlphabet();
+    EncodingTable etymonTable{etymon}, reflexTable{etymon};
     RecordedMessages messages;
 };
 
 Segment filled(bool value) {
-    Segment segment;
-    segment.fill(value);
-    return segment;
+    return Segment{value ? (1u << slotCount) - 1 : 0u};
 }
 
 } // namespace
@@ -32,10 +37,10 @@ Segment filled(bool value) {
 TEST_F(Encoding, EachCharacterBecomesItsColumnWithMarkMinusAndSegmentPlus) {
     Word word;
     word.segments[0] = filled(true);
-    encodeEtymon("ab", etymon, word, messages);
+    encodeEtymon("ab", etymonTable, word, messages);
     ASSERT_EQ(word.length, 2);
     for (int k = 0; k < soundFeatureCount; ++k)
-        EXPECT_EQ(word.segments[0][static_cast<std::size_t>(k)], columnValue(etymon[0], k));
+        EXPECT_EQ(word.segments[0][k], columnValue(etymon[0], k));
     EXPECT_FALSE(word.segments[0][markFeature]);
     EXPECT_TRUE(word.segments[0][segmentFeature]);
     EXPECT_TRUE(word.segments[0][allFeature]); // the "all" slot is never written
@@ -45,7 +50,7 @@ TEST_F(Encoding, EachCharacterBecomesItsColumnWithMarkMinusAndSegmentPlus) {
 TEST_F(Encoding, AMissingEtymonCharacterIsReportedKeepsItsOldValuesAndCounts) {
     Word word;
     word.segments[1] = filled(true);
-    encodeEtymon("aXb", etymon, word, messages);
+    encodeEtymon("aXb", etymonTable, word, messages);
     EXPECT_EQ(word.length, 3);
     EXPECT_EQ(word.segments[1], filled(true));
     ASSERT_EQ(messages.texts.size(), 1u);
@@ -56,29 +61,29 @@ TEST_F(Encoding, AMissingEtymonCharacterIsReportedKeepsItsOldValuesAndCounts) {
 TEST_F(Encoding, AMissingReflexCharacterIsSilent) {
     Word word;
     word.segments[0] = filled(true);
-    encodeReflex("?a", reflex, word);
+    encodeReflex("?a", reflexTable, word);
     EXPECT_EQ(word.length, 2);
     EXPECT_EQ(word.segments[0], filled(true));
 }
 
 TEST_F(Encoding, PositionsBeyondTheNewLengthKeepTheirValues) {
     Word word;
-    encodeEtymon("abcde", etymon, word, messages);
+    encodeEtymon("abcde", etymonTable, word, messages);
     const Word before = word;
-    encodeEtymon("tt", etymon, word, messages);
+    encodeEtymon("tt", etymonTable, word, messages);
     EXPECT_EQ(word.length, 2);
     for (std::size_t p = 2; p < 5; ++p)
         EXPECT_EQ(word.segments[p], before.segments[p]);
 
     const Word beforeEmpty = word;
-    encodeEtymon("", etymon, word, messages);
+    encodeEtymon("", etymonTable, word, messages);
     EXPECT_EQ(word.length, 0);
     EXPECT_EQ(word.segments, beforeEmpty.segments);
 }
 
 TEST_F(Encoding, ATextLongerThanAWordIsCutToTwentySegments) {
     Word word;
-    encodeReflex(std::string(30, 'a'), reflex, word);
+    encodeReflex(std::string(30, 'a'), reflexTable, word);
     EXPECT_EQ(word.length, maxTypedLength);
     EXPECT_FALSE(word.segments[maxTypedLength][segmentFeature]);
 }

@@ -4,7 +4,9 @@
 #include "core/Encoder.h"
 #include "engine/Engine.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace tarnel::test {
 
@@ -17,7 +19,7 @@ class EngineTest : public ::testing::Test, public MessageSink, public StageDispl
 protected:
     EngineTest() {
         createAlphabets(model.lstCol, model.lstColR);
-        engine.setDerivationMode(DerivationMode::Interactive);
+        engine_.setDerivationMode(DerivationMode::Interactive);
         addRule("RAISE_A", {"+low (*)"}, {"-low (*)"});                      // a > e
         addRule("RAISE_E", {"+syll (*) -low (*) -high (*)"}, {"+high (*)"}); // e > i
         addRule("LEFT", {"-syll (*) +syll (*+1)"}, {"SWAP (*) (*+1)"});      // pa > ap
@@ -55,7 +57,7 @@ protected:
 
     Word makeWord(const std::string& text) {
         Word word;
-        encodeEtymon(text, model.lstCol, word, *this);
+        encodeEtymon(text, EncodingTable(model.lstCol), word, *this);
         return word;
     }
     // The word read back through the Etymon Alphabet, '?' where no letter fits (the mark is
@@ -64,7 +66,7 @@ protected:
         std::string text;
         for (std::size_t p = 0; p < static_cast<std::size_t>(word.length); ++p) {
             std::string signs;
-            for (std::size_t f = 0; f < soundFeatureCount; ++f)
+            for (int f = 0; f < soundFeatureCount; ++f)
                 signs += word.segments[p][f] ? '+' : '-';
             const auto column = std::ranges::find(
                 model.lstCol, signs, [](const AlphabetColumn& column) { return column.substr(1); });
@@ -74,16 +76,23 @@ protected:
     }
     // Applies rule `index` once to `text` in pass 1; returns the resulting spelling.
     std::string applyTo(int index, const std::string& text) {
-        engine.workingWord() = makeWord(text);
-        engine.startRun();
-        engine.applyRule(index, passEtymon);
-        return spell(engine.workingWord());
+        engine().setWorkingWord(makeWord(text));
+        engine().applyRule(index, passEtymon);
+        return spell(engine().workingWord());
+    }
+
+    // The engine, over the model as the test has left it.
+    Engine& engine() {
+        compiled = std::make_unique<CompiledModel>(model);
+        engine_.setModel(*compiled);
+        return engine_;
     }
 
     Model model;
     Lines messages;
     std::string stages;
-    Engine engine{model, *this, this};
+    std::unique_ptr<CompiledModel> compiled = std::make_unique<CompiledModel>(model);
+    Engine engine_{*compiled, *this, this};
 };
 
 } // namespace tarnel::test

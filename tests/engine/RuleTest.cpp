@@ -5,6 +5,12 @@
 namespace tarnel::test {
 namespace {
 
+// Whether `body`, as line A of a rule, holds at `focus` of `word`.
+bool holdsAt(const std::string& body, const Word& word, int focus) {
+    const CompiledRule rule = compileRule({"T", "A:  " + body, "1:  +cons (*)", "END:  T"});
+    return holdingFoci(rule, toPlanes(word), 1u << focus) != 0;
+}
+
 TEST(RuleText, SplitsNameIfAndThenLinesCuttingComments) {
     const Lines lines{"LENITION \xAB between vowels\xBB",
                       "A:  +syll (*-1) \xAB 1: not a then-line\xBB",
@@ -64,15 +70,15 @@ TEST_F(EngineTest, IfLinesHoldAsRead) {
     for (const auto& [text, focus, holding, failing] : cases)
         for (const bool holds : {true, false})
             for (const std::string& body : holds ? holding : failing)
-                EXPECT_EQ(evaluateTest(parseIfLine(body, 1, 1), makeWord(text), focus), holds)
+                EXPECT_EQ(holdsAt(body, makeWord(text), focus), holds)
                     << text << " at " << focus << ": " << body;
     Word marked = makeWord("aa");
-    marked.segments[1][markFeature] = true; // "all" compares the mark too
-    EXPECT_FALSE(evalRelative(marked, 0, "all (*) = all (*+1)"));
+    marked.segments[1].set(markFeature, true); // "all" compares the mark too
+    EXPECT_FALSE(holdsAt("all (*) = all (*+1)", marked, 0));
     Word cut = makeWord("pa");
     cut.length = 1; // a feature location reads position 1, one past the end, which holds "a"
-    EXPECT_TRUE(evalAbsolute(cut, 0, "+syll (+cons)"));
-    EXPECT_TRUE(evalAbsolute(cut, 0, "+syll (0)"));
+    EXPECT_TRUE(holdsAt("+syll (+cons)", cut, 0));
+    EXPECT_TRUE(holdsAt("+syll (0)", cut, 0));
 }
 
 TEST_F(EngineTest, RulesChangeTheWordAsRead) {
@@ -112,11 +118,11 @@ TEST_F(EngineTest, RulesChangeTheWordAsRead) {
 }
 
 TEST_F(EngineTest, ObstruentBringsConsonantAndMinusConsonantDropsObstruent) {
-    const std::size_t cons = *featureIndex("cons"), obstr = *featureIndex("obstr");
+    const int cons = *featureIndex("cons"), obstr = *featureIndex("obstr");
     applyTo(addRule("R", {"+syll (*)"}, {"+obstr (*)"}), "a");
-    EXPECT_TRUE(engine.workingWord().segments[0][cons]);
+    EXPECT_TRUE(engine().workingWord().segments[0][cons]);
     applyTo(addRule("S", {"+cons (*)"}, {"-cons (*)"}), "p");
-    EXPECT_FALSE(engine.workingWord().segments[0][obstr]);
+    EXPECT_FALSE(engine().workingWord().segments[0][obstr]);
 }
 
 TEST_F(EngineTest, InsertFillsUpToTwentySegmentsThenOnlyReports) {

@@ -67,7 +67,8 @@ TEST_P(SampleBatch, KeepsItsShareOfGoodPairs) {
     const BatchLevel level = GetParam();
     const Model model = loadSample(level.sample);
     IgnoredMessages messages;
-    Engine engine(model, messages);
+    const CompiledModel compiled(model);
+    Engine engine(compiled, messages);
     BatchCollector results;
 
     ASSERT_TRUE(engine.runBatch(results));
@@ -93,9 +94,10 @@ protected:
     }
 
     Model model = loadSample("span15");
+    CompiledModel compiled{model};
     IgnoredMessages messages;
     SpelledStages stages;
-    Engine engine{model, messages, &stages};
+    Engine engine{compiled, messages, &stages};
 };
 
 // Symbols as the display font codes them. The stress mark stands before its vowel.

@@ -21,7 +21,7 @@ Word encoded(std::string_view text) {
     createAlphabets(etymon, reflex);
     Word word;
     NoMessages messages;
-    encodeEtymon(text, etymon, word, messages);
+    encodeEtymon(text, EncodingTable(etymon), word, messages);
     return word;
 }
 
@@ -30,7 +30,7 @@ Word unfit() {
     Word word;
     word.length = 1;
     for (const char* name : {"cons", "cont", "obstr", "voice"})
-        word.segments[0][static_cast<std::size_t>(*featureIndex(name))] = true;
+        word.segments[0].set(*featureIndex(name), true);
     return word;
 }
 
@@ -93,7 +93,7 @@ TEST(DecodeStage, WorkingWordFallsBackToALetterButReflexToABox) {
 
 TEST(DecodeStage, BlueCellCarriesItsDifferingFeatures) {
     Word word = encoded("t");
-    word.segments[0][static_cast<std::size_t>(*featureIndex("high"))] = true;
+    word.segments[0].set(*featureIndex("high"), true);
     const StageLine line = decodeStage(stageDiachronic, "PALATAL", word);
     ASSERT_EQ(line.cells.size(), 1u);
     EXPECT_EQ(line.cells[0].colour, CellColour::Blue);

@@ -2,10 +2,10 @@
 // screen's tests check the captions of the elements, the name box and the comment box, a
 // rename, the ninth unit, and a new name through the Supply.
 #include "engine/EngineFixture.h"
+#include "engine/RuleTemplates.h"
 #include "session/RuleEditing.h"
 #include "session/RuleElements.h"
 #include "session/RuleReturn.h"
-#include "engine/RuleTemplates.h"
 
 namespace tarnel::test {
 namespace {
@@ -47,7 +47,8 @@ TEST(RuleEditing, ATenthThenLineIsRefused) {
         body.push_back(std::to_string(n) + ":  -voice (*)");
     Lines lines = rule(body);
     EXPECT_EQ(insertThenLineAbove(lines, 2).message(), "Maximum  9  THEN-lines permitted.");
-    EXPECT_EQ(insertThenLineAbove(lines, 11).message(), "Maximum  9  THEN-lines permitted."); // END line
+    EXPECT_EQ(insertThenLineAbove(lines, 11).message(),
+              "Maximum  9  THEN-lines permitted."); // END line
     EXPECT_EQ(lines, rule(body));
 }
 
@@ -62,7 +63,7 @@ TEST(RuleEditing, ThenLinesInsertedOrDeletedAreRenumbered) {
     EXPECT_EQ(lines, rule({"A:  +cons (*)", "1:  DELETE (*)", "2:  +cons (*)"}));
     EXPECT_TRUE(deleteLine(lines, 2));
     EXPECT_TRUE(deleteLine(lines, 2));
-    EXPECT_EQ(lines, rule({"A:  +cons (*)"}));   // none left
+    EXPECT_EQ(lines, rule({"A:  +cons (*)"}));  // none left
     EXPECT_TRUE(insertThenLineAbove(lines, 2)); // the END line again
     EXPECT_EQ(lines, rule({"A:  +cons (*)", "1:  +cons (*)"}));
 }
@@ -95,8 +96,9 @@ TEST(RuleEditing, DeletedIfLineRelabelsLaterLinesAndTheBranchingLabelsThatNameTh
     Lines lines =
         rule({"A:  C or D", "B:  +nas (*)", "C:  +cons (*)", "D:  -syll (*)", "1:  +voice (*)"});
     EXPECT_TRUE(deleteLine(lines, 2));
-    EXPECT_EQ(deleteLine(lines, 2).message(), "If-line B is named by the Branching line A.  Change or "
-                                    "delete that line first.");
+    EXPECT_EQ(deleteLine(lines, 2).message(),
+              "If-line B is named by the Branching line A.  Change or "
+              "delete that line first.");
     Lines single = rule({"A:  +cons (*)", "1:  -voice (*)"});
     EXPECT_EQ(deleteLine(single, 1).message(),
               "A rule needs at least one if-line; this one cannot be deleted.");
@@ -165,7 +167,8 @@ TEST(RuleEditing, CopyAndPasteCarryTheBodyBetweenRules) {
 
 TEST(RuleEditing, ACommentIsEmptyOrAtLeastThreeCharacters) {
     Lines lines = rule({"A:  +cons (*)"});
-    EXPECT_EQ(setComment(lines, 1, "ab").message(), "Comment must be 3 or more characters, or none at all.");
+    EXPECT_EQ(setComment(lines, 1, "ab").message(),
+              "Comment must be 3 or more characters, or none at all.");
     EXPECT_EQ(lines, rule({"A:  +cons (*)"}));
     EXPECT_TRUE(setComment(lines, 1, "abc"));
     EXPECT_EQ(lines[1], "A:  +cons (*) \xAB abc \xBB");
@@ -243,7 +246,7 @@ TEST_F(EngineTest, ARuleBuiltByEditingDerivesThroughTheEngine) {
     setToken(lines, 2, 1, "(-1)");
     ASSERT_TRUE(keepRuleChanges(model, editing));
     setDiachronic({"Devoicing"});
-    engine.derive("bad");
+    engine().derive("bad");
     EXPECT_EQ(stages, "1 Etymon bad/2 Devoicing bat/0 End bat");
     EXPECT_TRUE(messages.empty());
 }

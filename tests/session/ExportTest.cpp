@@ -60,7 +60,7 @@ TEST(IpaText, DecodesAsTheDerivationScreenDoes) {
         column[static_cast<std::size_t>(feature) + 1] = '+';
     test::NoMessages none;
     Word word;
-    encodeEtymon("XaX", Alphabet{column, "a----+-+++---+-----+++"}, word, none);
+    encodeEtymon("XaX", EncodingTable(Alphabet{column, "a----+-+++---+-----+++"}), word, none);
     EXPECT_EQ(derivedIpa(word), ipaDisplayText("gag"));
     EXPECT_EQ(expectedIpa(word), ipaDisplayText("\xC5"
                                                 "a\xC5"));

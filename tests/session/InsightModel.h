@@ -21,7 +21,7 @@ inline Word typed(const std::string& text) {
     createAlphabets(etymon, reflex);
     NoMessages none;
     Word word;
-    encodeEtymon(text, etymon, word, none);
+    encodeEtymon(text, EncodingTable(etymon), word, none);
     return word;
 }
 

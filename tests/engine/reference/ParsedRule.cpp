@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace tarnel {
+namespace tarnel::reference {
 
 ParsedRule parseRule(const std::vector<std::string>& lines) {
     const RuleText text = splitRuleText(lines);
@@ -19,4 +19,4 @@ ParsedRule parseRule(const std::vector<std::string>& lines) {
     return rule;
 }
 
-} // namespace tarnel
+} // namespace tarnel::reference

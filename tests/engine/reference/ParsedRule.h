@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace tarnel {
+namespace tarnel::reference {
 
 // A rule read once from its text, ready to be applied at every focus. Reading is
 // deterministic, so applying the parsed form is the same as reading the text each time.
@@ -19,4 +19,4 @@ struct ParsedRule {
 
 ParsedRule parseRule(const std::vector<std::string>& lines);
 
-} // namespace tarnel
+} // namespace tarnel::reference

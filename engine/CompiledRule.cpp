@@ -1,0 +1,181 @@
+#include "CompiledRule.h"
+
+#include "RuleText.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace tarnel {
+
+namespace {
+
+// How a tally over `width` positions compares with `number`.
+TallyReading readingOf(Relation relation, int number, int width) {
+    const auto is = [&](int value) { return number == value; };
+    switch (relation) {
+    case Relation::Equal:
+        return number < 0 || number > width ? TallyReading::None
+               : is(0)                      ? TallyReading::NotAny
+               : is(width)                  ? TallyReading::All
+                                            : TallyReading::Tally;
+    case Relation::Greater:
+        return number < 0        ? TallyReading::Every
+               : number >= width ? TallyReading::None
+               : is(0)           ? TallyReading::Any
+               : is(width - 1)   ? TallyReading::All
+                                 : TallyReading::Tally;
+    case Relation::Less:
+        return number <= 0      ? TallyReading::None
+               : number > width ? TallyReading::Every
+               : is(1)          ? TallyReading::NotAny
+               : is(width)      ? TallyReading::NotAll
+                                : TallyReading::Tally;
+    case Relation::NotEqual:
+    case Relation::Invalid:
+        break;
+    }
+    return TallyReading::None;
+}
+
+struct StepCompiler {
+    CompiledRule& rule;
+
+    // A unit that names no feature, or looks further than any word reaches, makes the line
+    // hold nowhere.
+    IfStep operator()(const AbsoluteIf& line) const {
+        IfStep step;
+        for (const Unit& unit : line.units)
+            if (unit.feature == noFeature || (unit.location.kind == Location::Kind::Offset &&
+                                              std::abs(unit.location.value) >= wordPositions))
+                return step;
+        step.kind = IfStep::Kind::Units;
+        step.firstTest = static_cast<std::uint32_t>(rule.slotTests.size());
+        for (const Unit& unit : line.units)
+            add(unit, step.firstTest);
+        step.endTest = static_cast<std::uint32_t>(rule.slotTests.size());
+        return step;
+    }
+
+    // The units of a line that look at one location become one test.
+    void add(const Unit& unit, std::size_t lineTests) const {
+        auto test = rule.slotTests.begin() + static_cast<long>(lineTests);
+        while (test != rule.slotTests.end() && (test->location.kind != unit.location.kind ||
+                                                test->location.value != unit.location.value))
+            ++test;
+        if (test == rule.slotTests.end())
+            test = rule.slotTests.insert(test, SlotTest{unit.location, 0, 0});
+        (unit.plus ? test->plus : test->minus) |= 1u << unit.feature;
+        const bool afterTheEnd =
+            unit.location.kind == Location::Kind::Absolute && unit.location.value == 0;
+        readsSlot(unit.feature, afterTheEnd);
+    }
+
+    void readsSlot(int slot, bool afterTheEnd = false) const {
+        if (afterTheEnd || slot >= markFeature)
+            rule.unsureSlots |= 1u << slot;
+    }
+
+    IfStep operator()(const RelativeLine& line) const {
+        IfStep step;
+        if (line.first == noFeature || line.second == noFeature)
+            return step;
+        step.kind = line.first == allFeature ? IfStep::Kind::SameSegments : IfStep::Kind::Relative;
+        readsSlot(line.first == allFeature ? markFeature : line.first);
+        readsSlot(line.second);
+        step.first = line.firstLocation;
+        step.second = line.secondLocation;
+        step.firstSlot = line.first;
+        step.secondSlot = line.second;
+        step.relation = line.relation;
+        return step;
+    }
+
+    IfStep operator()(const CountIf& line) const {
+        IfStep step;
+        if (line.feature == noFeature)
+            return step;
+        step.kind = IfStep::Kind::Count;
+        readsSlot(line.feature);
+        step.first = line.start;
+        step.second = line.end;
+        step.firstSlot = line.feature;
+        step.plus = line.plus;
+        step.relation = line.relation;
+        step.number = line.number;
+        if (line.start.kind != Location::Kind::Absolute &&
+            line.end.kind != Location::Kind::Absolute)
+            window(step);
+        return step;
+    }
+
+    // A window that follows the focus: a start after the end, or before every position,
+    // holds nowhere.
+    static void window(IfStep& step) {
+        step.from = step.first.kind == Location::Kind::Offset ? step.first.value : 0;
+        step.to = step.second.kind == Location::Kind::Offset ? step.second.value : 0;
+        if (step.from > step.to || step.from <= -wordPositions) {
+            step.kind = IfStep::Kind::Never;
+            return;
+        }
+        step.kind = IfStep::Kind::Window;
+        step.starts = ~positionsBelow(-step.from) & allPositions;
+        // Inside the word a window is never wider than the word.
+        const int width = std::min(step.to - step.from + 1, wordPositions);
+        step.reading = readingOf(step.relation, step.number, width);
+        step.zeroHolds = relationHolds(0, step.relation, step.number);
+    }
+
+    IfStep operator()(const BranchingIf& line) const {
+        IfStep step;
+        step.kind = IfStep::Kind::Branching;
+        step.left = line.left;
+        step.right = line.right;
+        step.isAnd = line.isAnd;
+        return step;
+    }
+};
+
+// What line `number` needs at the focus: the slots of its tests there, and for "and" those of
+// both lines it names.
+void focusNeeds(const CompiledRule& rule, int number, std::uint32_t& plus, std::uint32_t& minus) {
+    if (number <= 0 || number > static_cast<int>(rule.ifLines.size()))
+        return;
+    const IfStep& step = rule.ifLines[static_cast<std::size_t>(number - 1)];
+    if (step.kind == IfStep::Kind::Branching && step.isAnd) {
+        focusNeeds(rule, step.left, plus, minus);
+        focusNeeds(rule, step.right, plus, minus);
+    } else if (step.kind == IfStep::Kind::Units) {
+        for (std::uint32_t t = step.firstTest; t < step.endTest; ++t) {
+            const SlotTest& test = rule.slotTests[t];
+            // Only the features: a batch thread always knows those of the word's positions.
+            if (test.location.kind == Location::Kind::Focus) {
+                plus |= test.plus & soundFeatureSlots;
+                minus |= test.minus & soundFeatureSlots;
+            }
+        }
+    }
+}
+
+} // namespace
+
+// Reading is deterministic, so a rule read once behaves as one read at every application.
+// If-lines beyond Z are dropped: no label can name them, so they cannot matter.
+CompiledRule compileRule(const std::vector<std::string>& lines) {
+    RuleText text = splitRuleText(lines);
+    CompiledRule rule;
+    rule.name = std::move(text.stageName);
+    const int ifCount = std::min(static_cast<int>(text.ifBodies.size()), maxIfLines);
+    rule.ifLines.reserve(static_cast<std::size_t>(ifCount));
+    for (int i = 0; i < ifCount; ++i)
+        rule.ifLines.push_back(
+            std::visit(StepCompiler{rule},
+                       parseIfLine(text.ifBodies[static_cast<std::size_t>(i)], i + 1, ifCount)));
+    rule.thenLines.reserve(text.thenBodies.size());
+    for (const std::string_view body : text.thenBodies)
+        rule.thenLines.push_back(parseThenLine(body));
+    rule.canChange = !rule.ifLines.empty() && !rule.thenLines.empty();
+    focusNeeds(rule, 1, rule.focusPlus, rule.focusMinus);
+    return rule;
+}
+
+} // namespace tarnel

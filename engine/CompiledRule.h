@@ -1,0 +1,81 @@
+#pragma once
+
+#include "Changes.h"
+#include "Conditions.h"
+#include "WordPlanes.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tarnel {
+
+// The units of an Absolute if-line that look at one location, merged: the slots that must be
+// plus there and those that must be minus.
+struct SlotTest {
+    Location location;
+    std::uint32_t plus = 0;
+    std::uint32_t minus = 0;
+};
+
+// How a COUNT line whose window follows the focus reads the tally where the window lies in
+// the word: most relations with a small number come down to an AND or an OR of the counted
+// slot over the window.
+enum class TallyReading : std::uint8_t { Tally, All, Any, NotAll, NotAny, Every, None };
+
+// One if-line made ready to be decided at every focus at once.
+struct IfStep {
+    enum class Kind : std::uint8_t {
+        Never,        // a line that holds nowhere (a name that is no feature, ...)
+        Units,        // Absolute: slot tests [firstTest, endTest)
+        Relative,     // slot `firstSlot` at `first` against `secondSlot` at `second`
+        SameSegments, // Relative with "all": slots 0 to 21 at `first` and at `second`
+        Count,        // COUNT of `plus` `firstSlot` from `first` to `second`
+        Window,       // COUNT over [focus + from, focus + to], read as `reading`
+        Branching,    // lines `left` and `right`
+    };
+    Kind kind = Kind::Never;
+    Location first;
+    Location second;
+    int firstSlot = 0;
+    int secondSlot = 0;
+    bool plus = false;
+    Relation relation = Relation::Invalid;
+    int number = 0;
+    int from = 0;
+    int to = 0;
+    TallyReading reading = TallyReading::None;
+    std::uint32_t starts = 0; // the foci whose window starts inside the word
+    bool zeroHolds = false;   // the reading of a window that ends beyond the word
+    int left = 0;
+    int right = 0;
+    bool isAnd = false;
+    std::uint32_t firstTest = 0;
+    std::uint32_t endTest = 0;
+};
+
+// A rule made ready to be applied any number of times: its if-lines (line A first; those
+// that line A does not depend on are left as Never) and its then-lines.
+struct CompiledRule {
+    std::string name; // the stage label
+    std::vector<IfStep> ifLines;
+    std::vector<SlotTest> slotTests;
+    std::vector<ThenLine> thenLines;
+    // A rule without if-lines never holds, and one without then-lines changes nothing.
+    bool canChange = false;
+    // The slots whose values the if-lines may read where no encoding writes: "mark",
+    // "segment" and "all" anywhere, and any slot read at position `length`.
+    std::uint32_t unsureSlots = 0;
+    // Slots that must be plus, and minus, at a focus where line A holds: a quick test that
+    // rules most applications out before the lines are decided.
+    std::uint32_t focusPlus = 0;
+    std::uint32_t focusMinus = 0;
+};
+
+CompiledRule compileRule(const std::vector<std::string>& lines);
+
+// The foci among `candidates` at which line A of `rule` holds on `word` as it is now.
+std::uint32_t holdingFoci(const CompiledRule& rule, const WordPlanes& word,
+                          std::uint32_t candidates);
+
+} // namespace tarnel

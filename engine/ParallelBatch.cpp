@@ -1,0 +1,202 @@
+#include "ParallelBatch.h"
+
+#include <algorithm>
+
+namespace tarnel {
+
+namespace {
+
+// Messages of one item, kept until the item is shown.
+class MessageRecorder : public MessageSink {
+public:
+    void showMessage(const std::string& text) override { texts.push_back(text); }
+    std::vector<std::string> texts;
+};
+
+// Small enough that every thread gets several chunks, large enough that a chunk's start, from
+// a state it cannot see, is rare.
+int chunkSize(int items, int threads) {
+    return std::clamp(items / (threads * 8), 1, 64);
+}
+
+} // namespace
+
+ParallelBatch::ParallelBatch(Engine& engine, BatchReport& report, ThreadPool& pool)
+    : engine_(engine), vocabulary_(engine.model_->vocabulary()), report_(report), pool_(pool),
+      ahead_(2 * static_cast<std::size_t>(pool.size()) + 2) {
+    const int n = static_cast<int>(vocabulary_.size());
+    const int size = chunkSize(n, pool.size());
+    for (int begin = 0; begin < n; begin += size)
+        chunks_.push_back({begin, std::min(begin + size, n), {}, false, false});
+}
+
+// Threads take chunks only a little ahead of the one shown, so that results wait in memory
+// only briefly and a stop ends the run soon. Every thread has left the run before it ends.
+bool ParallelBatch::run() {
+    working_ = pool_.size();
+    for (int t = 0; t < pool_.size(); ++t)
+        pool_.submit([this] { work(); });
+    bool stopped = false;
+    for (std::size_t c = 0; c < chunks_.size() && !stopped; ++c) {
+        Chunk& chunk = chunks_[c];
+        if (takeHere(c)) {
+            stopped = runHere(chunk);
+        } else {
+            waitFor(chunk);
+            stopped = deliver(chunk);
+            chunk.outcomes = {};
+        }
+    }
+    endWork();
+    finish();
+    return stopped;
+}
+
+void ParallelBatch::work() {
+    std::size_t index = 0;
+    while (Chunk* chunk = take(index)) {
+        derive(*chunk, index == 0);
+        const std::lock_guard lock(mutex_);
+        chunk->done = true;
+        changed_.notify_all();
+    }
+}
+
+// The next chunk no one has taken, once it is near enough to the one shown; none when the
+// run is ending. The last thread to leave says so while locked: the run may end at once and
+// take the lock and the condition with it.
+ParallelBatch::Chunk* ParallelBatch::take(std::size_t& index) {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        while (untaken_ < chunks_.size() && chunks_[untaken_].taken)
+            ++untaken_;
+        if (stopping_ || untaken_ == chunks_.size())
+            break;
+        if (untaken_ < showing_ + ahead_) {
+            index = untaken_;
+            chunks_[index].taken = true;
+            return &chunks_[index];
+        }
+        changed_.wait(lock);
+    }
+    if (--working_ == 0)
+        changed_.notify_all();
+    return nullptr;
+}
+
+// Chunk `index` is the one shown now; true when no thread has taken it, so it is run here.
+bool ParallelBatch::takeHere(std::size_t index) {
+    const std::lock_guard lock(mutex_);
+    showing_ = index;
+    changed_.notify_all();
+    const bool free = !chunks_[index].taken;
+    chunks_[index].taken = true;
+    return free;
+}
+
+// The first chunk starts from the calling engine's words, which nothing touches until that
+// chunk is delivered; every other chunk starts from a state it cannot see.
+void ParallelBatch::derive(Chunk& chunk, bool fromTrueState) {
+    MessageRecorder messages;
+    Engine worker(*engine_.model_, messages);
+    worker.orders_ = engine_.orders_;
+    worker.mode_ = DerivationMode::Batch;
+    worker.speculating_ = true;
+    if (fromTrueState) {
+        worker.working_ = engine_.working_;
+        worker.reflex_ = engine_.reflex_;
+        worker.changed_ = engine_.changed_;
+        worker.workingKnowledge_.learnAll();
+        worker.reflexKnowledge_.learnAll();
+    }
+    const auto state = [&worker] {
+        return State{worker.working_, worker.reflex_, worker.workingKnowledge_,
+                     worker.reflexKnowledge_, worker.changed_};
+    };
+    State before = state();
+    for (int k = chunk.begin; k < chunk.end && !stopping_; ++k) {
+        messages.texts.clear();
+        Outcome& outcome = chunk.outcomes.emplace_back();
+        outcome.discrepancy = worker.compareItem(vocabulary_[static_cast<std::size_t>(k)]);
+        outcome.messages = std::move(messages.texts);
+        outcome.redo = worker.workingKnowledge_.lost() || worker.reflexKnowledge_.lost();
+        if (outcome.redo) {
+            // The item after a given-up one starts from a state nobody here can know.
+            worker.working_ = before.working;
+            worker.reflex_ = before.reflex;
+            worker.workingKnowledge_.forget();
+            worker.reflexKnowledge_.forget();
+        }
+        outcome.after = before = state();
+    }
+}
+
+void ParallelBatch::waitFor(const Chunk& chunk) {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [&chunk] { return chunk.done; });
+}
+
+bool ParallelBatch::runHere(const Chunk& chunk) {
+    for (int k = chunk.begin; k < chunk.end; ++k)
+        if (deliverRedone(k))
+            return true;
+    return false;
+}
+
+void ParallelBatch::endWork() {
+    std::unique_lock lock(mutex_);
+    stopping_ = true;
+    changed_.notify_all();
+    changed_.wait(lock, [this] { return working_ == 0; });
+}
+
+// The calling engine's state is true at the chunk's start and after every given-up item;
+// every other item's true state is that brought up to what its thread reached.
+bool ParallelBatch::deliver(const Chunk& chunk) {
+    State start{engine_.working_, engine_.reflex_, {}, {}, engine_.changed_};
+    for (int k = chunk.begin; k < chunk.end; ++k) {
+        const Outcome& outcome = chunk.outcomes[static_cast<std::size_t>(k - chunk.begin)];
+        if (outcome.redo) {
+            if (deliverRedone(k))
+                return true;
+            start = State{engine_.working_, engine_.reflex_, {}, {}, engine_.changed_};
+        } else if (deliverDerived(k, outcome, start)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The changed flag is the last rule application's; without any rule in the orders it keeps
+// its value.
+bool ParallelBatch::deliverDerived(int k, const Outcome& outcome, const State& start) {
+    for (const std::string& message : outcome.messages)
+        engine_.messages_->showMessage(message);
+    engine_.working_ = start.working;
+    engine_.reflex_ = start.reflex;
+    outcome.after.workingKnowledge.bringUp(engine_.working_, outcome.after.working);
+    outcome.after.reflexKnowledge.bringUp(engine_.reflex_, outcome.after.reflex);
+    const Orders& orders = engine_.orders_;
+    if (!orders.etymon.empty() || !orders.diachronic.empty() || !orders.reflex.empty())
+        engine_.changed_ = outcome.after.changed;
+    return report_.show(k, vocabulary_[static_cast<std::size_t>(k)], outcome.discrepancy,
+                        engine_.workingWord(), engine_.reflexWord());
+}
+
+bool ParallelBatch::deliverRedone(int k) {
+    const VocabularyItem& entry = vocabulary_[static_cast<std::size_t>(k)];
+    const std::optional<Discrepancy> discrepancy = engine_.compareItem(entry);
+    return report_.show(k, entry, discrepancy, engine_.workingWord(), engine_.reflexWord());
+}
+
+// What every item leaves behind whatever its word: the pass of the Reflex Order, and the
+// persistent rules of the Diachronic Order all active.
+void ParallelBatch::finish() {
+    engine_.rulePass_ = passReflex;
+    engine_.lstPersist_.clear();
+    for (const DiachronicEntry& entry : engine_.orders_.diachronic)
+        if (entry.persistent)
+            engine_.lstPersist_.push_back(entry.rule);
+}
+
+} // namespace tarnel

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "BatchReport.h"
+#include "Engine.h"
+#include "ThreadPool.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarnel {
+
+// A batch run on every thread of a pool, showing exactly what a run on one thread shows.
+//
+// Items are cut into chunks that the pool's threads derive each on an engine of their own.
+// A word keeps what earlier items left in it (positions beyond its length, the "all" slot,
+// characters missing from an alphabet), so a chunk cannot see the state it starts from: its
+// engine tracks which values it made itself (WordKnowledge), and an item that would read any
+// other is given up and run again here, on the calling engine, once the state before it is
+// known. Here, in Vocabulary order, each item's messages and result are handed on with the
+// words as a run on one thread would have them, and the calling engine's words follow. A
+// chunk that no thread has taken when its turn comes is run here, as on one thread, so a
+// busy machine makes the run no slower than that.
+class ParallelBatch {
+public:
+    ParallelBatch(Engine& engine, BatchReport& report, ThreadPool& pool);
+    // True when the display asked to stop.
+    bool run();
+
+private:
+    // A run's state after an item, as known to the thread that derived it.
+    struct State {
+        WordPlanes working;
+        WordPlanes reflex;
+        WordKnowledge workingKnowledge;
+        WordKnowledge reflexKnowledge;
+        bool changed = false;
+    };
+    struct Outcome {
+        bool redo = false; // run again here, from the true state
+        std::optional<Discrepancy> discrepancy;
+        std::vector<std::string> messages;
+        State after;
+    };
+    struct Chunk {
+        int begin = 0;
+        int end = 0;
+        std::vector<Outcome> outcomes;
+        bool taken = false;
+        bool done = false;
+    };
+
+    void work();
+    Chunk* take(std::size_t& index);
+    void derive(Chunk& chunk, bool fromTrueState);
+    bool takeHere(std::size_t index);
+    void waitFor(const Chunk& chunk);
+    bool runHere(const Chunk& chunk);
+    bool deliver(const Chunk& chunk);
+    bool deliverDerived(int k, const Outcome& outcome, const State& start);
+    bool deliverRedone(int k);
+    void endWork();
+    void finish();
+
+    Engine& engine_;
+    const std::vector<VocabularyItem>& vocabulary_;
+    BatchReport& report_;
+    ThreadPool& pool_;
+    std::vector<Chunk> chunks_;
+    std::size_t ahead_; // how many chunks past the one shown threads may take
+    std::mutex mutex_;  // guards the fields below and each chunk's flags
+    std::condition_variable changed_;
+    std::size_t untaken_ = 0; // no chunk before it is left to take
+    std::size_t showing_ = 0; // the chunk being shown
+    int working_ = 0;         // threads of the pool still on this run
+    std::atomic<bool> stopping_ = false;
+};
+
+} // namespace tarnel

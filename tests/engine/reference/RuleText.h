@@ -1,0 +1,38 @@
+#pragma once
+
+#include "model/Model.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarnel::reference {
+
+// Surrounding blanks removed.
+std::string_view trimBlanks(std::string_view text);
+
+// The text before the first comment mark.
+std::string_view cutComment(std::string_view line);
+
+// The words of a line body, split at blanks (runs of blanks count as one).
+std::vector<std::string_view> splitWords(std::string_view body);
+
+// A rule's name: its line 0 up to the first blank.
+std::string_view ruleName(const std::vector<std::string>& rule);
+
+// The index of the first rule in the store whose name equals `name` exactly.
+std::optional<int> findRule(const Model& model, std::string_view name);
+
+// A rule's lines sorted out: the stage name and the trimmed bodies of its if-lines and
+// then-lines. Lines after the name line that begin with "END" are skipped; every line is
+// cut at its comment and trimmed; if-lines run up to the first line that begins with "1".
+struct RuleText {
+    std::string stageName;
+    std::vector<std::string_view> ifBodies;   // views into the rule's lines
+    std::vector<std::string_view> thenBodies; // views into the rule's lines
+};
+
+RuleText splitRuleText(const std::vector<std::string>& rule);
+
+} // namespace tarnel::reference
