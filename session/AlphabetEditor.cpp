@@ -2,13 +2,14 @@
 
 #include "Session.h"
 
+#include <type_traits>
+
 namespace tarnel {
 
 void AlphabetEditor::enter() {
     onEntry_ = takeSnapshot(session_.model_, alphabetsPart);
     pending_ = false;
-    undo_.clear();
-    redo_.clear();
+    history_.clear();
 }
 
 bool AlphabetEditor::leave(KeepAnswer answer) {
@@ -21,13 +22,11 @@ bool AlphabetEditor::leave(KeepAnswer answer) {
                                                                 : "Edit Reflex Alphabet",
                                   onEntry_);
     } else {
-        session_.model_.lstCol = onEntry_.copy.lstCol;
-        session_.model_.lstColR = onEntry_.copy.lstColR;
+        setAlphabets({onEntry_.copy.lstCol, onEntry_.copy.lstColR});
         session_.notify(Session::Change::Edited);
     }
     pending_ = false;
-    undo_.clear();
-    redo_.clear();
+    history_.clear();
     return true;
 }
 
@@ -39,19 +38,13 @@ Alphabet& AlphabetEditor::edited() {
     return side_ == AlphabetSide::Etymon ? session_.model_.lstCol : session_.model_.lstColR;
 }
 
-AlphabetEditor::Step AlphabetEditor::current(std::string caption) const {
-    return {std::move(caption), session_.model_.lstCol, session_.model_.lstColR};
+AlphabetEditor::Alphabets AlphabetEditor::alphabets() const {
+    return {session_.model_.lstCol, session_.model_.lstColR};
 }
 
-void AlphabetEditor::restore(const Step& step) {
-    session_.model_.lstCol = step.etymon;
-    session_.model_.lstColR = step.reflex;
-    changed();
-}
-
-void AlphabetEditor::remember(const std::string& caption) {
-    undo_.push_back(current(caption));
-    redo_.clear();
+void AlphabetEditor::setAlphabets(Alphabets both) {
+    session_.model_.lstCol = std::move(both.first);
+    session_.model_.lstColR = std::move(both.second);
 }
 
 void AlphabetEditor::changed() {
@@ -60,61 +53,67 @@ void AlphabetEditor::changed() {
     session_.notify(Session::Change::Edited);
 }
 
+template <class Edit> auto AlphabetEditor::step(const std::string& caption, Edit&& edit) {
+    Alphabets before = alphabets();
+    const auto finish = [&](bool carriedOut) {
+        if (!carriedOut)
+            return;
+        history_.push(caption, std::move(before));
+        changed();
+    };
+    if constexpr (std::is_void_v<std::invoke_result_t<Edit&>>) {
+        edit();
+        finish(true);
+    } else {
+        auto result = edit();
+        finish(static_cast<bool>(result));
+        return result;
+    }
+}
+
 void AlphabetEditor::keyReleased() {
     pending_ = true;
     session_.setUnsaved();
 }
 
 void AlphabetEditor::toggleValue(std::size_t column, int item) {
-    if (column >= columns().size())
-        return;
-    remember("Change Value");
-    tarnel::toggleValue(edited()[column], item);
-    changed();
+    if (column < columns().size())
+        step("Change Value", [&] { tarnel::toggleValue(edited()[column], item); });
 }
 
-std::optional<std::size_t> AlphabetEditor::moveColumn(std::size_t column, int step) {
-    const Step before = current("Move Column");
-    const std::optional<std::size_t> moved = swapWithNeighbour(edited(), column, step);
-    if (moved) {
-        undo_.push_back(before);
-        redo_.clear();
-        changed();
-    }
-    return moved;
+std::optional<std::size_t> AlphabetEditor::moveColumn(std::size_t column, int move) {
+    return step("Move Column", [&] { return swapWithNeighbour(edited(), column, move); });
 }
+
+namespace {
+
+// An edit that refuses with a message, as the session answers.
+Result<> answer(const Refusal& refusal) {
+    if (refusal)
+        return fail(std::string(*refusal));
+    return {};
+}
+
+} // namespace
 
 Result<std::size_t> AlphabetEditor::insertColumn(std::size_t column) {
-    const Step before = current("Insert Column");
-    if (const Refusal refusal = insertCopy(edited(), column))
-        return fail(std::string(*refusal));
-    undo_.push_back(before);
-    redo_.clear();
-    changed();
+    const Result<> inserted =
+        step("Insert Column", [&] { return answer(insertCopy(edited(), column)); });
+    if (!inserted)
+        return fail(inserted.message());
     return column + 1;
 }
 
 Result<> AlphabetEditor::deleteColumn(std::size_t column) {
-    const Step before = current("Delete Column");
-    if (const Refusal refusal = tarnel::deleteColumn(edited(), column))
-        return fail(std::string(*refusal));
-    undo_.push_back(before);
-    redo_.clear();
-    changed();
-    return {};
+    return step("Delete Column", [&] { return answer(tarnel::deleteColumn(edited(), column)); });
 }
 
 Result<> AlphabetEditor::renameColumn(std::size_t column, char character) {
-    const Step before = current("Rename Column");
-    if (const Refusal refusal = tarnel::renameColumn(edited(), column, character))
-        return fail(std::string(*refusal));
-    undo_.push_back(before);
-    redo_.clear();
-    changed();
-    return {};
+    return step("Rename Column",
+                [&] { return answer(tarnel::renameColumn(edited(), column, character)); });
 }
 
-// The new column and its character are one edit: the Insert step is merged with this one.
+// The new column and its character are one edit: undoing the Insert removes both.
 Result<bool> AlphabetEditor::nameNewColumn(std::size_t column, unsigned char code) {
     switch (acceptNewCharacter(edited(), column, code)) {
     case NewCharacter::Accepted:
@@ -131,15 +130,13 @@ Result<bool> AlphabetEditor::nameNewColumn(std::size_t column, unsigned char cod
 void AlphabetEditor::dropNewColumn(std::size_t column) {
     if (column < edited().size())
         edited().erase(edited().begin() + static_cast<std::ptrdiff_t>(column));
-    if (!undo_.empty() && undo_.back().caption == "Insert Column")
-        undo_.pop_back(); // the insert left nothing behind
+    history_.dropLast("Insert Column"); // the insert left nothing behind
     session_.notify(Session::Change::Edited);
 }
 
 void AlphabetEditor::resetToDefaults() {
-    remember("Default Alphabets");
-    createAlphabets(session_.model_.lstCol, session_.model_.lstColR);
-    changed();
+    step("Default Alphabets",
+         [&] { createAlphabets(session_.model_.lstCol, session_.model_.lstColR); });
 }
 
 const char* AlphabetEditor::defaultsQuestion() {
@@ -147,28 +144,22 @@ const char* AlphabetEditor::defaultsQuestion() {
            "the letters a to z?";
 }
 
-std::string AlphabetEditor::undoCaption() const {
-    return canUndo() ? "Undo " + undo_.back().caption : "Undo";
-}
-
-std::string AlphabetEditor::redoCaption() const {
-    return canRedo() ? "Redo " + redo_.back().caption : "Redo";
-}
-
 void AlphabetEditor::undo() {
     if (!canUndo())
         return;
-    redo_.push_back(current(undo_.back().caption));
-    restore(undo_.back());
-    undo_.pop_back();
+    Alphabets both = alphabets();
+    history_.undo(both);
+    setAlphabets(std::move(both));
+    changed();
 }
 
 void AlphabetEditor::redo() {
     if (!canRedo())
         return;
-    undo_.push_back(current(redo_.back().caption));
-    restore(redo_.back());
-    redo_.pop_back();
+    Alphabets both = alphabets();
+    history_.redo(both);
+    setAlphabets(std::move(both));
+    changed();
 }
 
 } // namespace tarnel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EditHistory.h"
 #include "core/Result.h"
 #include "model/AlphabetEditing.h"
 #include "session/ModelHistory.h"
@@ -50,33 +51,30 @@ public:
     void resetToDefaults();
     static const char* defaultsQuestion();
 
-    bool canUndo() const { return !undo_.empty(); }
-    bool canRedo() const { return !redo_.empty(); }
-    std::string undoCaption() const;
-    std::string redoCaption() const;
+    bool canUndo() const { return history_.canUndo(); }
+    bool canRedo() const { return history_.canRedo(); }
+    std::string undoCaption() const { return history_.undoCaption(); }
+    std::string redoCaption() const { return history_.redoCaption(); }
     void undo();
     void redo();
 
 private:
-    struct Step {
-        std::string caption;
-        Alphabet etymon;
-        Alphabet reflex;
-    };
+    // Both alphabets: Default Alphabets replaces them both.
+    using Alphabets = std::pair<Alphabet, Alphabet>;
 
     Alphabet& edited();
-    Step current(std::string caption) const;
-    void restore(const Step& step);
-    // Before an edit: what undo goes back to.
-    void remember(const std::string& caption);
+    Alphabets alphabets() const;
+    void setAlphabets(Alphabets both);
+    // Runs `edit` on the alphabet as one step named `caption`; a refused edit (one that
+    // answers false or a refusal) leaves no step.
+    template <class Edit> auto step(const std::string& caption, Edit&& edit);
     void changed();
 
     Session& session_;
     AlphabetSide side_;
     ModelSnapshot onEntry_;
     bool pending_ = false;
-    std::vector<Step> undo_;
-    std::vector<Step> redo_;
+    EditHistory<Alphabets> history_;
 };
 
 } // namespace tarnel

@@ -6,22 +6,9 @@
 
 namespace tarnel {
 
-namespace {
-
-// Keeps every item and message of a run.
-class RunRecorder : public BatchDisplay, public MessageSink {
-public:
-    explicit RunRecorder(BatchRun& run) : run_(run) {}
-    bool confirmLargeRun(std::string_view) override { return true; }
-    void showBatchItem(const BatchItem& item) override { run_.items.push_back(itemResult(item)); }
-    void showBatchEnd(std::string_view) override {}
-    void showMessage(const std::string& text) override { run_.messages.push_back(text); }
-
-private:
-    BatchRun& run_;
-};
-
-} // namespace
+void BatchRunRecorder::showBatchItem(const BatchItem& item) {
+    run_.items.push_back(itemResult(item));
+}
 
 int BatchRun::goodCount() const {
     return static_cast<int>(
@@ -47,7 +34,7 @@ BatchItemResult itemResult(const BatchItem& item) {
 
 BatchRun runWholeBatch(const Model& model) {
     BatchRun run;
-    RunRecorder recorder(run);
+    BatchRunRecorder recorder(run);
     const CompiledModel compiled(model);
     Engine engine(compiled, recorder);
     engine.runBatch(recorder);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Messages.h"
 #include "core/Word.h"
 #include "engine/Batch.h"
 #include "model/Model.h"
@@ -40,6 +41,19 @@ std::string resultLine(const BatchItemResult& item);
 
 // The item as the engine reported it.
 BatchItemResult itemResult(const BatchItem& item);
+
+// A batch display and message sink that keeps every item and message of a run in `run`.
+class BatchRunRecorder : public BatchDisplay, public MessageSink {
+public:
+    explicit BatchRunRecorder(BatchRun& run) : run_(run) {}
+    bool confirmLargeRun(std::string_view) override { return true; }
+    void showBatchItem(const BatchItem& item) override;
+    void showBatchEnd(std::string_view) override {}
+    void showMessage(const std::string& text) override { run_.messages.push_back(text); }
+
+private:
+    BatchRun& run_;
+};
 
 // Derives and compares every item of the Vocabulary of `model`; a long Vocabulary is not
 // questioned.

@@ -5,23 +5,6 @@
 
 namespace tarnel {
 
-namespace {
-
-// Keeps every item and message of a run.
-class RunRecorder : public BatchDisplay, public MessageSink {
-public:
-    explicit RunRecorder(BatchRun& run) : run_(run) {}
-    bool confirmLargeRun(std::string_view) override { return true; }
-    void showBatchItem(const BatchItem& item) override { run_.items.push_back(itemResult(item)); }
-    void showBatchEnd(std::string_view) override {}
-    void showMessage(const std::string& text) override { run_.messages.push_back(text); }
-
-private:
-    BatchRun& run_;
-};
-
-} // namespace
-
 void Session::Forwarder::showMessage(const std::string& text) {
     if (messages != nullptr)
         messages->showMessage(text);
@@ -101,7 +84,7 @@ insight::RuleImpact Session::measureRuleImpact(const BatchRun& run,
     ThreadPool* threads = pool();
     const auto runner = [&](int position) {
         BatchRun masked;
-        RunRecorder recorder(masked);
+        BatchRunRecorder recorder(masked);
         Engine engine(model, recorder);
         std::vector<bool> mask(model_.lstDiacOrd.size());
         for (std::size_t k = 0; k < mask.size(); ++k)

@@ -16,10 +16,8 @@ template <class Edit> auto RuleEditor::step(const std::string& caption, Edit&& e
         if (!carriedOut)
             return;
         changed_ = true;
-        if (draft_.lines != before) {
-            undo_.push_back({caption, std::move(before)});
-            redo_.clear();
-        }
+        if (draft_.lines != before)
+            history_.push(caption, std::move(before));
         session_.notify(Session::Change::Edited);
     };
     if constexpr (std::is_void_v<std::invoke_result_t<Edit&>>) {
@@ -36,8 +34,7 @@ void RuleEditor::begin(std::vector<std::string> lines, std::string name, bool ne
     draft_ = RuleDraft{std::move(lines), name, newRule, false};
     currentName_ = std::move(name);
     changed_ = false;
-    undo_.clear();
-    redo_.clear();
+    history_.clear();
 }
 
 void RuleEditor::startNew() {
@@ -140,24 +137,13 @@ Result<std::string> RuleEditor::keep() {
 void RuleEditor::close() {
     draft_.lines.clear();
     changed_ = false;
-    undo_.clear();
-    redo_.clear();
-}
-
-std::string RuleEditor::undoCaption() const {
-    return canUndo() ? "Undo " + undo_.back().caption : "Undo";
-}
-
-std::string RuleEditor::redoCaption() const {
-    return canRedo() ? "Redo " + redo_.back().caption : "Redo";
+    history_.clear();
 }
 
 void RuleEditor::undo() {
     if (!canUndo())
         return;
-    redo_.push_back({undo_.back().caption, draft_.lines});
-    draft_.lines = std::move(undo_.back().lines);
-    undo_.pop_back();
+    history_.undo(draft_.lines);
     currentName_ = ruleNameOf(draft_.lines.front());
     session_.notify(Session::Change::Edited);
 }
@@ -165,9 +151,7 @@ void RuleEditor::undo() {
 void RuleEditor::redo() {
     if (!canRedo())
         return;
-    undo_.push_back({redo_.back().caption, draft_.lines});
-    draft_.lines = std::move(redo_.back().lines);
-    redo_.pop_back();
+    history_.redo(draft_.lines);
     currentName_ = ruleNameOf(draft_.lines.front());
     session_.notify(Session::Change::Edited);
 }

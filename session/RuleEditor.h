@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EditHistory.h"
 #include "RuleEditing.h"
 #include "RuleElements.h"
 #include "RuleReturn.h"
@@ -60,19 +61,14 @@ public:
     // Return > No, or leaving without changes: the working copy is dropped.
     void close();
 
-    bool canUndo() const { return !undo_.empty(); }
-    bool canRedo() const { return !redo_.empty(); }
-    std::string undoCaption() const;
-    std::string redoCaption() const;
+    bool canUndo() const { return history_.canUndo(); }
+    bool canRedo() const { return history_.canRedo(); }
+    std::string undoCaption() const { return history_.undoCaption(); }
+    std::string redoCaption() const { return history_.redoCaption(); }
     void undo();
     void redo();
 
-private:
-    struct Step {
-        std::string caption;
-        std::vector<std::string> lines;
-    };
-    // Runs `edit` on the working copy as one step named `caption`; a refused or empty edit
+private: // Runs `edit` on the working copy as one step named `caption`; a refused or empty edit
     // leaves no step.
     template <class Edit> auto step(const std::string& caption, Edit&& edit);
     void begin(std::vector<std::string> lines, std::string name, bool newRule);
@@ -82,8 +78,7 @@ private:
     std::string currentName_;
     bool changed_ = false;
     std::vector<std::string> copyBuffer_; // lstCopyPaste
-    std::vector<Step> undo_;
-    std::vector<Step> redo_;
+    EditHistory<std::vector<std::string>> history_;
 };
 
 } // namespace tarnel

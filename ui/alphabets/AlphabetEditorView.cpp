@@ -1,11 +1,11 @@
 #include "ui/alphabets/AlphabetEditorView.h"
 
-#include "ui/alphabets/AlphabetGridStyle.h"
+#include "core/Cp1252.h"
 #include "session/Session.h"
+#include "ui/alphabets/AlphabetGridStyle.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/Dialogs.h"
 #include "ui/shared/ModelText.h"
-#include "core/Cp1252.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -233,8 +233,7 @@ void AlphabetEditorView::lstCol_KeyUp(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Right:
-        if (const auto moved =
-                editor().moveColumn(index, event->key() == Qt::Key_Left ? -1 : 1))
+        if (const auto moved = editor().moveColumn(index, event->key() == Qt::Key_Left ? -1 : 1))
             selectColumn(int(*moved));
         return;
     case Qt::Key_Insert:

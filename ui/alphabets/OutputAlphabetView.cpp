@@ -1,8 +1,8 @@
 #include "ui/alphabets/OutputAlphabetView.h"
 
+#include "core/OutputAlphabet.h"
 #include "ui/alphabets/AlphabetGridStyle.h"
 #include "ui/shared/Shared.h"
-#include "core/OutputAlphabet.h"
 
 #include <QEvent>
 #include <QLabel>

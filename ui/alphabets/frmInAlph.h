@@ -1,31 +1,14 @@
 #pragma once
 
-#include "ui/shared/Screen.h"
+#include "ui/alphabets/AlphabetScreen.h"
 
 namespace tarnel {
 
-class AlphabetEditorView;
-
-// The Etymon Alphabet editor.
-class frmInAlph : public Screen {
+// The Etymon Alphabet editor; its Edit menu also makes both default alphabets.
+class frmInAlph : public AlphabetScreen {
     Q_OBJECT
 public:
     explicit frmInAlph(Context& context);
-
-    bool leaveScreen() override;
-    void enterScreen() override;
-    void resumeScreen() override;
-    void modelEdited() override;
-
-    // Undo and Redo step through this editor's column edits.
-    bool canUndo() const override;
-    bool canRedo() const override;
-    QString undoCaption() const override;
-    QString redoCaption() const override;
-    void undo() override;
-    void redo() override;
-
-    AlphabetEditorView* body;
 };
 
 } // namespace tarnel

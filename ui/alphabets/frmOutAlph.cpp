@@ -1,9 +1,9 @@
 #include "ui/alphabets/frmOutAlph.h"
 
 #include "ui/alphabets/AlphabetHelp.h"
+#include "ui/alphabets/OutputAlphabetView.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/Dialogs.h"
-#include "ui/alphabets/OutputAlphabetView.h"
 #include "ui/shared/Shared.h"
 
 #include <QScreen>
