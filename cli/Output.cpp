@@ -2,6 +2,7 @@
 
 #include "core/Cp1252.h"
 #include "core/IpaDisplay.h"
+#include "engine/DerivationView.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -57,8 +58,12 @@ QJsonObject stageObject(const Stage& stage) {
     return {{"kind", stage.kind}, {"label", fromModel(stage.label)}, {"cells", cells}};
 }
 
+QByteArray compact(const QJsonObject& object) {
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
 QByteArray jsonLine(const QJsonObject& object) {
-    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+    return compact(object) + '\n';
 }
 
 // The cells that are not plain black, with what makes them so: "[2 blue: +high]".
@@ -76,11 +81,23 @@ QString cellNotes(const Stage& stage) {
 
 } // namespace
 
-QByteArray derivationJson(const DerivationResult& result) {
-    QJsonArray stages;
-    for (const auto& stage : result.stages)
-        stages.append(stageObject(stage));
-    return jsonLine({{"stages", stages}, {"messages", textArray(result.messages)}});
+QByteArray derivationJsonStart() {
+    return R"({"stages":[)";
+}
+
+QByteArray stageJson(const Stage& stage) {
+    return compact(stageObject(stage));
+}
+
+QByteArray stageSeparatorJson() {
+    return ",";
+}
+
+// The messages array is written as the compact form of an object holding it, less the
+// object's braces, so that it is escaped exactly as the rest of the output.
+QByteArray derivationJsonEnd(const std::vector<std::string>& messages) {
+    const QByteArray holder = compact({{"messages", textArray(messages)}});
+    return "]," + holder.mid(1) + '\n';
 }
 
 QByteArray batchJson(const BatchResult& result) {
@@ -92,19 +109,19 @@ QByteArray batchJson(const BatchResult& result) {
                      {"messages", textArray(result.messages)}});
 }
 
-QByteArray derivationText(const DerivationResult& result) {
+QByteArray stageText(const Stage& stage, qsizetype labelWidth) {
+    QStringList symbols;
+    for (const auto& cell : stage.cells)
+        symbols << cellText(cell);
+    const QString line = fromModel(stage.label).leftJustified(labelWidth + 2) + symbols.join(' ');
+    return ((line + cellNotes(stage)).trimmed() + '\n').toUtf8();
+}
+
+qsizetype stageLabelWidth(const Model& model) {
     qsizetype width = 0;
-    for (const auto& stage : result.stages)
-        width = std::max(width, fromModel(stage.label).size());
-    QString text;
-    for (const auto& stage : result.stages) {
-        QStringList symbols;
-        for (const auto& cell : stage.cells)
-            symbols << cellText(cell);
-        const QString line = fromModel(stage.label).leftJustified(width + 2) + symbols.join(' ');
-        text += (line + cellNotes(stage)).trimmed() + '\n';
-    }
-    return text.toUtf8();
+    for (const auto& label : stageLabels(model))
+        width = std::max(width, fromModel(label).size());
+    return width;
 }
 
 QByteArray batchText(const BatchResult& result) {

@@ -9,11 +9,6 @@ namespace tarnel::cli {
 
 // All texts are Windows-1252, as the engine gives them; the writers convert to UTF-8.
 
-struct DerivationResult {
-    std::vector<Stage> stages;
-    std::vector<std::string> messages; // message-box texts in the order raised
-};
-
 struct BatchResult {
     std::vector<std::string> good; // lines without their CR LF
     std::vector<std::string> bad;

@@ -15,15 +15,17 @@ private:
     std::vector<std::string>& messages_;
 };
 
-class StageRecorder : public StageDisplay {
+// Hands each stage and message on as the engine raises it; nothing is kept.
+class DerivationRelay : public MessageSink, public StageDisplay {
 public:
-    explicit StageRecorder(std::vector<Stage>& stages) : stages_(stages) {}
+    explicit DerivationRelay(DerivationSink& sink) : sink_(sink) {}
+    void showMessage(const std::string& text) override { sink_.message(text); }
     void showStage(int kind, const std::string& label, const Word& word) override {
-        stages_.push_back(decodeStage(kind, label, word));
+        sink_.stage(decodeStage(kind, label, word));
     }
 
 private:
-    std::vector<Stage>& stages_;
+    DerivationSink& sink_;
 };
 
 class BatchRecorder : public BatchDisplay {
@@ -51,18 +53,16 @@ private:
 
 } // namespace
 
-DerivationResult runDerivation(const Model& model, const std::string& word, bool reflexMode) {
-    DerivationResult result;
+void runDerivation(const Model& model, const std::string& word, bool reflexMode,
+                   DerivationSink& sink) {
     if (word.empty() || word.find(' ') != std::string::npos) {
-        result.messages.push_back("Type a word in the box.");
-        return result;
+        sink.message("Type a word in the box.");
+        return;
     }
-    MessageCollector messages(result.messages);
-    StageRecorder stages(result.stages);
-    Engine engine(model, messages, &stages);
+    DerivationRelay relay(sink);
+    Engine engine(model, relay, &relay);
     engine.setDerivationMode(reflexMode ? DerivationMode::Reflex : DerivationMode::Interactive);
     engine.derive(word);
-    return result;
 }
 
 BatchResult runBatchOver(const Model& model) {

@@ -2,6 +2,7 @@
 
 #include "RuleText.h"
 #include "core/Encoder.h"
+#include "model/OrderEntry.h"
 
 #include <algorithm>
 #include <cstring>
@@ -32,16 +33,18 @@ void Engine::setDerivationMode(DerivationMode mode) {
 }
 
 void Engine::startRun() {
+    ruleStages_ = 0;
+    cut_ = false;
     run_.rules.assign(model_.lst1Rule.size(), std::nullopt);
     run_.etymonOrder = resolveOrder(model_.lstEtyOrd);
     run_.reflexOrder = resolveOrder(model_.lstReflOrd);
     run_.diachronicOrder.clear();
     for (std::size_t k = 0; k < model_.lstDiacOrd.size(); ++k) {
-        const std::string& entry = model_.lstDiacOrd[k];
-        if (entry.starts_with('-'))
+        const OrderEntry entry = orderEntry(model_.lstDiacOrd[k]);
+        if (entry.masked)
             continue;
-        if (const std::optional<int> rule = findRule(model_, entry)) {
-            const bool persistent = k < model_.lstP.size() && model_.lstP[k] == "P";
+        if (const std::optional<int> rule = findRule(model_, entry.rule)) {
+            const bool persistent = k < model_.lstP.size() && model_.lstP[k] == persistentMark;
             run_.diachronicOrder.push_back({*rule, persistent});
         }
     }
@@ -147,16 +150,25 @@ bool Engine::differsFromPrevious(const Word& word) const {
 void Engine::afterChange(const ParsedRule& rule, int pass) {
     if (pass == passDiachronic) {
         if (mode_ == DerivationMode::Interactive)
-            show(stageDiachronic, rule.name, working_);
+            showRuleStage(stageDiachronic, rule.name);
         traversePersistentRules();
     } else if (pass == passPersistent && mode_ == DerivationMode::Interactive) {
-        show(stagePersistent, "P-" + rule.name, working_);
+        showRuleStage(stagePersistent, "P-" + rule.name);
     }
 }
 
 void Engine::show(int kind, const std::string& label, const Word& word) {
     if (display_)
         display_->showStage(kind, label, word);
+}
+
+// The stage that reaches the limit is the last: the traversals stop after it.
+void Engine::showRuleStage(int kind, const std::string& label) {
+    show(kind, label, working_);
+    if (++ruleStages_ == maxRuleStages) {
+        cut_ = true;
+        messages_.showMessage(std::string(derivationCutMessage));
+    }
 }
 
 void Engine::traverseEtymonOrder() {
@@ -173,6 +185,8 @@ void Engine::traverseDiachronicOrder() {
     rulePass_ = passDiachronic;
     lstPersist_.clear();
     for (const DiachronicEntry& entry : run_.diachronicOrder) {
+        if (cut_)
+            break;
         if (entry.persistent)
             lstPersist_.push_back(entry.rule);
         applyRule(entry.rule, passDiachronic);
@@ -184,7 +198,7 @@ void Engine::traverseDiachronicOrder() {
 void Engine::traversePersistentRules() {
     rulePass_ = passPersistent;
     const std::size_t active = lstPersist_.size();
-    for (std::size_t i = 0; i < active; ++i)
+    for (std::size_t i = 0; i < active && !cut_; ++i)
         applyRule(lstPersist_[i], passPersistent);
 }
 

@@ -15,6 +15,13 @@
 
 namespace tarnel {
 
+// An interactive derivation shows at most this many rule stages. Persistent rules that keep
+// undoing each other's changes can make hundreds of thousands; the derivation is cut at the
+// limit, with a message, so that no model can exhaust memory this way.
+inline constexpr int maxRuleStages = 10'000;
+inline constexpr std::string_view derivationCutMessage =
+    "The derivation was cut after 10,000 stages.";
+
 // The rule pass: which order is being applied, and so which word the rules act on.
 enum RulePass : int {
     passEtymon = 1,     // Etymon Order, working word
@@ -81,6 +88,7 @@ private:
     bool differsFromPrevious(const Word& word) const;
     void afterChange(const ParsedRule& rule, int pass);
     void show(int kind, const std::string& label, const Word& word);
+    void showRuleStage(int kind, const std::string& label);
     void deriveItem(std::string_view etymon, std::string_view reflex);
 
     const Model& model_;
@@ -96,6 +104,8 @@ private:
     std::array<bool, maxIfLines + 1> truthTable_{};
     std::array<bool, maxIfLines + 1> decided_{};
     bool changed_ = false;
+    int ruleStages_ = 0; // shown in this derivation
+    bool cut_ = false;   // the derivation reached maxRuleStages
     std::vector<int> lstPersist_;
     Run run_;
 };

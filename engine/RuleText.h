@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Model.h"
+#include "model/RuleName.h"
 
 #include <optional>
 #include <string>
@@ -17,9 +18,6 @@ std::string_view cutComment(std::string_view line);
 
 // The words of a line body, split at blanks (runs of blanks count as one).
 std::vector<std::string_view> splitWords(std::string_view body);
-
-// A rule's name: its line 0 up to the first blank.
-std::string_view ruleName(const std::vector<std::string>& rule);
 
 // The index of the first rule in the store whose name equals `name` exactly.
 std::optional<int> findRule(const Model& model, std::string_view name);

@@ -25,11 +25,29 @@ namespace {
 constexpr int maxMenuModels = 21;
 constexpr int minNameLength = 3;
 constexpr int maxNameLength = 20;
-constexpr int fixedModelEntries = 5; // New, Save, Save As..., -, Delete a Model
+constexpr int fixedModelEntries = 5;      // New, Save, Save As..., -, Delete a Model
+constexpr qsizetype maxWarningLines = 20; // so that the box fits on the screen
 
 bool isNameCharacter(QChar c) {
     return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') ||
            c == u'_';
+}
+
+// What a load left out of the model, in one box.
+void showLoadWarnings(Context& ctx, const std::vector<std::string>& warnings) {
+    if (warnings.empty()) {
+        return;
+    }
+    QStringList lines;
+    for (const std::string& warning : warnings) {
+        lines << fromModelText(warning);
+    }
+    if (lines.size() > maxWarningLines) {
+        const qsizetype more = lines.size() - maxWarningLines;
+        lines.resize(maxWarningLines);
+        lines << QStringLiteral("... and %1 more").arg(more);
+    }
+    ctx.dialogs.ok(lines.join(QStringLiteral("\r\n")));
 }
 
 } // namespace
@@ -175,6 +193,7 @@ void Form1::chooseModel(const QString& name) {
     txtNotes->show();
     lblVocab->show();
     lstVocab->show();
+    showLoadWarnings(ctx, read.warnings);
 }
 
 // A key in the name box. Returns true when the key is used up here (refused or replaced).
