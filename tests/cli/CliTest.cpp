@@ -5,6 +5,7 @@
 
 #include "model/ModelFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -30,8 +31,10 @@ protected:
         QFile in(name);
         return in.open(QIODevice::ReadOnly) ? in.readAll().toStdString() : "";
     }
-    Outcome run(const QStringList& arguments) const {
+    Outcome run(const QStringList& arguments, const QString& outputFile = {}) const {
         QProcess process;
+        if (!outputFile.isEmpty())
+            process.setStandardOutputFile(outputFile);
         process.start(TARNEL_BATCH, arguments);
         process.waitForFinished(30000);
         return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -135,8 +138,62 @@ TEST_F(Cli, ResaveWritesTheLoadedModelUnderItsOwnName) {
 TEST_F(Cli, HumanOutputShowsStagesListsAndAccuracy) {
     const Outcome derivation = run({"--derive", "ata", model_});
     EXPECT_EQ(derivation.status, 0);
-    EXPECT_TRUE(derivation.out.contains("Voicing  a d a\n")) << derivation.out.toStdString();
+    // labels padded to the longest a stage of the model can carry, "P-Voicing"
+    EXPECT_TRUE(derivation.out.contains("Voicing    a d a\n")) << derivation.out.toStdString();
     const Outcome batch = run({model_});
     EXPECT_TRUE(batch.out.contains("ata > ata:  seg.#2, voice\n"));
     EXPECT_TRUE(batch.out.contains("Accuracy: 1 of 3 good (33.3%)\n"));
+}
+
+TEST_F(Cli, OutputThatCannotBeWrittenFailsTheRun) {
+    const QStringList cases[] = {{model_},
+                                 {"--json", model_},
+                                 {"--derive", "ata", model_},
+                                 {"--json", "--reflex", "NTQ", model_}};
+    for (const QStringList& arguments : cases) {
+        const Outcome result = run(arguments, "/dev/full");
+        EXPECT_EQ(result.status, 1) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(result.err.endsWith(
+            "tarnel-batch: the output could not be written: No space left on device.\n"))
+            << result.err.toStdString();
+    }
+}
+
+// Each hand-written file of the model tests (all named "m", as the name line follows the
+// file): after a resave and a second one the file is the same, and so are the results but
+// for the warnings of the first load.
+TEST_F(Cli, HandWrittenModelsBatchTheSameAfterTwoResaves) {
+    const QString files[] = {dir_.filePath("0/m.tnl"), dir_.filePath("1/m.tnl"),
+                             dir_.filePath("2/m.tnl")};
+    for (const char* folder : {"0", "1", "2"})
+        ASSERT_TRUE(QDir(dir_.path()).mkpath(folder));
+    for (const char* name : {"order-section-mark.tnl", "lower-case-names.tnl", "guillemet-name.tnl",
+                             "number-lines.tnl", "double-minus.tnl"}) {
+        SCOPED_TRACE(name);
+        QFile::remove(files[0]);
+        ASSERT_TRUE(QFile::copy(QDir(TARNEL_MODEL_TEST_DATA).filePath(name), files[0]));
+        ASSERT_EQ(run({"--resave", files[1], files[0]}).status, 0);
+        ASSERT_EQ(run({"--resave", files[2], files[1]}).status, 0);
+        EXPECT_EQ(bytes(files[1]), bytes(files[2]));
+        QJsonObject results[3];
+        for (int i = 0; i < 3; ++i) {
+            results[i] = json({"--json", files[i]});
+            for (const QJsonValue message : results[i].take("messages").toArray())
+                EXPECT_TRUE(i == 0 && message.toString().startsWith("Line "))
+                    << i << message.toString().toStdString();
+        }
+        EXPECT_EQ(results[0], results[1]);
+        EXPECT_EQ(results[1], results[2]);
+        EXPECT_EQ(results[1]["goodCount"].toInt(), 2);
+    }
+}
+
+// On stderr in text output, among the messages in JSON.
+TEST_F(Cli, LoadWarningsComeBeforeAnyOtherMessage) {
+    const QString file = QDir(TARNEL_MODEL_TEST_DATA).filePath("double-minus.tnl");
+    const QString warning = "Line 31: order entry \"--Length\" cannot be kept; it was left out.";
+    EXPECT_EQ(run({"--derive", "ata", file}).err, (warning + "\n").toUtf8());
+    EXPECT_EQ(json({"--json", "--derive", "a", file})["messages"], QJsonArray{warning});
+    EXPECT_EQ(json({"--json", "--derive", "", file})["messages"],
+              (QJsonArray{warning, "Type a word in the box."}));
 }
