@@ -200,6 +200,13 @@ TEST_F(ModelFileTest, ReportsFilesThatCannotBeRead) {
                                                            "1_NAME:short\r\n";
     EXPECT_EQ(loadModelFile(dir_ / "short.tnl").error,
               "The model file \"short.tnl\" ends early (in the Notes section).");
+    fs::resize_file(dir_ / "short.tnl", maxModelFileBytes + 1); // refused unread
+    EXPECT_EQ(loadModelFile(dir_ / "short.tnl").error,
+              "The model file \"short.tnl\" cannot be read: It is larger than 64 MB, the most a "
+              "model file may hold.");
+    std::ofstream(dir_ / "line\nbreak.tnl", std::ios::binary) << "x";
+    EXPECT_EQ(loadModelFile(dir_ / "line\nbreak.tnl").error,
+              "The model file \"line\nbreak.tnl\" has a name that a model name cannot hold.");
 }
 
 TEST_F(ModelFileTest, AFailedSaveLeavesNothingChanged) {
