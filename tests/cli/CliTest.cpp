@@ -159,17 +159,22 @@ TEST_F(Cli, OutputThatCannotBeWrittenFailsTheRun) {
     }
 }
 
-// Each hand-written file of the model tests (all named "m", as the name line follows the
-// file): after a resave and a second one the file is the same, and so are the results but
-// for the warnings of the first load.
+// Each hand-written file of the model tests, copied to folders 0, 1, 2 under one name (the
+// name line follows the file's name; the last one holds a section mark): after a resave and
+// a second one the file is the same, and so are the results but for the warnings of the
+// first load.
 TEST_F(Cli, HandWrittenModelsBatchTheSameAfterTwoResaves) {
-    const QString files[] = {dir_.filePath("0/m.tnl"), dir_.filePath("1/m.tnl"),
-                             dir_.filePath("2/m.tnl")};
+    const std::pair<const char*, const char*> cases[] = {
+        {"order-section-mark.tnl", "m.tnl"}, {"lower-case-names.tnl", "m.tnl"},
+        {"guillemet-name.tnl", "m.tnl"},     {"number-lines.tnl", "m.tnl"},
+        {"double-minus.tnl", "m.tnl"},       {"plain.tnl", "x\xC2\xA7y.tnl"}};
     for (const char* folder : {"0", "1", "2"})
         ASSERT_TRUE(QDir(dir_.path()).mkpath(folder));
-    for (const char* name : {"order-section-mark.tnl", "lower-case-names.tnl", "guillemet-name.tnl",
-                             "number-lines.tnl", "double-minus.tnl"}) {
+    for (const auto& [name, copy] : cases) {
         SCOPED_TRACE(name);
+        QString files[3];
+        for (int i = 0; i < 3; ++i)
+            files[i] = dir_.filePath(QString::number(i) + "/" + QString::fromUtf8(copy));
         QFile::remove(files[0]);
         ASSERT_TRUE(QFile::copy(QDir(TARNEL_MODEL_TEST_DATA).filePath(name), files[0]));
         ASSERT_EQ(run({"--resave", files[1], files[0]}).status, 0);
