@@ -26,15 +26,6 @@ TEST(RuleName, EndsAtABlankACarriageReturnOrAComment) {
     EXPECT_EQ(ruleName({}), "");
 }
 
-TEST(OrderEntry, AMaskIsOneMinusSignAndIsNeverWritten) {
-    EXPECT_EQ(orderEntry("-Raise").rule, "Raise");
-    EXPECT_TRUE(orderEntry("-Raise").masked);
-    EXPECT_EQ(orderEntry("--Raise").rule, "-Raise");
-    EXPECT_FALSE(orderEntry("Raise").masked);
-    EXPECT_EQ(orderLine("-Raise", false), "Raise");
-    EXPECT_EQ(orderLine("-Raise", true), "\xB6 Raise");
-}
-
 // A name that the written order line would not give back cannot stand in an order.
 TEST(OrderEntry, NamesThatReadBackUnchangedCanStandInAnOrder) {
     const std::pair<std::string_view, bool> cases[] = {
