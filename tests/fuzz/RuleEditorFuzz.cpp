@@ -10,7 +10,6 @@
 #include "engine/ParsedRule.h"
 #include "engine/RuleElements.h"
 #include "engine/RuleReturn.h"
-#include "engine/RuleText.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -54,7 +53,6 @@ void takeApart(const Lines& lines) {
         fuzz::require(element.line >= 0 && element.line < static_cast<int>(lines.size()),
                       "every element lies on a line of the rule");
     parseRule(lines);
-    splitRuleText(lines);
 }
 
 } // namespace
