@@ -4,6 +4,7 @@
 #include "model/ModelFile.h"
 
 #include "model/AlphabeticalList.h"
+#include "support/SavedModel.h"
 
 #include <csignal>
 #include <fstream>
@@ -13,6 +14,7 @@
 #include <unistd.h>
 
 using namespace tarnel;
+using tarnel::test::lists;
 namespace fs = std::filesystem;
 
 namespace {
@@ -42,12 +44,6 @@ Model sampleModel() {
     model.lstColR = {"a----+-+++---+-----+++"};
     model.lstVocab = {"ata  ada"};
     return model;
-}
-
-// Everything a model holds but its name.
-auto lists(const Model& m) {
-    return std::tie(m.notes, m.lst1Rule, m.lstSupply, m.lstDiacOrd, m.lstM, m.lstP, m.lstEtyOrd,
-                    m.lstReflOrd, m.lstCol, m.lstColR, m.lstVocab, m.unsavedChanges);
 }
 
 Model read(const std::string& bytes) {
