@@ -99,5 +99,36 @@ void BM_BatchStartTenThousandRules(benchmark::State& state) {
 }
 BENCHMARK(BM_BatchStartTenThousandRules)->Unit(benchmark::kMillisecond);
 
+// 1,000 persistent rules that undo each other's change, as a model gone wrong might: one
+// 20-letter derivation would make some 500,000 stages; it is cut at the limit, so its time
+// and memory stay those of 10,000 stages ("stages" counts Etymon and End too).
+Model flippingModel() {
+    Model model;
+    createAlphabets(model.lstCol, model.lstColR);
+    for (int i = 0; i < 1000; ++i) {
+        const std::string name = "FLIP_" + std::to_string(i);
+        const bool odd = i % 2 == 1;
+        model.lst1Rule.push_back(
+            {name + " \xAB...\xBB", odd ? "A:  +voice (*) \xAB\xBB" : "A:  -voice (*) \xAB\xBB",
+             odd ? "1:  -voice (*) \xAB\xBB" : "1:  +voice (*) \xAB\xBB", "END:  " + name});
+        model.lstDiacOrd.push_back(name);
+        model.lstM.push_back("");
+        model.lstP.push_back("P");
+    }
+    return model;
+}
+
+void BM_DerivationCutAtTheStageLimit(benchmark::State& state) {
+    const CompiledModel flipping(flippingModel());
+    Silent silent;
+    Engine engine(flipping, silent, &silent);
+    engine.setDerivationMode(DerivationMode::Interactive);
+    for (auto _ : state)
+        engine.derive("ptkptkptkptkptkptkpt");
+    state.counters["stages"] = benchmark::Counter(static_cast<double>(silent.stages) /
+                                                  static_cast<double>(state.iterations()));
+}
+BENCHMARK(BM_DerivationCutAtTheStageLimit)->Unit(benchmark::kMillisecond);
+
 } // namespace
 } // namespace tarnel::bench

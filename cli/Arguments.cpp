@@ -4,17 +4,6 @@ namespace tarnel::cli {
 
 namespace {
 
-// The command an option names, with its value stored where it belongs.
-std::optional<Command> commandOption(const std::string& option) {
-    if (option == "--derive")
-        return Command::Derive;
-    if (option == "--reflex")
-        return Command::Reflex;
-    if (option == "--resave")
-        return Command::Resave;
-    return std::nullopt;
-}
-
 // A thread count: a whole number from 1 to 1024, digits only.
 std::optional<int> jobsValue(const std::string& text) {
     if (text.empty() || text.size() > 4 ||
@@ -24,11 +13,55 @@ std::optional<int> jobsValue(const std::string& text) {
     return jobs >= 1 && jobs <= 1024 ? std::optional<int>(jobs) : std::nullopt;
 }
 
+// The option that takes a value and where its value goes; the command it names, if any.
+struct ValueOption {
+    const char* name;
+    std::string Arguments::*value;
+    std::optional<Command> command;
+};
+
+const ValueOption valueOptions[] = {
+    {"--derive", &Arguments::word, Command::Derive},
+    {"--reflex", &Arguments::word, Command::Reflex},
+    {"--resave", &Arguments::outputPath, std::nullopt},
+    {"--import-vocabulary", &Arguments::listPath, Command::ImportVocabulary},
+    {"--export-vocabulary", &Arguments::listPath, Command::ExportVocabulary},
+    {"--baseline", &Arguments::baselinePath, std::nullopt},
+    {"--csv", &Arguments::csvPath, std::nullopt},
+};
+
+const ValueOption* valueOption(const std::string& argument) {
+    for (const ValueOption& option : valueOptions)
+        if (argument == option.name)
+            return &option;
+    return nullptr;
+}
+
+// The forms of the usage: which options go with which command.
+bool fits(const Arguments& a, bool resave) {
+    const bool batchOptions =
+        a.jobs != 0 || !a.baselinePath.empty() || a.impact || !a.csvPath.empty();
+    switch (a.command) {
+    case Command::Batch:
+        return !resave;
+    case Command::Derive:
+    case Command::Reflex:
+    case Command::ExportVocabulary:
+        return !resave && !batchOptions && (a.command != Command::ExportVocabulary || !a.json);
+    case Command::Resave:
+        return !a.json && !batchOptions;
+    case Command::ImportVocabulary:
+        return resave && !a.json && !batchOptions;
+    }
+    return false;
+}
+
 } // namespace
 
 std::optional<Arguments> parseArguments(const std::vector<std::string>& arguments) {
     Arguments result;
     bool commandGiven = false;
+    bool resave = false;
     std::vector<std::string> positional;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -38,17 +71,25 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& argument
         }
         if (argument == "--json" && !result.json) {
             result.json = true;
+        } else if (argument == "--impact" && !result.impact) {
+            result.impact = true;
         } else if (argument == "--jobs" && result.jobs == 0) {
             const auto jobs = i + 1 < arguments.size() ? jobsValue(arguments[++i]) : std::nullopt;
             if (!jobs)
                 return std::nullopt;
             result.jobs = *jobs;
-        } else if (const auto command = commandOption(argument)) {
-            if (commandGiven || i + 1 == arguments.size())
+        } else if (const ValueOption* option = valueOption(argument)) {
+            std::string& value = result.*(option->value);
+            const bool isResave = option->value == &Arguments::outputPath;
+            if (i + 1 == arguments.size() || (option->command && commandGiven) ||
+                (isResave && resave) || (!option->command && !isResave && !value.empty()))
                 return std::nullopt;
-            commandGiven = true;
-            result.command = *command;
-            (*command == Command::Resave ? result.outputPath : result.word) = arguments[++i];
+            value = arguments[++i];
+            if (option->command) {
+                commandGiven = true;
+                result.command = *option->command;
+            }
+            resave = resave || isResave;
         } else if (argument == "--") {
             positional.insert(positional.end(), arguments.begin() + i + 1, arguments.end());
             break;
@@ -58,8 +99,9 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& argument
             positional.push_back(argument);
         }
     }
-    if (positional.size() != 1 || (result.json && result.command == Command::Resave) ||
-        (result.jobs != 0 && result.command != Command::Batch))
+    if (resave && !commandGiven)
+        result.command = Command::Resave;
+    if (positional.size() != 1 || !fits(result, resave))
         return std::nullopt;
     result.modelPath = positional.front();
     return result;

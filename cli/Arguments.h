@@ -6,7 +6,7 @@
 
 namespace tarnel::cli {
 
-enum class Command { Batch, Derive, Reflex, Resave };
+enum class Command { Batch, Derive, Reflex, Resave, ImportVocabulary, ExportVocabulary };
 
 // What the command line asks for.
 struct Arguments {
@@ -15,19 +15,26 @@ struct Arguments {
     bool json = false;
     std::string word;       // --derive / --reflex: UTF-8, as typed
     std::string outputPath; // --resave
+    std::string listPath;   // --import-vocabulary / --export-vocabulary
     std::string modelPath;
-    int jobs = 0; // --jobs: threads of a batch run; 0 for every core
+    int jobs = 0;             // --jobs: threads of a batch run; 0 for every core
+    std::string baselinePath; // --baseline: an earlier --json output to compare with
+    bool impact = false;      // --impact
+    std::string csvPath;      // --csv: the Items table
 };
 
 // No value when the arguments do not fit any form of the usage.
 std::optional<Arguments> parseArguments(const std::vector<std::string>& arguments);
 
 inline constexpr const char* usage =
-    "usage: tarnel-batch [--json] [--jobs N] MODEL.tnl      batch run over the Vocabulary,\n"
-    "                                                       on N threads (default: every core)\n"
+    "usage: tarnel-batch [--json] [--jobs N] [--baseline OLD.json] [--impact] [--csv FILE]\n"
+    "                    MODEL.tnl                          batch run over the Vocabulary\n"
     "       tarnel-batch [--json] --derive WORD MODEL.tnl   diachronic derivation of WORD\n"
     "       tarnel-batch [--json] --reflex WORD MODEL.tnl   reflex interpretation of WORD\n"
     "       tarnel-batch --resave OUT.tnl MODEL.tnl         load MODEL, save it to OUT\n"
+    "       tarnel-batch --import-vocabulary LIST MODEL.tnl --resave OUT.tnl\n"
+    "                                                       add a word list, save to OUT\n"
+    "       tarnel-batch --export-vocabulary FILE MODEL.tnl write the Vocabulary to FILE\n"
     "       tarnel-batch --help                             print this help\n";
 
 // What --help prints after the usage: one entry per option.
@@ -36,13 +43,24 @@ inline constexpr const char* optionHelp =
     "options:\n"
     "  --json            print one JSON object instead of text (not with --resave)\n"
     "  --jobs N          make a batch run on N threads (1 to 1024; default: every core)\n"
+    "  --baseline OLD.json\n"
+    "                    compare the batch run with an earlier --json output of it\n"
+    "  --impact          measure what masking each Diachronic entry alone would do\n"
+    "  --csv FILE        write the batch run's Items table to FILE as CSV\n"
     "  --derive WORD     derive the etymon WORD, printing every stage\n"
     "  --reflex WORD     interpret the reflex WORD, printing its stages\n"
     "  --resave OUT.tnl  load the model and save it to OUT.tnl\n"
+    "  --import-vocabulary LIST\n"
+    "                    add the items of a TSV or CSV word list to the Vocabulary (with\n"
+    "                    --resave OUT.tnl); refused rows are listed on stderr and left out\n"
+    "  --export-vocabulary FILE\n"
+    "                    write the Vocabulary to FILE, as CSV when its name ends in .csv,\n"
+    "                    else as TSV (UTF-8, a header row)\n"
     "  --help            print this help and exit\n"
     "  --                end the options; the model file follows\n"
     "\n"
     "WORD is UTF-8 and must fit Windows-1252. Exit status: 0 when the run was made,\n"
-    "1 when the save failed, 2 for bad arguments, an unreadable model or an unusable word.\n";
+    "1 when a file could not be written or the output was lost, 2 for bad arguments, an\n"
+    "unreadable model, word list or baseline, or an unusable word.\n";
 
 } // namespace tarnel::cli

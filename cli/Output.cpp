@@ -2,10 +2,12 @@
 
 #include "core/Cp1252.h"
 #include "core/IpaDisplay.h"
+#include "engine/Batch.h"
+#include "session/Json.h"
+#include "session/insight/Metrics.h"
+#include "session/insight/ReportExport.h"
+#include "session/insight/SinceLastRun.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QStringList>
 
 namespace tarnel::cli {
@@ -16,19 +18,18 @@ QString fromModel(const std::string& text) {
     return QString::fromStdString(cp1252ToUtf8(text));
 }
 
-QString cellText(const DecodedSymbol& cell) {
-    return QString::fromStdString(ipaDisplayText(cell.codes))
-        .normalized(QString::NormalizationForm_C);
+std::string cellText(const DecodedSymbol& cell) {
+    return composeNfc(ipaDisplayText(cell.codes));
 }
 
-QString codesText(const std::string& codes) {
+std::string codesText(const std::string& codes) {
     QStringList hex;
     for (unsigned char code : codes)
         hex << QStringLiteral("%1").arg(code, 2, 16, QLatin1Char('0')).toUpper();
-    return hex.join(' ');
+    return hex.join(' ').toStdString();
 }
 
-QString colourName(CellColour colour) {
+const char* colourName(CellColour colour) {
     switch (colour) {
     case CellColour::Blue:
         return "blue";
@@ -40,25 +41,15 @@ QString colourName(CellColour colour) {
     return "black";
 }
 
-QJsonArray textArray(const std::vector<std::string>& texts) {
-    QJsonArray array;
+Json textArray(const std::vector<std::string>& texts) {
+    Json array = Json::Array{};
     for (const auto& text : texts)
-        array.append(fromModel(text));
+        array.push(Json::fromCp1252(text));
     return array;
 }
 
-QJsonObject stageObject(const Stage& stage) {
-    QJsonArray cells;
-    for (const auto& cell : stage.cells)
-        cells.append(QJsonObject{{"codes", codesText(cell.codes)},
-                                 {"text", cellText(cell)},
-                                 {"colour", colourName(cell.colour)},
-                                 {"differs", fromModel(cell.differs)}});
-    return {{"kind", stage.kind}, {"label", fromModel(stage.label)}, {"cells", cells}};
-}
-
-QByteArray jsonLine(const QJsonObject& object) {
-    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+QByteArray line(const Json& json) {
+    return QByteArray::fromStdString(json.dump() + "\n");
 }
 
 // The cells that are not plain black, with what makes them so: "[2 blue: +high]".
@@ -69,60 +60,123 @@ QString cellNotes(const Stage& stage) {
         if (cell.colour != CellColour::Black)
             notes += QStringLiteral("  [%1 %2: %3]")
                          .arg(i + 1)
-                         .arg(colourName(cell.colour), fromModel(cell.differs).trimmed());
+                         .arg(QString::fromLatin1(colourName(cell.colour)),
+                              fromModel(cell.differs).trimmed());
     }
     return notes;
 }
 
+// The Good and the Bad lines, each without its CR LF.
+std::pair<std::vector<std::string>, std::vector<std::string>> resultLines(const BatchRun& run) {
+    std::pair<std::vector<std::string>, std::vector<std::string>> lines;
+    for (const BatchItemResult& item : run.items)
+        (item.good() ? lines.first : lines.second).push_back(resultLine(item));
+    return lines;
+}
+
+QString impactText(const insight::BatchReport& report) {
+    QString text = QStringLiteral("Rule impact (Good items if the entry alone were masked):\n");
+    for (const insight::EntryImpact& entry : report.impact->entries)
+        text += QStringLiteral("  %1 %2: %3%4\n")
+                    .arg(entry.position + 1)
+                    .arg(fromModel(entry.name))
+                    .arg(entry.netGood() > 0 ? QStringLiteral("+") : QString())
+                    .arg(entry.netGood());
+    return text;
+}
+
 } // namespace
 
-QByteArray derivationJson(const DerivationResult& result) {
-    QJsonArray stages;
-    for (const auto& stage : result.stages)
-        stages.append(stageObject(stage));
-    return jsonLine({{"stages", stages}, {"messages", textArray(result.messages)}});
+std::string composeNfc(const std::string& utf8) {
+    return QString::fromStdString(utf8).normalized(QString::NormalizationForm_C).toStdString();
 }
 
-QByteArray batchJson(const BatchResult& result) {
-    return jsonLine({{"good", textArray(result.good)},
-                     {"bad", textArray(result.bad)},
-                     {"goodCount", result.goodCount},
-                     {"badCount", result.badCount},
-                     {"progress", fromModel(result.progress)},
-                     {"messages", textArray(result.messages)}});
+Stage stageOf(int kind, const std::string& label, const Word& word) {
+    return {kind, label, decodeStage(kind, label, word).cells};
 }
 
-QByteArray derivationText(const DerivationResult& result) {
+QByteArray derivationJsonStart() {
+    return R"({"stages":[)";
+}
+
+QByteArray stageJson(const Stage& stage) {
+    Json cells = Json::Array{};
+    for (const auto& cell : stage.cells)
+        cells.push(Json::Object{{"codes", codesText(cell.codes)},
+                                {"text", cellText(cell)},
+                                {"colour", colourName(cell.colour)},
+                                {"differs", Json::fromCp1252(cell.differs)}});
+    const Json object = Json::Object{
+        {"kind", stage.kind}, {"label", Json::fromCp1252(stage.label)}, {"cells", cells}};
+    return QByteArray::fromStdString(object.dump());
+}
+
+QByteArray stageSeparatorJson() {
+    return ",";
+}
+
+QByteArray derivationJsonEnd(const std::vector<std::string>& messages) {
+    return QByteArray::fromStdString(R"(],"messages":)" + textArray(messages).dump() + "}\n");
+}
+
+QByteArray stageText(const Stage& stage, qsizetype labelWidth) {
+    QStringList symbols;
+    for (const auto& cell : stage.cells)
+        symbols << QString::fromStdString(cellText(cell));
+    const QString text = fromModel(stage.label).leftJustified(labelWidth + 2) + symbols.join(' ');
+    return ((text + cellNotes(stage)).trimmed() + '\n').toUtf8();
+}
+
+qsizetype stageLabelWidth(const Model& model) {
     qsizetype width = 0;
-    for (const auto& stage : result.stages)
-        width = std::max(width, fromModel(stage.label).size());
-    QString text;
-    for (const auto& stage : result.stages) {
-        QStringList symbols;
-        for (const auto& cell : stage.cells)
-            symbols << cellText(cell);
-        const QString line = fromModel(stage.label).leftJustified(width + 2) + symbols.join(' ');
-        text += (line + cellNotes(stage)).trimmed() + '\n';
-    }
-    return text.toUtf8();
+    for (const auto& label : stageLabels(model))
+        width = std::max(width, fromModel(label).size());
+    return width;
 }
 
-QByteArray batchText(const BatchResult& result) {
-    QString text = QStringLiteral("Good:  %1\n").arg(result.goodCount);
-    for (const auto& line : result.good)
-        text += "  " + fromModel(line) + '\n';
-    text += QStringLiteral("Bad:  %1\n").arg(result.badCount);
-    for (const auto& line : result.bad)
-        text += "  " + fromModel(line) + '\n';
-    text += fromModel(result.progress) + '\n';
-    const int total = result.goodCount + result.badCount;
+QByteArray batchJson(const BatchOutput& output) {
+    const auto [good, bad] = resultLines(output.run);
+    const insight::BatchReport& report = output.report;
+    Json object = Json::Object{{"good", textArray(good)},
+                               {"bad", textArray(bad)},
+                               {"goodCount", output.run.goodCount()},
+                               {"badCount", output.run.badCount()},
+                               {"progress", std::string(batchDoneText)},
+                               {"messages", textArray(output.messages)},
+                               {"items", insight::itemsJson(report)},
+                               {"metrics", insight::metricsJson(report.metrics)}};
+    if (report.rules)
+        object.set("rules", insight::rulesJson(*report.rules));
+    if (report.since)
+        object.set("sinceBaseline", insight::sinceJson(*report.since, report));
+    if (report.impact)
+        object.set("impact", insight::impactJson(*report.impact, report));
+    return line(object);
+}
+
+QByteArray batchText(const BatchOutput& output) {
+    const auto [good, bad] = resultLines(output.run);
+    QString text = QStringLiteral("Good:  %1\n").arg(good.size());
+    for (const auto& item : good)
+        text += "  " + fromModel(item) + '\n';
+    text += QStringLiteral("Bad:  %1\n").arg(bad.size());
+    for (const auto& item : bad)
+        text += "  " + fromModel(item) + '\n';
+    text += QString::fromLatin1(batchDoneText) + '\n';
+    const int total = static_cast<int>(output.run.items.size());
     if (total == 0)
         text += "Accuracy: no vocabulary items\n";
     else
         text += QStringLiteral("Accuracy: %1 of %2 good (%3%)\n")
-                    .arg(result.goodCount)
+                    .arg(good.size())
                     .arg(total)
-                    .arg(100.0 * result.goodCount / total, 0, 'f', 1);
+                    .arg(100.0 * static_cast<double>(good.size()) / total, 0, 'f', 1);
+    if (total > 0)
+        text += QString::fromStdString(insight::distanceText(output.report.metrics)) + '\n';
+    if (output.report.since)
+        text += fromModel(insight::sinceText(*output.report.since)) + '\n';
+    if (output.report.impact)
+        text += impactText(output.report);
     return text.toUtf8();
 }
 

@@ -1,15 +1,21 @@
 // tarnel-batch: loads a model file and runs it without any screen, for scripts, for
-// checking a model from the command line and for tests.
+// checking a model from the command line and for tests. It works through the same session
+// as the desktop program, so both say the same things.
 
 #include "Arguments.h"
+#include "Baseline.h"
 #include "Output.h"
-#include "Run.h"
+#include "Streams.h"
 #include "core/Cp1252.h"
 #include "core/Word.h"
-#include "engine/ThreadPool.h"
 #include "model/ModelFile.h"
+#include "model/SafeFile.h"
+#include "session/Session.h"
+#include "session/exchange/ImportSummary.h"
+#include "session/exchange/WordListExport.h"
+#include "session/insight/ReportExport.h"
 
-#include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -18,78 +24,207 @@ using namespace tarnel::cli;
 
 namespace {
 
-constexpr int exitFailure = 1;  // the requested save failed
-constexpr int exitBadInput = 2; // bad arguments, an unreadable model, an unusable word
+constexpr int exitFailure = 1;  // a file could not be written, or output was lost
+constexpr int exitBadInput = 2; // bad arguments, an unreadable model or list, an unusable word
 
-void write(std::FILE* stream, const QByteArray& bytes) {
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-    std::fflush(stream);
+QByteArray errorLine(const std::string& utf8Line) {
+    return QByteArray::fromStdString("tarnel-batch: " + utf8Line + "\n");
 }
 
-int fail(int status, const std::string& utf8Line) {
-    write(stderr, QByteArray::fromStdString("tarnel-batch: " + utf8Line + "\n"));
-    return status;
+std::filesystem::path pathOf(const std::string& argument) {
+    return std::filesystem::path(argument);
 }
 
-int resave(const Model& model, const Arguments& arguments) {
-    const std::string error = writeModelFile(model, arguments.outputPath);
-    return error.empty() ? 0 : fail(exitFailure, cp1252ToUtf8(error));
-}
+// The stages go out as they come; the messages close the object, after the load's
+// warnings.
+class JsonDerivation : public StageDisplay, public MessageSink {
+public:
+    JsonDerivation(Streams& streams, std::vector<std::string> warnings)
+        : streams_(streams), messages_(std::move(warnings)) {
+        streams_.out(derivationJsonStart());
+    }
+    void showStage(int kind, const std::string& label, const Word& word) override {
+        const QByteArray stage = stageJson(stageOf(kind, label, word));
+        streams_.out(first_ ? stage : stageSeparatorJson() + stage);
+        first_ = false;
+    }
+    void showMessage(const std::string& text) override { messages_.push_back(text); }
+    void end() { streams_.out(derivationJsonEnd(messages_)); }
 
-int derive(const Model& model, const Arguments& arguments, const std::string& word) {
-    const DerivationResult result =
-        runDerivation(model, word, arguments.command == Command::Reflex);
+private:
+    Streams& streams_;
+    std::vector<std::string> messages_;
+    bool first_ = true;
+};
+
+class TextDerivation : public StageDisplay, public MessageSink {
+public:
+    TextDerivation(Streams& streams, qsizetype labelWidth)
+        : streams_(streams), labelWidth_(labelWidth) {}
+    void showStage(int kind, const std::string& label, const Word& word) override {
+        streams_.out(stageText(stageOf(kind, label, word), labelWidth_));
+    }
+    void showMessage(const std::string& text) override { streams_.err(messagesText({text})); }
+
+private:
+    Streams& streams_;
+    qsizetype labelWidth_;
+};
+
+// The Derive button of the derivation screen, on WORD.
+int derive(Session& session, const Arguments& arguments, const std::string& word,
+           const std::vector<std::string>& warnings, Streams& streams) {
+    session.setDerivationMode(arguments.command == Command::Reflex ? DerivationMode::Reflex
+                                                                   : DerivationMode::Interactive);
     if (arguments.json) {
-        write(stdout, derivationJson(result));
+        JsonDerivation output(streams, warnings);
+        if (const Result<> derived = session.derive(word, output, output); !derived)
+            output.showMessage(derived.message());
+        output.end();
     } else {
-        write(stderr, messagesText(result.messages));
-        write(stdout, derivationText(result));
+        TextDerivation output(streams, stageLabelWidth(session.model()));
+        if (const Result<> derived = session.derive(word, output, output); !derived)
+            output.showMessage(derived.message());
     }
     return 0;
 }
 
-int batch(const Model& model, const Arguments& arguments) {
-    const BatchResult result =
-        runBatchOver(model, arguments.jobs != 0 ? arguments.jobs : defaultJobs());
+int batch(Session& session, const Arguments& arguments, std::vector<std::string> warnings,
+          Streams& streams) {
+    std::optional<std::vector<insight::PreviousItem>> baseline;
+    if (!arguments.baselinePath.empty()) {
+        const FileBytes file = readWholeFile(pathOf(arguments.baselinePath), maxModelFileBytes);
+        const auto read = file.ok ? readBaseline(QByteArray::fromStdString(file.bytes))
+                                  : Result<std::vector<insight::PreviousItem>>(fail(file.error));
+        if (!read) {
+            streams.err(errorLine("the baseline \"" + arguments.baselinePath +
+                                  "\" cannot be read: " + read.message() + "."));
+            return exitBadInput;
+        }
+        baseline = *read;
+    }
+    if (arguments.jobs != 0)
+        session.setJobs(arguments.jobs);
+    BatchRun run;
+    BatchRunRecorder recorder(run); // a script asks no question: a long run goes ahead
+    session.runBatch(recorder, recorder);
+    insight::ReportRequest request;
+    request.previous = baseline ? &*baseline : nullptr;
+    request.rules = arguments.json;
+    request.normalise = composeNfc;
+    insight::BatchReport report = insight::buildReport(session.model(), run, request);
+    if (arguments.impact)
+        insight::addImpact(report, session.measureRuleImpact(run, {}));
+    warnings.insert(warnings.end(), run.messages.begin(), run.messages.end());
+    const BatchOutput output{run, std::move(warnings), report};
     if (arguments.json) {
-        write(stdout, batchJson(result));
+        streams.out(batchJson(output));
     } else {
-        write(stderr, messagesText(result.messages));
-        write(stdout, batchText(result));
+        streams.err(messagesText(output.messages));
+        streams.out(batchText(output));
+    }
+    if (!arguments.csvPath.empty()) {
+        const Replacement written =
+            replaceFile(pathOf(arguments.csvPath), insight::itemsCsv(report));
+        if (!written.error.empty()) {
+            streams.err(errorLine("the Items table could not be written to \"" + arguments.csvPath +
+                                  "\": " + written.error + "."));
+            return exitFailure;
+        }
     }
     return 0;
+}
+
+int resave(const Session& session, const Arguments& arguments, Streams& streams) {
+    const Result<> saved = session.saveTo(pathOf(arguments.outputPath));
+    if (saved)
+        return 0;
+    streams.err(errorLine(cp1252ToUtf8(saved.message())));
+    return exitFailure;
+}
+
+// Every row is checked as a typed item; the refused ones are listed and left out.
+int importVocabulary(Session& session, const Arguments& arguments, Streams& streams) {
+    const FileBytes file = readWholeFile(pathOf(arguments.listPath), maxModelFileBytes);
+    if (!file.ok) {
+        streams.err(errorLine("the word list \"" + arguments.listPath +
+                              "\" cannot be read: " + file.error + "."));
+        return exitBadInput;
+    }
+    const Result<WordListImport> read = readWordList(file.bytes, session.model());
+    if (!read) {
+        streams.err(errorLine(cp1252ToUtf8(read.message())));
+        return exitBadInput;
+    }
+    streams.err(messagesText({importSummary(*read)}));
+    session.importVocabulary(*read);
+    return resave(session, arguments, streams);
+}
+
+int exportVocabulary(const Session& session, const Arguments& arguments, Streams& streams) {
+    const std::string text =
+        wordListText(session.model().lstVocab, formatForFileName(arguments.listPath));
+    const Replacement written = replaceFile(pathOf(arguments.listPath), text);
+    if (written.error.empty())
+        return 0;
+    streams.err(errorLine("the Vocabulary could not be written to \"" + arguments.listPath +
+                          "\": " + written.error + "."));
+    return exitFailure;
+}
+
+int run(const std::vector<std::string>& argumentList, Streams& streams) {
+    const auto arguments = parseArguments(argumentList);
+    if (!arguments) {
+        streams.err(usage);
+        return exitBadInput;
+    }
+    if (arguments->help) {
+        streams.out(QByteArray(usage) + optionHelp);
+        return 0;
+    }
+    const auto word = utf8ToCp1252(arguments->word);
+    if (!word) {
+        streams.err(errorLine("the word \"" + arguments->word +
+                              "\" holds a character that Windows-1252 cannot hold."));
+        return exitBadInput;
+    }
+    if (word->size() > static_cast<std::size_t>(maxTypedLength)) {
+        streams.err(errorLine("Maximum word length is 20."));
+        return exitBadInput;
+    }
+    Session session(pathOf(arguments->modelPath).parent_path());
+    const auto opened = session.openFile(pathOf(arguments->modelPath));
+    if (!opened) {
+        streams.err(errorLine(cp1252ToUtf8(opened.message())));
+        return exitBadInput;
+    }
+    if (!arguments->json) // JSON output carries them among its messages
+        streams.err(messagesText(*opened));
+    switch (arguments->command) {
+    case Command::Resave:
+        return resave(session, *arguments, streams);
+    case Command::ImportVocabulary:
+        return importVocabulary(session, *arguments, streams);
+    case Command::ExportVocabulary:
+        return exportVocabulary(session, *arguments, streams);
+    case Command::Derive:
+    case Command::Reflex:
+        return derive(session, *arguments, *word, *opened, streams);
+    case Command::Batch:
+        break;
+    }
+    return batch(session, *arguments, *opened, streams);
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const auto arguments = parseArguments(std::vector<std::string>(argv + 1, argv + argc));
-    if (!arguments) {
-        std::fputs(usage, stderr);
-        return exitBadInput;
+    Streams streams;
+    const int status = run(std::vector<std::string>(argv + 1, argv + argc), streams);
+    if (const int error = streams.finish()) {
+        streams.err(errorLine(std::string("the output could not be written: ") +
+                              std::strerror(error) + "."));
+        return status == 0 ? exitFailure : status;
     }
-    if (arguments->help) {
-        std::fputs(usage, stdout);
-        std::fputs(optionHelp, stdout);
-        return 0;
-    }
-    const auto word = utf8ToCp1252(arguments->word);
-    if (!word)
-        return fail(exitBadInput, "the word \"" + arguments->word +
-                                      "\" holds a character that Windows-1252 cannot hold.");
-    if (word->size() > static_cast<std::size_t>(maxTypedLength))
-        return fail(exitBadInput, "Maximum word length is 20.");
-    const auto loaded = loadModelFile(arguments->modelPath);
-    if (!loaded.model)
-        return fail(exitBadInput, cp1252ToUtf8(loaded.error));
-    switch (arguments->command) {
-    case Command::Resave:
-        return resave(*loaded.model, *arguments);
-    case Command::Derive:
-    case Command::Reflex:
-        return derive(*loaded.model, *arguments, *word);
-    case Command::Batch:
-        break;
-    }
-    return batch(*loaded.model, *arguments);
+    return status;
 }

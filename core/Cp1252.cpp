@@ -36,12 +36,22 @@ void appendUtf8(std::string& out, char32_t c) {
 
 namespace {
 
-// Decodes one UTF-8 sequence at `pos`, advancing it; no value for a malformed sequence.
+// The smallest code point that needs 1, 2 or 3 continuation bytes. A longer sequence than
+// that (C0 AF for "/") is overlong: a second spelling that would slip past checks made on
+// the first.
+constexpr std::array<char32_t, 4> smallestOfLength = {0, 0x80, 0x800, 0x10000};
+
+bool isScalarValue(char32_t c) {
+    return c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+}
+
+// Decodes one UTF-8 sequence at `pos`, advancing it; no value for a malformed sequence, an
+// overlong one, a surrogate or a value beyond U+10FFFF.
 std::optional<char32_t> nextCodePoint(std::string_view utf8, std::size_t& pos) {
     const auto lead = static_cast<unsigned char>(utf8[pos++]);
     if (lead < 0x80)
         return lead;
-    int extra = 0;
+    std::size_t extra = 0;
     char32_t c = 0;
     if ((lead & 0xE0) == 0xC0) {
         extra = 1;
@@ -55,7 +65,7 @@ std::optional<char32_t> nextCodePoint(std::string_view utf8, std::size_t& pos) {
     } else {
         return std::nullopt;
     }
-    for (int i = 0; i < extra; ++i) {
+    for (std::size_t i = 0; i < extra; ++i) {
         if (pos >= utf8.size())
             return std::nullopt;
         const auto next = static_cast<unsigned char>(utf8[pos++]);
@@ -63,6 +73,8 @@ std::optional<char32_t> nextCodePoint(std::string_view utf8, std::size_t& pos) {
             return std::nullopt;
         c = (c << 6) | (next & 0x3F);
     }
+    if (c < smallestOfLength[extra] || !isScalarValue(c))
+        return std::nullopt;
     return c;
 }
 

@@ -10,7 +10,8 @@ namespace tarnel {
 // page leaves undefined, map to U+0081 ... U+009D and back, so no byte is ever lost.
 std::string cp1252ToUtf8(std::string_view bytes);
 
-// No value when the text is not valid UTF-8 or holds a character Windows-1252 cannot hold.
+// No value when the text is not valid UTF-8 (overlong forms, surrogates and values beyond
+// U+10FFFF included) or holds a character Windows-1252 cannot hold.
 std::optional<std::string> utf8ToCp1252(std::string_view utf8);
 
 char32_t cp1252ToUnicode(unsigned char byte);

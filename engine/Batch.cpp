@@ -109,6 +109,7 @@ bool Engine::runBatch(BatchDisplay& display, ThreadPool* pool) {
         !display.confirmLargeRun(largeBatchWarning))
         return false;
     mode_ = DerivationMode::Batch;
+    cut_ = false; // a batch shows no stages, so none is ever cut
     const int n = static_cast<int>(vocabulary.size());
     BatchReport report(display, n);
     bool stopped = false;

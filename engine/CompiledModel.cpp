@@ -1,6 +1,7 @@
 #include "CompiledModel.h"
 
 #include "RuleText.h"
+#include "model/OrderEntry.h"
 
 namespace tarnel {
 
@@ -24,10 +25,10 @@ CompiledModel::CompiledModel(const Model& model)
     orders_.etymon = resolve(model.lstEtyOrd);
     orders_.reflex = resolve(model.lstReflOrd);
     for (std::size_t k = 0; k < model.lstDiacOrd.size(); ++k) {
-        const std::string_view entry = model.lstDiacOrd[k];
-        const bool masked = entry.starts_with('-');
-        diachronic_.push_back({findRule(masked ? entry.substr(1) : entry),
-                               k < model.lstP.size() && model.lstP[k] == "P", masked});
+        const OrderEntry entry = orderEntry(model.lstDiacOrd[k]);
+        diachronic_.push_back({findRule(entry.rule),
+                               k < model.lstP.size() && model.lstP[k] == persistentMark,
+                               entry.masked});
     }
     std::vector<bool> modelMask;
     for (const DiachronicSource& source : diachronic_)

@@ -67,6 +67,8 @@ bool Engine::knowsWhatItReads(const CompiledRule& rule, const WordPlanes& word) 
 }
 
 void Engine::derive(std::string_view text) {
+    ruleStages_ = 0;
+    cut_ = false;
     if (rulePass_ == passReflex)
         encodeInto(reflex_, text, false);
     else
@@ -154,16 +156,25 @@ bool Engine::differsFromPrevious(const WordPlanes& word) const {
 void Engine::afterChange(const CompiledRule& rule, int pass) {
     if (pass == passDiachronic) {
         if (mode_ == DerivationMode::Interactive)
-            show(stageDiachronic, rule.name, working_);
+            showRuleStage(stageDiachronic, rule.name);
         traversePersistentRules();
     } else if (pass == passPersistent && mode_ == DerivationMode::Interactive) {
-        show(stagePersistent, "P-" + rule.name, working_);
+        showRuleStage(stagePersistent, "P-" + rule.name);
     }
 }
 
 void Engine::show(int kind, const std::string& label, const WordPlanes& word) {
     if (display_)
         display_->showStage(kind, label, toWord(word));
+}
+
+// The stage that reaches the limit is the last: the traversals stop after it.
+void Engine::showRuleStage(int kind, const std::string& label) {
+    show(kind, label, working_);
+    if (++ruleStages_ == maxRuleStages) {
+        cut_ = true;
+        messages_->showMessage(std::string(derivationCutMessage));
+    }
 }
 
 void Engine::traverseEtymonOrder() {
@@ -180,6 +191,8 @@ void Engine::traverseDiachronicOrder() {
     rulePass_ = passDiachronic;
     lstPersist_.clear();
     for (const DiachronicEntry& entry : orders_.diachronic) {
+        if (cut_)
+            break;
         if (entry.persistent)
             lstPersist_.push_back(entry.rule);
         applyRule(entry.rule, passDiachronic);
@@ -191,7 +204,7 @@ void Engine::traverseDiachronicOrder() {
 void Engine::traversePersistentRules() {
     rulePass_ = passPersistent;
     const std::size_t active = lstPersist_.size();
-    for (std::size_t i = 0; i < active; ++i)
+    for (std::size_t i = 0; i < active && !cut_; ++i)
         applyRule(lstPersist_[i], passPersistent);
 }
 

@@ -2,9 +2,9 @@
 
 #include "Batch.h"
 #include "CompiledModel.h"
+#include "DerivationMode.h"
 #include "Knowledge.h"
 #include "StageDisplay.h"
-#include "DerivationMode.h"
 #include "WordPlanes.h"
 #include "core/Messages.h"
 #include "core/Word.h"
@@ -16,6 +16,13 @@
 namespace tarnel {
 
 class ThreadPool;
+
+// An interactive derivation shows at most this many rule stages. Persistent rules that keep
+// undoing each other's changes can make hundreds of thousands; the derivation is cut at the
+// limit, with a message, so that no model can exhaust memory this way.
+inline constexpr int maxRuleStages = 10'000;
+inline constexpr std::string_view derivationCutMessage =
+    "The derivation was cut after 10,000 stages.";
 
 // The rule pass: which order is being applied, and so which word the rules act on.
 enum RulePass : int {
@@ -84,6 +91,7 @@ private:
     bool differsFromPrevious(const WordPlanes& word) const;
     void afterChange(const CompiledRule& rule, int pass);
     void show(int kind, const std::string& label, const WordPlanes& word);
+    void showRuleStage(int kind, const std::string& label);
     void deriveItem(const VocabularyItem& item);
 
     const CompiledModel* model_;
@@ -97,6 +105,8 @@ private:
     int rulePass_ = passEtymon;
     DerivationMode mode_ = DerivationMode::None;
     bool changed_ = false;
+    int ruleStages_ = 0; // shown in this derivation
+    bool cut_ = false;   // the derivation reached maxRuleStages
     std::vector<int> lstPersist_;
     // A run from a state it cannot see (a batch thread's) tracks what it knows of its words.
     bool speculating_ = false;

@@ -50,13 +50,6 @@ Words::Words(std::string_view body) {
     }
 }
 
-std::string_view ruleName(const std::vector<std::string>& rule) {
-    if (rule.empty())
-        return {};
-    const std::string_view line = rule.front();
-    return line.substr(0, line.find(' '));
-}
-
 std::optional<int> findRule(const Model& model, std::string_view name) {
     for (std::size_t i = 0; i < model.lst1Rule.size(); ++i)
         if (ruleName(model.lst1Rule[i]) == name)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Model.h"
+#include "model/RuleName.h"
 
 #include <array>
 #include <optional>
@@ -29,9 +30,6 @@ private:
     std::array<std::string_view, 6> words_{};
     std::size_t count_ = 0;
 };
-
-// A rule's name: its line 0 up to the first blank.
-std::string_view ruleName(const std::vector<std::string>& rule);
 
 // The index of the first rule in the store whose name equals `name` exactly.
 std::optional<int> findRule(const Model& model, std::string_view name);

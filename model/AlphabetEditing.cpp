@@ -1,5 +1,7 @@
 #include "AlphabetEditing.h"
 
+#include "FileMarks.h"
+
 #include <algorithm>
 
 namespace tarnel {
@@ -99,7 +101,7 @@ Refusal renameColumn(Alphabet& alphabet, std::size_t index, char character) {
 }
 
 NewCharacter acceptNewCharacter(Alphabet& alphabet, std::size_t index, unsigned char code) {
-    if (code < 33 || index >= alphabet.size())
+    if (code < 33 || code == static_cast<unsigned char>(sectionMark) || index >= alphabet.size())
         return NewCharacter::Ignored;
     const char character = static_cast<char>(code);
     if (otherColumnHas(alphabet, index, character))

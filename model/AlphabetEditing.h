@@ -48,7 +48,8 @@ Refusal renameColumn(Alphabet& alphabet, std::size_t index, char character);
 enum class NewCharacter { Accepted, Duplicate, Ignored };
 
 // A character typed into the new-character box for the new column `index`: codes 33..255
-// are accepted when no other column has them; lower codes are ignored.
+// are accepted when no other column has them; lower codes are ignored, and so is "§": at the
+// start of a line of the model file it ends the alphabet's section.
 NewCharacter acceptNewCharacter(Alphabet& alphabet, std::size_t index, unsigned char code);
 
 } // namespace tarnel

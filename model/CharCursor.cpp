@@ -5,6 +5,8 @@ namespace tarnel {
 void CharCursor::read() {
     if (next_ >= bytes_.size())
         throw TextEndsEarly{section_};
+    if (current_ == '\n')
+        ++line_;
     current_ = bytes_[next_++];
 }
 

@@ -20,6 +20,13 @@ public:
     void setSection(std::string section) { section_ = std::move(section); }
 
     char current() const { return current_; }
+    // The line of the current character, counted from 1 at line feeds.
+    int line() const { return line_; }
+    // The offset of the current character, and the bytes from `offset` up to it.
+    std::size_t offset() const { return next_ - 1; }
+    std::string_view textFrom(std::size_t offset) const {
+        return bytes_.substr(offset, this->offset() - offset);
+    }
 
     // Takes the next character as the current one.
     void read();
@@ -39,6 +46,7 @@ private:
     std::string_view bytes_;
     std::size_t next_ = 0;
     char current_ = '\0';
+    int line_ = 1;
     std::string section_;
 };
 

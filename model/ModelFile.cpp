@@ -4,6 +4,8 @@
 #include "SafeFile.h"
 #include "core/Cp1252.h"
 
+#include <algorithm>
+
 namespace tarnel {
 
 namespace {
@@ -23,6 +25,12 @@ std::string quotedFile(const std::filesystem::path& path) {
     return "\"" + messageFileName(path) + "\"";
 }
 
+// The name line of the file holds the name; a line break in it would end that line early.
+bool holdsControlCharacter(std::string_view name) {
+    return std::any_of(name.begin(), name.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+}
+
 } // namespace
 
 std::string ruleNameLabelText(std::string_view ruleName) {
@@ -34,21 +42,27 @@ ModelReadResult loadModelFile(const std::filesystem::path& path) {
     if (name.ends_with(modelFileExtension))
         name.resize(name.size() - modelFileExtension.size());
     const auto modelName = utf8ToCp1252(name);
-    if (!modelName)
-        return {std::nullopt, "The model file " + quotedFile(path) +
-                                  " has a name that a model name cannot hold."};
-    FileBytes file = readWholeFile(path);
+    if (!modelName || holdsControlCharacter(*modelName))
+        return {std::nullopt,
+                "The model file " + quotedFile(path) + " has a name that a model name cannot hold.",
+                {}};
+    FileBytes file = readWholeFile(path, maxModelFileBytes);
     if (!file.ok)
         return {std::nullopt,
-                "The model file " + quotedFile(path) + " cannot be read: " + file.error + "."};
+                "The model file " + quotedFile(path) + " cannot be read: " + file.error + ".",
+                {}};
     return readModelBytes(file.bytes, *modelName, messageFileName(path));
 }
 
 std::string writeModelFile(const Model& model, const std::filesystem::path& path) {
-    const std::string error = replaceFile(path, modelFileText(model));
-    if (error.empty())
+    const Replacement result = replaceFile(path, modelFileText(model));
+    if (result.error.empty())
         return {};
-    return "The model could not be saved to " + quotedFile(path) + ": " + error +
+    if (result.replaced)
+        return "The model was saved to " + quotedFile(path) +
+               ", but the folder could not be flushed to disk: " + result.error +
+               ". The save may not survive a crash.";
+    return "The model could not be saved to " + quotedFile(path) + ": " + result.error +
            ". The file was not changed.";
 }
 

@@ -2,24 +2,34 @@
 
 #include "Model.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarnel {
 
 inline constexpr std::string_view modelFileExtension = ".tnl";
+
+// A model file larger than this is refused unread: no model comes near it, and reading
+// anything larger whole could exhaust memory.
+inline constexpr std::size_t maxModelFileBytes = std::size_t{64} << 20;
 
 // The exact bytes of the model file of `model` (Windows-1252, CR LF). The "§1_NAME:" line
 // holds `model.modelName`; masks are not written.
 std::string modelFileText(const Model& model);
 
 // Reads model file bytes into a fresh model named `name`. Tolerant as the format allows;
-// a text that ends early gives no model and a reason in `error`. Messages are Windows-1252.
+// a text that ends early gives no model and a reason in `error`. What a loaded file held
+// that a save could not write back faithfully is left out, each with a warning that names
+// its line ("Line 12: order entry ... cannot be kept; it was left out."); show the
+// warnings after the load. Messages are Windows-1252.
 struct ModelReadResult {
     std::optional<Model> model;
     std::string error;
+    std::vector<std::string> warnings;
 };
 ModelReadResult readModelText(std::string_view bytes, const std::string& name);
 
@@ -38,8 +48,10 @@ std::string ruleNameLabelText(std::string_view ruleName);
 
 // Writes `model` to `path` safely: the new file is written beside the old one and renamed
 // over it only when every byte is on disk, so a failed save leaves the old file as it was.
-// Returns an empty string on success, else a message (Windows-1252) that says what went
-// wrong. The caller clears the unsaved-changes flag on success only.
+// A symbolic link is saved through to the file it names; a target that is not a regular
+// file, has other hard links or is read-only is refused. Returns an empty string on
+// success, else a message (Windows-1252) that says what went wrong. The caller clears the
+// unsaved-changes flag on success only.
 std::string writeModelFile(const Model& model, const std::filesystem::path& path);
 
 } // namespace tarnel

@@ -1,27 +1,34 @@
 // The model file reader. It takes the file one character at a time and fills the lists
-// section by section; it checks nothing, so a section out of place simply fills lists from
-// the wrong text. It is tolerant of hand-edited files: numbers and colons before order
-// entries, comments after them, any blank space between entries.
+// section by section. It is tolerant of hand-edited files: line numbers before order
+// entries, comments after them, any blank space between entries. Whatever it keeps, the
+// writer writes back so that it reads the same; what could not be written back faithfully
+// is left out with a warning that names its line.
 
 #include "ModelReader.h"
 
 #include "AlphabeticalList.h"
 #include "CharCursor.h"
 #include "FileMarks.h"
+#include "OrderEntry.h"
+#include "RuleName.h"
 
 namespace tarnel {
 
 namespace {
 
+struct Reading {
+    CharCursor in;
+    Model model;
+    std::vector<std::string> warnings;
+
+    void leftOut(int line, std::string_view what, std::string_view text) {
+        warnings.push_back("Line " + std::to_string(line) + ": " + std::string(what) + " \"" +
+                           std::string(text) + "\" cannot be kept; it was left out.");
+    }
+};
+
 bool contains(std::string_view text, char c) {
     return text.find(c) != std::string_view::npos;
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-bool isUpper(char c) {
-    return c >= 'A' && c <= 'Z';
 }
 
 std::string trimBlanks(std::string_view text) {
@@ -33,13 +40,15 @@ std::string trimBlanks(std::string_view text) {
 
 // Notes run from the first non-blank character after the START line to the END marker.
 // The whole text before the marker is kept, "§" included, so notes survive a reload whole.
+// The name line is passed to its end, so a "§" in the model's name changes nothing.
 void readNotes(CharCursor& in, Model& model) {
     static constexpr std::string_view endMarker = "\xA7"
                                                   "3_END:Notes";
     in.setSection("Notes");
     in.readUntil(sectionMark); // skips the heading up to "§1_NAME:"
-    in.readUntil(sectionMark); // the name line is not read: a model is named by its file
-    in.read(14);               // the rest of "2_START:Notes" and its CR
+    in.readUntil('\r');        // the name line is not read: a model is named by its file
+    in.readUntil(sectionMark);
+    in.read(14); // the rest of "2_START:Notes" and its CR
     in.skipBlankSpace();
     std::string text(1, in.current());
     while (!text.ends_with(endMarker)) {
@@ -47,51 +56,47 @@ void readNotes(CharCursor& in, Model& model) {
         text += in.current();
     }
     text.resize(text.size() - endMarker.size());
-    text = trimBlanks(text);
-    while (!text.empty() && (text.back() == '\r' || text.back() == '\n'))
-        text.pop_back();
-    model.notes = text;
+    model.notes = trimmedNotes(text);
 }
 
 // Reads one rule whose first character is current; leaves the first character after the
-// rule and its following blank space current.
-void getRule(CharCursor& in, Model& model) {
-    auto& slot = model.lst1Rule.emplace_back();
-    std::string name(1, in.current());
-    in.read();
-    while (in.current() != ' ' && in.current() != '\r' && in.current() != openComment) {
-        name += in.current();
-        in.read();
-    }
-    std::string header = name + in.collectLine();
-    if (!contains(header, openComment))
-        header += commentPlaceholder;
-    slot.push_back(header);
-    insertAlphabetical(model.lstSupply, name);
+// rule and its following blank space current. A rule whose name could not stand in an
+// order is left out.
+void getRule(Reading& r) {
+    CharCursor& in = r.in;
+    const int line = in.line();
+    std::vector<std::string> rule{in.collectLine()};
+    const std::string name(ruleNameOf(rule.front()));
+    const std::string header = rule.front();
+    if (!contains(rule.front(), openComment))
+        rule.front() += commentPlaceholder;
 
     for (bool end = false; !end;) {
         in.skipBlankSpace();
-        std::string line = in.collectLine();
-        end = line.starts_with("END");
-        if (!line.starts_with("END:") && !contains(line, openComment))
-            line += commentPlaceholder;
-        if (!line.empty())
-            slot.push_back(trimBlanks(line));
+        std::string body = in.collectLine();
+        end = body.starts_with("END");
+        if (!body.starts_with("END:") && !contains(body, openComment))
+            body += commentPlaceholder;
+        rule.push_back(trimBlanks(body));
         in.skipBlankSpace();
     }
+    if (!isOrderEntryName(name)) {
+        r.leftOut(line, "rule", name.empty() ? header : name);
+        return;
+    }
+    r.model.lst1Rule.push_back(std::move(rule));
+    insertAlphabetical(r.model.lstSupply, name);
 }
 
-void readRules(CharCursor& in, Model& model) {
-    in.setSection("Rules");
-    in.readUntil(sectionMark);
-    in.read(13); // "4_START:Rules"
-    while (!isUpper(in.current())) {
-        if (in.current() == sectionMark)
-            return; // no rules
-        in.read();
-    }
-    while (in.current() != sectionMark)
-        getRule(in, model);
+// The first rule starts at the first character after the START line that is not blank
+// space, whatever that character is.
+void readRules(Reading& r) {
+    r.in.setSection("Rules");
+    r.in.readUntil(sectionMark);
+    r.in.readUntil('\r'); // "4_START:Rules"
+    r.in.skipBlankSpace();
+    while (r.in.current() != sectionMark)
+        getRule(r);
 }
 
 // After the "§" of a section's END marker: on to the end of the next START line.
@@ -100,56 +105,37 @@ void passEndMarker(CharCursor& in) {
     in.readUntil('\r');
 }
 
-std::string collectName(CharCursor& in) {
-    std::string name;
-    while (in.current() != ' ' && in.current() != '\r') {
-        name += in.current();
-        in.read();
-    }
-    return name;
+void leftOutEntry(Reading& r, const ReadEntry& entry) {
+    r.leftOut(entry.line, "order entry", entry.name.empty() ? entry.text : entry.name);
 }
 
-// A comment in guillemets after an order entry is read and dropped.
-void skipEntryComment(CharCursor& in) {
-    in.skipBlanks();
-    if (in.current() == openComment) {
-        in.readUntil(closeComment);
-        in.read();
+// A hand-written masked entry ("-Raise") is marked masked, as the engine will treat it.
+void readDiachronicOrder(Reading& r) {
+    Model& model = r.model;
+    r.in.setSection("Diachronic Order");
+    r.in.readUntil('\r');
+    for (const ReadEntry& read : readOrderEntries(r.in, true)) {
+        const OrderEntry entry = orderEntry(read.name);
+        if (!isOrderEntryName(entry.rule)) {
+            leftOutEntry(r, read);
+            continue;
+        }
+        model.lstDiacOrd.push_back(read.name);
+        model.lstM.emplace_back(entry.masked ? maskMark : "");
+        model.lstP.emplace_back(read.persistent ? persistentMark : "");
     }
+    passEndMarker(r.in);
 }
 
-void readDiachronicOrder(CharCursor& in, Model& model) {
-    in.setSection("Diachronic Order");
-    in.readUntil('\r');
-    in.skipBlankSpace();
-    while (in.current() != sectionMark) {
-        while (isDigit(in.current()) || in.current() == ':')
-            in.read();
-        in.skipBlanks();
-        const bool persistent = in.current() == pilcrow;
-        if (persistent)
-            in.read(2); // the pilcrow's blank and the name's first letter
-        model.lstP.push_back(persistent ? "P" : "");
-        model.lstM.push_back(""); // nothing is masked after a load
-        model.lstDiacOrd.push_back(collectName(in));
-        skipEntryComment(in);
-        in.skipBlankSpace();
+void readPlainOrder(Reading& r, std::vector<std::string>& order) {
+    r.in.read();
+    for (ReadEntry& read : readOrderEntries(r.in, false)) {
+        if (isOrderEntryName(read.name))
+            order.push_back(std::move(read.name));
+        else
+            leftOutEntry(r, read);
     }
-    passEndMarker(in);
-}
-
-void readPlainOrder(CharCursor& in, std::vector<std::string>& order) {
-    in.read();
-    in.skipBlankSpace();
-    while (in.current() != sectionMark) {
-        while (isDigit(in.current()))
-            in.read();
-        in.skipBlanks();
-        order.push_back(collectName(in));
-        skipEntryComment(in);
-        in.skipBlankSpace();
-    }
-    passEndMarker(in);
+    passEndMarker(r.in);
 }
 
 // One column per entry: a character and the "+"/"-" signs right after it. The number of
@@ -181,20 +167,20 @@ void readVocabulary(CharCursor& in, Model& model) {
     }
 }
 
-void readSections(CharCursor& in, Model& model) {
-    readNotes(in, model);
-    readRules(in, model);
-    in.readUntil(sectionMark); // "§6_START:Diachronic_Order"
-    readDiachronicOrder(in, model);
-    in.setSection("Etymon Order");
-    readPlainOrder(in, model.lstEtyOrd);
-    in.setSection("Reflex Order");
-    readPlainOrder(in, model.lstReflOrd);
-    in.setSection("Etymon Alphabet");
-    readAlphabet(in, model.lstCol);
-    in.setSection("Reflex Alphabet");
-    readAlphabet(in, model.lstColR);
-    readVocabulary(in, model);
+void readSections(Reading& r) {
+    readNotes(r.in, r.model);
+    readRules(r);
+    r.in.readUntil(sectionMark); // "§6_START:Diachronic_Order"
+    readDiachronicOrder(r);
+    r.in.setSection("Etymon Order");
+    readPlainOrder(r, r.model.lstEtyOrd);
+    r.in.setSection("Reflex Order");
+    readPlainOrder(r, r.model.lstReflOrd);
+    r.in.setSection("Etymon Alphabet");
+    readAlphabet(r.in, r.model.lstCol);
+    r.in.setSection("Reflex Alphabet");
+    readAlphabet(r.in, r.model.lstColR);
+    readVocabulary(r.in, r.model);
 }
 
 } // namespace
@@ -203,16 +189,15 @@ ModelReadResult readModelBytes(std::string_view bytes, const std::string& name,
                                std::string_view fileName) {
     const std::string quoted = "The model file \"" + std::string(fileName) + "\"";
     if (bytes.empty())
-        return {std::nullopt, quoted + " is empty."};
-    Model model;
-    model.modelName = name;
-    CharCursor in(bytes);
+        return {std::nullopt, quoted + " is empty.", {}};
+    Reading r{CharCursor(bytes), {}, {}};
+    r.model.modelName = name;
     try {
-        readSections(in, model);
+        readSections(r);
     } catch (const CharCursor::TextEndsEarly& early) {
-        return {std::nullopt, quoted + " ends early (in the " + early.section + " section)."};
+        return {std::nullopt, quoted + " ends early (in the " + early.section + " section).", {}};
     }
-    return {std::move(model), {}};
+    return {std::move(r.model), {}, std::move(r.warnings)};
 }
 
 ModelReadResult readModelText(std::string_view bytes, const std::string& name) {

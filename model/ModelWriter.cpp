@@ -2,6 +2,8 @@
 
 #include "FileMarks.h"
 #include "ModelFile.h"
+#include "OrderEntry.h"
+#include "RuleName.h"
 
 #include <map>
 
@@ -36,26 +38,6 @@ private:
     std::string text_;
 };
 
-// A notes text as the reader gives it back: no blanks or line breaks at either end. Trimming
-// blanks alone would let a line break before a final blank come back changed, so that a
-// save, load and save would not give the same file.
-std::string_view trimmedNotes(std::string_view notes) {
-    static constexpr std::string_view blankSpace = " \r\n";
-    const auto first = notes.find_first_not_of(blankSpace);
-    if (first == std::string_view::npos)
-        return {};
-    return notes.substr(first, notes.find_last_not_of(blankSpace) - first + 1);
-}
-
-// The name a rule's slot answers to: its header up to the first blank or "«", which is
-// exactly the name the reader took from the file.
-std::string_view slotName(const std::vector<std::string>& rule) {
-    if (rule.empty())
-        return {};
-    const std::string_view header = rule.front();
-    return header.substr(0, header.find_first_of(std::string{' ', openComment}));
-}
-
 // The k-th occurrence of a name in the Supply writes the k-th rule of that name, so a name
 // that two rules share (only a hand-edited file holds such rules) loses neither of them.
 void writeRules(LineWriter& out, const Model& model) {
@@ -63,7 +45,7 @@ void writeRules(LineWriter& out, const Model& model) {
     for (const auto& name : model.lstSupply) {
         std::size_t wanted = seen[name]++;
         for (const auto& rule : model.lst1Rule) {
-            if (slotName(rule) != name || wanted-- != 0)
+            if (ruleName(rule) != name || wanted-- != 0)
                 continue;
             for (const auto& line : rule)
                 out.line(line);
@@ -73,17 +55,11 @@ void writeRules(LineWriter& out, const Model& model) {
     }
 }
 
-// Masks are not saved; a persistent entry is written after a pilcrow and a blank.
 std::vector<std::string> diachronicLines(const Model& model) {
     std::vector<std::string> lines;
-    for (std::size_t i = 0; i < model.lstDiacOrd.size(); ++i) {
-        std::string_view name = model.lstDiacOrd[i];
-        if (name.starts_with('-'))
-            name.remove_prefix(1);
-        const bool persistent = i < model.lstP.size() && model.lstP[i] == "P";
-        lines.push_back(persistent ? std::string{pilcrow, ' '} + std::string(name)
-                                   : std::string(name));
-    }
+    for (std::size_t i = 0; i < model.lstDiacOrd.size(); ++i)
+        lines.push_back(orderLine(model.lstDiacOrd[i],
+                                  i < model.lstP.size() && model.lstP[i] == persistentMark));
     return lines;
 }
 

@@ -1,5 +1,8 @@
 #include "RuleOrders.h"
 
+#include "OrderEntry.h"
+#include "RuleName.h"
+
 #include <algorithm>
 #include <string_view>
 
@@ -8,8 +11,6 @@ namespace tarnel {
 namespace {
 
 constexpr std::string_view maskSign = "-";
-constexpr std::string_view maskMark = "M";
-constexpr std::string_view persistentMark = "P";
 
 // The columns beside the Diachronic Order always have its length, even when a damaged
 // file left them short, so a row of one list is a row of all three.
@@ -44,9 +45,7 @@ bool inSupply(const Model& model, const std::string& name) {
 }
 
 bool namesRule(std::string_view entry, std::string_view name) {
-    if (entry.starts_with(maskSign))
-        entry.remove_prefix(maskSign.size());
-    return entry == name;
+    return orderEntry(entry).rule == name;
 }
 
 void eraseEntriesOf(Model& model, OrderList order, const std::string& name) {
@@ -55,13 +54,6 @@ void eraseEntriesOf(Model& model, OrderList order, const std::string& name) {
         if (namesRule(entries[row], name))
             eraseRow(model, order, row);
     }
-}
-
-std::string_view storedRuleName(const std::vector<std::string>& rule) {
-    if (rule.empty())
-        return {};
-    const std::string_view line = rule.front();
-    return line.substr(0, line.find(' '));
 }
 
 } // namespace
@@ -124,9 +116,8 @@ void deleteRuleFromSupply(Model& model, std::string name) {
     std::erase(model.lstSupply, name);
     for (const auto order : {OrderList::Etymon, OrderList::Reflex, OrderList::Diachronic})
         eraseEntriesOf(model, order, name);
-    std::erase_if(model.lst1Rule, [&name](const std::vector<std::string>& rule) {
-        return storedRuleName(rule) == name;
-    });
+    std::erase_if(model.lst1Rule,
+                  [&name](const std::vector<std::string>& rule) { return ruleName(rule) == name; });
 }
 
 bool toggleMask(Model& model, std::size_t row) {

@@ -1,8 +1,11 @@
 #include "SafeFile.h"
 
+#include "SaveTarget.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -49,13 +52,14 @@ int writeAll(int fd, std::string_view bytes) {
     return 0;
 }
 
-// Opens a fresh file beside `path`, named after it; the file mode follows the umask as
-// for any new file.
+// Opens a fresh file beside `path` and locks it, so that no other save takes it for the
+// leftover of an interrupted one; the file mode follows the umask as for any new file.
 int openTemporary(const std::filesystem::path& path, std::filesystem::path& temporary) {
-    const auto base = "." + path.filename().string() + "." + std::to_string(::getpid()) + ".";
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = path.parent_path() / (base + std::to_string(attempt) + ".tmp");
+        temporary = path.parent_path() / temporaryName(::getpid(), attempt);
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0)
+            ::flock(fd, LOCK_EX | LOCK_NB);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -86,17 +90,21 @@ int writeAndRename(int fdNumber, const std::filesystem::path& temporary,
     return 0;
 }
 
-void syncDirectory(const std::filesystem::path& directory) {
-    const int fd = ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
+// Makes the rename itself durable. 0 or an errno; EINVAL means the file system cannot
+// flush a folder at all, which is no fault of this save.
+int syncDirectory(const std::filesystem::path& directory) {
+    FileDescriptor fd(
+        ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() < 0)
+        return errno;
+    if (::fsync(fd.get()) != 0 && errno != EINVAL)
+        return errno;
+    return 0;
 }
 
 } // namespace
 
-FileBytes readWholeFile(const std::filesystem::path& path) {
+FileBytes readWholeFile(const std::filesystem::path& path, std::size_t maxBytes) {
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0)
         return {false, {}, systemError(errno)};
@@ -107,6 +115,10 @@ FileBytes readWholeFile(const std::filesystem::path& path) {
         return {false, {}, systemError(EISDIR)};
     if (!S_ISREG(status.st_mode)) // a device or a pipe might never end
         return {false, {}, "Not a regular file"};
+    const std::string tooLarge = "It is larger than " + std::to_string(maxBytes >> 20) +
+                                 " MB, the most a model file may hold";
+    if (static_cast<std::size_t>(status.st_size) > maxBytes)
+        return {false, {}, tooLarge};
     FileBytes result{true, {}, {}};
     char buffer[65536];
     for (;;) {
@@ -117,19 +129,25 @@ FileBytes readWholeFile(const std::filesystem::path& path) {
             return {false, {}, systemError(errno)};
         if (count > 0)
             result.bytes.append(buffer, static_cast<std::size_t>(count));
+        if (result.bytes.size() > maxBytes) // it grew while being read
+            return {false, {}, tooLarge};
     }
 }
 
-std::string replaceFile(const std::filesystem::path& path, std::string_view bytes) {
+Replacement replaceFile(std::filesystem::path path, std::string_view bytes) {
+    if (std::string refusal = resolveSaveTarget(path); !refusal.empty())
+        return {refusal, false};
+    removeStaleTemporaries(path.parent_path());
     std::filesystem::path temporary;
     const int fd = openTemporary(path, temporary);
     if (fd < 0)
-        return systemError(errno);
+        return {systemError(errno), false};
     if (int error = writeAndRename(fd, temporary, path, bytes)) {
         ::unlink(temporary.c_str());
-        return systemError(error);
+        return {systemError(error), false};
     }
-    syncDirectory(path.parent_path());
+    if (int error = syncDirectory(path.parent_path()))
+        return {systemError(error), true};
     return {};
 }
 

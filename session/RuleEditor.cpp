@@ -39,7 +39,7 @@ void RuleEditor::begin(std::vector<std::string> lines, std::string name, bool ne
 
 void RuleEditor::startNew() {
     begin({newRuleTemplate.begin(), newRuleTemplate.end()},
-          ruleNameOf(std::string(newRuleTemplate.front())), true);
+          std::string(ruleNameOf(newRuleTemplate.front())), true);
     session_.setUnsaved();
 }
 
@@ -122,7 +122,7 @@ Result<> RuleEditor::acceptName(const std::string& name) {
 
 Result<std::string> RuleEditor::keep() {
     const std::string name =
-        draft_.lines.empty() ? std::string() : ruleNameOf(draft_.lines.front());
+        draft_.lines.empty() ? std::string() : std::string(ruleNameOf(draft_.lines.front()));
     const ModelSnapshot before = takeSnapshot(session_.model_, rulesPart | ordersPart);
     Result<std::string> kept = keepRuleChanges(session_.model_, draft_);
     if (!kept)

@@ -1,5 +1,7 @@
 #include "RuleElements.h"
 
+#include "model/RuleName.h"
+
 #include <sstream>
 
 namespace tarnel {
@@ -95,7 +97,7 @@ LineParts splitLine(const std::string& line, LineRole role) {
         parts.comment = line.substr(guillemet);
     const std::string text = trimmed(line.substr(0, guillemet));
     if (role == LineRole::Name) {
-        parts.label = text.substr(0, text.find(' '));
+        parts.label = ruleNameOf(text);
         return parts;
     }
     const auto colon = text.find(':');

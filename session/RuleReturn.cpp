@@ -20,7 +20,7 @@ std::string alreadyExists(const std::string& name) {
 
 void storeInPlace(Model& model, const std::string& oldName, const std::vector<std::string>& lines) {
     for (auto& rule : model.lst1Rule) {
-        if (!rule.empty() && ruleNameOf(rule.front()) == oldName) {
+        if (ruleName(rule) == oldName) {
             rule = lines;
             return;
         }
@@ -56,10 +56,6 @@ std::string renameEverywhere(Model& model, const std::string& oldName, const std
 
 } // namespace
 
-std::string ruleNameOf(const std::string& nameLine) {
-    return nameLine.substr(0, nameLine.find(' '));
-}
-
 NameKey nameBoxKey(const std::string& text, char key) {
     if (text.size() >= maxNameLength)
         return {std::nullopt, "Maximum name length = 25."};
@@ -92,7 +88,7 @@ Result<std::string> keepRuleChanges(Model& model, const RuleDraft& draft) {
     const auto& lines = draft.lines;
     if (lines.empty())
         return std::string();
-    const std::string name = ruleNameOf(lines.front());
+    const std::string name(ruleNameOf(lines.front()));
     if (draft.newRule) {
         if (inSupply(model, name))
             return fail(alreadyExists(name));

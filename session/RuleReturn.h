@@ -2,13 +2,11 @@
 
 #include "RuleEditing.h"
 #include "model/Model.h"
+#include "model/RuleName.h"
 
 #include <string>
 
 namespace tarnel {
-
-// The rule name of a rule's name line: its text before the first blank.
-std::string ruleNameOf(const std::string& nameLine);
 
 // What the name box does with a typed character: append `append`, or swallow the key and
 // show `message` when it is not empty.

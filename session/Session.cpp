@@ -80,7 +80,7 @@ Result<std::vector<std::string>> Session::openModel(std::string_view name) {
         return fail(message + "\r\n" + read.error + "\r\nThe model in memory is unchanged.");
     read.model->modelName = *modelName;
     replaceModel(std::move(*read.model), true);
-    return std::vector<std::string>{};
+    return std::move(read.warnings);
 }
 
 Result<std::vector<std::string>> Session::openFile(const std::filesystem::path& path) {
@@ -88,7 +88,7 @@ Result<std::vector<std::string>> Session::openFile(const std::filesystem::path& 
     if (!read.model)
         return fail(read.error);
     replaceModel(std::move(*read.model), true);
-    return std::vector<std::string>{};
+    return std::move(read.warnings);
 }
 
 Result<> Session::checkModelName(std::string_view name) {

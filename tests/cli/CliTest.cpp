@@ -5,6 +5,7 @@
 
 #include "model/ModelFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -31,8 +32,10 @@ protected:
         QFile in(name);
         return in.open(QIODevice::ReadOnly) ? in.readAll().toStdString() : "";
     }
-    Outcome run(const QStringList& arguments) const {
+    Outcome run(const QStringList& arguments, const QString& outputFile = {}) const {
         QProcess process;
+        if (!outputFile.isEmpty())
+            process.setStandardOutputFile(outputFile);
         process.start(TARNEL_BATCH, arguments);
         process.waitForFinished(30000);
         return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -150,7 +153,8 @@ TEST_F(Cli, ResaveWritesTheLoadedModelUnderItsOwnName) {
 TEST_F(Cli, HumanOutputShowsStagesListsAndAccuracy) {
     const Outcome derivation = run({"--derive", "ata", model_});
     EXPECT_EQ(derivation.status, 0);
-    EXPECT_TRUE(derivation.out.contains("Voicing  a d a\n")) << derivation.out.toStdString();
+    // labels padded to the longest a stage of the model can carry, "P-Voicing"
+    EXPECT_TRUE(derivation.out.contains("Voicing    a d a\n")) << derivation.out.toStdString();
     const Outcome batch = run({model_});
     EXPECT_TRUE(batch.out.contains("ata > ata:  seg.#2, voice\n"));
     EXPECT_TRUE(batch.out.contains("Accuracy: 1 of 3 good (33.3%)\n"));
@@ -179,6 +183,110 @@ TEST_F(Cli, TheManualPageDescribesTheOptionsOfTheHelp) {
     const QString help = QString::fromUtf8(run({"--help"}).out);
     const QString page = QString::fromUtf8(bytes(TARNEL_BATCH_MAN_PAGE));
     const std::string helpOptions = options(help, QStringLiteral("^  (--[a-z-]*)"));
-    EXPECT_EQ(helpOptions.rfind("-- --derive --help --jobs --json", 0), 0u);
-    EXPECT_EQ(helpOptions, options(page, QStringLiteral("^\\.TP\\n\\.BI? ((?:\\\\-)+[a-z-]*)")));
+    EXPECT_EQ(helpOptions, "-- --baseline --csv --derive --export-vocabulary --help --impact "
+                           "--import-vocabulary --jobs --json --reflex --resave");
+    EXPECT_EQ(helpOptions,
+              options(page, QStringLiteral("^\\.TP\\n\\.BI? ((?:\\\\-)+(?:[a-z]|\\\\-)*)")));
+}
+
+TEST_F(Cli, OutputThatCannotBeWrittenFailsTheRun) {
+    const QStringList cases[] = {{model_},
+                                 {"--json", model_},
+                                 {"--derive", "ata", model_},
+                                 {"--json", "--reflex", "NTQ", model_}};
+    for (const QStringList& arguments : cases) {
+        const Outcome result = run(arguments, "/dev/full");
+        EXPECT_EQ(result.status, 1) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(result.err.endsWith(
+            "tarnel-batch: the output could not be written: No space left on device.\n"))
+            << result.err.toStdString();
+    }
+}
+
+// Each hand-written file of the model tests, copied to folders 0, 1, 2 under one name (the
+// name line follows the file's name; the last one holds a section mark): after a resave and
+// a second one the file is the same, and so are the results but for the warnings of the
+// first load.
+TEST_F(Cli, HandWrittenModelsBatchTheSameAfterTwoResaves) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"order-section-mark.tnl", "m.tnl"}, {"lower-case-names.tnl", "m.tnl"},
+        {"guillemet-name.tnl", "m.tnl"},     {"number-lines.tnl", "m.tnl"},
+        {"double-minus.tnl", "m.tnl"},       {"plain.tnl", "x\xC2\xA7y.tnl"}};
+    for (const char* folder : {"0", "1", "2"})
+        ASSERT_TRUE(QDir(dir_.path()).mkpath(folder));
+    for (const auto& [name, copy] : cases) {
+        SCOPED_TRACE(name);
+        QString files[3];
+        for (int i = 0; i < 3; ++i)
+            files[i] = dir_.filePath(QString::number(i) + "/" + QString::fromUtf8(copy));
+        QFile::remove(files[0]);
+        ASSERT_TRUE(QFile::copy(QDir(TARNEL_MODEL_TEST_DATA).filePath(name), files[0]));
+        ASSERT_EQ(run({"--resave", files[1], files[0]}).status, 0);
+        ASSERT_EQ(run({"--resave", files[2], files[1]}).status, 0);
+        EXPECT_EQ(bytes(files[1]), bytes(files[2]));
+        QJsonObject results[3];
+        for (int i = 0; i < 3; ++i) {
+            results[i] = json({"--json", files[i]});
+            for (const QJsonValue message : results[i].take("messages").toArray())
+                EXPECT_TRUE(i == 0 && message.toString().startsWith("Line "))
+                    << i << message.toString().toStdString();
+        }
+        EXPECT_EQ(results[0], results[1]);
+        EXPECT_EQ(results[1], results[2]);
+        EXPECT_EQ(results[1]["goodCount"].toInt(), 2);
+    }
+}
+
+// On stderr in text output, among the messages in JSON.
+TEST_F(Cli, LoadWarningsComeBeforeAnyOtherMessage) {
+    const QString file = QDir(TARNEL_MODEL_TEST_DATA).filePath("double-minus.tnl");
+    const QString warning = "Line 31: order entry \"--Length\" cannot be kept; it was left out.";
+    EXPECT_EQ(run({"--derive", "ata", file}).err, (warning + "\n").toUtf8());
+    EXPECT_EQ(json({"--json", "--derive", "a", file})["messages"], QJsonArray{warning});
+    EXPECT_EQ(json({"--json", "--derive", "", file})["messages"],
+              (QJsonArray{warning, "Type a word in the box."}));
+}
+
+// The batch's insight: items, metrics and rules in the JSON, the comparison with an earlier
+// output, the rule impact and the Items table as CSV.
+TEST_F(Cli, ABatchCarriesItsInsight) {
+    const QString old = dir_.filePath("old.json");
+    std::ofstream(old.toStdString())
+        << R"({"good":["ata > ata"],"bad":["ata > ada:  seg.#2, voice"]})";
+    const QString csv = dir_.filePath("items.csv");
+    const QJsonObject batch = json({"--json", "--baseline", old, "--impact", "--csv", csv, model_});
+    EXPECT_EQ(batch["items"].toArray().size(), 3);
+    EXPECT_EQ(batch["items"].toArray()[1].toObject()["etymon"].toString(), "ata");
+    EXPECT_EQ(batch["metrics"]["items"].toInt(), 3);
+    EXPECT_EQ(batch["rules"]["entries"].toArray().size(), 3); // and the Reflex entry
+    EXPECT_EQ(batch["sinceBaseline"]["summary"].toString(),
+              "Since the last run: 1 fixed, 1 broken, 1 new item");
+    EXPECT_EQ(batch["impact"]["entries"].toArray().size(), 2);
+    const std::string table = bytes(csv);
+    EXPECT_TRUE(table.starts_with("Etymon,Reflex,Expected,Derived,Result"));
+    EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 4);
+
+    const Outcome text = run({"--baseline", old, model_});
+    EXPECT_TRUE(
+        text.out.contains(QByteArray("\nSince the last run: 1 fixed, 1 broken, 1 new item\n")));
+    std::ofstream(old.toStdString()) << "{}";
+    EXPECT_EQ(run({"--baseline", old, model_}).status, 2);
+}
+
+TEST_F(Cli, WordListsGoOutAndComeIn) {
+    const QString out = dir_.filePath("vocab.csv");
+    ASSERT_EQ(run({"--export-vocabulary", out, model_}).status, 0);
+    EXPECT_EQ(bytes(out), "etymon,reflex\nata,ada\nata,ata\nax,ada\n");
+
+    const QString list = dir_.filePath("list.tsv");
+    std::ofstream(list.toStdString()) << "tata\tdada\nqx\tada\nata\tada\n";
+    const QString saved = dir_.filePath("saved.tnl");
+    const Outcome imported = run({"--import-vocabulary", list, model_, "--resave", saved});
+    EXPECT_EQ(imported.status, 0) << imported.err.toStdString();
+    EXPECT_TRUE(imported.err.contains(QByteArray("Line 2: "))) << imported.err.toStdString();
+    const ModelReadResult read = loadModelFile(saved.toStdString());
+    ASSERT_TRUE(read.model);
+    EXPECT_EQ(read.model->lstVocab,
+              (std::vector<std::string>{"ata  ada", "ata  ata", "ax  ada", "tata  dada"}));
+    EXPECT_EQ(run({"--import-vocabulary", list, model_}).status, 2); // where would it go?
 }

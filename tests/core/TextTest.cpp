@@ -17,9 +17,17 @@ TEST(Cp1252, EveryByteSurvivesTheRoundTripThroughUnicode) {
 
 TEST(Cp1252, TextWindows1252CannotHoldIsRefused) {
     EXPECT_FALSE(utf8ToCp1252("ǰ").has_value());
-    EXPECT_FALSE(utf8ToCp1252("\xff\xfe").has_value()); // not UTF-8
-    EXPECT_FALSE(utf8ToCp1252("\xc3").has_value());     // cut short
     EXPECT_EQ(utf8ToCp1252("año"), "a\xf1o");
+    EXPECT_EQ(utf8ToCp1252("\xc2\x81\xe2\x82\xac"), "\x81\x80"); // shortest forms
+}
+
+// Overlong forms spell a character a second way ("C0 AF" for "/", "C0 80" for NUL) and would
+// slip past checks made on the usual spelling.
+TEST(Cp1252, MalformedUtf8IsRefused) {
+    for (const char* text : {"\xff\xfe", "\xc3", "\xc0\xaf", "\xc0\x80", "\xc1\xbf", "\xe0\x80\xaf",
+                             "\xe0\x9f\xbf", "\xf0\x80\x80\xaf", "\xf0\x8f\xbf\xbf", "\xed\xa0\x80",
+                             "\xed\xbf\xbf", "\xf4\x90\x80\x80", "\xf7\xbf\xbf\xbf"})
+        EXPECT_FALSE(utf8ToCp1252(text).has_value()) << text;
 }
 
 TEST(IpaDisplay, CodePointsBecomeUnicodeInTheirOrder) {

@@ -35,6 +35,42 @@ TEST_F(EngineTest, DerivationShowsAStageForEveryChange) {
     EXPECT_TRUE(engine().workingWord().segments[1][markFeature]);
 }
 
+// Persistent rules that undo each other's changes on consonants: about 20,000 stages, were
+// it not cut. A batch run after the cut is not cut itself: it reaches the last rule.
+TEST_F(EngineTest, ADerivationIsCutAfterTenThousandRuleStages) {
+    Lines order;
+    for (int i = 0; i < 200; ++i) {
+        const bool odd = i % 2 == 1;
+        order.push_back("P FLIP" + std::to_string(i));
+        addRule(order.back().substr(2), {odd ? "-syll (*) +voice (*)" : "-syll (*) -voice (*)"},
+                {odd ? "-voice (*)" : "+voice (*)"});
+    }
+    order.push_back("RAISE_A");
+    setDiachronic(order);
+    for (int run = 0; run < 2; ++run) {
+        stages.clear();
+        engine().derive("p");
+        EXPECT_EQ(std::count(stages.begin(), stages.end(), '/'), maxRuleStages + 1);
+        EXPECT_TRUE(stages.ends_with("/0 End p") || stages.ends_with("/0 End b"));
+    }
+    EXPECT_EQ(messages, Lines(2, std::string(derivationCutMessage)));
+    BatchCollector batch;
+    model.lstVocab = {"a  e"};
+    engine().runBatch(batch);
+    EXPECT_EQ(batch.goodCount, 1);
+    EXPECT_EQ(messages.size(), 2u);
+}
+
+// The name of a rule whose header has no blank before its comment.
+TEST_F(EngineTest, ARuleNamedRightBeforeItsCommentRuns) {
+    model.lst1Rule.push_back({"LOWER\xAB"
+                              "lower a vowel\xBB",
+                              "A:  +high (*) \xAB\xBB", "1:  -high (*) \xAB\xBB", "END:  LOWER"});
+    setDiachronic({"LOWER"});
+    engine().derive("pi");
+    EXPECT_EQ(stages, "1 Etymon pi/2 LOWER pe/0 End pe");
+}
+
 TEST_F(EngineTest, EtymonOrderRunsFirstAndReflexModeInterpretsTheReflexWordOnly) {
     model.lstEtyOrd = model.lstReflOrd = {"RAISE_A"};
     engine().derive("pat");

@@ -29,11 +29,18 @@ TEST(RuleText, SplitsNameIfAndThenLinesCuttingComments) {
     EXPECT_EQ(splitRuleText({"R1 Grimm"}).stageName, "R1 Grimm");
 }
 
-TEST(RuleText, FindRuleMatchesNameBeforeFirstBlankExactlyFirstWins) {
+// A name ends at a blank or at the comment, as the model file reader takes it.
+TEST(RuleText, FindRuleMatchesTheRuleNameExactlyFirstWins) {
     Model model;
-    model.lst1Rule = {{"ALPHA \xAB\xBB"}, {"BETA \xAB one\xBB"}, {"BETA \xAB two\xBB"}, {}};
+    model.lst1Rule = {{"ALPHA \xAB\xBB"},
+                      {"BETA \xAB one\xBB"},
+                      {"BETA \xAB two\xBB"},
+                      {},
+                      {"GAMMA\xAB"
+                       "no blank\xBB"}};
     EXPECT_EQ(findRule(model, "BETA"), 1);
     EXPECT_EQ(findRule(model, "ALPHA"), 0);
+    EXPECT_EQ(findRule(model, "GAMMA"), 4);
     EXPECT_EQ(findRule(model, "alpha"), std::nullopt);
     EXPECT_EQ(findRule(model, "ALPH"), std::nullopt);
 }

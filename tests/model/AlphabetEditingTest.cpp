@@ -79,6 +79,7 @@ TEST(AlphabetEditing, TheNewCharacterBoxTakesNewCodesFrom33To255) {
     ASSERT_FALSE(insertCopy(alphabet, 1)); // the new column still reads "b"
     EXPECT_EQ(acceptNewCharacter(alphabet, 2, 'b'), NewCharacter::Duplicate);
     EXPECT_EQ(acceptNewCharacter(alphabet, 2, 32), NewCharacter::Ignored);
+    EXPECT_EQ(acceptNewCharacter(alphabet, 2, 0xA7), NewCharacter::Ignored); // "§" ends a section
     EXPECT_EQ(heads(alphabet), "abbcde");
     EXPECT_EQ(acceptNewCharacter(alphabet, 2, 0xE9), NewCharacter::Accepted);
     EXPECT_EQ(acceptNewCharacter(alphabet, 0, 0xE9), NewCharacter::Duplicate);

@@ -4,6 +4,7 @@
 #include "model/ModelFile.h"
 
 #include "model/AlphabeticalList.h"
+#include "support/SavedModel.h"
 
 #include <csignal>
 #include <fstream>
@@ -13,6 +14,7 @@
 #include <unistd.h>
 
 using namespace tarnel;
+using tarnel::test::lists;
 namespace fs = std::filesystem;
 
 namespace {
@@ -42,12 +44,6 @@ Model sampleModel() {
     model.lstColR = {"a----+-+++---+-----+++"};
     model.lstVocab = {"ata  ada"};
     return model;
-}
-
-// Everything a model holds but its name.
-auto lists(const Model& m) {
-    return std::tie(m.notes, m.lst1Rule, m.lstSupply, m.lstDiacOrd, m.lstM, m.lstP, m.lstEtyOrd,
-                    m.lstReflOrd, m.lstCol, m.lstColR, m.lstVocab);
 }
 
 Model read(const std::string& bytes) {
@@ -200,6 +196,13 @@ TEST_F(ModelFileTest, ReportsFilesThatCannotBeRead) {
                                                            "1_NAME:short\r\n";
     EXPECT_EQ(loadModelFile(dir_ / "short.tnl").error,
               "The model file \"short.tnl\" ends early (in the Notes section).");
+    fs::resize_file(dir_ / "short.tnl", maxModelFileBytes + 1); // refused unread
+    EXPECT_EQ(loadModelFile(dir_ / "short.tnl").error,
+              "The model file \"short.tnl\" cannot be read: It is larger than 64 MB, the most a "
+              "model file may hold.");
+    std::ofstream(dir_ / "line\nbreak.tnl", std::ios::binary) << "x";
+    EXPECT_EQ(loadModelFile(dir_ / "line\nbreak.tnl").error,
+              "The model file \"line\nbreak.tnl\" has a name that a model name cannot hold.");
 }
 
 TEST_F(ModelFileTest, AFailedSaveLeavesNothingChanged) {

@@ -257,6 +257,27 @@ private slots:
         QCOMPARE(h.model().lstVocab, Items{"ab  ba"});
     }
 
+    void whatALoadLeftOutIsListedInOneBox() {
+        TwoModels h;
+        QFile file(QDir(h.dir.path()).filePath(QStringLiteral("beta.tnl")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray text = file.readAll();
+        file.close();
+        text.replace("Diachronic_Order\r\n\r\n", "Diachronic_Order\r\n\r\n2:\r\n3 \xA7\r\n");
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+        file.close();
+        const qsizetype shown = h.dialogs.texts.size();
+        h.home().chooseModel(QStringLiteral("beta"));
+        QCOMPARE(h.dialogs.texts.size(), shown + 1);
+        QCOMPARE(
+            h.dialogs.last(),
+            QString::fromUtf8("Line 20: order entry \"2:\" cannot be kept; it was left out.\r\n"
+                              "Line 21: order entry \"\xC2\xA7\" cannot be kept; it was left "
+                              "out."));
+        QCOMPARE(h.model().modelName, std::string("beta"));
+    }
+
     void saveAsLeavesTheOldFile() {
         TwoModels h;
         const QByteArray before = fileBytes(h, QStringLiteral("alpha"));

@@ -1,4 +1,5 @@
 // The home screen's word lists in and out: Import and Export Vocabulary.
+#include "model/ModelFile.h"
 #include "model/SafeFile.h"
 #include "session/Session.h"
 #include "session/exchange/ImportSummary.h"
@@ -31,7 +32,7 @@ void Form1::mnuImportVocabulary_Click() {
     if (path.isEmpty()) {
         return;
     }
-    const FileBytes file = readWholeFile(localPath(path));
+    const FileBytes file = readWholeFile(localPath(path), maxModelFileBytes);
     if (!file.ok) {
         ctx.dialogs.ok(QStringLiteral("The word list \"%1\" cannot be read: %2.")
                            .arg(path, QString::fromStdString(file.error)));
@@ -62,10 +63,10 @@ void Form1::mnuExportVocabulary_Click() {
     }
     const std::string text = wordListText(ctx.session.model().lstVocab,
                                           formatForFileName(QFile::encodeName(path).toStdString()));
-    const std::string error = replaceFile(localPath(path), text);
-    if (!error.empty()) {
+    const Replacement written = replaceFile(localPath(path), text);
+    if (!written.error.empty()) {
         ctx.dialogs.ok(QStringLiteral("The Vocabulary could not be exported to \"%1\": %2.")
-                           .arg(path, QString::fromStdString(error)));
+                           .arg(path, QString::fromStdString(written.error)));
     }
 }
 

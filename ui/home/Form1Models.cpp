@@ -24,6 +24,7 @@ constexpr int maxMenuModels = 21;
 constexpr int maxNameLength = 20;
 constexpr int fixedModelEntries = 5; // New, Save, Save As..., -, Delete a Model
 const QString deleteTitle = QStringLiteral("Choose a Model to Delete");
+constexpr qsizetype maxWarningLines = 20; // so that the box fits on the screen
 
 bool isNameCharacter(QChar c) {
     return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') ||
@@ -37,6 +38,23 @@ QStringList modelNames(const Session& session) {
         names.append(QString::fromStdString(name));
     }
     return names;
+}
+
+// What a load left out of the model, in one box.
+void showLoadWarnings(Context& ctx, const std::vector<std::string>& warnings) {
+    if (warnings.empty()) {
+        return;
+    }
+    QStringList lines;
+    for (const std::string& warning : warnings) {
+        lines << fromModelText(warning);
+    }
+    if (lines.size() > maxWarningLines) {
+        const qsizetype more = lines.size() - maxWarningLines;
+        lines.resize(maxWarningLines);
+        lines << QStringLiteral("... and %1 more").arg(more);
+    }
+    ctx.dialogs.ok(lines.join(QStringLiteral("\r\n")));
 }
 
 } // namespace
@@ -168,6 +186,7 @@ void Form1::chooseModel(const QString& name) {
     mnuSaveAs->setEnabled(true);
     setWindowTitle(modelCaption(ctx));
     showModelPanels();
+    showLoadWarnings(ctx, *opened);
 }
 
 // A key in the name box. Returns true when the key is used up here (refused or replaced).
