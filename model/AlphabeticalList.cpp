@@ -28,6 +28,12 @@ bool alphabeticalLess(std::string_view a, std::string_view b) {
     return bytesLess(a, b);
 }
 
+void sortAlphabetical(std::vector<std::string>& list) {
+    std::stable_sort(list.begin(), list.end(), [](const std::string& a, const std::string& b) {
+        return alphabeticalLess(a, b);
+    });
+}
+
 std::size_t insertAlphabetical(std::vector<std::string>& list, std::string item) {
     const auto place = std::upper_bound(
         list.begin(), list.end(), item,

@@ -11,6 +11,10 @@ namespace tarnel {
 // texts compare with ASCII letters folded to lower case, ties broken by byte value.
 bool alphabeticalLess(std::string_view a, std::string_view b);
 
+// Sorts `list` into that order, each item after the items equal to it that came before it:
+// the list that inserting its items one by one would give, at the cost of one sort.
+void sortAlphabetical(std::vector<std::string>& list);
+
 // Puts `item` into the alphabetical `list` after every item equal to it; returns its index.
 std::size_t insertAlphabetical(std::vector<std::string>& list, std::string item);
 

@@ -85,7 +85,7 @@ void getRule(Reading& r) {
         return;
     }
     r.model.lst1Rule.push_back(std::move(rule));
-    insertAlphabetical(r.model.lstSupply, name);
+    r.model.lstSupply.push_back(std::move(name));
 }
 
 // The first rule starts at the first character after the START line that is not blank
@@ -97,6 +97,7 @@ void readRules(Reading& r) {
     r.in.skipBlankSpace();
     while (r.in.current() != sectionMark)
         getRule(r);
+    sortAlphabetical(r.model.lstSupply);
 }
 
 // After the "§" of a section's END marker: on to the end of the next START line.
@@ -162,9 +163,10 @@ void readVocabulary(CharCursor& in, Model& model) {
     in.setSection("Vocabulary");
     in.skipBlankSpace();
     while (in.current() != sectionMark) {
-        insertAlphabetical(model.lstVocab, in.collectLine());
+        model.lstVocab.push_back(in.collectLine());
         in.skipBlankSpace();
     }
+    sortAlphabetical(model.lstVocab);
 }
 
 void readSections(Reading& r) {

@@ -45,11 +45,8 @@ Result<> Session::replaceVocabulary(const std::vector<std::string>& lines) {
             return checked;
         items.push_back(vocabItem(cleanItemLine(line)));
     }
-    edit("Edit All", vocabularyPart, [&items](Model& m) {
-        m.lstVocab.clear();
-        for (std::string& item : items)
-            insertAlphabetical(m.lstVocab, std::move(item));
-    });
+    sortAlphabetical(items);
+    edit("Edit All", vocabularyPart, [&items](Model& m) { m.lstVocab = std::move(items); });
     setUnsaved();
     return {};
 }
