@@ -2,7 +2,7 @@
 
 #include "core/Messages.h"
 #include "engine/Batch.h"
-#include "engine/BatchMessages.h"
+#include "session/BatchMessages.h"
 #include "session/BatchRun.h"
 #include "session/insight/Report.h"
 

@@ -1,4 +1,4 @@
-#include "engine/BatchMessages.h"
+#include "session/BatchMessages.h"
 
 #include <gtest/gtest.h>
 
