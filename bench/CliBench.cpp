@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <spawn.h>
+#include <stdexcept>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -19,7 +20,8 @@ namespace {
 std::filesystem::path writtenModel() {
     static const std::filesystem::path path = [] {
         const auto file = std::filesystem::temp_directory_path() / "tarnel-bench-keeping.tnl";
-        writeModelFile(lengthKeepingModel(), file);
+        if (const auto written = writeModelFile(lengthKeepingModel(), file); !written)
+            throw std::runtime_error(written.message());
         return file;
     }();
     return path;

@@ -23,10 +23,10 @@ constexpr int largeVocabularySize = 1378;
 
 const Model& span15() {
     static const Model model = [] {
-        ModelReadResult result = loadModelFile(std::string(TARNEL_SAMPLES_DIR) + "/span15.tnl");
-        if (!result.model)
-            throw std::runtime_error(result.error);
-        return *result.model;
+        Result<LoadedModel> result = loadModelFile(std::string(TARNEL_SAMPLES_DIR) + "/span15.tnl");
+        if (!result)
+            throw std::runtime_error(result.message());
+        return result->model;
     }();
     return model;
 }

@@ -93,9 +93,10 @@ int batch(Session& session, const Arguments& arguments, std::vector<std::string>
           Streams& streams) {
     std::optional<std::vector<insight::PreviousItem>> baseline;
     if (!arguments.baselinePath.empty()) {
-        const FileBytes file = readWholeFile(pathOf(arguments.baselinePath), maxModelFileBytes);
-        const auto read = file.ok ? readBaseline(QByteArray::fromStdString(file.bytes))
-                                  : Result<std::vector<insight::PreviousItem>>(fail(file.error));
+        const Result<std::string> file =
+            readWholeFile(pathOf(arguments.baselinePath), maxModelFileBytes);
+        const auto read = file ? readBaseline(QByteArray::fromStdString(*file))
+                               : Result<std::vector<insight::PreviousItem>>(fail(file.message()));
         if (!read) {
             streams.err(errorLine("the baseline \"" + arguments.baselinePath +
                                   "\" cannot be read: " + read.message() + "."));
@@ -124,11 +125,11 @@ int batch(Session& session, const Arguments& arguments, std::vector<std::string>
         streams.out(batchText(output));
     }
     if (!arguments.csvPath.empty()) {
-        const Replacement written =
+        const Result<std::string> written =
             replaceFile(pathOf(arguments.csvPath), insight::itemsCsv(report));
-        if (!written.error.empty()) {
+        if (!written) {
             streams.err(errorLine("the Items table could not be written to \"" + arguments.csvPath +
-                                  "\": " + written.error + "."));
+                                  "\": " + written.message() + "."));
             return exitFailure;
         }
     }
@@ -145,13 +146,13 @@ int resave(const Session& session, const Arguments& arguments, Streams& streams)
 
 // Every row is checked as a typed item; the refused ones are listed and left out.
 int importVocabulary(Session& session, const Arguments& arguments, Streams& streams) {
-    const FileBytes file = readWholeFile(pathOf(arguments.listPath), maxModelFileBytes);
-    if (!file.ok) {
+    const Result<std::string> file = readWholeFile(pathOf(arguments.listPath), maxModelFileBytes);
+    if (!file) {
         streams.err(errorLine("the word list \"" + arguments.listPath +
-                              "\" cannot be read: " + file.error + "."));
+                              "\" cannot be read: " + file.message() + "."));
         return exitBadInput;
     }
-    const Result<WordListImport> read = readWordList(file.bytes, session.model());
+    const Result<WordListImport> read = readWordList(*file, session.model());
     if (!read) {
         streams.err(errorLine(cp1252ToUtf8(read.message())));
         return exitBadInput;
@@ -164,11 +165,11 @@ int importVocabulary(Session& session, const Arguments& arguments, Streams& stre
 int exportVocabulary(const Session& session, const Arguments& arguments, Streams& streams) {
     const std::string text =
         wordListText(session.model().lstVocab, formatForFileName(arguments.listPath));
-    const Replacement written = replaceFile(pathOf(arguments.listPath), text);
-    if (written.error.empty())
+    const Result<std::string> written = replaceFile(pathOf(arguments.listPath), text);
+    if (written)
         return 0;
     streams.err(errorLine("the Vocabulary could not be written to \"" + arguments.listPath +
-                          "\": " + written.error + "."));
+                          "\": " + written.message() + "."));
     return exitFailure;
 }
 

@@ -34,7 +34,11 @@ public:
     T* operator->() { return &value(); }
     const T* operator->() const { return &value(); }
 
-    const std::string& message() const { return std::get<1>(state_).message; }
+    // The failure's message; empty when there is a value.
+    const std::string& message() const {
+        static const std::string none;
+        return ok() ? none : std::get<1>(state_).message;
+    }
 
 private:
     std::variant<T, Failure> state_;
@@ -47,7 +51,11 @@ public:
 
     bool ok() const { return !failure_; }
     explicit operator bool() const { return ok(); }
-    const std::string& message() const { return failure_->message; }
+    // The failure's message; empty when nothing failed.
+    const std::string& message() const {
+        static const std::string none;
+        return ok() ? none : failure_->message;
+    }
 
 private:
     std::optional<Failure> failure_;

@@ -37,33 +37,31 @@ std::string ruleNameLabelText(std::string_view ruleName) {
     return "P-:  " + std::string(ruleName);
 }
 
-ModelReadResult loadModelFile(const std::filesystem::path& path) {
+Result<LoadedModel> loadModelFile(const std::filesystem::path& path) {
     std::string name = path.filename().string();
     if (name.ends_with(modelFileExtension))
         name.resize(name.size() - modelFileExtension.size());
     const auto modelName = utf8ToCp1252(name);
     if (!modelName || holdsControlCharacter(*modelName))
-        return {std::nullopt,
-                "The model file " + quotedFile(path) + " has a name that a model name cannot hold.",
-                {}};
-    FileBytes file = readWholeFile(path, maxModelFileBytes);
-    if (!file.ok)
-        return {std::nullopt,
-                "The model file " + quotedFile(path) + " cannot be read: " + file.error + ".",
-                {}};
-    return readModelBytes(file.bytes, *modelName, messageFileName(path));
+        return fail("The model file " + quotedFile(path) +
+                    " has a name that a model name cannot hold.");
+    const Result<std::string> file = readWholeFile(path, maxModelFileBytes);
+    if (!file)
+        return fail("The model file " + quotedFile(path) + " cannot be read: " + file.message() +
+                    ".");
+    return readModelBytes(*file, *modelName, messageFileName(path));
 }
 
-std::string writeModelFile(const Model& model, const std::filesystem::path& path) {
-    const Replacement result = replaceFile(path, modelFileText(model));
-    if (result.error.empty())
-        return {};
-    if (result.replaced)
-        return "The model was saved to " + quotedFile(path) +
-               ", but the folder could not be flushed to disk: " + result.error +
-               ". The save may not survive a crash.";
-    return "The model could not be saved to " + quotedFile(path) + ": " + result.error +
-           ". The file was not changed.";
+Result<> writeModelFile(const Model& model, const std::filesystem::path& path) {
+    const Result<std::string> replaced = replaceFile(path, modelFileText(model));
+    if (!replaced)
+        return fail("The model could not be saved to " + quotedFile(path) + ": " +
+                    replaced.message() + ". The file was not changed.");
+    if (!replaced->empty())
+        return fail("The model was saved to " + quotedFile(path) +
+                    ", but the folder could not be flushed to disk: " + *replaced +
+                    ". The save may not survive a crash.");
+    return {};
 }
 
 } // namespace tarnel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Model.h"
+#include "core/Result.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -26,12 +27,11 @@ std::string modelFileText(const Model& model);
 // that a save could not write back faithfully is left out, each with a warning that names
 // its line ("Line 12: order entry ... cannot be kept; it was left out."); show the
 // warnings after the load. Messages are Windows-1252.
-struct ModelReadResult {
-    std::optional<Model> model;
-    std::string error;
+struct LoadedModel {
+    Model model;
     std::vector<std::string> warnings;
 };
-ModelReadResult readModelText(std::string_view bytes, const std::string& name);
+Result<LoadedModel> readModelText(std::string_view bytes, const std::string& name);
 
 // Loads the file at `path`; the model's name is the file name without ".tnl". A file that
 // cannot be read or ends early gives no model and a message that names the file. Replace
@@ -41,7 +41,7 @@ ModelReadResult readModelText(std::string_view bytes, const std::string& name);
 // the notes box and the Vocabulary list, enable the Run menus when the Diachronic Order has
 // entries, and make the derivation screen's first rule-name label at least as wide as
 // `ruleNameLabelText` of every name in the Supply.
-ModelReadResult loadModelFile(const std::filesystem::path& path);
+Result<LoadedModel> loadModelFile(const std::filesystem::path& path);
 
 // The text whose width the derivation screen's rule-name label must have room for.
 std::string ruleNameLabelText(std::string_view ruleName);
@@ -49,9 +49,8 @@ std::string ruleNameLabelText(std::string_view ruleName);
 // Writes `model` to `path` safely: the new file is written beside the old one and renamed
 // over it only when every byte is on disk, so a failed save leaves the old file as it was.
 // A symbolic link is saved through to the file it names; a target that is not a regular
-// file, has other hard links or is read-only is refused. Returns an empty string on
-// success, else a message (Windows-1252) that says what went wrong. The caller clears the
-// unsaved-changes flag on success only.
-std::string writeModelFile(const Model& model, const std::filesystem::path& path);
+// file, has other hard links or is read-only is refused. A failure says what went wrong
+// (Windows-1252). The caller clears the unsaved-changes flag on success only.
+Result<> writeModelFile(const Model& model, const std::filesystem::path& path);
 
 } // namespace tarnel

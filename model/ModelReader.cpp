@@ -187,22 +187,22 @@ void readSections(Reading& r) {
 
 } // namespace
 
-ModelReadResult readModelBytes(std::string_view bytes, const std::string& name,
-                               std::string_view fileName) {
+Result<LoadedModel> readModelBytes(std::string_view bytes, const std::string& name,
+                                   std::string_view fileName) {
     const std::string quoted = "The model file \"" + std::string(fileName) + "\"";
     if (bytes.empty())
-        return {std::nullopt, quoted + " is empty.", {}};
+        return fail(quoted + " is empty.");
     Reading r{CharCursor(bytes), {}, {}};
     r.model.modelName = name;
     try {
         readSections(r);
     } catch (const CharCursor::TextEndsEarly& early) {
-        return {std::nullopt, quoted + " ends early (in the " + early.section + " section).", {}};
+        return fail(quoted + " ends early (in the " + early.section + " section).");
     }
-    return {std::move(r.model), {}, std::move(r.warnings)};
+    return LoadedModel{std::move(r.model), std::move(r.warnings)};
 }
 
-ModelReadResult readModelText(std::string_view bytes, const std::string& name) {
+Result<LoadedModel> readModelText(std::string_view bytes, const std::string& name) {
     return readModelBytes(bytes, name, name + std::string(modelFileExtension));
 }
 

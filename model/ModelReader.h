@@ -5,7 +5,7 @@
 namespace tarnel {
 
 // readModelText, naming the file as `fileName` in its report.
-ModelReadResult readModelBytes(std::string_view bytes, const std::string& name,
-                               std::string_view fileName);
+Result<LoadedModel> readModelBytes(std::string_view bytes, const std::string& name,
+                                   std::string_view fileName);
 
 } // namespace tarnel

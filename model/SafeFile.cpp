@@ -104,51 +104,51 @@ int syncDirectory(const std::filesystem::path& directory) {
 
 } // namespace
 
-FileBytes readWholeFile(const std::filesystem::path& path, std::size_t maxBytes) {
+Result<std::string> readWholeFile(const std::filesystem::path& path, std::size_t maxBytes) {
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0)
-        return {false, {}, systemError(errno)};
+        return fail(systemError(errno));
     struct stat status {};
     if (::fstat(fd.get(), &status) != 0)
-        return {false, {}, systemError(errno)};
+        return fail(systemError(errno));
     if (S_ISDIR(status.st_mode))
-        return {false, {}, systemError(EISDIR)};
+        return fail(systemError(EISDIR));
     if (!S_ISREG(status.st_mode)) // a device or a pipe might never end
-        return {false, {}, "Not a regular file"};
-    const std::string tooLarge = "It is larger than " + std::to_string(maxBytes >> 20) +
-                                 " MB, the most a model file may hold";
+        return fail("Not a regular file");
+    const Failure tooLarge =
+        fail("It is larger than " + std::to_string(maxBytes >> 20) + " MB, more than Tarnel reads");
     if (static_cast<std::size_t>(status.st_size) > maxBytes)
-        return {false, {}, tooLarge};
-    FileBytes result{true, {}, {}};
+        return tooLarge;
+    std::string bytes;
     char buffer[65536];
     for (;;) {
         const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
         if (count == 0)
-            return result;
+            return bytes;
         if (count < 0 && errno != EINTR)
-            return {false, {}, systemError(errno)};
+            return fail(systemError(errno));
         if (count > 0)
-            result.bytes.append(buffer, static_cast<std::size_t>(count));
-        if (result.bytes.size() > maxBytes) // it grew while being read
-            return {false, {}, tooLarge};
+            bytes.append(buffer, static_cast<std::size_t>(count));
+        if (bytes.size() > maxBytes) // it grew while being read
+            return tooLarge;
     }
 }
 
-Replacement replaceFile(std::filesystem::path path, std::string_view bytes) {
-    if (std::string refusal = resolveSaveTarget(path); !refusal.empty())
-        return {refusal, false};
+Result<std::string> replaceFile(std::filesystem::path path, std::string_view bytes) {
+    if (Result<> target = resolveSaveTarget(path); !target)
+        return fail(target.message());
     removeStaleTemporaries(path.parent_path());
     std::filesystem::path temporary;
     const int fd = openTemporary(path, temporary);
     if (fd < 0)
-        return {systemError(errno), false};
+        return fail(systemError(errno));
     if (int error = writeAndRename(fd, temporary, path, bytes)) {
         ::unlink(temporary.c_str());
-        return {systemError(error), false};
+        return fail(systemError(error));
     }
     if (int error = syncDirectory(path.parent_path()))
-        return {systemError(error), true};
-    return {};
+        return systemError(error);
+    return std::string();
 }
 
 } // namespace tarnel

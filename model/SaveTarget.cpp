@@ -77,18 +77,18 @@ void removeIfUnlocked(const fs::path& path) {
 
 } // namespace
 
-std::string resolveSaveTarget(fs::path& path) {
+Result<> resolveSaveTarget(fs::path& path) {
     if (const int error = followLinks(path))
-        return std::strerror(error);
+        return fail(std::strerror(error));
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0)
-        return errno == ENOENT ? std::string() : std::strerror(errno);
+        return errno == ENOENT ? Result<>() : fail(std::strerror(errno));
     if (!S_ISREG(status.st_mode))
-        return "Not a regular file";
+        return fail("Not a regular file");
     if (status.st_nlink > 1)
-        return "The file has other hard links, which a save would break";
+        return fail("The file has other hard links, which a save would break");
     if (isReadOnly(path, status))
-        return "The file is read-only";
+        return fail("The file is read-only");
     return {};
 }
 

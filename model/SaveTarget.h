@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -12,9 +14,9 @@ namespace tarnel {
 // The file a save to `path` replaces: symbolic links are followed, so that a link keeps
 // pointing at the file it named and that file gets the new text. A target that exists must
 // be a regular file with no other hard link (renaming over it would separate the names) and
-// must be writable (a read-only file is not replaced, whoever may rename it). Returns an
-// empty text when the save may go ahead, the resolved path in `path`.
-std::string resolveSaveTarget(std::filesystem::path& path);
+// must be writable (a read-only file is not replaced, whoever may rename it). When the save
+// may go ahead, `path` is the resolved path.
+Result<> resolveSaveTarget(std::filesystem::path& path);
 
 // The name of a save's temporary file: short whatever the target's name, so that it fits
 // wherever the target fits, and holding the saving process's id.

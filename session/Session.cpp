@@ -75,20 +75,20 @@ Result<std::vector<std::string>> Session::openModel(std::string_view name) {
         return fail(message +
                     "\r\nIts name holds characters that a model name cannot hold.\r\nThe model "
                     "in memory is unchanged.");
-    ModelReadResult read = loadModelFile(folder_.pathOf(name));
-    if (!read.model)
-        return fail(message + "\r\n" + read.error + "\r\nThe model in memory is unchanged.");
-    read.model->modelName = *modelName;
-    replaceModel(std::move(*read.model), true);
-    return std::move(read.warnings);
+    Result<LoadedModel> read = loadModelFile(folder_.pathOf(name));
+    if (!read)
+        return fail(message + "\r\n" + read.message() + "\r\nThe model in memory is unchanged.");
+    read->model.modelName = *modelName;
+    replaceModel(std::move(read->model), true);
+    return std::move(read->warnings);
 }
 
 Result<std::vector<std::string>> Session::openFile(const std::filesystem::path& path) {
-    ModelReadResult read = loadModelFile(path);
-    if (!read.model)
-        return fail(read.error);
-    replaceModel(std::move(*read.model), true);
-    return std::move(read.warnings);
+    Result<LoadedModel> read = loadModelFile(path);
+    if (!read)
+        return fail(read.message());
+    replaceModel(std::move(read->model), true);
+    return std::move(read->warnings);
 }
 
 Result<> Session::checkModelName(std::string_view name) {
@@ -116,18 +116,11 @@ Result<> Session::nameModel(std::string_view name) {
     return save();
 }
 
-Result<> Session::writeTo(const std::filesystem::path& path) {
-    const std::string error = writeModelFile(model_, path);
-    if (!error.empty())
-        return fail(error);
-    return {};
-}
-
 Result<> Session::save() {
     if (!named_ || model_.modelName.empty())
         return fail("There is no model to save yet.\r\nClick \"Model > New\" to create one, or "
                     "choose a model.");
-    if (Result<> written = writeTo(folder_.pathOf(cp1252ToUtf8(model_.modelName))); !written)
+    if (Result<> written = saveTo(folder_.pathOf(cp1252ToUtf8(model_.modelName))); !written)
         return fail("Model " + inQuotes(model_.modelName) + " could not be saved:\r\n" +
                     written.message() + "\r\nThe model is still in memory with its changes.");
     unsaved_ = false;
@@ -137,10 +130,7 @@ Result<> Session::save() {
 }
 
 Result<> Session::saveTo(const std::filesystem::path& path) const {
-    const std::string error = writeModelFile(model_, path);
-    if (!error.empty())
-        return fail(error);
-    return {};
+    return writeModelFile(model_, path);
 }
 
 Result<> Session::deleteModel(std::string_view name) {

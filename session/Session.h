@@ -174,7 +174,6 @@ private:
     void replaceModel(Model model, bool named);
     void setUnsaved();
     void notify(Change change);
-    Result<> writeTo(const std::filesystem::path& path);
 
     ModelFolder folder_;
     Model model_;

@@ -141,7 +141,7 @@ TEST_F(Cli, BadInputExitsWithStatusTwoAndOneLine) {
 }
 
 TEST_F(Cli, ResaveWritesTheLoadedModelUnderItsOwnName) {
-    const std::string expected = modelFileText(*loadModelFile(model_.toStdString()).model);
+    const std::string expected = modelFileText(loadModelFile(model_.toStdString())->model);
     ASSERT_NE(expected.find(std::string("\xA7") + "1_NAME:test\r\n"), std::string::npos);
     ASSERT_EQ(run({"--resave", dir_.filePath("copy.tnl"), model_}).status, 0);
     EXPECT_EQ(bytes(dir_.filePath("copy.tnl")), expected);
@@ -284,9 +284,9 @@ TEST_F(Cli, WordListsGoOutAndComeIn) {
     const Outcome imported = run({"--import-vocabulary", list, model_, "--resave", saved});
     EXPECT_EQ(imported.status, 0) << imported.err.toStdString();
     EXPECT_TRUE(imported.err.contains(QByteArray("Line 2: "))) << imported.err.toStdString();
-    const ModelReadResult read = loadModelFile(saved.toStdString());
-    ASSERT_TRUE(read.model);
-    EXPECT_EQ(read.model->lstVocab,
+    const Result<LoadedModel> read = loadModelFile(saved.toStdString());
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->model.lstVocab,
               (std::vector<std::string>{"ata  ada", "ata  ata", "ax  ada", "tata  dada"}));
     EXPECT_EQ(run({"--import-vocabulary", list, model_}).status, 2); // where would it go?
 }

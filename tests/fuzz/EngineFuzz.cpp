@@ -1,11 +1,13 @@
 // The engine on rule text from the fuzzer, as the Rules section of a fixed model: interactive
-// derivations, a reflex interpretation and a batch run, every stage decoded as the screen
-// would show it.
+// derivations, a reflex interpretation and batch runs on one thread and on two, every stage
+// decoded as the screen would show it.
 
+#include "Check.h"
 #include "RulesModel.h"
 #include "core/IpaDisplay.h"
-#include "engine/DerivationView.h"
 #include "engine/Engine.h"
+#include "engine/ThreadPool.h"
+#include "session/DerivationView.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -38,12 +40,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!model)
         return 0;
     Screen screen;
-    Engine engine(*model, screen, &screen);
+    const CompiledModel compiled(*model);
+    Engine engine(compiled, screen, &screen);
     engine.setDerivationMode(DerivationMode::Interactive);
     for (const char* word : {"sikitanu", "aaaaaaaaaaaaaaaaaaaa", "qx"})
         engine.derive(word);
     engine.setDerivationMode(DerivationMode::Reflex);
     engine.derive("sigidan");
-    engine.runBatch(screen);
+    Screen alone;
+    Engine(compiled, alone).runBatch(alone);
+    static ThreadPool pool(2);
+    Screen shared;
+    Engine(compiled, shared).runBatch(shared, &pool);
+    fuzz::require(shared.shown == alone.shown, "a batch on two threads shows what one shows");
     return 0;
 }

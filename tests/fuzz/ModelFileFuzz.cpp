@@ -12,17 +12,17 @@
 using namespace tarnel;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const ModelReadResult first =
+    const Result<LoadedModel> first =
         readModelText(std::string_view(reinterpret_cast<const char*>(data), size), "fuzz");
-    fuzz::require(first.model.has_value() != !first.error.empty(), "a model or an error");
-    if (!first.model)
+    fuzz::require(first.ok() != !first.message().empty(), "a model or an error");
+    if (!first)
         return 0;
-    const std::string saved = modelFileText(*first.model);
-    const ModelReadResult second = readModelText(saved, "fuzz");
-    fuzz::require(second.model.has_value(), "the saved file loads");
-    fuzz::require(second.warnings.empty(), "the saved file loads without a warning");
-    fuzz::require(test::lists(*second.model) == test::lists(test::asSaved(*first.model)),
+    const std::string saved = modelFileText(first->model);
+    const Result<LoadedModel> second = readModelText(saved, "fuzz");
+    fuzz::require(second.ok(), "the saved file loads");
+    fuzz::require(second->warnings.empty(), "the saved file loads without a warning");
+    fuzz::require(test::lists(second->model) == test::lists(test::asSaved(first->model)),
                   "the two loaded models are equal");
-    fuzz::require(modelFileText(*second.model) == saved, "the two saves are equal");
+    fuzz::require(modelFileText(second->model) == saved, "the two saves are equal");
     return 0;
 }

@@ -7,9 +7,9 @@
 
 #include "Check.h"
 #include "RulesModel.h"
-#include "engine/ParsedRule.h"
-#include "engine/RuleElements.h"
-#include "engine/RuleReturn.h"
+#include "engine/CompiledRule.h"
+#include "session/RuleElements.h"
+#include "session/RuleReturn.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -24,19 +24,40 @@ using Operation = std::function<void(Lines&, const Element&)>;
 
 constexpr std::size_t maxLines = 40; // 26 if-lines, 9 then-lines, the name and END lines
 
+// An edit the editor refuses must leave the rule exactly as it was.
+template <class Edit> void refusedLeavesRule(Lines& lines, Edit edit) {
+    const Lines before = lines;
+    if (!edit())
+        fuzz::require(lines == before, "a refused edit changes nothing");
+}
+
 std::vector<Operation> operations() {
     std::vector<Operation> all = {
         [](Lines& l, const Element& e) { changeFeature(l, e.line, e.token, "voice"); },
         [](Lines& l, const Element& e) { toggleSign(l, e.line, e.token); },
         [](Lines& l, const Element& e) { setToken(l, e.line, e.token, "(*+2)"); },
         [](Lines& l, const Element& e) { rotateElement(l, e.line, e.token); },
-        [](Lines& l, const Element& e) { setComment(l, e.line, "a comment"); },
-        [](Lines& l, const Element& e) { setComment(l, e.line, ""); },
-        [](Lines& l, const Element& e) { insertThenLineAbove(l, e.line); },
-        [](Lines& l, const Element& e) { makeBranching(l, e.line); },
-        [](Lines& l, const Element& e) { deleteLine(l, e.line); },
-        [](Lines& l, const Element& e) { insertUnit(l, e.line); },
-        [](Lines& l, const Element& e) { deleteUnit(l, e.line, e.token); },
+        [](Lines& l, const Element& e) {
+            refusedLeavesRule(l, [&] { return setComment(l, e.line, "a comment"); });
+        },
+        [](Lines& l, const Element& e) {
+            refusedLeavesRule(l, [&] { return setComment(l, e.line, ""); });
+        },
+        [](Lines& l, const Element& e) {
+            refusedLeavesRule(l, [&] { return insertThenLineAbove(l, e.line); });
+        },
+        [](Lines& l, const Element& e) {
+            refusedLeavesRule(l, [&] { return makeBranching(l, e.line); });
+        },
+        [](Lines& l, const Element& e) {
+            refusedLeavesRule(l, [&] { return deleteLine(l, e.line); });
+        },
+        [](Lines& l, const Element& e) {
+            refusedLeavesRule(l, [&] { return insertUnit(l, e.line); });
+        },
+        [](Lines& l, const Element& e) {
+            refusedLeavesRule(l, [&] { return deleteUnit(l, e.line, e.token); });
+        },
         [](Lines& l, const Element&) { renameRule(l, "RENAMED"); },
         [](Lines& l, const Element&) { pasteBody(l, copyBody(l)); },
     };
@@ -52,7 +73,7 @@ void takeApart(const Lines& lines) {
     for (const Element& element : ruleElements(lines))
         fuzz::require(element.line >= 0 && element.line < static_cast<int>(lines.size()),
                       "every element lies on a line of the rule");
-    parseRule(lines);
+    compileRule(lines);
 }
 
 } // namespace
@@ -76,10 +97,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     takeApart(edited);
     Model kept = *model;
-    RuleEditing editing;
-    editing.lstRuleTemp = edited;
-    editing.oldName = ruleName(rule);
-    editing.nameChanged = ruleName(edited) != editing.oldName;
-    keepRuleChanges(kept, editing);
+    RuleDraft draft;
+    draft.lines = edited;
+    draft.oldName = ruleName(rule);
+    draft.nameChanged = ruleName(edited) != draft.oldName;
+    fuzz::require(keepRuleChanges(kept, draft).ok(), "an existing rule's changes are kept");
     return 0;
 }

@@ -35,10 +35,10 @@ inline std::string rulesSectionOf(const Model& model) {
 // The model of `rules` with the default alphabets, a few words, and its first rules in all
 // three orders: some persistent, some masked in the Diachronic Order.
 inline std::optional<Model> modelWithRules(std::string_view rules) {
-    ModelReadResult read = readModelText(withRulesSection(rules), "fuzz");
-    if (!read.model)
+    Result<LoadedModel> read = readModelText(withRulesSection(rules), "fuzz");
+    if (!read)
         return std::nullopt;
-    Model& model = *read.model;
+    Model& model = read->model;
     createAlphabets(model.lstCol, model.lstColR);
     model.lstVocab = {"sikitanu  sigidan", "aaaaaaaaaaaaaaaaaaaa  a", "qx  k"};
     constexpr std::size_t maxRules = 12;

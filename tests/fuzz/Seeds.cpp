@@ -152,16 +152,16 @@ int main(int argc, char* argv[]) {
     std::vector<std::string> models;
     for (int i = 2; i < argc; ++i) {
         models.push_back(readFile(argv[i]));
-        if (const ModelReadResult read = readModelText(models.back(), "seed"); read.model)
-            models.push_back(modelFileText(smallModel(*read.model)));
+        if (const Result<LoadedModel> read = readModelText(models.back(), "seed"); read)
+            models.push_back(modelFileText(smallModel(read->model)));
     }
     std::mt19937 random(1311);
     for (int i = 0; i < generatedModels; ++i)
         models.push_back(generatedModel(random));
     std::vector<std::string> rules;
     for (const std::string& text : models) {
-        if (const ModelReadResult read = readModelText(text, "seed"); read.model) {
-            const std::vector<std::string> seeds = ruleSeeds(*read.model);
+        if (const Result<LoadedModel> read = readModelText(text, "seed"); read) {
+            const std::vector<std::string> seeds = ruleSeeds(read->model);
             rules.insert(rules.end(), seeds.begin(), seeds.end());
         }
     }

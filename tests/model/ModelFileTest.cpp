@@ -48,8 +48,8 @@ Model sampleModel() {
 
 Model read(const std::string& bytes) {
     auto result = readModelText(bytes, "m");
-    EXPECT_EQ(result.error, "");
-    return result.model.value_or(Model{});
+    EXPECT_TRUE(result) << result.message();
+    return result ? result->model : Model{};
 }
 
 } // namespace
@@ -118,13 +118,14 @@ TEST(ModelReader, ReportsEveryTruncationOfARealModel) {
     const std::size_t lastMarker = text.rfind('\xA7');
     for (std::size_t size = 0; size <= lastMarker; ++size) {
         const auto result = readModelText(std::string_view(text).substr(0, size), "rich");
-        ASSERT_FALSE(result.model) << size;
-        ASSERT_TRUE(result.error.starts_with("The model file \"rich.tnl\" ")) << result.error;
+        ASSERT_FALSE(result) << size;
+        ASSERT_TRUE(result.message().starts_with("The model file \"rich.tnl\" "))
+            << result.message();
     }
-    EXPECT_EQ(readModelText(text.substr(0, text.find("5_END")), "rich").error,
+    EXPECT_EQ(readModelText(text.substr(0, text.find("5_END")), "rich").message(),
               "The model file \"rich.tnl\" ends early (in the Rules section).");
-    EXPECT_EQ(readModelText("", "rich").error, "The model file \"rich.tnl\" is empty.");
-    EXPECT_TRUE(readModelText(text.substr(0, lastMarker + 1), "rich").model);
+    EXPECT_EQ(readModelText("", "rich").message(), "The model file \"rich.tnl\" is empty.");
+    EXPECT_TRUE(readModelText(text.substr(0, lastMarker + 1), "rich").ok());
 }
 
 TEST(ModelReader, AnyBytesGiveAModelOrAReport) {
@@ -142,7 +143,7 @@ TEST(ModelReader, AnyBytesGiveAModelOrAReport) {
                 bytes[random() % bytes.size()] = static_cast<char>(random() % 256);
         }
         const auto result = readModelText(bytes, "fuzz");
-        ASSERT_NE(result.model.has_value(), !result.error.empty()) << round;
+        ASSERT_NE(result.ok(), !result.message().empty()) << round;
     }
 }
 
@@ -175,49 +176,50 @@ protected:
 
 TEST_F(ModelFileTest, WritesThenLoadsAModelNamedByItsFile) {
     const fs::path path = dir_ / "span\xC3\xA9.tnl";
-    ASSERT_EQ(writeModelFile(Model{}, path), "");
-    ASSERT_EQ(writeModelFile(sampleModel(), path), ""); // replaces the first file
+    ASSERT_TRUE(writeModelFile(Model{}, path));
+    ASSERT_TRUE(writeModelFile(sampleModel(), path)); // replaces the first file
     EXPECT_EQ(contents(path), dataFile("sample.tnl"));
     EXPECT_EQ(entries(), 1u); // no file left beside it
     const auto loaded = loadModelFile(path);
-    ASSERT_TRUE(loaded.model) << loaded.error;
-    EXPECT_EQ(loaded.model->modelName, "span\xE9");
-    EXPECT_EQ(loaded.model->lst1Rule, sampleModel().lst1Rule);
+    ASSERT_TRUE(loaded) << loaded.message();
+    EXPECT_EQ(loaded->model.modelName, "span\xE9");
+    EXPECT_EQ(loaded->model.lst1Rule, sampleModel().lst1Rule);
 }
 
 TEST_F(ModelFileTest, ReportsFilesThatCannotBeRead) {
-    EXPECT_EQ(loadModelFile(dir_ / "gone.tnl").error,
+    EXPECT_EQ(loadModelFile(dir_ / "gone.tnl").message(),
               "The model file \"gone.tnl\" cannot be read: No such file or directory.");
     fs::create_directory(dir_ / "folder.tnl");
-    EXPECT_FALSE(loadModelFile(dir_ / "folder.tnl").model);
-    EXPECT_EQ(loadModelFile("/dev/zero").error, // never ends: refused, not read forever
+    EXPECT_FALSE(loadModelFile(dir_ / "folder.tnl").ok());
+    EXPECT_EQ(loadModelFile("/dev/zero").message(), // never ends: refused, not read forever
               "The model file \"zero\" cannot be read: Not a regular file.");
     std::ofstream(dir_ / "short.tnl", std::ios::binary) << "***\r\n\xA7"
                                                            "1_NAME:short\r\n";
-    EXPECT_EQ(loadModelFile(dir_ / "short.tnl").error,
+    EXPECT_EQ(loadModelFile(dir_ / "short.tnl").message(),
               "The model file \"short.tnl\" ends early (in the Notes section).");
     fs::resize_file(dir_ / "short.tnl", maxModelFileBytes + 1); // refused unread
-    EXPECT_EQ(loadModelFile(dir_ / "short.tnl").error,
-              "The model file \"short.tnl\" cannot be read: It is larger than 64 MB, the most a "
-              "model file may hold.");
+    EXPECT_EQ(loadModelFile(dir_ / "short.tnl").message(),
+              "The model file \"short.tnl\" cannot be read: It is larger than 64 MB, more than "
+              "Tarnel reads.");
     std::ofstream(dir_ / "line\nbreak.tnl", std::ios::binary) << "x";
-    EXPECT_EQ(loadModelFile(dir_ / "line\nbreak.tnl").error,
+    EXPECT_EQ(loadModelFile(dir_ / "line\nbreak.tnl").message(),
               "The model file \"line\nbreak.tnl\" has a name that a model name cannot hold.");
 }
 
 TEST_F(ModelFileTest, AFailedSaveLeavesNothingChanged) {
     const fs::path existing = dir_ / "kept.tnl";
-    ASSERT_EQ(writeModelFile(sampleModel(), existing), "");
+    ASSERT_TRUE(writeModelFile(sampleModel(), existing));
     fs::create_directory(dir_ / "folder.tnl");
     for (const fs::path& target : {dir_ / "folder.tnl", dir_ / "missing/x.tnl", existing / "x.tnl"})
-        EXPECT_TRUE(
-            writeModelFile(Model{}, target).starts_with("The model could not be saved to \""));
+        EXPECT_TRUE(writeModelFile(Model{}, target)
+                        .message()
+                        .starts_with("The model could not be saved to \""));
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, SIG_IGN); // so that a write beyond the limit fails, as on a full disk
     const rlimit limit{100, old.rlim_max};
     setrlimit(RLIMIT_FSIZE, &limit);
-    EXPECT_NE(writeModelFile(Model{}, existing), "");
+    EXPECT_FALSE(writeModelFile(Model{}, existing));
     setrlimit(RLIMIT_FSIZE, &old);
     EXPECT_EQ(contents(existing), dataFile("sample.tnl"));
     EXPECT_TRUE(fs::is_directory(dir_ / "folder.tnl"));

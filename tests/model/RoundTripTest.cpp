@@ -75,18 +75,18 @@ const HandWritten handWritten[] = {
 TEST(HandWrittenFile, LoadsWhatItCanAndTwoSavesKeepIt) {
     for (const HandWritten& file : handWritten) {
         SCOPED_TRACE(file.file);
-        const ModelReadResult first = readModelText(dataFile(file.file), "m");
-        ASSERT_TRUE(first.model) << first.error;
-        EXPECT_EQ(first.warnings, file.warnings);
-        EXPECT_EQ(orders(*first.model), file.orders);
-        EXPECT_EQ(first.model->lstVocab.size(), 3u);
+        const Result<LoadedModel> first = readModelText(dataFile(file.file), "m");
+        ASSERT_TRUE(first) << first.message();
+        EXPECT_EQ(first->warnings, file.warnings);
+        EXPECT_EQ(orders(first->model), file.orders);
+        EXPECT_EQ(first->model.lstVocab.size(), 3u);
 
-        const std::string saved = modelFileText(*first.model);
-        const ModelReadResult second = readModelText(saved, "m");
-        ASSERT_TRUE(second.model) << second.error;
-        EXPECT_EQ(second.warnings, std::vector<std::string>{});
-        EXPECT_EQ(lists(*second.model), lists(asSaved(*first.model)));
-        EXPECT_EQ(modelFileText(*second.model), saved);
+        const std::string saved = modelFileText(first->model);
+        const Result<LoadedModel> second = readModelText(saved, "m");
+        ASSERT_TRUE(second) << second.message();
+        EXPECT_EQ(second->warnings, std::vector<std::string>{});
+        EXPECT_EQ(lists(second->model), lists(asSaved(first->model)));
+        EXPECT_EQ(modelFileText(second->model), saved);
     }
 }
 
@@ -94,9 +94,9 @@ TEST(HandWrittenFile, LoadsWhatItCanAndTwoSavesKeepIt) {
 TEST(HandWrittenFile, AMaskedEntryLoadsMarkedAsMasked) {
     std::string text = dataFile("plain.tnl");
     text.replace(text.find("\r\nVoicing\r\n"), 11, "\r\n-Voicing\r\n");
-    const ModelReadResult read = readModelText(text, "m");
-    EXPECT_EQ(orders(*read.model), "S: Length Voicing | D: -Voicing/M Length/P | E:  | R: Length");
-    EXPECT_EQ(read.warnings, std::vector<std::string>{});
+    const Result<LoadedModel> read = readModelText(text, "m");
+    EXPECT_EQ(orders(read->model), "S: Length Voicing | D: -Voicing/M Length/P | E:  | R: Length");
+    EXPECT_EQ(read->warnings, std::vector<std::string>{});
 }
 
 // The name line is passed whole, whatever the name holds.
@@ -104,14 +104,14 @@ TEST(HandWrittenFile, ASectionMarkInTheFileNameChangesNothing) {
     const fs::path dir = fs::temp_directory_path() / ("tarnel-name-" + std::to_string(::getpid()));
     fs::create_directories(dir);
     const fs::path path = dir / "x\xC2\xA7y.tnl";
-    const Model model = *readModelText(dataFile("plain.tnl"), "x\xA7y").model;
-    ASSERT_EQ(writeModelFile(model, path), "");
+    const Model model = readModelText(dataFile("plain.tnl"), "x\xA7y")->model;
+    ASSERT_TRUE(writeModelFile(model, path));
     for (int save = 0; save < 2; ++save) {
-        const ModelReadResult read = loadModelFile(path);
-        ASSERT_TRUE(read.model) << read.error;
-        EXPECT_EQ(read.model->modelName, "x\xA7y");
-        EXPECT_EQ(lists(*read.model), lists(asSaved(model)));
-        ASSERT_EQ(writeModelFile(*read.model, path), "");
+        const Result<LoadedModel> read = loadModelFile(path);
+        ASSERT_TRUE(read) << read.message();
+        EXPECT_EQ(read->model.modelName, "x\xA7y");
+        EXPECT_EQ(lists(read->model), lists(asSaved(model)));
+        ASSERT_TRUE(writeModelFile(read->model, path));
     }
     fs::remove_all(dir);
 }

@@ -73,7 +73,11 @@ protected:
     }
     ~SaveTest() override { fs::remove_all(dir_); }
 
-    std::string save(const fs::path& path) const { return writeModelFile(model_, path); }
+    // The failure's message; empty for a save that went through.
+    std::string save(const fs::path& path) const {
+        const Result<> saved = writeModelFile(model_, path);
+        return saved ? std::string() : saved.message();
+    }
     std::string savedText() const { return modelFileText(model_); }
     void write(const fs::path& path, std::string_view text) const {
         std::ofstream(path, std::ios::binary) << text;

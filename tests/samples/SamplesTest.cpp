@@ -16,11 +16,11 @@ namespace tarnel {
 namespace {
 
 Model loadSample(const std::string& name) {
-    const ModelReadResult result =
+    const Result<LoadedModel> result =
         loadModelFile(std::string(TARNEL_SAMPLES_DIR) + "/" + name + ".tnl");
-    if (!result.model)
-        throw std::runtime_error(result.error);
-    return *result.model;
+    if (!result)
+        throw std::runtime_error(result.message());
+    return result->model;
 }
 
 struct IgnoredMessages : MessageSink {

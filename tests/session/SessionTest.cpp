@@ -29,7 +29,7 @@ protected:
         model.lstDiacOrd = {"Alpha", "Beta"};
         model.lstM = model.lstP = {"", ""};
         model.lstVocab = {"mater  madre", "pater  padre"};
-        EXPECT_EQ(writeModelFile(model, folder / "demo.tnl"), "");
+        EXPECT_TRUE(writeModelFile(model, folder / "demo.tnl"));
         EXPECT_TRUE(session.openModel("demo"));
         loaded = session.model();
     }

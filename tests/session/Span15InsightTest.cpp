@@ -13,9 +13,9 @@ namespace {
 class Span15Insight : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        ModelReadResult read = loadModelFile(std::string(TARNEL_SAMPLES_DIR) + "/span15.tnl");
-        ASSERT_TRUE(read.model) << read.error;
-        model = new Model(std::move(*read.model));
+        Result<LoadedModel> read = loadModelFile(std::string(TARNEL_SAMPLES_DIR) + "/span15.tnl");
+        ASSERT_TRUE(read) << read.message();
+        model = new Model(std::move(read->model));
         run = new BatchRun(runWholeBatch(*model));
     }
     static void TearDownTestSuite() {

@@ -31,7 +31,7 @@ void Harness::touchModel(const QString& name) {
 
 void Harness::writeModel(const QString& name, const Model& model) {
     const QString path = QDir(dir.path()).filePath(name + QStringLiteral(".tnl"));
-    QCOMPARE(writeModelFile(model, QFile::encodeName(path).toStdString()), std::string());
+    QVERIFY(writeModelFile(model, QFile::encodeName(path).toStdString()));
 }
 
 bool Harness::modelExists(const QString& name) const {

@@ -255,11 +255,11 @@ void BatchReportWindow::saveAs(const QString& caption, const QString& filter,
     const QString path = ctx.dialogs.saveFileName(caption, filter);
     if (path.isEmpty())
         return;
-    const Replacement written =
+    const Result<std::string> written =
         replaceFile(std::filesystem::path(QFile::encodeName(path).toStdString()), bytes);
-    if (!written.error.empty())
+    if (!written)
         ctx.dialogs.ok(QStringLiteral("The report could not be saved to \"%1\": %2.")
-                           .arg(path, QString::fromStdString(written.error)));
+                           .arg(path, QString::fromStdString(written.message())));
 }
 
 } // namespace tarnel

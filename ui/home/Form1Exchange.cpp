@@ -32,13 +32,13 @@ void Form1::mnuImportVocabulary_Click() {
     if (path.isEmpty()) {
         return;
     }
-    const FileBytes file = readWholeFile(localPath(path), maxModelFileBytes);
-    if (!file.ok) {
+    const Result<std::string> file = readWholeFile(localPath(path), maxModelFileBytes);
+    if (!file) {
         ctx.dialogs.ok(QStringLiteral("The word list \"%1\" cannot be read: %2.")
-                           .arg(path, QString::fromStdString(file.error)));
+                           .arg(path, QString::fromStdString(file.message())));
         return;
     }
-    const Result<WordListImport> read = readWordList(file.bytes, ctx.session.model());
+    const Result<WordListImport> read = readWordList(*file, ctx.session.model());
     if (!read) {
         ctx.dialogs.ok(fromModelText(read.message()));
         return;
@@ -63,10 +63,10 @@ void Form1::mnuExportVocabulary_Click() {
     }
     const std::string text = wordListText(ctx.session.model().lstVocab,
                                           formatForFileName(QFile::encodeName(path).toStdString()));
-    const Replacement written = replaceFile(localPath(path), text);
-    if (!written.error.empty()) {
+    const Result<std::string> written = replaceFile(localPath(path), text);
+    if (!written) {
         ctx.dialogs.ok(QStringLiteral("The Vocabulary could not be exported to \"%1\": %2.")
-                           .arg(path, QString::fromStdString(written.error)));
+                           .arg(path, QString::fromStdString(written.message())));
     }
 }
 
