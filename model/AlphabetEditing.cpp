@@ -58,22 +58,22 @@ std::optional<std::size_t> swapWithNeighbour(Alphabet& alphabet, std::size_t ind
     return other;
 }
 
-Refusal insertCopy(Alphabet& alphabet, std::size_t index) {
+Result<> insertCopy(Alphabet& alphabet, std::size_t index) {
     if (alphabet.size() >= static_cast<std::size_t>(maxAlphabetSize))
-        return alphabetFullMessage;
+        return fail(std::string(alphabetFullMessage));
     if (index < alphabet.size()) {
         const AlphabetColumn copy = alphabet[index];
         alphabet.insert(alphabet.begin() + static_cast<std::ptrdiff_t>(index) + 1, copy);
     }
-    return std::nullopt;
+    return {};
 }
 
-Refusal deleteColumn(Alphabet& alphabet, std::size_t index) {
+Result<> deleteColumn(Alphabet& alphabet, std::size_t index) {
     if (alphabet.size() <= static_cast<std::size_t>(minAlphabetSize))
-        return alphabetTooSmallMessage;
+        return fail(std::string(alphabetTooSmallMessage));
     if (index < alphabet.size())
         alphabet.erase(alphabet.begin() + static_cast<std::ptrdiff_t>(index));
-    return std::nullopt;
+    return {};
 }
 
 std::optional<char> keyCharacter(char key, bool shift) {
@@ -87,27 +87,28 @@ std::optional<char> keyCharacter(char key, bool shift) {
     return std::nullopt;
 }
 
-Refusal renameColumn(Alphabet& alphabet, std::size_t index, char character) {
+Result<> renameColumn(Alphabet& alphabet, std::size_t index, char character) {
     if (index >= alphabet.size())
-        return std::nullopt;
+        return {};
     if (otherColumnHas(alphabet, index, character))
-        return renameDuplicateMessage;
+        return fail(std::string(renameDuplicateMessage));
     AlphabetColumn& column = alphabet[index];
     if (column.empty())
         column.push_back(character);
     else
         column.front() = character;
-    return std::nullopt;
+    return {};
 }
 
-NewCharacter acceptNewCharacter(Alphabet& alphabet, std::size_t index, unsigned char code) {
+Result<bool> acceptNewCharacter(Alphabet& alphabet, std::size_t index, unsigned char code) {
     if (code < 33 || code == static_cast<unsigned char>(sectionMark) || index >= alphabet.size())
-        return NewCharacter::Ignored;
+        return false;
     const char character = static_cast<char>(code);
     if (otherColumnHas(alphabet, index, character))
-        return NewCharacter::Duplicate;
-    renameColumn(alphabet, index, character);
-    return NewCharacter::Accepted;
+        return fail(std::string(newCharacterDuplicateMessage));
+    if (const Result<> renamed = renameColumn(alphabet, index, character); !renamed)
+        return fail(renamed.message());
+    return true;
 }
 
 } // namespace tarnel

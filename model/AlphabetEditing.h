@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Alphabet.h"
+#include "core/Result.h"
 
 #include <cstddef>
 #include <optional>
@@ -20,9 +21,6 @@ inline constexpr std::string_view renameDuplicateMessage =
 inline constexpr std::string_view newCharacterDuplicateMessage =
     "That character already exists in the alphabet.";
 
-// No value when the edit was made, else the message that refuses it.
-using Refusal = std::optional<std::string_view>;
-
 // Switches value item `item` (1..21) of `column` between "+" and "-", then keeps "high" and
 // "low", and "front" and "back", from both being plus: the other one of the pair turns minus.
 void toggleValue(AlphabetColumn& column, int item);
@@ -32,10 +30,10 @@ void toggleValue(AlphabetColumn& column, int item);
 std::optional<std::size_t> swapWithNeighbour(Alphabet& alphabet, std::size_t index, int step);
 
 // Places a copy of column `index` immediately to its right.
-Refusal insertCopy(Alphabet& alphabet, std::size_t index);
+Result<> insertCopy(Alphabet& alphabet, std::size_t index);
 
 // Removes column `index`.
-Refusal deleteColumn(Alphabet& alphabet, std::size_t index);
+Result<> deleteColumn(Alphabet& alphabet, std::size_t index);
 
 // The character a letter or digit key gives: `key` is the key's own label ('A'..'Z',
 // '0'..'9') or, with Shift held, the symbol the keyboard reports for a shifted digit key.
@@ -43,13 +41,12 @@ Refusal deleteColumn(Alphabet& alphabet, std::size_t index);
 std::optional<char> keyCharacter(char key, bool shift);
 
 // Heads column `index` with `character` unless another column has it.
-Refusal renameColumn(Alphabet& alphabet, std::size_t index, char character);
-
-enum class NewCharacter { Accepted, Duplicate, Ignored };
+Result<> renameColumn(Alphabet& alphabet, std::size_t index, char character);
 
 // A character typed into the new-character box for the new column `index`: codes 33..255
-// are accepted when no other column has them; lower codes are ignored, and so is "§": at the
-// start of a line of the model file it ends the alphabet's section.
-NewCharacter acceptNewCharacter(Alphabet& alphabet, std::size_t index, unsigned char code);
+// are accepted (true) when no other column has them, and refused when one does; lower codes
+// are ignored (false), and so is "§": at the start of a line of the model file it ends the
+// alphabet's section.
+Result<bool> acceptNewCharacter(Alphabet& alphabet, std::size_t index, unsigned char code);
 
 } // namespace tarnel

@@ -85,46 +85,27 @@ std::optional<std::size_t> AlphabetEditor::moveColumn(std::size_t column, int mo
     return step("Move Column", [&] { return swapWithNeighbour(edited(), column, move); });
 }
 
-namespace {
-
-// An edit that refuses with a message, as the session answers.
-Result<> answer(const Refusal& refusal) {
-    if (refusal)
-        return fail(std::string(*refusal));
-    return {};
-}
-
-} // namespace
-
 Result<std::size_t> AlphabetEditor::insertColumn(std::size_t column) {
-    const Result<> inserted =
-        step("Insert Column", [&] { return answer(insertCopy(edited(), column)); });
+    const Result<> inserted = step("Insert Column", [&] { return insertCopy(edited(), column); });
     if (!inserted)
         return fail(inserted.message());
     return column + 1;
 }
 
 Result<> AlphabetEditor::deleteColumn(std::size_t column) {
-    return step("Delete Column", [&] { return answer(tarnel::deleteColumn(edited(), column)); });
+    return step("Delete Column", [&] { return tarnel::deleteColumn(edited(), column); });
 }
 
 Result<> AlphabetEditor::renameColumn(std::size_t column, char character) {
-    return step("Rename Column",
-                [&] { return answer(tarnel::renameColumn(edited(), column, character)); });
+    return step("Rename Column", [&] { return tarnel::renameColumn(edited(), column, character); });
 }
 
 // The new column and its character are one edit: undoing the Insert removes both.
 Result<bool> AlphabetEditor::nameNewColumn(std::size_t column, unsigned char code) {
-    switch (acceptNewCharacter(edited(), column, code)) {
-    case NewCharacter::Accepted:
+    const Result<bool> accepted = acceptNewCharacter(edited(), column, code);
+    if (accepted && *accepted)
         changed();
-        return true;
-    case NewCharacter::Duplicate:
-        return fail(std::string(newCharacterDuplicateMessage));
-    case NewCharacter::Ignored:
-        break;
-    }
-    return false;
+    return accepted;
 }
 
 void AlphabetEditor::dropNewColumn(std::size_t column) {

@@ -66,24 +66,25 @@ TEST(AlphabetEditing, KeysGiveLettersDigitsAndShiftedDigits) {
 
 TEST(AlphabetEditing, RenameRefusesACharacterAnotherColumnHasButNotItsOwn) {
     Alphabet alphabet = lettersUpTo('e');
-    EXPECT_FALSE(renameColumn(alphabet, 1, '@'));
-    EXPECT_EQ(renameColumn(alphabet, 2, '@'),
+    EXPECT_TRUE(renameColumn(alphabet, 1, '@'));
+    EXPECT_EQ(renameColumn(alphabet, 2, '@').message(),
               "Not that character: it already exists in the alphabet");
-    EXPECT_FALSE(renameColumn(alphabet, 1, '@'));
+    EXPECT_TRUE(renameColumn(alphabet, 1, '@'));
     EXPECT_EQ(heads(alphabet), "a@cde");
     EXPECT_EQ(alphabet[1].substr(1), std::string(21, '-'));
 }
 
 TEST(AlphabetEditing, TheNewCharacterBoxTakesNewCodesFrom33To255) {
     Alphabet alphabet = lettersUpTo('e');
-    ASSERT_FALSE(insertCopy(alphabet, 1)); // the new column still reads "b"
-    EXPECT_EQ(acceptNewCharacter(alphabet, 2, 'b'), NewCharacter::Duplicate);
-    EXPECT_EQ(acceptNewCharacter(alphabet, 2, 32), NewCharacter::Ignored);
-    EXPECT_EQ(acceptNewCharacter(alphabet, 2, 0xA7), NewCharacter::Ignored); // "§" ends a section
+    ASSERT_TRUE(insertCopy(alphabet, 1)); // the new column still reads "b"
+    constexpr std::string_view duplicate = "That character already exists in the alphabet.";
+    EXPECT_EQ(acceptNewCharacter(alphabet, 2, 'b').message(), duplicate);
+    EXPECT_FALSE(*acceptNewCharacter(alphabet, 2, 32));
+    EXPECT_FALSE(*acceptNewCharacter(alphabet, 2, 0xA7)); // "§" ends a section
     EXPECT_EQ(heads(alphabet), "abbcde");
-    EXPECT_EQ(acceptNewCharacter(alphabet, 2, 0xE9), NewCharacter::Accepted);
-    EXPECT_EQ(acceptNewCharacter(alphabet, 0, 0xE9), NewCharacter::Duplicate);
-    EXPECT_EQ(acceptNewCharacter(alphabet, 0, '!'), NewCharacter::Accepted);
+    EXPECT_TRUE(*acceptNewCharacter(alphabet, 2, 0xE9));
+    EXPECT_EQ(acceptNewCharacter(alphabet, 0, 0xE9).message(), duplicate);
+    EXPECT_TRUE(*acceptNewCharacter(alphabet, 0, '!'));
     EXPECT_EQ(heads(alphabet), "!b\xE9"
                                "cde");
 }
@@ -93,17 +94,17 @@ TEST(AlphabetEditing, InsertAndDeleteKeepTheSizeLimits) {
     for (char c = 'A'; c <= 'Z'; ++c)
         full.push_back(std::string(1, c) + std::string(21, '-'));
     const Alphabet fullBefore = full;
-    EXPECT_EQ(insertCopy(full, 3), "Alphabet is at maximum permitted size.");
+    EXPECT_EQ(insertCopy(full, 3).message(), "Alphabet is at maximum permitted size.");
     EXPECT_EQ(full, fullBefore);
 
     Alphabet smallest = lettersUpTo('e');
-    EXPECT_EQ(deleteColumn(smallest, 0),
+    EXPECT_EQ(deleteColumn(smallest, 0).message(),
               "You can't have an alphabet with fewer than 5 characters!");
     EXPECT_EQ(heads(smallest), "abcde");
 
     smallest.push_back("f" + std::string(21, '+'));
-    EXPECT_FALSE(insertCopy(smallest, 0));
+    EXPECT_TRUE(insertCopy(smallest, 0));
     EXPECT_EQ(heads(smallest), "aabcdef"); // the copy stands right of its original
-    EXPECT_FALSE(deleteColumn(smallest, 1));
+    EXPECT_TRUE(deleteColumn(smallest, 1));
     EXPECT_EQ(heads(smallest), "abcdef");
 }
