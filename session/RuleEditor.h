@@ -68,7 +68,8 @@ public:
     void undo();
     void redo();
 
-private: // Runs `edit` on the working copy as one step named `caption`; a refused or empty edit
+private:
+    // Runs `edit` on the working copy as one step named `caption`; a refused or empty edit
     // leaves no step.
     template <class Edit> auto step(const std::string& caption, Edit&& edit);
     void begin(std::vector<std::string> lines, std::string name, bool newRule);

@@ -2,6 +2,7 @@
 
 #include "model/ModelFile.h"
 #include "session/AlphabetEditor.h"
+#include "session/RuleEditor.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -143,6 +144,36 @@ TEST_F(SessionTest, TheAlphabetEditorKeepsItsChangesAsOneStepOrRestoresThem) {
     EXPECT_TRUE(editor.leave(KeepAnswer::No));
     EXPECT_EQ(session.model().lstCol, loaded.lstCol);
     EXPECT_EQ(session.undoCaption(), "Undo");
+}
+
+TEST_F(SessionTest, TheRuleEditorUndoesItsOwnEditsAndKeepsThemAsOneStep) {
+    RuleEditor editor(session);
+    ASSERT_TRUE(editor.open("Alpha"));
+    const Lines opened = editor.lines();
+    ASSERT_TRUE(editor.insertUnit(1));
+    const Lines oneUnitMore = editor.lines();
+    ASSERT_TRUE(editor.acceptName("Delta"));
+    EXPECT_FALSE(editor.deleteUnit(2, 0)); // the last unit of a then-line: refused, no step
+    EXPECT_EQ(editor.undoCaption(), "Undo Rename");
+    editor.undo();
+    EXPECT_EQ(editor.lines(), oneUnitMore);
+    EXPECT_EQ(editor.currentName(), "Alpha");
+    editor.undo();
+    EXPECT_EQ(editor.lines(), opened);
+    EXPECT_FALSE(editor.canUndo());
+    editor.redo();
+    editor.redo();
+    EXPECT_EQ(editor.currentName(), "Delta");
+    EXPECT_FALSE(editor.canRedo());
+
+    ASSERT_TRUE(editor.keep());
+    EXPECT_EQ(session.model().lstSupply, (Lines{"Beta", "Delta", "Gamma"}));
+    EXPECT_EQ(session.model().lstDiacOrd, (Lines{"Delta", "Beta"}));
+    EXPECT_EQ(session.undoCaption(), "Undo Edit Rule Delta");
+    session.undo(); // the whole edit, rename and all, in one step
+    EXPECT_TRUE(sameLists(session.model(), loaded));
+    session.redo();
+    EXPECT_EQ(session.model().lst1Rule[0], editor.lines());
 }
 
 TEST_F(SessionTest, ABatchIsComparedWithTheLastCompletedRunOfTheSameModel) {
