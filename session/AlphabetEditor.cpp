@@ -2,8 +2,6 @@
 
 #include "Session.h"
 
-#include <type_traits>
-
 namespace tarnel {
 
 void AlphabetEditor::enter() {
@@ -61,14 +59,7 @@ template <class Edit> auto AlphabetEditor::step(const std::string& caption, Edit
         history_.push(caption, std::move(before));
         changed();
     };
-    if constexpr (std::is_void_v<std::invoke_result_t<Edit&>>) {
-        edit();
-        finish(true);
-    } else {
-        auto result = edit();
-        finish(static_cast<bool>(result));
-        return result;
-    }
+    return carryOut(edit, finish);
 }
 
 void AlphabetEditor::keyReleased() {

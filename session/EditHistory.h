@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -50,5 +51,18 @@ private:
     std::vector<Step> undo_;
     std::vector<Step> redo_;
 };
+
+// Runs `edit`, then `done(carriedOut)`: an edit without a result is always carried out, one
+// with a result when the result says so. Returns the edit's result.
+template <class Edit, class Done> auto carryOut(Edit&& edit, Done&& done) {
+    if constexpr (std::is_void_v<std::invoke_result_t<Edit&>>) {
+        edit();
+        done(true);
+    } else {
+        auto result = edit();
+        done(static_cast<bool>(result));
+        return result;
+    }
+}
 
 } // namespace tarnel

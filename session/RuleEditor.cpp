@@ -4,8 +4,6 @@
 #include "engine/RuleTemplates.h"
 #include "engine/RuleText.h"
 
-#include <type_traits>
-
 namespace tarnel {
 
 // Every edit that is carried out counts as a change, even one that leaves the lines as they
@@ -20,14 +18,7 @@ template <class Edit> auto RuleEditor::step(const std::string& caption, Edit&& e
             history_.push(caption, std::move(before));
         session_.notify(Session::Change::Edited);
     };
-    if constexpr (std::is_void_v<std::invoke_result_t<Edit&>>) {
-        edit();
-        finish(true);
-    } else {
-        auto result = edit();
-        finish(static_cast<bool>(result));
-        return result;
-    }
+    return carryOut(edit, finish);
 }
 
 void RuleEditor::begin(std::vector<std::string> lines, std::string name, bool newRule) {

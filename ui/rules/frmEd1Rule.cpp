@@ -1,11 +1,11 @@
 #include "ui/rules/frmEd1Rule.h"
 
-#include "ui/shared/Context.h"
-#include "ui/shared/Dialogs.h"
-#include "ui/shared/Shared.h"
 #include "core/Cp1252.h"
 #include "session/Session.h"
+#include "ui/shared/Context.h"
+#include "ui/shared/Dialogs.h"
 #include "ui/shared/Navigator.h"
+#include "ui/shared/Shared.h"
 
 #include <QBoxLayout>
 #include <QFontMetrics>
@@ -108,8 +108,8 @@ RuleEditor& frmEd1Rule::editor() {
 void frmEd1Rule::editRule(const std::string& name) {
     if (!editor().open(name))
         return;
-    ctx.navigator.editRule(modelCaption(ctx) + QStringLiteral(":  Edit Rule \"") +
-                           shown(name) + QStringLiteral("\""));
+    ctx.navigator.editRule(modelCaption(ctx) + QStringLiteral(":  Edit Rule \"") + shown(name) +
+                           QStringLiteral("\""));
 }
 
 void frmEd1Rule::enterScreen() {

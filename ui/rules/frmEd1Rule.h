@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ui/shared/Screen.h"
 #include "core/Result.h"
 #include "session/RuleEditing.h"
 #include "session/RuleElements.h"
+#include "ui/shared/Screen.h"
 
 #include <QList>
 #include <functional>

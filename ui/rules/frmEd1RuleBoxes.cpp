@@ -1,10 +1,10 @@
+#include "core/Cp1252.h"
+#include "session/RuleReturn.h"
 #include "session/Session.h"
+#include "ui/rules/frmEd1Rule.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/Dialogs.h"
 #include "ui/shared/ModelText.h"
-#include "core/Cp1252.h"
-#include "session/RuleReturn.h"
-#include "ui/rules/frmEd1Rule.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
+#include "core/Features.h"
 #include "session/Session.h"
+#include "ui/rules/frmEd1Rule.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/Dialogs.h"
-#include "core/Features.h"
-#include "ui/rules/frmEd1Rule.h"
 
 #include <QMenu>
 #include <QPushButton>
@@ -46,12 +46,10 @@ QMenu* frmEd1Rule::createIfLineMenu() {
                     lineTypeAction(LineTemplate::Relative));
     menu->addAction(quoted("COUNT..."), this, lineTypeAction(LineTemplate::Count));
     menu->addSeparator();
-    menu->addAction(QStringLiteral("Branching: X: Y and Z"), this, [this] {
-        refuseOr(editor().makeBranching(elements.at(clicked).line));
-    });
-    menu->addAction(QStringLiteral("Delete This Line"), this, [this] {
-        refuseOr(editor().deleteLine(elements.at(clicked).line));
-    });
+    menu->addAction(QStringLiteral("Branching: X: Y and Z"), this,
+                    [this] { refuseOr(editor().makeBranching(elements.at(clicked).line)); });
+    menu->addAction(QStringLiteral("Delete This Line"), this,
+                    [this] { refuseOr(editor().deleteLine(elements.at(clicked).line)); });
     return menu;
 }
 
@@ -65,20 +63,17 @@ QMenu* frmEd1Rule::createThenLineMenu() {
     menu->addAction(quoted("SWAP..."), this, lineTypeAction(LineTemplate::Swap));
     menu->addAction(quoted("DELETE..."), this, lineTypeAction(LineTemplate::Delete));
     menu->addSeparator();
-    menu->addAction(QStringLiteral("Insert New Then-Line Above"), this, [this] {
-        refuseOr(editor().insertThenLineAbove(elements.at(clicked).line));
-    });
-    menu->addAction(QStringLiteral("Delete This Line"), this, [this] {
-        refuseOr(editor().deleteLine(elements.at(clicked).line));
-    });
+    menu->addAction(QStringLiteral("Insert New Then-Line Above"), this,
+                    [this] { refuseOr(editor().insertThenLineAbove(elements.at(clicked).line)); });
+    menu->addAction(QStringLiteral("Delete This Line"), this,
+                    [this] { refuseOr(editor().deleteLine(elements.at(clicked).line)); });
     return menu;
 }
 
 QMenu* frmEd1Rule::createUnitMenu() {
     QMenu* menu = newMenu(this, "Absolute Unit", "mnuUnit");
-    menu->addAction(QStringLiteral("Insert Unit:  +cons (*)"), this, [this] {
-        refuseOr(editor().insertUnit(elements.at(clicked).line));
-    });
+    menu->addAction(QStringLiteral("Insert Unit:  +cons (*)"), this,
+                    [this] { refuseOr(editor().insertUnit(elements.at(clicked).line)); });
     menu->addSeparator();
     menu->addAction(QStringLiteral("Delete This Unit"), this, [this] {
         const Element& e = elements.at(clicked);

@@ -1,11 +1,11 @@
 #include "ui/rules/frmOrder.h"
 
 #include "session/Session.h"
-#include "ui/shared/Context.h"
 #include "ui/rules/MarkColumn.h"
+#include "ui/rules/frmOrderHelp.h"
+#include "ui/shared/Context.h"
 #include "ui/shared/ModelText.h"
 #include "ui/shared/Shared.h"
-#include "ui/rules/frmOrderHelp.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -198,9 +198,8 @@ void frmOrder::connectSelections() {
     connect(lstSupply, &QListWidget::itemSelectionChanged, this, [this] {
         const QList<QListWidgetItem*> items = lstSupply->selectedItems();
         if (!items.isEmpty())
-            chosenSupplyName =
-                ctx.session.model().lstSupply.at(
-                    static_cast<std::size_t>(lstSupply->row(items.front())));
+            chosenSupplyName = ctx.session.model().lstSupply.at(
+                static_cast<std::size_t>(lstSupply->row(items.front())));
     });
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/shared/Screen.h"
 #include "model/RuleOrders.h"
+#include "ui/shared/Screen.h"
 
 #include <array>
 #include <optional>

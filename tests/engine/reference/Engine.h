@@ -1,11 +1,11 @@
 #pragma once
 
 #include "ParsedRule.h"
-#include "engine/DerivationMode.h"
 #include "core/Encoder.h"
 #include "core/Messages.h"
 #include "core/Word.h"
 #include "engine/Batch.h"
+#include "engine/DerivationMode.h"
 #include "engine/StageDisplay.h"
 #include "model/Model.h"
 
