@@ -43,13 +43,14 @@ bool fits(const Arguments& a, bool resave) {
         a.jobs != 0 || !a.baselinePath.empty() || a.impact || !a.csvPath.empty();
     switch (a.command) {
     case Command::Batch:
-        return !resave;
+        return !resave && !a.firstRowIsHeader;
     case Command::Derive:
     case Command::Reflex:
     case Command::ExportVocabulary:
-        return !resave && !batchOptions && (a.command != Command::ExportVocabulary || !a.json);
+        return !resave && !batchOptions && !a.firstRowIsHeader &&
+               (a.command != Command::ExportVocabulary || !a.json);
     case Command::Resave:
-        return !a.json && !batchOptions;
+        return !a.json && !batchOptions && !a.firstRowIsHeader;
     case Command::ImportVocabulary:
         return resave && !a.json && !batchOptions;
     }
@@ -73,6 +74,9 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& argument
             result.json = true;
         } else if (argument == "--impact" && !result.impact) {
             result.impact = true;
+        } else if ((argument == "--header" || argument == "--no-header") &&
+                   !result.firstRowIsHeader) {
+            result.firstRowIsHeader = argument == "--header";
         } else if (argument == "--jobs" && result.jobs == 0) {
             const auto jobs = i + 1 < arguments.size() ? jobsValue(arguments[++i]) : std::nullopt;
             if (!jobs)

@@ -21,6 +21,9 @@ struct Arguments {
     std::string baselinePath; // --baseline: an earlier --json output to compare with
     bool impact = false;      // --impact
     std::string csvPath;      // --csv: the Items table
+    // --header / --no-header: the word list's first row names the columns, or is an item;
+    // without either, it is a header when it is no valid item or reads "etymon", "reflex"
+    std::optional<bool> firstRowIsHeader;
 };
 
 // No value when the arguments do not fit any form of the usage.
@@ -32,8 +35,8 @@ inline constexpr const char* usage =
     "       tarnel-batch [--json] --derive WORD MODEL.tnl   diachronic derivation of WORD\n"
     "       tarnel-batch [--json] --reflex WORD MODEL.tnl   reflex interpretation of WORD\n"
     "       tarnel-batch --resave OUT.tnl MODEL.tnl         load MODEL, save it to OUT\n"
-    "       tarnel-batch --import-vocabulary LIST MODEL.tnl --resave OUT.tnl\n"
-    "                                                       add a word list, save to OUT\n"
+    "       tarnel-batch --import-vocabulary LIST [--header | --no-header]\n"
+    "                    MODEL.tnl --resave OUT.tnl         add a word list, save to OUT\n"
     "       tarnel-batch --export-vocabulary FILE MODEL.tnl write the Vocabulary to FILE\n"
     "       tarnel-batch --help                             print this help\n";
 
@@ -53,6 +56,10 @@ inline constexpr const char* optionHelp =
     "  --import-vocabulary LIST\n"
     "                    add the items of a TSV or CSV word list to the Vocabulary (with\n"
     "                    --resave OUT.tnl); refused rows are listed on stderr and left out\n"
+    "  --header, --no-header\n"
+    "                    with --import-vocabulary: the list's first row names the columns,\n"
+    "                    or is an item (default: a header when it is no valid item or\n"
+    "                    reads etymon, reflex)\n"
     "  --export-vocabulary FILE\n"
     "                    write the Vocabulary to FILE, as CSV when its name ends in .csv,\n"
     "                    else as TSV (UTF-8, a header row)\n"

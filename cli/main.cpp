@@ -152,7 +152,10 @@ int importVocabulary(Session& session, const Arguments& arguments, Streams& stre
                               "\" cannot be read: " + file.message() + "."));
         return exitBadInput;
     }
-    const Result<WordListImport> read = readWordList(*file, session.model());
+    const HeaderChoice header = !arguments.firstRowIsHeader   ? HeaderChoice::Automatic
+                                : *arguments.firstRowIsHeader ? HeaderChoice::Yes
+                                                              : HeaderChoice::No;
+    const Result<WordListImport> read = readWordList(*file, session.model(), header);
     if (!read) {
         streams.err(errorLine(cp1252ToUtf8(read.message())));
         return exitBadInput;

@@ -67,4 +67,18 @@ std::string importSummary(const WordListImport& import) {
     return text;
 }
 
+std::string importQuestion(const WordListImport& import) {
+    if (import.eitherWayLine == 0)
+        return "Click \"OK\" to import the items, or \"Cancel\" to import nothing.";
+    const std::string line = "line " + std::to_string(import.eitherWayLine);
+    const std::string otherWay =
+        import.header ? "import " + line + " as an item" : "take " + line + " as a header";
+    return "Click \"Yes\" to import the items, \"No\" to " + otherWay +
+           " instead, or \"Cancel\" to import nothing.";
+}
+
+HeaderChoice otherHeaderChoice(const WordListImport& import) {
+    return import.header ? HeaderChoice::No : HeaderChoice::Yes;
+}
+
 } // namespace tarnel

@@ -18,4 +18,9 @@ std::string importSummary(const WordListImport& import);
 
 inline constexpr int summaryRefusedRows = 20;
 
+// The question under the summary: import, or import nothing; and, when the first row may be
+// read either way, read it the other way (the choice `otherHeaderChoice` gives).
+std::string importQuestion(const WordListImport& import);
+HeaderChoice otherHeaderChoice(const WordListImport& import);
+
 } // namespace tarnel

@@ -91,7 +91,10 @@ Result<WordListImport> readWordList(std::string_view bytes, const Model& model,
         if (isBlankRow(row))
             continue;
         RowOutcome outcome = checkRow(reader, row, model.lstCol, model.lstColR);
-        if (std::exchange(first, false) && takesAsHeader(header, row, outcome))
+        const bool isFirst = std::exchange(first, false);
+        if (isFirst && !row.unclosedQuote)
+            import.eitherWayLine = row.line;
+        if (isFirst && takesAsHeader(header, row, outcome))
             import.header = HeaderRow{row.line, displayText(trimmedField(row, 0)),
                                       displayText(trimmedField(row, 1))};
         else

@@ -33,6 +33,9 @@ struct WordListImport {
     std::vector<RefusedRow> refused;
     int duplicates = 0; // rows already in the Vocabulary or earlier in the file
     std::optional<HeaderRow> header;
+    // The first row that is not blank, when it may be read either way, as a header or as an
+    // item, for the user to choose; 0 when there is none.
+    int eitherWayLine = 0;
     WordListFormat format = WordListFormat::Csv;
     TextEncoding encoding = TextEncoding::Ascii;
 };

@@ -183,10 +183,11 @@ TEST_F(Cli, TheManualPageDescribesTheOptionsOfTheHelp) {
     const QString help = QString::fromUtf8(run({"--help"}).out);
     const QString page = QString::fromUtf8(bytes(TARNEL_BATCH_MAN_PAGE));
     const std::string helpOptions = options(help, QStringLiteral("^  (--[a-z-]*)"));
-    EXPECT_EQ(helpOptions, "-- --baseline --csv --derive --export-vocabulary --help --impact "
-                           "--import-vocabulary --jobs --json --reflex --resave");
     EXPECT_EQ(helpOptions,
-              options(page, QStringLiteral("^\\.TP\\n\\.BI? ((?:\\\\-)+(?:[a-z]|\\\\-)*)")));
+              "-- --baseline --csv --derive --export-vocabulary --header --help --impact "
+              "--import-vocabulary --jobs --json --reflex --resave");
+    EXPECT_EQ(helpOptions,
+              options(page, QStringLiteral("^\\.TP\\n\\.B[IR]? ((?:\\\\-)+(?:[a-z]|\\\\-)*)")));
 }
 
 TEST_F(Cli, OutputThatCannotBeWrittenFailsTheRun) {
@@ -289,4 +290,10 @@ TEST_F(Cli, WordListsGoOutAndComeIn) {
     EXPECT_EQ(read->model.lstVocab,
               (std::vector<std::string>{"ata  ada", "ata  ata", "ax  ada", "tata  dada"}));
     EXPECT_EQ(run({"--import-vocabulary", list, model_}).status, 2); // where would it go?
+
+    // Chosen as a header, the first row is left out.
+    ASSERT_EQ(run({"--import-vocabulary", list, "--header", model_, "--resave", saved}).status, 0);
+    EXPECT_EQ(loadModelFile(saved.toStdString())->model.lstVocab,
+              (std::vector<std::string>{"ata  ada", "ata  ata", "ax  ada"}));
+    EXPECT_EQ(run({"--no-header", model_}).status, 2);
 }

@@ -74,6 +74,7 @@ struct HeaderCase {
     HeaderChoice choice;
     int headerLine; // 0: no header taken
     std::size_t items;
+    int eitherWayLine; // 0: the first row cannot be read the other way
 };
 
 class Header : public testing::TestWithParam<HeaderCase> {};
@@ -83,19 +84,25 @@ TEST_P(Header, IsTakenWhenChosenOrWhenTheFirstRowIsNoItem) {
         imported(GetParam().bytes, latinSpanishModel(), GetParam().choice);
     EXPECT_EQ(import.header ? import.header->line : 0, GetParam().headerLine);
     EXPECT_EQ(import.items.size(), GetParam().items);
+    EXPECT_EQ(import.eitherWayLine, GetParam().eitherWayLine);
+    if (import.eitherWayLine != 0) {
+        const WordListImport other =
+            imported(GetParam().bytes, latinSpanishModel(), otherHeaderChoice(import));
+        EXPECT_EQ(other.header.has_value(), !import.header.has_value());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     WordListImport, Header,
     testing::Values(
-        HeaderCase{"Names", "Latin;Spanish\npater;padre", HeaderChoice::Automatic, 1, 1},
-        HeaderCase{"ExportHeader", "Etymon,REFLEX\npater,padre", HeaderChoice::Automatic, 1, 1},
+        HeaderCase{"Names", "Latin;Spanish\npater;padre", HeaderChoice::Automatic, 1, 1, 1},
+        HeaderCase{"ExportHeader", "Etymon,REFLEX\npater,padre", HeaderChoice::Automatic, 1, 1, 1},
         HeaderCase{"AfterBlankLines", "\n,\nLatin,Spanish\npater,padre", HeaderChoice::Automatic, 3,
-                   1},
-        HeaderCase{"FirstRowAnItem", "pater,padre\nmater,madre", HeaderChoice::Automatic, 0, 2},
-        HeaderCase{"UnclosedQuote", "\"Latin,Spanish\npater,padre", HeaderChoice::Yes, 0, 0},
-        HeaderCase{"Chosen", "pater,padre\nmater,madre", HeaderChoice::Yes, 1, 1},
-        HeaderCase{"Refused", "Latin,Spanish\npater,padre", HeaderChoice::No, 0, 1}),
+                   1, 3},
+        HeaderCase{"FirstRowAnItem", "pater,padre\nmater,madre", HeaderChoice::Automatic, 0, 2, 1},
+        HeaderCase{"UnclosedQuote", "\"Latin,Spanish\npater,padre", HeaderChoice::Yes, 0, 0, 0},
+        HeaderCase{"Chosen", "pater,padre\nmater,madre", HeaderChoice::Yes, 1, 1, 1},
+        HeaderCase{"Refused", "Latin,Spanish\npater,padre", HeaderChoice::No, 0, 1, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WordListImport, SkipsAndCountsDuplicatesOfTheVocabularyAndOfEarlierRows) {
@@ -131,6 +138,18 @@ TEST(ImportSummary, CountsTellsHowTheFileWasReadAndListsTheRefusedRows) {
               "(\"Latin\", \"Spanish\").\r\n"
               "Refused rows:\r\n"
               "Line 4: The reflex is missing.");
+}
+
+TEST(ImportSummary, AsksToReadTheFirstRowTheOtherWayWhenItCanBe) {
+    WordListImport import;
+    EXPECT_EQ(importQuestion(import),
+              "Click \"OK\" to import the items, or \"Cancel\" to import nothing.");
+    import.eitherWayLine = 3;
+    EXPECT_EQ(importQuestion(import), "Click \"Yes\" to import the items, \"No\" to take line 3 "
+                                      "as a header instead, or \"Cancel\" to import nothing.");
+    import.header = HeaderRow{3, "Latin", "Spanish"};
+    EXPECT_EQ(importQuestion(import), "Click \"Yes\" to import the items, \"No\" to import line 3 "
+                                      "as an item instead, or \"Cancel\" to import nothing.");
 }
 
 TEST(ImportSummary, ListsTwentyRefusedRowsAtMost) {

@@ -169,10 +169,22 @@ private slots:
         list.write("Latin\tSpanish\nfrater\tfraile\nmater\tmadre\nroZa\trosa\n");
         list.close();
         h.dialogs.chooseFile(in);
-        h.dialogs.answer(Answer::Ok);
+        h.dialogs.answer(Answer::Yes);
         h.home().mnuImportVocabulary_Click();
         QVERIFY(h.dialogs.last().contains(QStringLiteral("Line 4: Character \"Z\" is not in the "
                                                          "Etymon Alphabet.")));
+        QCOMPARE(h.vocab(), (Items{"frater  fraile", "mater  madre", "pater  padre"}));
+        h.ctx().session.undo();
+
+        // A first row that is a valid item may still be the header: No reads it the other way.
+        list.open(QIODevice::WriteOnly);
+        list.write("latin\tspanish\nfrater\tfraile\n");
+        list.close();
+        h.dialogs.chooseFile(in);
+        h.dialogs.answer(Answer::No);
+        h.dialogs.answer(Answer::Yes);
+        h.home().mnuImportVocabulary_Click();
+        QVERIFY(h.dialogs.last().contains(QStringLiteral("Line 1 was taken as a header")));
         QCOMPARE(h.vocab(), (Items{"frater  fraile", "mater  madre", "pater  padre"}));
         QCOMPARE(h.list().count(), 3);
         h.ctx().session.undo();

@@ -26,7 +26,8 @@ std::filesystem::path localPath(const QString& path) {
 } // namespace
 
 // Every row is checked as a typed item; the user sees what would be imported and what was
-// refused, and imports the rest or nothing. The import is one change, undone as one.
+// refused, and imports the rest or nothing, or has the first row read the other way (as a
+// header or as an item). The import is one change, undone as one.
 void Form1::mnuImportVocabulary_Click() {
     const QString path = ctx.dialogs.openFileName(QStringLiteral("Import Vocabulary"), listFilter);
     if (path.isEmpty()) {
@@ -38,20 +39,29 @@ void Form1::mnuImportVocabulary_Click() {
                            .arg(path, QString::fromStdString(file.message())));
         return;
     }
-    const Result<WordListImport> read = readWordList(*file, ctx.session.model());
-    if (!read) {
-        ctx.dialogs.ok(fromModelText(read.message()));
+    HeaderChoice header = HeaderChoice::Automatic;
+    for (;;) {
+        const Result<WordListImport> read = readWordList(*file, ctx.session.model(), header);
+        if (!read) {
+            ctx.dialogs.ok(fromModelText(read.message()));
+            return;
+        }
+        const QString summary = fromModelText(importSummary(*read));
+        if (read->items.empty()) {
+            ctx.dialogs.ok(summary);
+            return;
+        }
+        const QString question =
+            summary + QStringLiteral("\r\n") + fromModelText(importQuestion(*read));
+        const Answer answer = read->eitherWayLine == 0 ? ctx.dialogs.okCancel(question)
+                                                       : ctx.dialogs.yesNoCancel(question);
+        if (answer == Answer::No) {
+            header = otherHeaderChoice(*read);
+            continue;
+        }
+        if (answer != Answer::Cancel)
+            ctx.session.importVocabulary(*read);
         return;
-    }
-    const QString summary = fromModelText(importSummary(*read));
-    if (read->items.empty()) {
-        ctx.dialogs.ok(summary);
-        return;
-    }
-    if (ctx.dialogs.okCancel(summary + QStringLiteral("\r\nClick \"OK\" to import the items, "
-                                                      "or \"Cancel\" to import nothing.")) ==
-        Answer::Ok) {
-        ctx.session.importVocabulary(*read);
     }
 }
 
