@@ -95,8 +95,8 @@ Result<> deleteIfLine(Lines& lines, int line) {
 }
 
 std::optional<ElementKind> kindAt(const Lines& lines, int line, int token) {
-    for (const Element& e : ruleElements(lines))
-        if (e.line == line && e.token == token)
+    for (const Element& e : lineElements(lines, line))
+        if (e.token == token)
             return e.kind;
     return {};
 }

@@ -82,12 +82,37 @@ int firstThenLine(const std::vector<std::string>& lines) {
     return end < 1 ? 1 : end;
 }
 
-LineRole lineRole(const std::vector<std::string>& lines, int line) {
+namespace {
+
+LineRole roleAt(int line, int end, int firstThen) {
     if (line == 0)
         return LineRole::Name;
-    if (line >= endLine(lines))
+    if (line >= end)
         return LineRole::End;
-    return line < firstThenLine(lines) ? LineRole::If : LineRole::Then;
+    return line < firstThen ? LineRole::If : LineRole::Then;
+}
+
+void addLineElements(std::vector<Element>& out, const std::string& text, int line, LineRole role) {
+    const LineParts parts = splitLine(text, role);
+    if (role == LineRole::Name) {
+        out.push_back({ElementKind::Name, parts.label, line});
+    } else if (role == LineRole::End) {
+        out.push_back({ElementKind::EndLabel, "END:", line});
+        for (const std::string& token : parts.tokens)
+            out.push_back({ElementKind::EndName, token, line});
+    } else {
+        out.push_back({role == LineRole::If ? ElementKind::IfLabel : ElementKind::ThenLabel,
+                       parts.label, line});
+        addBodyElements(out, parts, line, role);
+    }
+    if (!parts.comment.empty())
+        out.push_back({ElementKind::Comment, parts.comment, line});
+}
+
+} // namespace
+
+LineRole lineRole(const std::vector<std::string>& lines, int line) {
+    return roleAt(line, endLine(lines), firstThenLine(lines));
 }
 
 LineParts splitLine(const std::string& line, LineRole role) {
@@ -130,23 +155,17 @@ bool isBranchingBody(const std::vector<std::string>& tokens) {
 
 std::vector<Element> ruleElements(const std::vector<std::string>& lines) {
     std::vector<Element> out;
-    for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
-        const LineRole role = lineRole(lines, i);
-        const LineParts parts = splitLine(lines[static_cast<std::size_t>(i)], role);
-        if (role == LineRole::Name) {
-            out.push_back({ElementKind::Name, parts.label, i});
-        } else if (role == LineRole::End) {
-            out.push_back({ElementKind::EndLabel, "END:", i});
-            for (const std::string& token : parts.tokens)
-                out.push_back({ElementKind::EndName, token, i});
-        } else {
-            out.push_back({role == LineRole::If ? ElementKind::IfLabel : ElementKind::ThenLabel,
-                           parts.label, i});
-            addBodyElements(out, parts, i, role);
-        }
-        if (!parts.comment.empty())
-            out.push_back({ElementKind::Comment, parts.comment, i});
-    }
+    const int end = endLine(lines);
+    const int firstThen = firstThenLine(lines);
+    for (int i = 0; i < static_cast<int>(lines.size()); ++i)
+        addLineElements(out, lines[static_cast<std::size_t>(i)], i, roleAt(i, end, firstThen));
+    return out;
+}
+
+std::vector<Element> lineElements(const std::vector<std::string>& lines, int line) {
+    std::vector<Element> out;
+    if (line >= 0 && line < static_cast<int>(lines.size()))
+        addLineElements(out, lines[static_cast<std::size_t>(line)], line, lineRole(lines, line));
     return out;
 }
 

@@ -58,5 +58,7 @@ bool isBranchingBody(const std::vector<std::string>& tokens);
 
 // Every element of the rule, line by line, in reading order.
 std::vector<Element> ruleElements(const std::vector<std::string>& lines);
+// The elements of one line of the rule; none for a line the rule does not have.
+std::vector<Element> lineElements(const std::vector<std::string>& lines, int line);
 
 } // namespace tarnel
