@@ -112,6 +112,7 @@ int batch(Session& session, const Arguments& arguments, std::vector<std::string>
     insight::ReportRequest request;
     request.previous = baseline ? &*baseline : nullptr;
     request.rules = arguments.json;
+    request.items = arguments.json || !arguments.csvPath.empty();
     request.normalise = composeNfc;
     insight::BatchReport report = insight::buildReport(session.model(), run, request);
     if (arguments.impact)

@@ -73,20 +73,23 @@ BatchReport buildReport(const Model& model, const BatchRun& run, const ReportReq
     BatchReport report;
     const std::vector<Distances> distances = measureItems(run);
     report.metrics = summarise(distances, run.goodCount());
-    IpaSpeller speller(request.normalise);
-    for (std::size_t i = 0; i < run.items.size(); ++i) {
-        report.items.push_back(itemRow(run.items[i], speller));
-        report.items.back().distances = distances[i];
-    }
-    if (request.previous) {
+    if (request.previous)
         report.since = compareRuns(*request.previous, run);
-        for (std::size_t i = 0; i < report.items.size(); ++i)
-            report.items[i].since = report.since->items[i];
-    }
+    if (!request.items && !request.rules)
+        return report;
     const std::vector<OrderEntry> entries = orderEntries(model);
     const std::vector<ItemTrace> traces =
         traceEtymons(model, entries, run, request.rules ? Traced::AllItems : Traced::BadItems);
-    addBlames(report, traces, entries);
+    if (request.items) {
+        IpaSpeller speller(request.normalise);
+        for (std::size_t i = 0; i < run.items.size(); ++i) {
+            report.items.push_back(itemRow(run.items[i], speller));
+            report.items.back().distances = distances[i];
+            if (report.since)
+                report.items.back().since = report.since->items[i];
+        }
+        addBlames(report, traces, entries);
+    }
     if (request.rules)
         report.rules = ruleUse(entries, run, traces, traceReflexes(model, entries, run));
     return report;

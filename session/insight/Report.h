@@ -49,10 +49,13 @@ struct ReportRequest {
     const std::vector<PreviousItem>* previous = nullptr; // none: nothing to compare with
     bool rules = false; // the Rules table too, which traces every item, not only Bad ones
     Normaliser normalise;
+    // The Items table, with each item's IPA and each Bad item's blame; the counts and the
+    // measures need neither, and tracing the Bad items is the dearest part of a report.
+    bool items = true;
 };
 
 // Everything the batch screen and the report show about `run`, a run of `model`: one
-// derivation per Bad item, or per item with the Rules table.
+// derivation per Bad item for the Items table, or per item with the Rules table.
 BatchReport buildReport(const Model& model, const BatchRun& run, const ReportRequest& request);
 
 // Adds a measured rule impact to the report and to its Rules table.

@@ -53,6 +53,16 @@ TEST_F(ExportTest, JsonHoldsEveryPart) {
                                 R"("breaks":[]}],"stopped":false}})"));
 }
 
+TEST_F(ExportTest, AReportWithoutItemsKeepsTheCountsAndMeasures) {
+    const BatchReport lean =
+        buildReport(model, runWholeBatch(model), {&previous, false, {}, false});
+    EXPECT_TRUE(lean.items.empty());
+    EXPECT_FALSE(lean.rules);
+    EXPECT_EQ(metricsJson(lean.metrics).dump(), metricsJson(report.metrics).dump());
+    ASSERT_TRUE(lean.since);
+    EXPECT_EQ(sinceText(*lean.since), sinceText(*report.since));
+}
+
 // A sound no symbol fits: the derived word shows its fallback letter, the reflex C5.
 TEST(IpaText, DecodesAsTheDerivationScreenDoes) {
     std::string column = "X---------------------";
