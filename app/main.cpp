@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ModelDirectory.h"
 #include "ui/shared/Dialogs.h"
 #include "ui/shared/Program.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole `tarnel-batch` run, as a script would start it: process start, loading the model
 // file, the batch run over the 746-rule length-keeping model and writing the results.
 #include "BenchModels.h"

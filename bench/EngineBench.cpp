@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Batch runs and interactive derivations over the benchmark models of BenchModels.h.
 #include "BenchModels.h"
 #include "engine/Engine.h"

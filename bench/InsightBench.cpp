@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch run with what the batch screen adds to it: metrics, the comparison with the
 // previous run and the blame of every Bad item (one derivation each), then the Rules table
 // (a derivation of every item) and the rule impact (one batch per Diachronic entry). On the

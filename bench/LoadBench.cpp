@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading model files: a 100,000-item Vocabulary stored in alphabetical order, in reverse
 // order and shuffled (target: at most 0.2 s in any order).
 #include "BenchModels.h"

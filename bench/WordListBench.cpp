@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Importing a 100,000-row word list (CSV, UTF-8) whose rows stand in reverse alphabetical
 // order, the worst case for a list that keeps itself sorted: reading, checking every row
 // and building the new Vocabulary.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarnel-batch: loads a model file and runs it without any screen, for scripts, for
 // checking a model from the command line and for tests. It works through the same session
 // as the desktop program, so both say the same things.

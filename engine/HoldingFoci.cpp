@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deciding a compiled rule's if-lines for every focus of a word at once. Each line gives the
 // set of foci (bit f for focus f) at which it holds; a Branching line combines the sets of the
 // lines it names. Deciding has no side effects, so a line is decided only for the foci whose

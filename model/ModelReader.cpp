@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model file reader. It takes the file one character at a time and fills the lists
 // section by section. It is tolerant of hand-edited files: line numbers before order
 // entries, comments after them, any blank space between entries. Whatever it keeps, the

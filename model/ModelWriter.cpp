@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model file writer: the fixed sequence of lines, Windows-1252, CR LF after each.
 
 #include "FileMarks.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 file(GLOB samples "${SOURCE_DIR}/*.tnl")
 file(MAKE_DIRECTORY "${TARGET_DIR}")
 foreach(sample IN LISTS samples)

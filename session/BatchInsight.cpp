@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a batch run of the open model shows beyond its Good and Bad lists.
 #include "Session.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Derivations and batch runs of the open model.
 #include "DerivationView.h"
 #include "Session.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Supply and the three orders: inserting, moving, deleting, masking, persistence.
 #include "SessionEdit.h"
 

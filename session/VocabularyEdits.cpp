@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Vocabulary's operations: one item, the whole list, deleting.
 #include "SessionEdit.h"
 #include "model/AlphabeticalList.h"

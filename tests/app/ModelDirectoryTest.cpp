@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program's model folder: beside a program run from its own writable folder, in
 // the user's data folder for an installed one, which gets the samples only while it is empty.
 #include "app/ModelDirectory.h"

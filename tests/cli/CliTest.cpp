@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarnel-batch end to end: each test runs the built program on a copy of data/test.tnl and reads
 // back its exit status, its stderr and its JSON. In that model intervocalic t is voiced, then
 // every vowel is lengthened; the Reflex Order lengthens too. Of its three Vocabulary items one

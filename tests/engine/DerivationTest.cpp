@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole derivations through the orders, batch runs over the vocabulary, and derivations through
 // arbitrary rule text.
 #include "EngineFixture.h"

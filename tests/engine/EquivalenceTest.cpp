@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine against the reference engine (rule text read and evaluated focus by focus) on
 // many generated models: every stage with its whole word, every message, batch line and
 // progress text, and the word state after each run must be the same.

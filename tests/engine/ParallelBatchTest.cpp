@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A batch on several threads shows what a batch on one shows, also where an item reads what
 // the items before it left in the words.
 #include "EngineFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading rule text and applying one rule: locations, if-lines, then-lines.
 #include "EngineFixture.h"
 #include "engine/RuleText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine on rule text from the fuzzer, as the Rules section of a fixed model: interactive
 // derivations, a reflex interpretation and batch runs on one thread and on two, every stage
 // decoded as the screen would show it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model file reader on any bytes, with the round trip a user relies on: whatever a load
 // gives, a save writes back so that the next load gives the same model (masks aside, which
 // are never saved) without a warning, and saving that gives the same file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rule editor's operations on rules from fuzzed rule text. The first byte of an input
 // picks an operation, the rest is a Rules section; the operation is applied at every element
 // of its first rule, each time on a fresh copy, then at every element one after another.

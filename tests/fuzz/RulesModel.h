@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A fixed model around a Rules section, for the targets that fuzz rule text: the bytes are

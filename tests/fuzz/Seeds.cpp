@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the seed corpora of the fuzz targets:
 //   fuzz_seeds OUTPUT MODEL.tnl...
 // OUTPUT/model/ gets each model file given, a small model made of the first rules and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check-install.sh BUILD_DIR: installs BUILD_DIR into a temporary prefix and checks the tree:
 # every file, the desktop entry and the metainfo, that the installed tarnel-batch runs a sample
 # from there, and that the installed desktop program starts and seeds the user's model folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The column moves, insert, delete, rename and keep-the-changes answers are driven end to end
 // through the editor in tests/ui/AlphabetScreensTest.cpp; here are the edge cases it cannot reach.
 

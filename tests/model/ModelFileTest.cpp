@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model file: data/sample.tnl and data/rich.tnl are exact writer output, data/empty.tnl
 // that of an empty model, data/edited.tnl a hand-edited file the reader must tolerate.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a rule name and an order entry are, for the reader, the writer and the engine alike.
 
 #include "model/OrderEntry.h"

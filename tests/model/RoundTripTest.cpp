@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hand-written model files that the writer once could not write back: each loads, saying
 // what it left out, and a save and a second save give the same model and the same file.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Inserting beside a highlighted entry, the arrows, mask and persistence releases and their
 // messages are driven end to end through the order screen in tests/ui/OrderTest.cpp; here are
 // the edge cases it cannot reach.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving onto what is not a plain file of one's own: links, special files, read-only
 // files, long names, the leftovers of interrupted saves, a folder that cannot be flushed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sample models shipped with the program: each loads, its batch run stays at its level,
 // and a few span15 derivations go through the stages a historical linguist expects.
 #include "core/OutputAlphabet.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rule editor's operations on a rule's lines, and storing the edited rule. The rule editor
 // screen's tests check the captions of the elements, the name box and the comment box, a
 // rename, the ninth unit, and a new name through the Supply.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "InsightModel.h"
 #include "core/IpaDisplay.h"
 #include "session/insight/ReportExport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // On the span15 sample: the stages the insight traces end where the batch run ended, and the
 // items left Bad on purpose are blamed as a linguist would blame them.
 #include "model/ModelFile.h"

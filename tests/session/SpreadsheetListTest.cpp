@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A list of 3,000 Latin-like etymons and Spanish-like reflexes saved from a spreadsheet: CSV,
 // CR LF, a byte-order mark, a header row, and a handful of bad rows among the good ones.
 #include "core/Cp1252.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/exchange/WordListImport.h"
 
 #include "model/AlphabeticalList.h"

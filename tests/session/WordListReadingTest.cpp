@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/exchange/RowReader.h"
 #include "session/exchange/TextDecoding.h"
 #include "session/exchange/WordListFormat.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Comparing models across a save: what a save keeps of a model, and every list of it.

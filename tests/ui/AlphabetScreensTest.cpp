@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Etymon and Reflex Alphabet editors and the Output Alphabet viewer.
 #include "Harness.h"
 #include "Tests.h"

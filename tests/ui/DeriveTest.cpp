@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The derivation screen: interactive, reflex and batch runs, the word box and the display.
 #include "Harness.h"
 #include "Tests.h"

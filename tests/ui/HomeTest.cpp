@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The home screen: start-up, help, navigation, the Model menu and the quit prompt.
 #include "Harness.h"
 #include "Tests.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the batch screen shows beyond its lists: measures, changes since the last run, why an
 // item is Bad, and the Batch Report window.
 #include "Harness.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Characters a model file cannot hold, refused in every box that stores model text.
 #include "Harness.h"
 #include "Tests.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rule order screen, driven through real clicks and keys.
 #include "Harness.h"
 #include "Tests.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rule editor: names, comments, the limits of a rule, its menus, and leaving it.
 #include "Harness.h"
 #include "Tests.h"

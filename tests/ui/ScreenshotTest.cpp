@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders what the user sees on every screen to PNG files under build/screens/, so that
 // anyone can look at them; fails if a screen cannot be rendered.
 #include "Harness.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Vocabulary: one-item box, Edit All, Delete Item, Copy Etymon to Derive.
 #include "Harness.h"
 #include "Tests.h"

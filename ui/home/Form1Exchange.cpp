@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The home screen's word lists in and out: Import and Export Vocabulary.
 #include "model/ModelFile.h"
 #include "model/SafeFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The home screen's Model menu: new, choose, save, save as, delete.
 #include "session/Session.h"
 #include "ui/home/Form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The home screen's Vocabulary: the list, its pop-up menu and the two editing boxes.
 #include "session/Session.h"
 #include "ui/home/Form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Features.h"
 #include "session/Session.h"
 #include "ui/rules/frmEd1Rule.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rule order screen's actions: every button, list click and mark column release.
 #include "session/Session.h"
 #include "ui/rules/frmOrder.h"
