@@ -107,9 +107,8 @@ int batch(Session& session, const Arguments& arguments, std::vector<std::string>
     }
     if (arguments.jobs != 0)
         session.setJobs(arguments.jobs);
-    BatchRun run;
-    BatchRunRecorder recorder(run); // a script asks no question: a long run goes ahead
-    session.runBatch(recorder, recorder);
+    session.runBatch(); // a script asks no question: a long run goes ahead
+    const BatchRun& run = session.lastBatch();
     insight::ReportRequest request;
     request.previous = baseline ? &*baseline : nullptr;
     request.rules = arguments.json;

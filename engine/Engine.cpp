@@ -34,6 +34,11 @@ void Engine::setWorkingWord(const Word& word) {
     working_.length = std::clamp(word.length, 0, maxTypedLength);
 }
 
+void Engine::setReflexWord(const Word& word) {
+    reflex_ = toPlanes(word);
+    reflex_.length = std::clamp(word.length, 0, maxTypedLength);
+}
+
 // Encoding writes only the positions whose characters the alphabet holds; a run from an
 // unseen state must know the features of the others.
 void Engine::encodeInto(WordPlanes& word, std::string_view text, bool etymon) {

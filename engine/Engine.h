@@ -74,6 +74,7 @@ public:
     Word workingWord() const { return toWord(working_); }
     Word reflexWord() const { return toWord(reflex_); }
     void setWorkingWord(const Word& word);
+    void setReflexWord(const Word& word);
     bool changed() const { return changed_; }
     const std::vector<int>& lstPersist() const { return lstPersist_; }
 

@@ -22,6 +22,12 @@ void CharCursor::readUntil(char c) {
     while (current_ != c);
 }
 
+void CharCursor::readToLineEnd() {
+    do
+        read();
+    while (current_ != '\r' && current_ != '\n');
+}
+
 void CharCursor::skipBlanks() {
     while (current_ == ' ')
         read();

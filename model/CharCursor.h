@@ -34,6 +34,8 @@ public:
     void read(int count);
     // Reads at least once, until the current character is `c`.
     void readUntil(char c);
+    // Reads at least once, until the current character ends a line (CR, or LF alone).
+    void readToLineEnd();
     // Reads while the current character is a blank.
     void skipBlanks();
     // Reads while the current character is a blank, CR or LF.

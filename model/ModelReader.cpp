@@ -41,13 +41,14 @@ std::string trimBlanks(std::string_view text) {
 
 // Notes run from the first non-blank character after the START line to the END marker.
 // The whole text before the marker is kept, "§" included, so notes survive a reload whole.
-// The name line is passed to its end, so a "§" in the model's name changes nothing.
+// The name line is passed to its end (a CR, or an LF alone in a hand-edited file), so a "§"
+// in the model's name changes nothing.
 void readNotes(CharCursor& in, Model& model) {
     static constexpr std::string_view endMarker = "\xA7"
                                                   "3_END:Notes";
     in.setSection("Notes");
     in.readUntil(sectionMark); // skips the heading up to "§1_NAME:"
-    in.readUntil('\r');        // the name line is not read: a model is named by its file
+    in.readToLineEnd();        // the name line is not read: a model is named by its file
     in.readUntil(sectionMark);
     in.read(14); // the rest of "2_START:Notes" and its CR
     in.skipBlankSpace();

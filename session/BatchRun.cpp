@@ -7,8 +7,35 @@
 
 namespace tarnel {
 
+BatchRunRecorder::BatchRunRecorder(BatchRun& run, BatchDisplay* display, MessageSink* messages)
+    : run_(run), display_(display), messages_(messages) {
+    run_.stopped = true; // until the end is shown
+}
+
+bool BatchRunRecorder::confirmLargeRun(std::string_view warning) {
+    return display_ == nullptr || display_->confirmLargeRun(warning);
+}
+
 void BatchRunRecorder::showBatchItem(const BatchItem& item) {
     run_.items.push_back(itemResult(item));
+    if (display_ != nullptr)
+        display_->showBatchItem(item);
+}
+
+bool BatchRunRecorder::stopRequested() {
+    return display_ != nullptr && display_->stopRequested();
+}
+
+void BatchRunRecorder::showBatchEnd(std::string_view progress) {
+    run_.stopped = false;
+    if (display_ != nullptr)
+        display_->showBatchEnd(progress);
+}
+
+void BatchRunRecorder::showMessage(const std::string& text) {
+    run_.messages.push_back(text);
+    if (messages_ != nullptr)
+        messages_->showMessage(text);
 }
 
 int BatchRun::goodCount() const {
@@ -18,6 +45,14 @@ int BatchRun::goodCount() const {
 
 int BatchRun::badCount() const {
     return static_cast<int>(items.size()) - goodCount();
+}
+
+const Word& BatchRun::workingBefore(std::size_t i) const {
+    return i == 0 ? startWorking : items[i - 1].derived;
+}
+
+const Word& BatchRun::reflexBefore(std::size_t i) const {
+    return i == 0 ? startReflex : items[i - 1].expected;
 }
 
 std::string resultLine(const BatchItemResult& item) {

@@ -31,9 +31,16 @@ struct BatchRun {
     std::vector<BatchItemResult> items;
     std::vector<std::string> messages;
     bool stopped = false;
+    // The engine's words when the run began. A word keeps what the item before it left beyond
+    // its length, so each item is derived from the words the one before it ended with.
+    Word startWorking;
+    Word startReflex;
 
     int goodCount() const;
     int badCount() const;
+    // The words item `i` was derived from, as the run had them.
+    const Word& workingBefore(std::size_t i) const;
+    const Word& reflexBefore(std::size_t i) const;
 };
 
 // The line the Good or Bad list shows for `item`, without CR LF: "pater > padre" or
@@ -43,21 +50,27 @@ std::string resultLine(const BatchItemResult& item);
 // The item as the engine reported it.
 BatchItemResult itemResult(const BatchItem& item);
 
-// A batch display and message sink that keeps every item and message of a run in `run`.
+// A batch display and message sink that keeps every item and message of a run in `run`, and
+// passes each on to `display` and `messages` when they are given. A run that ends without
+// its last item shown was stopped.
 class BatchRunRecorder : public BatchDisplay, public MessageSink {
 public:
-    explicit BatchRunRecorder(BatchRun& run) : run_(run) {}
-    bool confirmLargeRun(std::string_view) override { return true; }
+    explicit BatchRunRecorder(BatchRun& run, BatchDisplay* display = nullptr,
+                              MessageSink* messages = nullptr);
+    bool confirmLargeRun(std::string_view warning) override;
     void showBatchItem(const BatchItem& item) override;
-    void showBatchEnd(std::string_view) override {}
-    void showMessage(const std::string& text) override { run_.messages.push_back(text); }
+    bool stopRequested() override;
+    void showBatchEnd(std::string_view progress) override;
+    void showMessage(const std::string& text) override;
 
 private:
     BatchRun& run_;
+    BatchDisplay* display_;
+    MessageSink* messages_;
 };
 
-// Derives and compares every item of the Vocabulary of `model`; a long Vocabulary is not
-// questioned.
+// Derives and compares every item of the Vocabulary of `model` on a new engine; a long
+// Vocabulary is not questioned.
 BatchRun runWholeBatch(const Model& model);
 
 } // namespace tarnel

@@ -67,18 +67,46 @@ Result<> Session::derive(std::string_view boxText, MessageSink& messages, StageD
 
 bool Session::runBatch(BatchDisplay& display, MessageSink& messages) {
     Engine& batch = engine();
-    forwarder_.messages = &messages;
-    const bool ran = batch.runBatch(display, pool());
+    batchRun_ = {};
+    batchRun_.startWorking = batch.workingWord();
+    batchRun_.startReflex = batch.reflexWord();
+    BatchRunRecorder recorder(batchRun_, &display, &messages);
+    forwarder_.messages = &recorder;
+    const bool ran = batch.runBatch(recorder, pool());
     forwarder_.messages = nullptr;
     return ran;
+}
+
+void Session::runBatch() {
+    struct Unseen : BatchDisplay, MessageSink {
+        bool confirmLargeRun(std::string_view) override { return true; }
+        void showBatchItem(const BatchItem&) override {}
+        void showBatchEnd(std::string_view) override {}
+        void showMessage(const std::string&) override {}
+    } unseen;
+    runBatch(unseen, unseen);
+}
+
+void Session::deriveBatchItem(const BatchRun& run, std::size_t index, MessageSink& messages,
+                              StageDisplay& display) {
+    if (index >= run.items.size())
+        return;
+    Engine& derivations = engine();
+    derivations.setDerivationMode(DerivationMode::Interactive);
+    derivations.setWorkingWord(run.workingBefore(index));
+    forwarder_.messages = &messages;
+    forwarder_.display = &display;
+    derivations.derive(run.items[index].etymon);
+    forwarder_.messages = nullptr;
+    forwarder_.display = nullptr;
 }
 
 insight::RulesTable Session::rulesTable(const BatchRun& run) const {
     return insight::ruleUse(model_, run);
 }
 
-// Each entry is masked on the compiled model as it stands, in an engine of its own, and
-// its batch runs on every core.
+// Each entry is masked on the compiled model as it stands, in an engine of its own that
+// starts from the words `run` started from, and its batch runs on every core.
 insight::RuleImpact Session::measureRuleImpact(const BatchRun& run,
                                                const insight::ImpactProgress& progress) {
     const CompiledModel& model = compiled();
@@ -92,6 +120,8 @@ insight::RuleImpact Session::measureRuleImpact(const BatchRun& run,
             mask[k] =
                 model_.lstDiacOrd[k].starts_with('-') || k == static_cast<std::size_t>(position);
         engine.setMask(mask);
+        engine.setWorkingWord(run.startWorking); // as the run measured against began
+        engine.setReflexWord(run.startReflex);
         engine.runBatch(recorder, threads);
         return masked;
     };

@@ -60,6 +60,7 @@ void Session::replaceModel(Model model, bool named) {
     unsaved_ = false;
     history_.clear();
     lastRun_.reset();
+    batchRun_ = {};
     notify(Change::Replaced);
 }
 

@@ -125,8 +125,16 @@ public:
     // or holds a blank. One engine serves every derivation, as one word box does.
     Result<> derive(std::string_view boxText, MessageSink& messages, StageDisplay& display);
     // A batch run over the Vocabulary; false when the large-run question was cancelled. The
-    // items are derived on `jobs` threads (every core by default), and shown in order.
+    // items are derived on `jobs` threads (every core by default), and shown in order. The
+    // run, with the words it started from, is kept as the last batch.
     bool runBatch(BatchDisplay& display, MessageSink& messages);
+    // A batch run that shows nothing as it goes, for a front end that reads the last batch.
+    void runBatch();
+    const BatchRun& lastBatch() const { return batchRun_; }
+    // Item `index` of `run` derived in interactive mode from the words the run derived it
+    // from, so the stages show the derivation that gave its result.
+    void deriveBatchItem(const BatchRun& run, std::size_t index, MessageSink& messages,
+                         StageDisplay& display);
     void setJobs(int jobs);
 
     // --- Batch insight --------------------------------------------------------------------
@@ -180,6 +188,7 @@ private:
     Model model_;
     ModelHistory history_;
     std::optional<std::vector<insight::PreviousItem>> lastRun_;
+    BatchRun batchRun_;
     bool named_ = false;
     bool unsaved_ = false;
     std::vector<std::function<void(Change)>> listeners_;

@@ -5,9 +5,10 @@ namespace tarnel::insight {
 
 namespace {
 
+// As the derivation screen labels the stage.
 std::string stageLabel(const TracedStage& stage, const std::vector<OrderEntry>& entries) {
-    const std::string& name = entries[static_cast<std::size_t>(stage.entry)].name;
-    return stage.reapplied ? "P-" + name : name;
+    const std::string& label = entries[static_cast<std::size_t>(stage.entry)].stage;
+    return stage.reapplied ? "P-" + label : label;
 }
 
 // The last stage at the smallest distance: a later stage as close is nearer the end.

@@ -21,6 +21,10 @@ void addOrder(std::vector<OrderEntry>& entries, const Model& model, Order order,
             entry.persistent = k < model.lstP.size() && model.lstP[k] == "P";
         }
         entry.rule = findRule(model, entry.name);
+        entry.stage =
+            entry.rule
+                ? splitRuleText(model.lst1Rule[static_cast<std::size_t>(*entry.rule)]).stageName
+                : entry.name;
         entries.push_back(std::move(entry));
     }
 }

@@ -18,8 +18,9 @@ std::string_view orderName(Order order);
 // One entry of one of the three orders.
 struct OrderEntry {
     Order order = Order::Diachronic;
-    int position = 0; // in its order, from 0
-    std::string name; // the rule name, without the "-" of a mask
+    int position = 0;  // in its order, from 0
+    std::string name;  // the rule name, without the "-" of a mask
+    std::string stage; // its stages' label in a derivation (the name when it names no rule)
     bool masked = false;
     bool persistent = false;
     std::optional<int> rule; // the rule it names; none when it names no rule (it does nothing)

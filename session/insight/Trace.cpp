@@ -105,7 +105,12 @@ public:
         : compiled_(model), engine_(compiled_, recorder, &recorder) {
         engine_.setDerivationMode(DerivationMode::Interactive);
     }
-    void derive(std::string_view text) { engine_.derive(text); }
+    // The word is encoded over `start`, so what it holds beyond the text's length is what the
+    // batch's word held there.
+    void derive(std::string_view text, const Word& start) {
+        engine_.setWorkingWord(start);
+        engine_.derive(text);
+    }
 
 private:
     const CompiledModel compiled_;
@@ -126,7 +131,7 @@ std::vector<ItemTrace> traceEtymons(const Model& model, const std::vector<OrderE
             continue;
         const FeatureWord expected = featureWord(item.expected);
         recorder.begin(&expected);
-        deriver.derive(item.etymon);
+        deriver.derive(item.etymon, run.workingBefore(i));
         traces[i] = recorder.take();
     }
     return traces;
@@ -140,7 +145,7 @@ traceReflexes(const Model& model, const std::vector<OrderEntry>& entries, const 
     std::vector<std::vector<int>> changes(run.items.size());
     for (std::size_t i = 0; i < run.items.size(); ++i) {
         recorder.begin(nullptr);
-        deriver.derive(run.items[i].reflex);
+        deriver.derive(run.items[i].reflex, run.reflexBefore(i));
         changes[i] = recorder.take().changedBy;
     }
     return changes;

@@ -24,8 +24,9 @@ struct ItemTrace {
 
 enum class Traced { BadItems, AllItems };
 
-// Derives the etymons of `run` again with their stages, one derivation per traced item; the
-// result runs parallel to `run.items`. `entries` are the order entries of `model`.
+// Derives the etymons of `run` again with their stages, one derivation per traced item, each
+// from the words the run derived it from; the result runs parallel to `run.items`. `entries`
+// are the order entries of `model`.
 std::vector<ItemTrace> traceEtymons(const Model& model, const std::vector<OrderEntry>& entries,
                                     const BatchRun& run, Traced which);
 

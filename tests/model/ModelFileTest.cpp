@@ -187,6 +187,14 @@ TEST_F(ModelFileTest, WritesThenLoadsAModelNamedByItsFile) {
     EXPECT_EQ(loaded->model.lst1Rule, sampleModel().lst1Rule);
 }
 
+// A hand-edited name line may end in LF alone; the notes after it are read as ever.
+TEST(ModelReader, PassesANameLineEndingInLineFeed) {
+    std::string bytes = dataFile("sample.tnl");
+    const std::string crlf = "1_NAME:sample\r\n\r\n";
+    bytes.replace(bytes.find(crlf), crlf.size(), "1_NAME:sample\n\n");
+    EXPECT_EQ(lists(read(bytes)), lists(sampleModel()));
+}
+
 TEST_F(ModelFileTest, ReportsFilesThatCannotBeRead) {
     EXPECT_EQ(loadModelFile(dir_ / "gone.tnl").message(),
               "The model file \"gone.tnl\" cannot be read: No such file or directory.");

@@ -57,6 +57,28 @@ INSTANTIATE_TEST_SUITE_P(
                   "Devoicing",
                   "nearest after Revoicing; Devoicing moved it away"}));
 
+// "aa" reads the t that "aat" left one past its end, so the rule raises its vowels: the
+// blame follows the derivation the batch made, from the words the item before left.
+TEST(Blame, TracesAnItemFromTheWordsTheItemBeforeLeft) {
+    Model model = test::insightModel({"Raising"}, {"aat  aat", "aa  aa"});
+    model.lst1Rule.push_back(test::rule("Raising", "+syll (*) +cor (0)", "+high (*)"));
+    const BatchReport report = buildReport(model, runWholeBatch(model), {});
+    ASSERT_EQ(report.items.size(), 2u);
+    ASSERT_FALSE(report.items[1].good);
+    ASSERT_TRUE(report.items[1].blame);
+    EXPECT_EQ(report.items[1].blame->rule, "Raising");
+    EXPECT_EQ(report.items[1].blame->text, "nearest as the etymon; Raising moved it away");
+}
+
+// A rule named "V:Voicing" shows its stages as "Voicing"; the blame names them so too.
+TEST(Blame, NamesStagesAsTheDerivationLabelsThem) {
+    Model model = test::insightModel({"V:Voicing", "Devoicing"}, {"ata  ada"});
+    model.lst1Rule.push_back(test::rule("V:Voicing", "+cor (*) -cont (*)", "+voice (*)"));
+    const BatchReport report = buildReport(model, runWholeBatch(model), {});
+    ASSERT_TRUE(report.items[0].blame);
+    EXPECT_EQ(report.items[0].blame->text, "nearest after Voicing; Devoicing moved it away");
+}
+
 TEST(RuleUse, CountsTheItemsEachEntryChangedInEveryOrder) {
     // The Etymon Order devoices, the Reflex Order voices: "ada" is first made "ata".
     const Model model =

@@ -40,6 +40,12 @@ struct RuleHarness : Harness {
     explicit RuleHarness(const Model& model = ruleModel()) { load(model, QStringLiteral("Test")); }
     frmEd1Rule& editor() { return *program.screens().ed1Rule; }
     const Lines& temp() { return ctx().session.ruleEditor().lines(); }
+    const Lines& rule(const std::string& name) {
+        for (const Lines& lines : model().lst1Rule)
+            if (lines.front().starts_with(name + " "))
+                return lines;
+        return model().lst1Rule.front();
+    }
     // Create New Rule on the order screen.
     void editNewRule() {
         program.editRules();
@@ -190,6 +196,33 @@ private slots:
         QVERIFY(!h.editor().isVisible());
         QCOMPARE(h.model().lstSupply, (Lines{"Apocope", "Lenition"}));
         QCOMPARE(h.model().lst1Rule.size(), std::size_t(2));
+    }
+
+    // Quitting (the window's close button, Exit) settles an unstored edit as Return does.
+    void quittingAsksToKeepTheRulesChangesFirst() {
+        RuleHarness h;
+        h.editor().editRule("Lenition");
+        h.click(QStringLiteral("+cont"));
+        h.choose(QStringLiteral("Toggle Sign +/-"));
+        for (const Answer answer : {Answer::Yes, Answer::Yes, Answer::Yes})
+            h.dialogs.answer(answer); // keep the changes, quit, save
+        QVERIFY(h.program.quit());
+        QCOMPARE(h.dialogs.texts.first(), QStringLiteral("Keep the changes?"));
+        QCOMPARE(h.rule("Lenition")[2], "1:  -cont (*)" + c);
+        QVERIFY(!h.ctx().session.unsavedChanges());
+    }
+
+    // The quit called off after No: the rule is as it was, and the user is on the order screen.
+    void aQuitCalledOffAfterNoReturnsToTheOrders() {
+        RuleHarness h;
+        h.editor().editRule("Lenition");
+        h.click(QStringLiteral("+cont"));
+        h.choose(QStringLiteral("Toggle Sign +/-"));
+        h.dialogs.answer(Answer::No); // drop the changes
+        h.dialogs.answer(Answer::No); // do not quit
+        QVERIFY(!h.program.quit());
+        QCOMPARE(h.rule("Lenition")[2], "1:  +cont (*)" + c);
+        QCOMPARE(h.showing(), QList<Screen*>{h.program.screens().order});
     }
 
     void aNewRuleLeftAsNewRuleIsRefusedWhenThatNameExists() {

@@ -102,7 +102,7 @@ void BatchPanel::clearResults() {
     lblAccuracy->clear();
     lblSince->clear();
     btnReport->hide();
-    results = {};
+    shown = 0;
     goodItems.clear();
     badItems.clear();
     tips.clear();
@@ -121,10 +121,9 @@ void BatchPanel::startRun(int items) {
 std::string BatchPanel::finishRun() {
     guard.reset();
     btnStop->hide();
-    results.stopped = stopping;
     if (stopping)
         lblPercentDone->setText(
-            QStringLiteral("Stopped after %1 of %2 items.").arg(results.items.size()).arg(total));
+            QStringLiteral("Stopped after %1 of %2 items.").arg(shown).arg(total));
     return messages.empty() ? std::string() : messages.summary();
 }
 
@@ -138,7 +137,7 @@ void BatchPanel::showMessage(const std::string& text) {
 
 void BatchPanel::showBatchItem(const BatchItem& item) {
     messages.endItem();
-    results.items.push_back(itemResult(item));
+    ++shown;
     (item.good ? goodItems : badItems).push_back(item.index);
     if (item.good) {
         txtGood->appendPlainText(resultLine(item.line));
@@ -148,7 +147,7 @@ void BatchPanel::showBatchItem(const BatchItem& item) {
         lblBad->setText(fromCp1252(badLabel(item.badCount)));
     }
     lblPercentDone->setText(fromCp1252(item.progress));
-    if (results.items.size() == 1 || sinceRepaint.elapsed() >= repaintMilliseconds)
+    if (shown == 1 || sinceRepaint.elapsed() >= repaintMilliseconds)
         repaintNow();
 }
 
@@ -157,15 +156,15 @@ void BatchPanel::showBatchEnd(std::string_view progress) {
     repaintNow();
 }
 
-void BatchPanel::showInsight(const insight::BatchReport& report) {
+void BatchPanel::showInsight(const insight::BatchReport& report, bool stopped) {
     lblAccuracy->setText(
         QString::fromStdString(insight::accuracyText(report.metrics.good, report.metrics.items) +
                                ".  " + insight::distanceText(report.metrics)));
     lblSince->setText(QString::fromStdString(
-        results.stopped ? std::string("Since the last run: the run was stopped, so it is not "
-                                      "compared")
-        : report.since  ? insight::sinceText(*report.since)
-                        : std::string(insight::nothingToCompareText)));
+        stopped        ? std::string("Since the last run: the run was stopped, so it is not "
+                                            "compared")
+        : report.since ? insight::sinceText(*report.since)
+                       : std::string(insight::nothingToCompareText)));
     tips.assign(report.items.size(), QString());
     for (const insight::ItemRow& row : report.items) {
         QStringList lines;

@@ -4,7 +4,6 @@
 #include "core/Messages.h"
 #include "engine/Batch.h"
 #include "session/BatchMessages.h"
-#include "session/BatchRun.h"
 #include "session/insight/Report.h"
 
 #include <QElapsedTimer>
@@ -42,9 +41,8 @@ public:
     // run's messages (Windows-1252; empty when there were none).
     void startRun(int total);
     std::string finishRun();
-    // The items compared, as data.
-    const BatchRun& run() const { return results; }
-    void showInsight(const insight::BatchReport& report);
+    // The measures of the run just shown; a stopped run is not compared with the last one.
+    void showInsight(const insight::BatchReport& report, bool stopped);
 
     // The navigation asks about a large Vocabulary before it shows this screen.
     bool confirmLargeRun(std::string_view) override { return true; }
@@ -75,7 +73,7 @@ private:
     std::unique_ptr<RunGuard> guard; // while a run goes on
     QElapsedTimer sinceRepaint;
     BatchMessages messages;
-    BatchRun results;
+    int shown = 0;              // items shown in this run
     std::vector<int> goodItems; // the item of each line of txtGood
     std::vector<int> badItems;
     std::vector<QString> tips; // the tooltip of each item, once the run is measured

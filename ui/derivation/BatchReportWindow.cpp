@@ -109,8 +109,7 @@ BatchReportWindow::~BatchReportWindow() = default;
 QWidget* BatchReportWindow::buildItemsTab() {
     tblItems = makeTable("tblItems", itemColumns);
     connect(tblItems, &QTableWidget::cellDoubleClicked, this, [this](int row) {
-        const int index = tblItems->item(row, 0)->data(Qt::UserRole).toInt();
-        emit itemChosen(run.items.at(static_cast<std::size_t>(index)));
+        emit itemChosen(tblItems->item(row, 0)->data(Qt::UserRole).toInt());
     });
     return tblItems;
 }

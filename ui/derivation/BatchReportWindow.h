@@ -30,14 +30,17 @@ public:
 
     // Shows `report` of `run` and brings the window up.
     void showReport(insight::BatchReport report, BatchRun run);
+    // The run the window shows.
+    const BatchRun& shownRun() const { return run; }
 
     void btnImpact_Click();
     void btnSaveCsv_Click();
     void btnSaveJson_Click();
 
 signals:
-    // An item was double-clicked: its derivation with its expected reflex.
-    void itemChosen(const BatchItemResult& item);
+    // Item `index` of the run shown was double-clicked: its derivation with its expected
+    // reflex.
+    void itemChosen(int index);
 
 private:
     Context& ctx;

@@ -153,8 +153,9 @@ void frmDerive::enterBatchMode() {
     batchPanel->startRun(static_cast<int>(ctx.session.model().lstVocab.size()));
     ctx.session.runBatch(*batchPanel, *batchPanel);
     const std::string summary = batchPanel->finishRun();
-    lastReport = ctx.session.reportBatch(batchPanel->run(), composeNfc);
-    batchPanel->showInsight(lastReport);
+    const BatchRun& run = ctx.session.lastBatch();
+    lastReport = ctx.session.reportBatch(run, composeNfc);
+    batchPanel->showInsight(lastReport, run.stopped);
     QApplication::restoreOverrideCursor();
     if (!summary.empty())
         ctx.dialogs.ok(fromCp1252(summary));
@@ -180,16 +181,19 @@ void frmDerive::copyEtymon(const QString& etymon) {
 void frmDerive::showReport() {
     if (report == nullptr) {
         report = new BatchReportWindow(ctx, this);
-        connect(report, &BatchReportWindow::itemChosen, this, &frmDerive::deriveItem);
+        connect(report, &BatchReportWindow::itemChosen, this,
+                [this](int index) { deriveItem(report->shownRun(), index); });
     }
-    report->showReport(lastReport, batchPanel->run());
+    report->showReport(lastReport, ctx.session.lastBatch());
 }
 
-void frmDerive::deriveItem(const BatchItemResult& item) {
+void frmDerive::deriveItem(const BatchRun& run, int index) {
+    const BatchItemResult& item = run.items.at(static_cast<std::size_t>(index));
     enterWordMode(DerivationMode::Interactive);
     txtEtymon->setText(fromCp1252(item.etymon));
     setNormalColour(true);
-    btnDerive_Click();
+    clearStagesForDerive();
+    ctx.session.deriveBatchItem(run, static_cast<std::size_t>(index), messages, *stageView);
     stageView->showExpected(item.expected);
     updateScrollButtons();
 }
@@ -211,13 +215,17 @@ void frmDerive::setNormalColour(bool normal) {
     txtEtymon->setPalette(palette);
 }
 
-void frmDerive::btnDerive_Click() {
+void frmDerive::clearStagesForDerive() {
     for (QPushButton* button : btnScroll)
         button->hide();
     stageArea->verticalScrollBar()->setValue(0);
     lblOffFeats->hide();
     stageView->clearStages();
     stageView->setRuleNameLabels(stageLabels(ctx.session.model())); // rules may have changed
+}
+
+void frmDerive::btnDerive_Click() {
+    clearStagesForDerive();
     if (!succeeded(ctx, ctx.session.derive(toCp1252(txtEtymon->text()), messages, *stageView)))
         return;
     updateScrollButtons();

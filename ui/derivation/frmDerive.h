@@ -48,9 +48,9 @@ public:
     void enterReflexMode();
     void resetDerivation();
     void copyEtymon(const QString& etymon);
-    // An item of a batch run derived in interactive mode, its expected reflex under the
-    // stages.
-    void deriveItem(const BatchItemResult& item);
+    // Item `index` of batch run `run` derived in interactive mode as the run derived it, its
+    // expected reflex under the stages.
+    void deriveItem(const BatchRun& run, int index);
     BatchReportWindow* reportWindow() const { return report; }
     void modelReplaced() override;
 
@@ -84,6 +84,7 @@ private:
     void enterWordMode(DerivationMode mode);
     void showPrompt();
     void setNormalColour(bool normal);
+    void clearStagesForDerive();
     bool txtEtymon_KeyPress(QKeyEvent* event);
     void txtEtymon_Change(const QString& text);
     QString foreignRefusal(const QString& character) const;

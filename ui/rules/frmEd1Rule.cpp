@@ -252,25 +252,25 @@ bool frmEd1Rule::btnRuleElement_KeyUp(QKeyEvent* event) {
     return event->key() == Qt::Key_V && editor().pasteBody();
 }
 
-void frmEd1Rule::closeEditor() {
-    hideBoxes();
-    hideHelp();
-    ctx.navigator.editRules(); // the order screen highlights a renamed rule
+// Leaving settles the rule's changes first (leaveScreen); the order screen then highlights a
+// renamed rule.
+void frmEd1Rule::mnuReturn_Click() {
+    ctx.navigator.editRules();
 }
 
-void frmEd1Rule::mnuReturn_Click() {
-    if (!editor().changed()) {
-        closeEditor();
-        return;
-    }
+// However the editor is left (Return, the window's close button, the quit), an edit not yet
+// stored is kept or dropped as the user says; false when the user stays.
+bool frmEd1Rule::settleChanges() {
+    if (!editor().changed())
+        return true;
     const Answer answer = ctx.dialogs.yesNoCancel(QStringLiteral("Keep the changes?"));
     if (answer == Answer::Cancel)
-        return;
+        return false;
     if (answer == Answer::Yes) {
         const Result<std::string> kept = editor().keep();
         if (!kept) {
             ctx.dialogs.ok(shown(kept.message()));
-            return;
+            return false;
         }
         if (!kept->empty())
             ctx.dialogs.ok(shown(*kept));
@@ -278,7 +278,21 @@ void frmEd1Rule::mnuReturn_Click() {
         removeRuleButtons();
         editor().close();
     }
-    closeEditor();
+    return true;
+}
+
+bool frmEd1Rule::leaveScreen() {
+    if (!settleChanges())
+        return false;
+    hideBoxes();
+    hideHelp();
+    return true;
+}
+
+// The quit was called off after the rule's changes were settled, as Return settles them: the
+// user goes on where Return leads.
+void frmEd1Rule::resumeScreen() {
+    ctx.navigator.editRules();
 }
 
 } // namespace tarnel

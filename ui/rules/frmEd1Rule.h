@@ -34,6 +34,9 @@ public:
     // Shows the working copy; a new rule still named by the template asks for a name.
     void enterScreen() override;
     void modelEdited() override;
+    // Leaving by any way asks "Keep the changes?" while the rule holds an unstored edit.
+    bool leaveScreen() override;
+    void resumeScreen() override;
 
     bool canUndo() const override;
     bool canRedo() const override;
@@ -58,7 +61,7 @@ private:
     void removeRuleButtons();
     void setRuleButtonsEnabled(bool enabled);
     void placeScrollButtons();
-    void closeEditor();
+    bool settleChanges();
 
     void btnRuleElement_Click(int index);
     void btnRuleElement_RightClick(int index);
