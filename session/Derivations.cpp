@@ -4,6 +4,9 @@
 #include "Session.h"
 #include "insight/RuleUse.h"
 
+#include <algorithm>
+#include <chrono>
+
 namespace tarnel {
 
 void Session::Forwarder::showMessage(const std::string& text) {
@@ -65,6 +68,20 @@ Result<> Session::derive(std::string_view boxText, MessageSink& messages, StageD
     return {};
 }
 
+namespace {
+
+// The work of a batch run, as the time it takes grows with it.
+double batchWork(const Model& model) {
+    return static_cast<double>(model.lstVocab.size()) *
+           static_cast<double>(std::max<std::size_t>(model.lstDiacOrd.size(), 1));
+}
+
+// A run shorter than this says little about the rate.
+constexpr double measuredWork = 1e5;
+constexpr double questionedSeconds = 10;
+
+} // namespace
+
 bool Session::runBatch(BatchDisplay& display, MessageSink& messages) {
     Engine& batch = engine();
     batchRun_ = {};
@@ -72,9 +89,19 @@ bool Session::runBatch(BatchDisplay& display, MessageSink& messages) {
     batchRun_.startReflex = batch.reflexWord();
     BatchRunRecorder recorder(batchRun_, &display, &messages);
     forwarder_.messages = &recorder;
+    const auto start = std::chrono::steady_clock::now();
     const bool ran = batch.runBatch(recorder, pool());
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     forwarder_.messages = nullptr;
+    if (ran && !batchRun_.stopped && batchWork(model_) >= measuredWork && took.count() > 0)
+        batchRate_ = batchWork(model_) / took.count();
     return ran;
+}
+
+std::optional<std::string> Session::largeRunQuestion() const {
+    if (batchWork(model_) / batchRate_ <= questionedSeconds)
+        return std::nullopt;
+    return std::string(largeBatchWarning);
 }
 
 void Session::runBatch() {

@@ -130,6 +130,10 @@ public:
     bool runBatch(BatchDisplay& display, MessageSink& messages);
     // A batch run that shows nothing as it goes, for a front end that reads the last batch.
     void runBatch();
+    // The warning to confirm before a batch run that is expected to take more than ten
+    // seconds (its items times its Diachronic entries, at the rate the last long run showed);
+    // none for a run that will be over sooner.
+    std::optional<std::string> largeRunQuestion() const;
     const BatchRun& lastBatch() const { return batchRun_; }
     // Item `index` of `run` derived in interactive mode from the words the run derived it
     // from, so the stages show the derivation that gave its result.
@@ -209,6 +213,8 @@ private:
     Forwarder forwarder_;
     std::unique_ptr<Engine> engine_;
     int jobs_;
+    // Items times Diachronic entries a batch run derives in a second, as last measured.
+    double batchRate_ = 1e6;
     std::unique_ptr<ThreadPool> pool_;
     RuleEditor ruleEditor_{*this};
     AlphabetEditor etymonEditor_{*this, AlphabetSide::Etymon};

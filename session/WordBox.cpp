@@ -3,6 +3,8 @@
 
 #include "core/Word.h"
 
+#include <algorithm>
+
 namespace tarnel {
 
 namespace {
@@ -48,23 +50,27 @@ KeyCheck checkAgainstAlphabet(int keyCode, DerivationMode mode, const Alphabet& 
 } // namespace
 
 KeyCheck checkWordKey(std::string_view text, int keyCode, DerivationMode mode,
-                      const Alphabet& etymonAlphabet, const Alphabet& reflexAlphabet) {
+                      const Alphabet& etymonAlphabet, const Alphabet& reflexAlphabet,
+                      std::size_t selected) {
     const bool showsPrompt = text == etymonPrompt || text == reflexPrompt;
-    if (showsPrompt)
-        text = {};
+    const std::size_t kept = showsPrompt ? 0 : text.size() - std::min(selected, text.size());
     KeyCheck check;
-    if (text.size() >= maxTypedLength) {
-        check = refuse("Maximum word length is 20.");
-        check.caretToEnd = true;
-    } else if (keyCode == keyBackspace || keyCode == keyPaste) {
+    if (keyCode == keyBackspace || keyCode == keyPaste) {
         check.action = KeyCheck::Action::Accept;
     } else if (keyCode == keyEnter) {
         check.action = KeyCheck::Action::Derive;
+    } else if (kept >= maxTypedLength) {
+        check = refuse(std::string(maxWordLengthMessage));
+        check.caretToEnd = true;
     } else {
         check = checkAgainstAlphabet(keyCode, mode, etymonAlphabet, reflexAlphabet);
     }
     check.removePrompt = showsPrompt;
     return check;
+}
+
+bool pasteTooLong(std::string_view text) {
+    return text.substr(0, text.find(' ')).size() > maxTypedLength;
 }
 
 TextChange checkChangedText(std::string_view text) {

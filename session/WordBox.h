@@ -29,9 +29,19 @@ struct KeyCheck {
     bool caretToEnd = false;   // put the caret at the end of the text
 };
 
-// The checks of the word box, in their order, for a key typed while the box holds `text`.
+// The checks of the word box, in their order, for a key typed while the box holds `text`, of
+// which `selected` characters are selected (a typed character replaces them). Only a key that
+// would make the word longer than 20 characters is refused for its length: deleting,
+// selecting and Enter always work.
 KeyCheck checkWordKey(std::string_view text, int keyCode, DerivationMode mode,
-                      const Alphabet& etymonAlphabet, const Alphabet& reflexAlphabet);
+                      const Alphabet& etymonAlphabet, const Alphabet& reflexAlphabet,
+                      std::size_t selected = 0);
+
+inline constexpr std::string_view maxWordLengthMessage = "Maximum word length is 20.";
+
+// A paste that would leave the box holding `text`: refused whole, with the length message,
+// when the word it makes (the text up to its first blank) is longer than 20 characters.
+bool pasteTooLong(std::string_view text);
 
 // What the word box does after its text changed (a paste is not checked key by key).
 struct TextChange {

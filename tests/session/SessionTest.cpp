@@ -52,6 +52,46 @@ bool sameLists(const Model& a, const Model& b) {
            a.lstColR == b.lstColR && a.lstVocab == b.lstVocab;
 }
 
+// The large-run warning is asked only of a run expected to take more than ten seconds.
+TEST_F(SessionTest, OnlyALongBatchRunIsQuestioned) {
+    EXPECT_FALSE(session.largeRunQuestion());
+    Model big = loaded;
+    big.lstVocab.assign(20'000, "mater  madre");
+    big.lstDiacOrd.assign(600, "Alpha");
+    big.lstM = big.lstP = Lines(600);
+    ASSERT_TRUE(writeModelFile(big, folder / "big.tnl"));
+    ASSERT_TRUE(session.openModel("big"));
+    ASSERT_TRUE(session.largeRunQuestion());
+    EXPECT_TRUE(session.largeRunQuestion()->starts_with("Because of the large vocabulary size"));
+}
+
+// The batch keeps the words it started from, and the report traces each item from the words
+// the run derived it from: "aa" reads the t that the word box's "aat" left one past its end.
+TEST_F(SessionTest, ABatchStartsFromTheWordsTheLastDerivationLeft) {
+    Model model = loaded;
+    model.lst1Rule.push_back({"Raising \xAB...\xBB", "A:  +syll (*) +cor (0) \xAB...\xBB",
+                              "1:  +high (*) \xAB...\xBB", "END:  Raising"});
+    model.lstSupply.push_back("Raising");
+    model.lstDiacOrd = {"Raising"};
+    model.lstM = model.lstP = {""};
+    model.lstVocab = {"aa  aa"};
+    ASSERT_TRUE(writeModelFile(model, folder / "carry.tnl"));
+    ASSERT_TRUE(session.openModel("carry"));
+    struct Quiet : MessageSink, StageDisplay {
+        void showMessage(const std::string&) override {}
+        void showStage(int, const std::string&, const Word&) override {}
+    } quiet;
+    session.setDerivationMode(DerivationMode::Interactive);
+    ASSERT_TRUE(session.derive("aat", quiet, quiet));
+    session.runBatch();
+    const BatchRun& run = session.lastBatch();
+    ASSERT_EQ(run.items.size(), 1u);
+    EXPECT_FALSE(run.items[0].good());
+    const insight::BatchReport report = session.reportBatch(run, {});
+    ASSERT_TRUE(report.items[0].blame);
+    EXPECT_EQ(report.items[0].blame->rule, "Raising");
+}
+
 TEST_F(SessionTest, UndoAndRedoCrossEveryKindOfEditInOrder) {
     ASSERT_TRUE(session.moveInOrder(OrderList::Diachronic, 0, MoveDirection::Down));
     session.deleteItem(0);

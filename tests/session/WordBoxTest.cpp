@@ -47,39 +47,56 @@ TEST_P(WordBoxKeys, RunsTheChecksInTheirOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, WordBoxKeys,
-    testing::Values(KeyCase{"letterInAlphabet", "pa", 't', interactive, Action::Accept, ""},
-                    KeyCase{"promptIsRemovedFirst", "Type etymon here", 'a', interactive,
-                            Action::Accept, "", true},
-                    KeyCase{"reflexPromptIsRemovedFirst", "Type reflex here", '?', reflexMode,
-                            Action::Refuse, "Character not in Reflex Alphabet.", true},
-                    KeyCase{"twentyRefusesALetter", twenty, 'a', interactive, Action::Refuse,
-                            "Maximum word length is 20."},
-                    KeyCase{"twentyRefusesBackspace", twenty, keyBackspace, interactive,
-                            Action::Refuse, "Maximum word length is 20."},
-                    KeyCase{"twentyRefusesEnter", twenty, keyEnter, reflexMode, Action::Refuse,
-                            "Maximum word length is 20."},
-                    KeyCase{"backspace", "ab", keyBackspace, interactive, Action::Accept, ""},
-                    KeyCase{"paste", "ab", keyPaste, reflexMode, Action::Accept, ""},
-                    KeyCase{"enterDerives", "ab", keyEnter, interactive, Action::Derive, ""},
-                    KeyCase{"capsLock", "ab", 'A', interactive, Action::Refuse,
-                            "Did you forget to release \"Caps Lock\"?"},
-                    KeyCase{"capsLockInReflex", "ab", 'Q', reflexMode, Action::Refuse,
-                            "Did you forget to release \"Caps Lock\"?"},
-                    KeyCase{"spaceInEtymon", "ab", ' ', interactive, Action::Refuse,
-                            "Space not allowed in etymon."},
-                    KeyCase{"spaceInReflex", "ab", ' ', reflexMode, Action::Refuse,
-                            "Space not allowed in reflex."},
-                    KeyCase{"missingEtymonCharacter", "ab", '?', interactive, Action::Refuse,
-                            "Character\"?\"not found in Etymon Alphabet."},
-                    KeyCase{"etymonOnlyCharacterInReflex", "ab", '@', reflexMode, Action::Refuse,
-                            "Character not in Reflex Alphabet."},
-                    KeyCase{"reflexOnlyCharacterInReflex", "ab", 0xF1, reflexMode, Action::Accept,
-                            ""},
-                    KeyCase{"etymonOnlyCharacter", "ab", '@', interactive, Action::Accept, ""},
-                    KeyCase{"noAlphabetInBatchMode", "ab", 'a', batch, Action::Refuse, ""},
-                    KeyCase{"capsLockInBatchMode", "ab", 'B', batch, Action::Refuse,
-                            "Did you forget to release \"Caps Lock\"?"}),
+    testing::Values(
+        KeyCase{"letterInAlphabet", "pa", 't', interactive, Action::Accept, ""},
+        KeyCase{"promptIsRemovedFirst", "Type etymon here", 'a', interactive, Action::Accept, "",
+                true},
+        KeyCase{"reflexPromptIsRemovedFirst", "Type reflex here", '?', reflexMode, Action::Refuse,
+                "Character not in Reflex Alphabet.", true},
+        KeyCase{"twentyRefusesALetter", twenty, 'a', interactive, Action::Refuse,
+                "Maximum word length is 20."},
+        KeyCase{"twentyRefusesACharacterMissingFromTheAlphabet", twenty, '?', interactive,
+                Action::Refuse, "Maximum word length is 20."},
+        KeyCase{"twentyTakesBackspace", twenty, keyBackspace, interactive, Action::Accept, ""},
+        KeyCase{"twentyTakesAPasteToCheckItsResult", twenty, keyPaste, interactive, Action::Accept,
+                ""},
+        KeyCase{"twentyDerivesOnEnter", twenty, keyEnter, reflexMode, Action::Derive, ""},
+        KeyCase{"backspace", "ab", keyBackspace, interactive, Action::Accept, ""},
+        KeyCase{"paste", "ab", keyPaste, reflexMode, Action::Accept, ""},
+        KeyCase{"enterDerives", "ab", keyEnter, interactive, Action::Derive, ""},
+        KeyCase{"capsLock", "ab", 'A', interactive, Action::Refuse,
+                "Did you forget to release \"Caps Lock\"?"},
+        KeyCase{"capsLockInReflex", "ab", 'Q', reflexMode, Action::Refuse,
+                "Did you forget to release \"Caps Lock\"?"},
+        KeyCase{"spaceInEtymon", "ab", ' ', interactive, Action::Refuse,
+                "Space not allowed in etymon."},
+        KeyCase{"spaceInReflex", "ab", ' ', reflexMode, Action::Refuse,
+                "Space not allowed in reflex."},
+        KeyCase{"missingEtymonCharacter", "ab", '?', interactive, Action::Refuse,
+                "Character\"?\"not found in Etymon Alphabet."},
+        KeyCase{"etymonOnlyCharacterInReflex", "ab", '@', reflexMode, Action::Refuse,
+                "Character not in Reflex Alphabet."},
+        KeyCase{"reflexOnlyCharacterInReflex", "ab", 0xF1, reflexMode, Action::Accept, ""},
+        KeyCase{"etymonOnlyCharacter", "ab", '@', interactive, Action::Accept, ""},
+        KeyCase{"noAlphabetInBatchMode", "ab", 'a', batch, Action::Refuse, ""},
+        KeyCase{"capsLockInBatchMode", "ab", 'B', batch, Action::Refuse,
+                "Did you forget to release \"Caps Lock\"?"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WordBoxKeys, ALetterReplacingASelectionAtTwentyIsTyped) {
+    Alphabet etymon, reflex;
+    createAlphabets(etymon, reflex);
+    EXPECT_EQ(checkWordKey(twenty, 'a', interactive, etymon, reflex, 1).action, Action::Accept);
+    EXPECT_EQ(checkWordKey(twenty + "a", 'a', interactive, etymon, reflex, 1).action,
+              Action::Refuse);
+}
+
+TEST(WordBoxText, APasteIsTooLongWhenTheWordBeforeItsFirstBlankIs) {
+    EXPECT_FALSE(pasteTooLong(twenty));
+    EXPECT_TRUE(pasteTooLong(twenty + "a"));
+    EXPECT_FALSE(pasteTooLong(twenty + " and more"));
+    EXPECT_FALSE(pasteTooLong(""));
+}
 
 TEST(WordBoxText, APastedTextIsCutBeforeItsFirstBlank) {
     const TextChange change = checkChangedText("pater noster");

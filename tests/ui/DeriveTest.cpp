@@ -109,7 +109,7 @@ private slots:
         const QList<std::tuple<bool, QString, QString>> cases = {
             {false, "abA", "Did you forget to release \"Caps Lock\"?"},
             {true, "ab1", "Character not in Reflex Alphabet."},
-            {false, QString(20, u'a') + u'\b', "Maximum word length is 20."},
+            {false, QString(20, u'a') + u'k', "Maximum word length is 20."},
             {true, "\r", "Type a word in the box."},
             {false, "1", "Character\"1\"not found in Etymon Alphabet."}};
         for (const auto& [reflex, keys, message] : cases) {
@@ -121,12 +121,25 @@ private slots:
         }
     }
 
-    void wordBoxDeletesAtTwentyAndCutsAPasteAtItsFirstBlank() {
+    // At 20 characters every key that adds none works; a paste too long is refused whole.
+    void wordBoxEditsFreelyAtTwentyAndCutsAPasteAtItsFirstBlank() {
         DeriveScreen s;
+        s.paste(QString(20, u'a') + u'k');
+        QCOMPARE(s.dialogs.texts, QStringList{"Maximum word length is 20."});
+        QCOMPARE(s.box->text(), QString());
+        s.dialogs.texts.clear();
         QTest::keyClicks(s.box, QString(20, u'a'));
+        QTest::keyClick(s.box, Qt::Key_Backspace);
+        QTest::keyClick(s.box, Qt::Key_A);
         QTest::keyClick(s.box, Qt::Key_Home);
-        QTest::keyClick(s.box, Qt::Key_Delete);
-        QCOMPARE(s.box->text(), QString(19, u'a'));
+        QTest::keyClick(s.box, Qt::Key_Delete, Qt::NoModifier);
+        QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+        QApplication::sendEvent(s.box, &del); // as the system types Delete, with its character
+        QCOMPARE(s.box->text(), QString(18, u'a'));
+        QTest::keyClicks(s.box, QStringLiteral("kk"));
+        QTest::keyClick(s.box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(s.box, Qt::Key_K); // replaces the selection
+        QCOMPARE(s.box->text(), QStringLiteral("k"));
         QCOMPARE(s.dialogs.texts, QStringList());
         s.box->clear();
         s.paste(QStringLiteral("pa ter"));
@@ -140,6 +153,24 @@ private slots:
         QCOMPARE(s.ruleNames(), (QStringList{"Etymon:", "RAISE", "P-PERS", "ODD", "End"}));
     }
 
+    // The word box undoes its own typing, never its prompt; past that the keys undo the model.
+    void undoKeysRunFromTheWordBoxIntoTheModel() {
+        DeriveScreen s(smallModel({"pa  pa"}));
+        QApplication::setActiveWindow(&s.derive); // shortcuts go to the window being typed in
+        s.ctx().session.deleteItem(0);
+        QTest::keyClicks(s.box, QStringLiteral("ta"));
+        QTest::keyClick(s.box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(s.box->text(), QString());
+        QVERIFY(s.model().lstVocab.empty());
+        QTest::keyClick(s.box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(s.box->text(), QString());
+        QCOMPARE(s.model().lstVocab, std::vector<std::string>{"pa  pa"});
+        QTest::keyClick(s.box, Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(s.model().lstVocab.empty());
+        QTest::keyClick(s.box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(s.box->text(), QString()); // nothing to redo in the model: the box keeps quiet
+    }
+
     void batchListsCountsAndProgress() {
         DeriveScreen s(smallModel({"kik  kik", "pip  pip", "tik  tik"}), &Program::runBatch);
         QCOMPARE(s.derive.windowTitle(), QStringLiteral("Model \"demo\", Batch Mode"));
@@ -151,10 +182,8 @@ private slots:
         QCOMPARE(s.label("lblPercentDone"), QStringLiteral("100% done"));
         QVERIFY(s.find<QPlainTextEdit>(s.derive, "txtGood")->isReadOnly());
         s.load(smallModel(std::vector<std::string>(301, "pip  pip")), QStringLiteral("large"));
-        s.dialogs.answer(Answer::Ok);
-        s.program.runBatch(); // warned, then derived into emptied lists
-        QCOMPARE(s.dialogs.texts.size(), 1);
-        QVERIFY(s.dialogs.texts[0].startsWith(QStringLiteral("Because of the large")));
+        s.program.runBatch(); // derived into emptied lists, with no question: it is quick
+        QVERIFY(s.dialogs.texts.isEmpty());
         QCOMPARE(s.label("lblGood"), QStringLiteral("Good:  301"));
         s.program.runInteractive(); // the word modes hide the results
         QVERIFY(!s.find<QLabel>(s.derive, "lblGood")->isVisible());
@@ -180,14 +209,19 @@ private slots:
         QFETCH(bool, esc);
         DeriveScreen s(smallModel(std::vector<std::string>(50, "pip  pip")));
         auto* stop = s.find<QPushButton>(s.derive, "btnStop");
+        // Clicks come to the window, as the system delivers them, and go on from there.
+        const auto clickAt = [&s](QWidget* widget, QPoint at) {
+            QTest::mouseClick(s.derive.windowHandle(), Qt::LeftButton, {},
+                              widget->mapTo(&s.derive, at));
+        };
         QTimer::singleShot(0, &s.derive, [&] {
             QMenuBar* bar = s.derive.menuBar(); // a click on Home is held back
             QAction* home = s.derive.findChild<QAction*>(QStringLiteral("mnuHome"));
-            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(home).center());
+            clickAt(bar, bar->actionGeometry(home).center());
             if (esc)
                 QTest::keyClick(&s.derive, Qt::Key_Escape);
             else
-                QTest::mouseClick(stop, Qt::LeftButton);
+                clickAt(stop, stop->rect().center());
         });
         s.program.runBatch();
         QCOMPARE(s.label("lblPercentDone"), QStringLiteral("Stopped after 1 of 50 items."));

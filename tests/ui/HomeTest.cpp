@@ -69,16 +69,38 @@ private slots:
         QVERIFY(h.home().helpText().startsWith(QStringLiteral("Help with Help:\r\n    • Each")));
     }
 
-    void batchWarnsAbove300Items() {
-        for (const int items : {300, 301}) {
+    // The warning is asked before a long run only, and Cancel keeps the user where he was.
+    void batchWarnsBeforeALongRunOnly() {
+        for (const std::size_t items : {301, 20'000}) {
             Harness h;
-            h.load(sampleModel(std::vector<std::string>(static_cast<std::size_t>(items), "a  a")));
+            Model model = sampleModel(std::vector<std::string>(items, "a  a"));
+            model.lst1Rule = {{"R \xAB...\xBB", "A:  +cons (*) \xAB...\xBB",
+                               "1:  +voice (*) \xAB...\xBB", "END:  R"}};
+            model.lstSupply = {"R"};
+            model.lstDiacOrd.assign(600, "R");
+            model.lstM = model.lstP = std::vector<std::string>(600);
+            h.load(model);
             h.dialogs.answer(Answer::Cancel);
             h.program.runBatch();
-            QCOMPARE(h.dialogs.texts.size(), items - 300);
-            QCOMPARE(h.showing(), QList<Screen*>{items > 300 ? static_cast<Screen*>(&h.home())
-                                                             : h.program.screens().derive});
+            const bool asked = items > 301;
+            QCOMPARE(h.dialogs.texts.size(), asked ? 1 : 0);
+            QCOMPARE(h.showing(), QList<Screen*>{asked ? static_cast<Screen*>(&h.home())
+                                                       : h.program.screens().derive});
         }
+    }
+
+    // The notes are undone with the model, by the keys as by the Edit menu.
+    void undoKeysInTheNotesUndoTheModel() {
+        TwoModels h;
+        QApplication::setActiveWindow(&h.home()); // shortcuts go to the window being typed in
+        auto* notes = h.find<QPlainTextEdit>(h.home(), "txtNotes");
+        notes->setFocus();
+        h.typeNotes(QStringLiteral("Cognates."));
+        QTest::keyClick(notes, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(notes->toPlainText(), QString());
+        QCOMPARE(h.model().notes, std::string());
+        QTest::keyClick(notes, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(notes->toPlainText(), QStringLiteral("Cognates."));
     }
 
     void modelMenuListsTheFirst21Files() {

@@ -83,6 +83,30 @@ private slots:
                  QStringLiteral("nearest as the etymon; RAISE moved it away\nBefore: Good"));
     }
 
+    // Only what changed since the last run stands out, wherever the user clicked in the lists.
+    void anItemStillBadKeepsThePlainColour() {
+        Harness h;
+        Model model = raisingModel();
+        model.lstVocab.push_back("pip  pik"); // Bad whatever RAISE does
+        h.load(model);
+        h.program.runBatch();
+        QVERIFY(h.ctx().session.deleteFromOrder(OrderList::Diachronic, 0));
+        h.program.runBatch();
+        h.ctx().session.undo();
+        h.program.runBatch(); // tik is broken again, and red
+        auto* bad = h.find<QPlainTextEdit>(*h.program.screens().derive, "txtBad");
+        const QTextCursor broken(bad->document()->findBlockByNumber(1));
+        QCOMPARE(broken.block().text(), QStringLiteral("tik > tik:  seg.#1, high"));
+        QTest::mouseClick(bad->viewport(), Qt::LeftButton, {}, bad->cursorRect(broken).center());
+        h.program.runBatch(); // nothing changed
+        for (int line = 0; line < 2; ++line) {
+            const QTextCharFormat format =
+                bad->document()->findBlockByNumber(line).begin().fragment().charFormat();
+            QCOMPARE(format.foreground().color(), QColor(Qt::black));
+            QVERIFY(format.fontWeight() != QFont::Bold);
+        }
+    }
+
     void theReportShowsEveryItemAndRuleAndLeadsToADerivation() {
         BatchScreen s;
         QTest::mouseClick(s.find<QPushButton>(s.derive(), "btnReport"), Qt::LeftButton);

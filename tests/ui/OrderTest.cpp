@@ -48,12 +48,13 @@ struct OrderScreen : Harness {
     QStringList shown(const char* name) { return rows(list(name)); }
     int highlight(const char* name) { return highlighted(list(name)); }
     void clickRow(const char* name, int row) { tarnel::clickRow(list(name), row); }
-    void doubleClickSupply(int row) {
-        QListWidget* supply = list("lstSupply");
-        tarnel::clickRow(supply, row);
-        QTest::mouseDClick(supply->viewport(), Qt::LeftButton, {},
-                           supply->visualItemRect(supply->item(row)).center());
+    void doubleClick(const char* name, int row) {
+        QListWidget* shownList = list(name);
+        tarnel::clickRow(shownList, row);
+        QTest::mouseDClick(shownList->viewport(), Qt::LeftButton, {},
+                           shownList->visualItemRect(shownList->item(row)).center());
     }
+    void doubleClickSupply(int row) { doubleClick("lstSupply", row); }
     void click(const char* b) { QTest::mouseClick(find<QPushButton>(screen, b), Qt::LeftButton); }
     void chooseOrder(int index) {
         auto* option =
@@ -236,6 +237,23 @@ private slots:
         QCOMPARE(o.shown("lstSupply"), (QStringList{"Beta", "Gamma", "Zeta"}));
         QCOMPARE(o.highlight("lstSupply"), 2);
         QCOMPARE(o.shown("lstDiacOrd"), (QStringList{"-Zeta", "Beta", "Gamma", "Zeta"}));
+    }
+
+    // An order entry, masked or not, in any order, opens the rule it names.
+    void doubleClickingAnOrderEntryEditsItsRule() {
+        const QList<std::tuple<int, const char*, int, QString>> cases = {
+            {1, "lstDiacOrd", 0, "Alpha"}, // masked
+            {1, "lstDiacOrd", 2, "Gamma"},
+            {0, "lstEtyOrd", 1, "Alpha"},
+            {2, "lstReflOrd", 0, "Beta"}};
+        for (const auto& [order, name, row, rule] : cases) {
+            OrderScreen o;
+            o.chooseOrder(order);
+            o.doubleClick(name, row);
+            QCOMPARE(o.showing(), QList<Screen*>{&o.editor});
+            QCOMPARE(o.editor.windowTitle(),
+                     QStringLiteral("Model \"Test\":  Edit Rule \"%1\"").arg(rule));
+        }
     }
 
     // A linguist copies the body of a rule, writes a new rule with it, puts it into the

@@ -3,6 +3,8 @@
 #include "Harness.h"
 #include "Tests.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -110,13 +112,35 @@ private slots:
         QCOMPARE(h.vocab(), (Items{"bater  badre", "mater  madre"}));
     }
 
-    void releasingTheMouseOverTheListOpensItsMenu() {
+    // A left click selects; the menu comes on a right click or the menu key.
+    void theListsMenuComesAsAPopUpMenu() {
         VocabHarness h;
         auto* menu = h.find<QMenu>(h.home(), "mnuVocabEdit");
-        QVERIFY(!menu->isVisible());
         QTest::mouseClick(h.list().viewport(), Qt::LeftButton, {}, QPoint(10, 5));
-        QVERIFY(menu->isVisible());
-        menu->hide();
+        QVERIFY(!menu->isVisible());
+        for (const auto reason : {QContextMenuEvent::Mouse, QContextMenuEvent::Keyboard}) {
+            QContextMenuEvent asked(reason, QPoint(10, 5),
+                                    h.list().viewport()->mapToGlobal(QPoint(10, 5)));
+            QApplication::sendEvent(h.list().viewport(), &asked);
+            QVERIFY(menu->isVisible());
+            menu->hide();
+        }
+    }
+
+    // Esc or Cancel closes the one-item box and changes nothing.
+    void theItemBoxClosesOnEscOrCancel() {
+        for (const bool esc : {true, false}) {
+            VocabHarness h;
+            h.home().mnuAddItem_Click();
+            QTest::keyClicks(&h.box(), QStringLiteral("mater"));
+            if (esc)
+                QTest::keyClick(&h.box(), Qt::Key_Escape);
+            else
+                QTest::mouseClick(h.find<QPushButton>(h.home(), "btnVocabCancel"), Qt::LeftButton);
+            QVERIFY(!h.box().isVisible());
+            QCOMPARE(h.vocab(), loaded);
+            QVERIFY(h.dialogs.texts.isEmpty());
+        }
     }
 
     void nothingHighlighted_data() {

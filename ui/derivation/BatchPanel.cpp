@@ -94,8 +94,12 @@ BatchPanel::BatchPanel(QWidget* parent) : QWidget(parent) {
 BatchPanel::~BatchPanel() = default;
 
 void BatchPanel::clearResults() {
-    txtGood->clear();
-    txtBad->clear();
+    // A click into a coloured line makes its colour the list's current one, which the next
+    // run's lines would take: every run starts plain.
+    for (QPlainTextEdit* list : {txtGood, txtBad}) {
+        list->clear();
+        list->setCurrentCharFormat(QTextCharFormat());
+    }
     lblGood->setText(fromCp1252(goodLabel(0)));
     lblBad->setText(fromCp1252(badLabel(0)));
     lblPercentDone->setText(fromCp1252(progressText(0, 1)));

@@ -13,15 +13,18 @@ namespace tarnel {
 std::optional<int> wordKeyCode(const QKeyEvent& event);
 
 // A line edit that lets its screen see every key first; `keyPress` returns true to discard
-// the key.
+// the key. A paste from its menu comes as Ctrl+V, and a character an input method composed
+// as the key that types it; nothing is dropped into it.
 class WordBoxEdit : public QLineEdit {
     Q_OBJECT
 public:
-    using QLineEdit::QLineEdit;
+    explicit WordBoxEdit(QWidget* parent = nullptr) : QLineEdit(parent) { setAcceptDrops(false); }
     std::function<bool(QKeyEvent*)> keyPress;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 };
 
 } // namespace tarnel

@@ -16,6 +16,7 @@
 #include "ui/shared/Shared.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -79,7 +80,6 @@ QWidget* frmDerive::buildWordPanel() {
     QFont font = txtEtymon->font();
     font.setPointSize(14);
     txtEtymon->setFont(font);
-    txtEtymon->setMaxLength(maxTypedLength); // a pasted word is cut to what a word can hold
     txtEtymon->setMinimumWidth(QFontMetrics(font).horizontalAdvance(QString(16, QChar('m'))));
     txtEtymon->keyPress = [this](QKeyEvent* event) { return txtEtymon_KeyPress(event); };
     connect(txtEtymon, &QLineEdit::textEdited, this, &frmDerive::txtEtymon_Change);
@@ -249,17 +249,18 @@ bool frmDerive::txtEtymon_KeyPress(QKeyEvent* event) {
     const std::string text = toCp1252(txtEtymon->text());
     const bool showsPrompt = text == etymonPrompt || text == reflexPrompt;
     if (showsPrompt) {
-        txtEtymon->clear();
+        txtEtymon->setText(QString()); // not an edit of the box's own: nothing to undo
         setNormalColour(true);
     }
     if (!code) // arrows, Delete, copy: they type nothing
         return false;
+    const std::size_t selected = static_cast<std::size_t>(txtEtymon->selectedText().size());
     const KeyCheck check =
         checkWordKey(showsPrompt ? std::string() : text, *code < 0 ? foreignKey : *code, screenMode,
-                     ctx.session.model().lstCol, ctx.session.model().lstColR);
+                     ctx.session.model().lstCol, ctx.session.model().lstColR, selected);
     switch (check.action) {
     case KeyCheck::Action::Accept:
-        return false;
+        return *code == keyPaste && !pasteFits();
     case KeyCheck::Action::Derive:
         btnDerive_Click();
         return true;
@@ -293,6 +294,18 @@ void frmDerive::txtEtymon_Change(const QString& text) {
         txtEtymon->setText(kept);
         txtEtymon->end(false);
     }
+}
+
+// A paste that would make the word longer than a word can hold is refused whole.
+bool frmDerive::pasteFits() {
+    QString after = txtEtymon->text();
+    const int from =
+        txtEtymon->hasSelectedText() ? txtEtymon->selectionStart() : txtEtymon->cursorPosition();
+    after.replace(from, txtEtymon->selectedText().size(), QApplication::clipboard()->text());
+    if (!pasteTooLong(after.toLatin1().toStdString())) // one byte a character, to count them
+        return true;
+    ctx.dialogs.ok(QString::fromLatin1(maxWordLengthMessage));
+    return false;
 }
 
 QString frmDerive::foreignRefusal(const QString& character) const {

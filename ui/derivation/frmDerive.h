@@ -87,6 +87,7 @@ private:
     void clearStagesForDerive();
     bool txtEtymon_KeyPress(QKeyEvent* event);
     void txtEtymon_Change(const QString& text);
+    bool pasteFits();
     QString foreignRefusal(const QString& character) const;
     void showOffFeats(const QString& text, QPoint at);
     void updateScrollButtons();

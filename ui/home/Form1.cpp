@@ -155,9 +155,10 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
             txtVocab_Enter();
             return true;
         }
-    }
-    if (event->type() == QEvent::MouseButtonRelease && watched == lstVocab->viewport()) {
-        lstVocab_MouseUp();
+        if (watched == txtVocab && key->key() == Qt::Key_Escape) {
+            closeItemBox();
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -76,6 +76,8 @@ private:
     QLabel* lblVocab = nullptr;
     QListWidget* lstVocab = nullptr;
     ModelLineEdit* txtVocab = nullptr;
+    QPushButton* btnVocabCancel = nullptr;
+    QWidget* itemBox = nullptr; // txtVocab and its Cancel button
     ModelPlainTextEdit* txtMassVocab = nullptr;
     QPushButton* btnDone = nullptr;
     int editedRow = -1;  // the item txtVocab edits (Edit Item), or -1 for a new one
@@ -106,7 +108,8 @@ private:
 
     // Vocabulary.
     void refreshVocab();
-    void lstVocab_MouseUp();
+    void lstVocab_ContextMenu(QPoint at);
+    void closeItemBox();
     void txtVocab_Enter();
     int highlightedItem(const QString& message);
 };

@@ -9,7 +9,7 @@
 #include "ui/shared/Navigator.h"
 #include "ui/shared/Shared.h"
 
-#include <QCursor>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -28,21 +28,33 @@ QWidget* Form1::buildVocabPanel() {
     lblVocab->setToolTip(QStringLiteral("Etymon / reflex pairs for batch testing"));
     lstVocab = new QListWidget;
     lstVocab->setObjectName(QStringLiteral("lstVocab"));
-    lstVocab->viewport()->installEventFilter(this);
+    lstVocab->setToolTip(QStringLiteral("Right-click for the Vocabulary menu"));
+    // The pop-up menu comes as pop-up menus do: a right click or the menu key.
+    lstVocab->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(lstVocab, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { lstVocab_ContextMenu(lstVocab->viewport()->mapToGlobal(at)); });
     txtVocab = new ModelLineEdit;
     txtVocab->setObjectName(QStringLiteral("txtVocab"));
     txtVocab->refuse = [this](const QString& character) { refuseCharacter(character); };
     txtVocab->setStyleSheet(QStringLiteral("background-color: #cce8ff;"));
     txtVocab->installEventFilter(this);
+    btnVocabCancel = new QPushButton(QStringLiteral("Cancel"));
+    btnVocabCancel->setObjectName(QStringLiteral("btnVocabCancel"));
+    connect(btnVocabCancel, &QPushButton::clicked, this, &Form1::closeItemBox);
+    itemBox = new QWidget;
+    auto* itemRow = new QHBoxLayout(itemBox);
+    itemRow->setContentsMargins(0, 0, 0, 0);
+    itemRow->addWidget(txtVocab, 1);
+    itemRow->addWidget(btnVocabCancel);
     btnDone = new QPushButton(QStringLiteral("Edit word pairs below.  Click here when done."));
     btnDone->setObjectName(QStringLiteral("btnDone"));
     connect(btnDone, &QPushButton::clicked, this, &Form1::btnDone_Click);
     txtMassVocab = new ModelPlainTextEdit;
     txtMassVocab->setObjectName(QStringLiteral("txtMassVocab"));
     txtMassVocab->refuse = [this](const QString& character) { refuseCharacter(character); };
-    for (QWidget* widget : {static_cast<QWidget*>(lblVocab), static_cast<QWidget*>(txtVocab),
-                            static_cast<QWidget*>(lstVocab), static_cast<QWidget*>(btnDone),
-                            static_cast<QWidget*>(txtMassVocab)}) {
+    for (QWidget* widget :
+         {static_cast<QWidget*>(lblVocab), itemBox, static_cast<QWidget*>(lstVocab),
+          static_cast<QWidget*>(btnDone), static_cast<QWidget*>(txtMassVocab)}) {
         layout->addWidget(widget, widget == lstVocab || widget == txtMassVocab ? 1 : 0);
         widget->hide();
     }
@@ -68,8 +80,14 @@ void Form1::refreshNotes() {
     }
 }
 
-void Form1::lstVocab_MouseUp() {
-    mnuVocabEdit->popup(QCursor::pos());
+void Form1::lstVocab_ContextMenu(QPoint at) {
+    mnuVocabEdit->popup(at);
+}
+
+// Esc or Cancel: the item box closes, and nothing is added or changed.
+void Form1::closeItemBox() {
+    itemBox->hide();
+    txtVocab->clear();
 }
 
 // The row of the highlighted item, or -1 after showing `message`.
@@ -85,7 +103,7 @@ int Form1::highlightedItem(const QString& message) {
 void Form1::mnuAddItem_Click() {
     editedRow = -1;
     txtVocab->clear();
-    txtVocab->show();
+    itemBox->show();
     txtVocab->setFocus();
 }
 
@@ -105,7 +123,7 @@ void Form1::mnuEditItem_Click() {
     }
     editedRow = row;
     txtVocab->setText(fromModelText(ctx.session.model().lstVocab[static_cast<std::size_t>(row)]));
-    txtVocab->show();
+    itemBox->show();
     txtVocab->setFocus();
 }
 
@@ -139,11 +157,11 @@ void Form1::txtVocab_Enter() {
     const Result<> added = ctx.session.addItem(*text, replacing);
     if (!added) {
         if (ctx.dialogs.okCancel(fromModelText(added.message())) == Answer::Cancel) {
-            txtVocab->hide();
+            itemBox->hide();
         }
         return;
     }
-    txtVocab->hide();
+    itemBox->hide();
 }
 
 void Form1::btnDone_Click() {

@@ -166,6 +166,13 @@ QWidget* frmOrder::buildOrderColumn() {
     for (QLabel* label : {lblM, lblP})
         label->setAlignment(Qt::AlignCenter);
     orderLists = {makeList("lstEtyOrd"), makeList("lstDiacOrd"), makeList("lstReflOrd")};
+    for (int i = 0; i < 3; ++i) {
+        QListWidget* list = orderLists[static_cast<std::size_t>(i)];
+        connect(list, &QListWidget::itemDoubleClicked, this,
+                [this, list, i](QListWidgetItem* item) {
+                    lstOrder_DblClick(static_cast<OrderList>(i), list->row(item));
+                });
+    }
     auto* columnM = makeMarkColumn("lstM");
     columnM->onMouseRelease = columnM->onKeyRelease = [this] { lstM_Release(); };
     auto* columnP = makeMarkColumn("lstP");

@@ -35,6 +35,7 @@ public:
 
     void btnNewRule_Click();
     void lstSupply_DblClick(int row);
+    void lstOrder_DblClick(OrderList order, int row);
     void btnDelFromSupply_Click();
     void optOrder_Click(OrderList order);
     void btnInsAbove_Click();
@@ -68,7 +69,6 @@ private:
     QWidget* buildSupplyColumn();
     QWidget* buildControlColumn();
     QWidget* buildOrderColumn();
-    QListWidget* makeOrderList(const char* name);
     void connectSelections();
 
     QListWidget* visibleList() const;
@@ -81,6 +81,7 @@ private:
     void insertName(InsertPlace place);
     void moveName(MoveDirection direction);
     void setTitle();
+    void editRuleNamed(const std::string& name);
 };
 
 } // namespace tarnel

@@ -93,9 +93,25 @@ void frmOrder::btnNewRule_Click() {
 
 void frmOrder::lstSupply_DblClick(int row) {
     const auto& supply = ctx.session.model().lstSupply;
-    if (row < 0 || static_cast<std::size_t>(row) >= supply.size())
+    if (row >= 0 && static_cast<std::size_t>(row) < supply.size())
+        editRuleNamed(supply[static_cast<std::size_t>(row)]);
+}
+
+// An order entry opens the rule it names, masked or not.
+void frmOrder::lstOrder_DblClick(OrderList order, int row) {
+    const Model& model = ctx.session.model();
+    const std::vector<std::string>& names = order == OrderList::Etymon       ? model.lstEtyOrd
+                                            : order == OrderList::Diachronic ? model.lstDiacOrd
+                                                                             : model.lstReflOrd;
+    if (row < 0 || static_cast<std::size_t>(row) >= names.size())
         return;
-    const std::string name = supply[static_cast<std::size_t>(row)];
+    std::string name = names[static_cast<std::size_t>(row)];
+    if (order == OrderList::Diachronic && name.starts_with('-'))
+        name.erase(0, 1);
+    editRuleNamed(name);
+}
+
+void frmOrder::editRuleNamed(const std::string& name) {
     if (!succeeded(ctx, ctx.session.ruleEditor().open(name)))
         return; // a damaged file may list a rule whose text it lacks
     ctx.navigator.editRule(modelCaption(ctx) +

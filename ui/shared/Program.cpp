@@ -129,8 +129,8 @@ void Program::runInteractive() {
 }
 
 void Program::runBatch() {
-    if (session.model().lstVocab.size() > static_cast<std::size_t>(largeVocabulary) &&
-        ctx.dialogs.okCancel(fromModelText(std::string(largeBatchWarning))) != Answer::Ok)
+    if (const std::optional<std::string> question = session.largeRunQuestion();
+        question && ctx.dialogs.okCancel(fromModelText(*question)) != Answer::Ok)
         return;
     if (showScreen(*screens_.derive))
         screens_.derive->enterBatchMode();

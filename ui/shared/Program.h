@@ -4,6 +4,7 @@
 #include "session/Session.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/Navigator.h"
+#include "ui/shared/UndoKeys.h"
 
 #include <QList>
 #include <functional>
@@ -74,6 +75,7 @@ private:
 
     Session session;
     Context ctx;
+    UndoKeys undoKeys;
     Screens screens_;
     std::function<void()> endProgram;
     bool quitting = false;

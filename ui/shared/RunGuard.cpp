@@ -25,7 +25,9 @@ bool RunGuard::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
-        return watched != &stopButton;
+        // A click comes to the window first, which hands it to the widget under the pointer;
+        // it is held back there, unless that widget is the stop button.
+        return !watched->isWindowType() && watched != &stopButton;
     case QEvent::Close:
         event->ignore(); // the window stays until the run is over
         return true;
