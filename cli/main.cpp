@@ -161,7 +161,11 @@ int importVocabulary(Session& session, const Arguments& arguments, Streams& stre
         streams.err(errorLine(cp1252ToUtf8(read.message())));
         return exitBadInput;
     }
-    streams.err(messagesText({importSummary(*read)}));
+    // The summary and every row left out, UTF-8 as they are, one line each.
+    std::string report = importSummary(*read);
+    if (const std::string details = importDetails(*read); !details.empty())
+        report += "\r\n" + details;
+    streams.err(QByteArray::fromStdString(report).replace("\r\n", "\n") + '\n');
     session.importVocabulary(*read);
     return resave(session, arguments, streams);
 }

@@ -31,15 +31,32 @@ std::uint32_t encode(std::string_view text, const EncodingTable& alphabet, Word&
         if (encodeCharacter(character, alphabet, word.segments[static_cast<std::size_t>(p)]))
             written |= 1u << p;
         else if (messages != nullptr)
-            messages->showMessage("Character " + std::string(1, character) +
-                                  "\" not found in etymon alphabet.\r\nResults for " +
-                                  std::string(text) + "\" not reliable.");
+            messages->showMessage(missingCharacterMessage(character, text));
     }
     word.length = length;
     return written;
 }
 
 } // namespace
+
+namespace {
+
+constexpr std::string_view missingLead = "Character ";
+constexpr std::string_view missingTail = "\" not found in etymon alphabet.";
+
+} // namespace
+
+std::string missingCharacterMessage(char character, std::string_view text) {
+    return std::string(missingLead) + character + std::string(missingTail) + "\r\nResults for " +
+           std::string(text) + "\" not reliable.";
+}
+
+std::optional<char> missingCharacterOf(std::string_view line) {
+    if (line.size() != missingLead.size() + 1 + missingTail.size() ||
+        !line.starts_with(missingLead) || !line.ends_with(missingTail))
+        return std::nullopt;
+    return line[missingLead.size()];
+}
 
 EncodingTable::EncodingTable(const Alphabet& alphabet) {
     // The first column headed by a character wins, so later ones are skipped.

@@ -7,6 +7,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace tarnel {
@@ -37,6 +39,12 @@ inline constexpr std::uint32_t encodedSlots = (1u << allFeature) - 1;
 // took a character (bit p for position p).
 std::uint32_t encodeEtymon(std::string_view text, const EncodingTable& etymonAlphabet, Word& word,
                            MessageSink& messages);
+
+// The message of `character` of the etymon `text` missing from the Etymon Alphabet, two lines:
+// "Character x" not found in etymon alphabet." and "Results for TEXT" not reliable.".
+std::string missingCharacterMessage(char character, std::string_view text);
+// The character the first line of such a message names; none for any other line.
+std::optional<char> missingCharacterOf(std::string_view line);
 
 // The same through the Reflex Alphabet; a missing character is silent.
 std::uint32_t encodeReflex(std::string_view text, const EncodingTable& reflexAlphabet, Word& word);

@@ -5,6 +5,14 @@
 
 namespace tarnel {
 
+// "Delete Column e": the edit with the character of the column it changes.
+std::string AlphabetEditor::columnCaption(std::string_view verb, std::size_t column) const {
+    const Alphabet& alphabet = columns();
+    if (column >= alphabet.size() || alphabet[column].empty())
+        return std::string(verb);
+    return std::string(verb) + " " + alphabet[column].substr(0, 1);
+}
+
 void AlphabetEditor::enter() {
     onEntry_ = takeSnapshot(session_.model_, alphabetsPart);
     pending_ = false;
@@ -70,26 +78,31 @@ void AlphabetEditor::keyReleased() {
 
 void AlphabetEditor::toggleValue(std::size_t column, int item) {
     if (column < columns().size())
-        step("Change Value", [&] { tarnel::toggleValue(edited()[column], item); });
+        step(columnCaption("Change Value", column),
+             [&] { tarnel::toggleValue(edited()[column], item); });
 }
 
 std::optional<std::size_t> AlphabetEditor::moveColumn(std::size_t column, int move) {
-    return step("Move Column", [&] { return swapWithNeighbour(edited(), column, move); });
+    return step(columnCaption("Move Column", column),
+                [&] { return swapWithNeighbour(edited(), column, move); });
 }
 
 Result<std::size_t> AlphabetEditor::insertColumn(std::size_t column) {
-    const Result<> inserted = step("Insert Column", [&] { return insertCopy(edited(), column); });
+    const Result<> inserted =
+        step(columnCaption("Copy Column", column), [&] { return insertCopy(edited(), column); });
     if (!inserted)
         return fail(inserted.message());
     return column + 1;
 }
 
 Result<> AlphabetEditor::deleteColumn(std::size_t column) {
-    return step("Delete Column", [&] { return tarnel::deleteColumn(edited(), column); });
+    return step(columnCaption("Delete Column", column),
+                [&] { return tarnel::deleteColumn(edited(), column); });
 }
 
 Result<> AlphabetEditor::renameColumn(std::size_t column, char character) {
-    return step("Rename Column", [&] { return tarnel::renameColumn(edited(), column, character); });
+    return step(columnCaption("Rename Column", column) + " to " + std::string(1, character),
+                [&] { return tarnel::renameColumn(edited(), column, character); });
 }
 
 // The new column and its character are one edit: undoing the Insert removes both.

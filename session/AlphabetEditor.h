@@ -64,6 +64,7 @@ private:
     using Alphabets = std::pair<Alphabet, Alphabet>;
 
     Alphabet& edited();
+    std::string columnCaption(std::string_view verb, std::size_t column) const;
     Alphabets alphabets() const;
     void setAlphabets(Alphabets both);
     // Runs `edit` on the alphabet as one step named `caption`; a refused edit (one that

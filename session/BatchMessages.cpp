@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BatchMessages.h"
 
+#include "core/Encoder.h"
+
 #include <algorithm>
 
 namespace tarnel {
@@ -20,6 +22,14 @@ std::vector<std::string> linesOf(const std::string& message) {
         lines.push_back(message.substr(start, end - start));
     lines.push_back(message.substr(start));
     return lines;
+}
+
+// The summary's own line for a group: the missing character in quotation marks on both
+// sides, where the engine's message has one after it.
+std::string groupLine(const std::string& line) {
+    if (const std::optional<char> missing = missingCharacterOf(line))
+        return "Character \"" + std::string(1, *missing) + "\" not found in etymon alphabet.";
+    return line;
 }
 
 } // namespace
@@ -47,7 +57,7 @@ void BatchMessages::endItem() {
 std::string BatchMessages::summary() const {
     std::vector<std::string> lines;
     for (const Group& group : groups_)
-        lines.push_back(group.line + "  (" + std::to_string(group.items) +
+        lines.push_back(groupLine(group.line) + "  (" + std::to_string(group.items) +
                         (group.items == 1 ? " item)" : " items)"));
     for (const std::string& message : pending_)
         for (std::string& line : linesOf(message))

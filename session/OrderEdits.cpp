@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Supply and the three orders: inserting, moving, deleting, masking, persistence.
 #include "SessionEdit.h"
+#include "model/OrderEntry.h"
 
 namespace tarnel {
 
@@ -27,6 +28,25 @@ std::string insertMessage(OrderList order, InsertPlace place) {
                    "If the Order list is empty, click near its top."});
 }
 
+// The rule an entry of `order` names, for the caption of an edit of it ("Mask Lenition");
+// empty when there is no such entry.
+std::string ruleAt(const Model& model, OrderList order, std::optional<std::size_t> row) {
+    const std::vector<std::string>& entries = orderEntries(model, order);
+    if (!row || *row >= entries.size())
+        return {};
+    return std::string(orderEntry(entries[*row]).rule);
+}
+
+// "Move Up" with the rule named: "Move Lenition Up".
+std::string named(std::string_view verb, const std::string& rule, std::string_view rest = {}) {
+    std::string caption(verb);
+    if (!rule.empty())
+        caption += " " + rule;
+    if (!rest.empty())
+        caption += " " + std::string(rest);
+    return caption;
+}
+
 } // namespace
 
 // The unsaved-changes flag is set at the very start of Insert, the arrows and Delete from
@@ -34,9 +54,9 @@ std::string insertMessage(OrderList order, InsertPlace place) {
 Result<InsertOutcome> Session::insertIntoOrder(OrderList order, const OrderChoice& choice,
                                                InsertPlace place) {
     setUnsaved();
-    const InsertOutcome outcome =
-        edit(place == InsertPlace::Above ? "Insert Above" : "Insert Below", ordersPart,
-             [&](Model& m) { return tarnel::insertIntoOrder(m, order, choice, place); });
+    const InsertOutcome outcome = edit(
+        named("Insert", choice.supplyName, place == InsertPlace::Above ? "Above" : "Below"),
+        ordersPart, [&](Model& m) { return tarnel::insertIntoOrder(m, order, choice, place); });
     if (outcome.kind == InsertOutcome::Refused)
         return fail(insertMessage(order, place));
     return outcome;
@@ -45,9 +65,9 @@ Result<InsertOutcome> Session::insertIntoOrder(OrderList order, const OrderChoic
 Result<std::size_t> Session::moveInOrder(OrderList order, std::optional<std::size_t> row,
                                          MoveDirection direction) {
     setUnsaved();
-    const std::optional<std::size_t> moved =
-        edit(direction == MoveDirection::Up ? "Move Up" : "Move Down", ordersPart,
-             [&](Model& m) { return tarnel::moveInOrder(m, order, row, direction); });
+    const std::optional<std::size_t> moved = edit(
+        named("Move", ruleAt(model_, order, row), direction == MoveDirection::Up ? "Up" : "Down"),
+        ordersPart, [&](Model& m) { return tarnel::moveInOrder(m, order, row, direction); });
     if (!moved)
         return fail("Click a name in the Order list;\r\nthen use arrows to move it up or down.");
     return *moved;
@@ -55,7 +75,7 @@ Result<std::size_t> Session::moveInOrder(OrderList order, std::optional<std::siz
 
 Result<> Session::deleteFromOrder(OrderList order, std::optional<std::size_t> row) {
     setUnsaved();
-    const bool deleted = edit("Delete from Order", ordersPart,
+    const bool deleted = edit(named("Delete", ruleAt(model_, order, row), "from Order"), ordersPart,
                               [&](Model& m) { return tarnel::deleteFromOrder(m, order, row); });
     if (!deleted)
         return fail("First click the rule name that you want to delete.");
@@ -63,7 +83,7 @@ Result<> Session::deleteFromOrder(OrderList order, std::optional<std::size_t> ro
 }
 
 void Session::deleteRule(const std::string& name) {
-    edit("Delete from Supply", rulesPart | ordersPart,
+    edit(named("Delete", name, "from Supply"), rulesPart | ordersPart,
          [&name](Model& m) { deleteRuleFromSupply(m, name); });
     setUnsaved();
 }
@@ -71,7 +91,7 @@ void Session::deleteRule(const std::string& name) {
 Result<> Session::toggleMask(std::size_t row) {
     const bool masking = row < model_.lstM.size() && model_.lstM[row].empty();
     const bool found = edit(
-        masking ? "Mask Rule" : "Unmask Rule", ordersPart,
+        named(masking ? "Mask" : "Unmask", ruleAt(model_, OrderList::Diachronic, row)), ordersPart,
         [row](Model& m) { return tarnel::toggleMask(m, row); }, false);
     if (!found)
         return fail("Missing expected minus sign before rule name.");
@@ -81,8 +101,9 @@ Result<> Session::toggleMask(std::size_t row) {
 void Session::togglePersistence(std::optional<std::size_t> row) {
     setUnsaved();
     const bool persistent = row && *row < model_.lstP.size() && model_.lstP[*row].empty();
-    edit(persistent ? "Mark Persistent" : "Clear Persistent", ordersPart,
-         [row](Model& m) { tarnel::togglePersistence(m, row); });
+    edit(named("Make", ruleAt(model_, OrderList::Diachronic, row),
+               persistent ? "Persistent" : "Not Persistent"),
+         ordersPart, [row](Model& m) { tarnel::togglePersistence(m, row); });
 }
 
 } // namespace tarnel

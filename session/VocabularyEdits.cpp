@@ -11,6 +11,14 @@ namespace {
 constexpr std::string_view returnOrQuit =
     "\r\nClick \"OK\" to return to editing,\r\nor \"Cancel\" to quit editing.";
 
+// "Delete Item vIdeo > veo": the edit with the item it changes.
+std::string itemCaption(std::string_view verb, std::string_view item) {
+    const std::string etymon = itemEtymon(item);
+    std::string_view reflex = item.substr(std::min(etymon.size(), item.size()));
+    reflex.remove_prefix(std::min(reflex.find_first_not_of(' '), reflex.size()));
+    return std::string(verb) + " " + etymon + " > " + std::string(reflex);
+}
+
 } // namespace
 
 void Session::setNotes(const std::string& notes) {
@@ -22,11 +30,12 @@ Result<> Session::addItem(std::string_view typed, std::optional<std::size_t> rep
     if (Result<> checked = checkTypedItem(typed, model_.lstCol, model_.lstColR); !checked)
         return fail(checked.message() + std::string(returnOrQuit));
     const bool replaces = replacing && *replacing < model_.lstVocab.size();
-    edit(replaces ? "Edit Item" : "Add Item", vocabularyPart, [&](Model& m) {
-        if (replaces)
-            m.lstVocab.erase(m.lstVocab.begin() + static_cast<std::ptrdiff_t>(*replacing));
-        insertAlphabetical(m.lstVocab, vocabItem(typed));
-    });
+    edit(itemCaption(replaces ? "Edit Item" : "Add Item", vocabItem(typed)), vocabularyPart,
+         [&](Model& m) {
+             if (replaces)
+                 m.lstVocab.erase(m.lstVocab.begin() + static_cast<std::ptrdiff_t>(*replacing));
+             insertAlphabetical(m.lstVocab, vocabItem(typed));
+         });
     setUnsaved(); // even when the item was already there as it stands
     return {};
 }
@@ -34,7 +43,7 @@ Result<> Session::addItem(std::string_view typed, std::optional<std::size_t> rep
 void Session::deleteItem(std::size_t row) {
     if (row >= model_.lstVocab.size())
         return;
-    edit("Delete Item", vocabularyPart, [row](Model& m) {
+    edit(itemCaption("Delete Item", model_.lstVocab[row]), vocabularyPart, [row](Model& m) {
         m.lstVocab.erase(m.lstVocab.begin() + static_cast<std::ptrdiff_t>(row));
     });
 }

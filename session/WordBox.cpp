@@ -69,6 +69,12 @@ KeyCheck checkWordKey(std::string_view text, int keyCode, DerivationMode mode,
     return check;
 }
 
+std::string foreignCharacterMessage(std::string_view character, DerivationMode mode) {
+    if (mode == DerivationMode::Reflex)
+        return "Character not in Reflex Alphabet.";
+    return "Character \"" + std::string(character) + "\" not found in Etymon Alphabet.";
+}
+
 bool pasteTooLong(std::string_view text) {
     return text.substr(0, text.find(' ')).size() > maxTypedLength;
 }

@@ -39,6 +39,11 @@ KeyCheck checkWordKey(std::string_view text, int keyCode, DerivationMode mode,
 
 inline constexpr std::string_view maxWordLengthMessage = "Maximum word length is 20.";
 
+// The refusal of a typed or pasted character that Windows-1252 cannot hold, so that no
+// alphabet holds it (`character` and the result UTF-8): "Character "ʃ" not found in Etymon
+// Alphabet." in the interactive mode, the reflex mode's own refusal there.
+std::string foreignCharacterMessage(std::string_view character, DerivationMode mode);
+
 // A paste that would leave the box holding `text`: refused whole, with the length message,
 // when the word it makes (the text up to its first blank) is longer than 20 characters.
 bool pasteTooLong(std::string_view text);

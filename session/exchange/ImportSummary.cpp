@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ImportSummary.h"
 
+#include "core/Cp1252.h"
+
 #include <algorithm>
 
 namespace tarnel {
@@ -27,8 +29,7 @@ std::string counted(std::size_t number, const std::string& noun) {
 std::string countsLine(const WordListImport& import) {
     std::string line = counted(import.items.size(), "item") + " to import; " +
                        counted(import.refused.size(), "row") + " refused; " +
-                       counted(static_cast<std::size_t>(import.duplicates), "duplicate") +
-                       " skipped.";
+                       counted(import.duplicates.size(), "duplicate") + " skipped.";
     line.front() = line.front() == 'n' ? 'N' : line.front();
     return line;
 }
@@ -43,6 +44,13 @@ std::string readingLine(const WordListImport& import) {
 }
 
 } // namespace
+
+std::string skippedRowText(const SkippedRow& row) {
+    const std::string where =
+        row.earlierLine == 0 ? "in the Vocabulary" : "on line " + std::to_string(row.earlierLine);
+    return "Line " + std::to_string(row.line) + ": \"" + cp1252ToUtf8(row.item) + "\" is " + where +
+           " already.";
+}
 
 std::string refusedRowText(const RefusedRow& row) {
     std::string where = "Line " + std::to_string(row.line);
@@ -68,18 +76,52 @@ std::string importSummary(const WordListImport& import) {
     return text;
 }
 
+std::string importDetails(const WordListImport& import) {
+    std::string text;
+    const auto section = [&text](std::string_view heading) {
+        if (!text.empty())
+            text += newline;
+        text += heading;
+    };
+    if (!import.refused.empty())
+        section("Refused rows:");
+    for (const RefusedRow& row : import.refused)
+        text += std::string(newline) + refusedRowText(row);
+    if (!import.duplicates.empty())
+        section("Skipped duplicates:");
+    for (const SkippedRow& row : import.duplicates)
+        text += std::string(newline) + skippedRowText(row);
+    return text;
+}
+
+namespace {
+
+constexpr std::string_view asHeader = "First row is a header";
+constexpr std::string_view asItem = "First row is an item";
+
+} // namespace
+
 std::string importQuestion(const WordListImport& import) {
     if (import.eitherWayLine == 0)
         return "Click \"OK\" to import the items, or \"Cancel\" to import nothing.";
-    const std::string line = "line " + std::to_string(import.eitherWayLine);
-    const std::string otherWay =
-        import.header ? "import " + line + " as an item" : "take " + line + " as a header";
-    return "Click \"Yes\" to import the items, \"No\" to " + otherWay +
-           " instead, or \"Cancel\" to import nothing.";
+    return "The first row (line " + std::to_string(import.eitherWayLine) + ") is read as " +
+           (import.header ? "a header" : "an item") + ". Click \"" + std::string(asHeader) +
+           "\" or \"" + std::string(asItem) +
+           "\" to import the items so, or \"Cancel\" to import nothing.";
 }
 
-HeaderChoice otherHeaderChoice(const WordListImport& import) {
-    return import.header ? HeaderChoice::No : HeaderChoice::Yes;
+std::vector<std::string> importButtons(const WordListImport& import) {
+    if (import.eitherWayLine == 0)
+        return {"OK", "Cancel"};
+    return {std::string(asHeader), std::string(asItem), "Cancel"};
+}
+
+std::optional<HeaderChoice> importChoice(const WordListImport& import, std::size_t chosen) {
+    if (chosen + 1 >= importButtons(import).size())
+        return std::nullopt;
+    if (import.eitherWayLine == 0)
+        return HeaderChoice::Automatic;
+    return chosen == 0 ? HeaderChoice::Yes : HeaderChoice::No;
 }
 
 } // namespace tarnel

@@ -15,10 +15,13 @@ bool isBlankOrControl(char32_t c) {
     return c <= U' ';
 }
 
-std::string codePointName(char32_t c) {
-    char name[16];
-    std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(c));
-    return name;
+// "ʃ (U+0283)": the character itself, then its code, for one that is hard to tell apart.
+std::string characterName(char32_t c) {
+    std::string name;
+    appendUtf8(name, c);
+    char code[16];
+    std::snprintf(code, sizeof code, " (U+%04X)", static_cast<unsigned>(c));
+    return name + code;
 }
 
 // One of the two words of a row as it is checked.
@@ -45,7 +48,7 @@ std::optional<RefusedRow> toCp1252(const RowReader& reader, const Row& row, Word
         if (!byte) {
             const TextPosition at = reader.positionOf(row, field, lead + i);
             return RefusedRow{at.line, at.column,
-                              "Character " + codePointName(text[i]) +
+                              "Character " + characterName(text[i]) +
                                   " is not in Windows-1252, so a model cannot hold it."};
         }
         out += static_cast<char>(*byte);
@@ -66,7 +69,8 @@ std::optional<RefusedRow> checkWord(const RowReader& reader, const Row& row, Wor
     if (auto refused = toCp1252(reader, row, word, out))
         return refused;
     if (text.find(U' ') != std::u32string_view::npos)
-        return refusal(row, aboutWord(word, " \"" + out + "\" holds a blank; a word is one word."));
+        return refusal(row, aboutWord(word, " \"" + cp1252ToUtf8(out) +
+                                                "\" holds a blank; a word is one word."));
     if (std::any_of(text.begin(), text.end(), isBlankOrControl))
         return refusal(row,
                        aboutWord(word, " holds a tab, a line break or another control character."));
@@ -104,7 +108,7 @@ RowOutcome checkRow(const RowReader& reader, const Row& row, const Alphabet& ety
         return {{}, refused};
     const std::string typed = etymonWord + " " + reflexWord;
     if (Result<> checked = checkTypedItem(typed, etymon, reflex); !checked)
-        return {{}, refusal(row, checked.message())};
+        return {{}, refusal(row, cp1252ToUtf8(checked.message()))};
     return {vocabItem(typed), std::nullopt};
 }
 

@@ -13,7 +13,7 @@ namespace tarnel {
 struct RefusedRow {
     int line = 0;       // the row's first line; for a character, the line it stands on
     int column = 0;     // that character's column, from 1; 0 when the reason is no one character
-    std::string reason; // Windows-1252
+    std::string reason; // UTF-8: a refused character is shown as it is
 };
 
 // What one row makes: a Vocabulary item ("etymon  reflex", Windows-1252), or its refusal.

@@ -42,7 +42,8 @@ std::string row(std::string_view item, char separator) {
 
 std::string wordListText(const std::vector<std::string>& vocabulary, WordListFormat format) {
     const char separator = static_cast<char>(separatorOf(format));
-    std::string text = std::string("etymon") + separator + "reflex\n";
+    std::string text = format == WordListFormat::Tsv ? std::string() : "\xEF\xBB\xBF";
+    text += std::string("etymon") + separator + "reflex\n";
     for (const std::string& item : vocabulary)
         text += row(item, separator);
     return text;

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <unordered_set>
+#include <unordered_map>
 #include <utility>
 
 namespace tarnel {
@@ -28,7 +28,7 @@ bool isExportHeader(const Row& row) {
 std::string displayText(std::u32string_view text) {
     std::string shown;
     for (const char32_t c : text)
-        shown += static_cast<char>(unicodeToCp1252(c).value_or('?'));
+        appendUtf8(shown, c);
     return shown;
 }
 
@@ -57,21 +57,25 @@ public:
                     std::size_t rows)
         : import_(import) {
         seen_.reserve(vocabulary.size() + rows);
-        seen_.insert(vocabulary.begin(), vocabulary.end());
+        for (const std::string& item : vocabulary)
+            seen_.emplace(item, 0);
     }
 
-    void add(RowOutcome outcome) {
-        if (outcome.refusal)
+    void add(int line, RowOutcome outcome) {
+        if (outcome.refusal) {
             import_.refused.push_back(std::move(*outcome.refusal));
-        else if (!seen_.insert(outcome.item).second)
-            ++import_.duplicates;
-        else
+            return;
+        }
+        const auto [first, added] = seen_.emplace(outcome.item, line);
+        if (added)
             import_.items.push_back(std::move(outcome.item));
+        else
+            import_.duplicates.push_back({line, std::move(outcome.item), first->second});
     }
 
 private:
     WordListImport& import_;
-    std::unordered_set<std::string> seen_;
+    std::unordered_map<std::string, int> seen_; // each item, with the line that brought it
 };
 
 } // namespace
@@ -99,7 +103,7 @@ Result<WordListImport> readWordList(std::string_view bytes, const Model& model,
             import.header = HeaderRow{row.line, displayText(trimmedField(row, 0)),
                                       displayText(trimmedField(row, 1))};
         else
-            collector.add(std::move(outcome));
+            collector.add(row.line, std::move(outcome));
     }
     return import;
 }

@@ -19,12 +19,18 @@ namespace tarnel {
 // header an export writes).
 enum class HeaderChoice { Automatic, Yes, No };
 
-// The first two fields of the row taken as a header, for the user to see (Windows-1252;
-// characters the code page lacks show as "?").
+// The first two fields of the row taken as a header, for the user to see (UTF-8).
 struct HeaderRow {
     int line = 0;
     std::string etymon;
     std::string reflex;
+};
+
+// A row skipped because its item is in the Vocabulary already, or on an earlier line.
+struct SkippedRow {
+    int line = 0;
+    std::string item;    // "etymon  reflex" (Windows-1252)
+    int earlierLine = 0; // the line that holds it first; 0 when it is in the Vocabulary
 };
 
 // What importing a word list would do, before anything is changed. Blank rows are passed
@@ -32,7 +38,7 @@ struct HeaderRow {
 struct WordListImport {
     std::vector<std::string> items; // "etymon  reflex" (Windows-1252), in file order
     std::vector<RefusedRow> refused;
-    int duplicates = 0; // rows already in the Vocabulary or earlier in the file
+    std::vector<SkippedRow> duplicates;
     std::optional<HeaderRow> header;
     // The first row that is not blank, when it may be read either way, as a header or as an
     // item, for the user to choose; 0 when there is none.

@@ -72,3 +72,39 @@ Distances measureDistances(const Word& derived, const Word& expected) {
 }
 
 } // namespace tarnel::insight
+
+namespace tarnel::insight {
+
+std::vector<bool> differingSegments(const Word& expected, const Word& derived) {
+    const FeatureWord a = featureWord(expected);
+    const FeatureWord b = featureWord(derived);
+    const auto n = static_cast<std::size_t>(a.length);
+    const auto m = static_cast<std::size_t>(b.length);
+    // cost[i][j]: the distance between the first i segments of `a` and the first j of `b`.
+    std::array<std::array<int, wordPositions + 1>, wordPositions + 1> cost{};
+    for (std::size_t i = 0; i <= n; ++i)
+        for (std::size_t j = 0; j <= m; ++j)
+            cost[i][j] = i == 0 || j == 0
+                             ? static_cast<int>(i + j)
+                             : std::min({cost[i - 1][j] + 1, cost[i][j - 1] + 1,
+                                         cost[i - 1][j - 1] +
+                                             (a.segments[i - 1] == b.segments[j - 1] ? 0 : 1)});
+    // Back from the end, a pairing of equal segments first where it is as cheap.
+    std::vector<bool> differs(n, true);
+    for (std::size_t i = n, j = m; i > 0;) {
+        if (j > 0 && a.segments[i - 1] == b.segments[j - 1] && cost[i][j] == cost[i - 1][j - 1]) {
+            differs[--i] = false;
+            --j;
+        } else if (j > 0 && cost[i][j] == cost[i - 1][j - 1] + 1) {
+            --i;
+            --j;
+        } else if (cost[i][j] == cost[i - 1][j] + 1) {
+            --i;
+        } else {
+            --j;
+        }
+    }
+    return differs;
+}
+
+} // namespace tarnel::insight

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace tarnel::insight {
 
@@ -32,5 +33,10 @@ struct Distances {
 };
 
 Distances measureDistances(const Word& derived, const Word& expected);
+
+// For each segment of `expected`, whether it differs from `derived`: true unless a cheapest
+// segment alignment of the two words (the segment edit distance's) pairs it with an equal
+// segment. One inserted or lost segment marks only itself, not every segment after it.
+std::vector<bool> differingSegments(const Word& expected, const Word& derived);
 
 } // namespace tarnel::insight

@@ -66,7 +66,7 @@ std::string distanceText(const RunMetrics& metrics) {
         return {};
     const int withinOne = static_cast<int>(std::lround(metrics.withinOneSegment * metrics.items));
     return "Mean segment distance " + fixed(metrics.meanSegmentDistance, 2) + ", normalised " +
-           fixed(metrics.meanNormalisedDistance, 2) + "; " + percentText(withinOne, metrics.items) +
+           fixed(metrics.meanNormalisedDistance, 3) + "; " + percentText(withinOne, metrics.items) +
            " within one segment; mean feature distance " + fixed(metrics.meanFeatureDistance, 2);
 }
 

@@ -108,9 +108,10 @@ Json namedItems(const std::vector<int>& indexes, const BatchReport& report) {
 } // namespace
 
 std::string itemsCsv(const BatchReport& report) {
-    std::string csv = csvLine({"Etymon", "Reflex", "Expected", "Derived", "Result",
-                               "Since last run", "Discrepancy", "Segment distance",
-                               "Normalised distance", "Feature distance", "Blamed rule", "Why"});
+    std::string csv =
+        "\xEF\xBB\xBF" + csvLine({"Etymon", "Reflex", "Expected", "Derived", "Result",
+                                  "Since last run", "Discrepancy", "Segment distance",
+                                  "Normalised distance", "Feature distance", "Blamed rule", "Why"});
     for (const ItemRow& row : report.items) {
         const bool blamed = row.blame && row.blame->rule;
         csv += csvLine({cp1252ToUtf8(row.etymon), cp1252ToUtf8(row.reflex), row.expectedIpa,
@@ -192,9 +193,11 @@ Json impactJson(const RuleImpact& impact, const BatchReport& report) {
     return json;
 }
 
-Json reportJson(const BatchReport& report) {
+Json reportJson(const BatchReport& report, const std::string& modelName) {
     Json json = Json::Object{};
-    json.set("items", itemsJson(report)).set("metrics", metricsJson(report.metrics));
+    json.set("model", cp1252ToUtf8(modelName))
+        .set("items", itemsJson(report))
+        .set("metrics", metricsJson(report.metrics));
     if (report.rules)
         json.set("rules", rulesJson(*report.rules));
     if (report.since)

@@ -8,8 +8,9 @@
 
 namespace tarnel::insight {
 
-// The Items table as CSV: UTF-8, a header row, one row per item, every line ending in CR LF,
-// fields quoted where they hold a comma, a quote or a line break.
+// The Items table as CSV for a spreadsheet: UTF-8 after a byte-order mark (by which a
+// spreadsheet knows it), a header row, one row per item, every line ending in CR LF, fields
+// quoted where they hold a comma, a quote or a line break.
 std::string itemsCsv(const BatchReport& report);
 
 // The parts of the JSON report; tarnel-batch adds the first four to its own output.
@@ -19,7 +20,8 @@ Json rulesJson(const RulesTable& rules);
 Json sinceJson(const SinceLastRun& since, const BatchReport& report);
 Json impactJson(const RuleImpact& impact, const BatchReport& report);
 
-// The whole report: items, metrics, and rules, sinceBaseline and impact where present.
-Json reportJson(const BatchReport& report);
+// The whole report of a run of model `modelName` (Windows-1252): the model's name, items,
+// metrics, and rules, sinceBaseline and impact where present.
+Json reportJson(const BatchReport& report, const std::string& modelName);
 
 } // namespace tarnel::insight

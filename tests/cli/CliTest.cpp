@@ -265,7 +265,8 @@ TEST_F(Cli, ABatchCarriesItsInsight) {
               "Since the last run: 1 fixed, 1 broken, 1 new item");
     EXPECT_EQ(batch["impact"]["entries"].toArray().size(), 2);
     const std::string table = bytes(csv);
-    EXPECT_TRUE(table.starts_with("Etymon,Reflex,Expected,Derived,Result"));
+    EXPECT_TRUE(table.starts_with("\xEF\xBB\xBF"
+                                  "Etymon,Reflex,Expected,Derived,Result"));
     EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 4);
 
     const Outcome text = run({"--baseline", old, model_});
@@ -278,7 +279,8 @@ TEST_F(Cli, ABatchCarriesItsInsight) {
 TEST_F(Cli, WordListsGoOutAndComeIn) {
     const QString out = dir_.filePath("vocab.csv");
     ASSERT_EQ(run({"--export-vocabulary", out, model_}).status, 0);
-    EXPECT_EQ(bytes(out), "etymon,reflex\nata,ada\nata,ata\nax,ada\n");
+    EXPECT_EQ(bytes(out), "\xEF\xBB\xBF"
+                          "etymon,reflex\nata,ada\nata,ata\nax,ada\n");
 
     const QString list = dir_.filePath("list.tsv");
     std::ofstream(list.toStdString()) << "tata\tdada\nqx\tada\nata\tada\n";

@@ -22,8 +22,8 @@ TEST(BatchMessages, CountsTheItemsOfEachDistinctMessageAndKeepsRunMessagesWhole)
     messages.add(missing('e', "pe"));
     messages.endItem();
     messages.add("These items ...:\r\nab > cd");
-    EXPECT_EQ(messages.summary(), "Character e\" not found in etymon alphabet.  (2 items)\r\n"
-                                  "Character o\" not found in etymon alphabet.  (1 item)\r\n"
+    EXPECT_EQ(messages.summary(), "Character \"e\" not found in etymon alphabet.  (2 items)\r\n"
+                                  "Character \"o\" not found in etymon alphabet.  (1 item)\r\n"
                                   "These items ...:\r\n"
                                   "ab > cd");
 }
@@ -36,7 +36,7 @@ TEST(BatchMessages, ShowsAtMostTwentyLines) {
     }
     const std::string summary = messages.summary();
     EXPECT_EQ(std::count(summary.begin(), summary.end(), '\n'), 20);
-    EXPECT_TRUE(summary.ends_with("Character t\" not found in etymon alphabet.  (1 item)\r\n"
+    EXPECT_TRUE(summary.ends_with("Character \"t\" not found in etymon alphabet.  (1 item)\r\n"
                                   "... and 3 more"));
 }
 

@@ -47,7 +47,7 @@ TEST(RunMetrics, AveragesOverEveryItem) {
     EXPECT_DOUBLE_EQ(m.meanNormalisedDistance, 1.25 / 3);
     EXPECT_DOUBLE_EQ(m.withinOneSegment, 2.0 / 3);
     EXPECT_DOUBLE_EQ(m.meanFeatureDistance, 3.5 / 3);
-    EXPECT_EQ(distanceText(m), "Mean segment distance 1.33, normalised 0.42; 66.7% within one "
+    EXPECT_EQ(distanceText(m), "Mean segment distance 1.33, normalised 0.417; 66.7% within one "
                                "segment; mean feature distance 1.17");
     EXPECT_EQ(distanceText(summarise({}, 0)), "");
 }
@@ -58,6 +58,22 @@ TEST(RunMetrics, AccuracyTextRoundsButNeverClaimsAllGood) {
     EXPECT_EQ(accuracyText(2000, 2001), "Good 2000 of 2001 (99.9%)");
     EXPECT_EQ(accuracyText(0, 3), "Good 0 of 3 (0.0%)");
     EXPECT_EQ(accuracyText(0, 0), "No items were compared");
+}
+
+// The Expected row marks the segments an alignment leaves unpaired, not all after a gap.
+TEST(DifferingSegments, FollowTheAlignment) {
+    const auto marks = [](const char* expected, const char* derived) {
+        std::string shown;
+        for (const bool differs : differingSegments(test::typed(expected), test::typed(derived)))
+            shown += differs ? 'x' : '.';
+        return shown;
+    };
+    EXPECT_EQ(marks("pater", "pader"), "..x..");
+    EXPECT_EQ(marks("pater", "ater"), "x....");   // one segment lost at the start
+    EXPECT_EQ(marks("pater", "paater"), "....."); // one inserted
+    EXPECT_EQ(marks("pater", "pat"), "...xx");
+    EXPECT_EQ(marks("pater", ""), "xxxxx");
+    EXPECT_EQ(marks("", "pa"), "");
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "model/ModelFile.h"
 #include "session/AlphabetEditor.h"
 #include "session/RuleEditor.h"
+#include "session/exchange/ImportSummary.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -95,14 +96,14 @@ TEST_F(SessionTest, ABatchStartsFromTheWordsTheLastDerivationLeft) {
 TEST_F(SessionTest, UndoAndRedoCrossEveryKindOfEditInOrder) {
     ASSERT_TRUE(session.moveInOrder(OrderList::Diachronic, 0, MoveDirection::Down));
     session.deleteItem(0);
-    EXPECT_EQ(session.undoCaption(), "Undo Delete Item");
+    EXPECT_EQ(session.undoCaption(), "Undo Delete Item mater > madre");
     session.undo();
     EXPECT_EQ(session.model().lstVocab, loaded.lstVocab);
-    EXPECT_EQ(session.undoCaption(), "Undo Move Down");
+    EXPECT_EQ(session.undoCaption(), "Undo Move Alpha Down");
     session.undo();
     EXPECT_TRUE(sameLists(session.model(), loaded));
     EXPECT_FALSE(session.unsavedChanges()); // back where the file is
-    EXPECT_EQ(session.redoCaption(), "Redo Move Down");
+    EXPECT_EQ(session.redoCaption(), "Redo Move Alpha Down");
     session.redo();
     session.redo();
     EXPECT_EQ(session.model().lstDiacOrd, (Lines{"Beta", "Alpha"}));
@@ -121,7 +122,7 @@ TEST_F(SessionTest, SavingKeepsTheHistoryAndOpeningOrNewEmptiesIt) {
     EXPECT_FALSE(session.unsavedChanges());
     ASSERT_TRUE(session.toggleMask(0)); // masks are not saved: the flag stays clear
     EXPECT_FALSE(session.unsavedChanges());
-    EXPECT_EQ(session.undoCaption(), "Undo Mask Rule");
+    EXPECT_EQ(session.undoCaption(), "Undo Mask Alpha");
     session.newModel();
     EXPECT_FALSE(session.canUndo());
     EXPECT_FALSE(session.hasModel());
@@ -142,11 +143,11 @@ TEST_F(SessionTest, RefusedEditsLeaveNoStepButSomeStillMarkTheModelChanged) {
         "the Order list (where to insert, above or below).\r\nIf the Order list is "
         "empty, click near its top.");
     EXPECT_TRUE(session.unsavedChanges());
-    EXPECT_EQ(session.redoCaption(), "Redo Insert Below");
+    EXPECT_EQ(session.redoCaption(), "Redo Insert Alpha Below");
     EXPECT_EQ(session.addItem("a b c").message(),
               "Item requires just TWO words: etymon and reflex, separated by space.\r\nClick "
               "\"OK\" to return to editing,\r\nor \"Cancel\" to quit editing.");
-    EXPECT_EQ(session.redoCaption(), "Redo Insert Below");
+    EXPECT_EQ(session.redoCaption(), "Redo Insert Alpha Below");
 }
 
 TEST_F(SessionTest, NotesTypedInARowAreOneStep) {
@@ -169,7 +170,7 @@ TEST_F(SessionTest, TheAlphabetEditorKeepsItsChangesAsOneStepOrRestoresThem) {
     EXPECT_TRUE(editor.leave(KeepAnswer::Cancel)); // nothing pending: nothing asked
     editor.toggleValue(0, 10);
     ASSERT_TRUE(editor.deleteColumn(1));
-    EXPECT_EQ(editor.undoCaption(), "Undo Delete Column");
+    EXPECT_EQ(editor.undoCaption(), "Undo Delete Column b");
     editor.undo();
     EXPECT_EQ(session.model().lstCol.size(), 26u);
     editor.redo();
@@ -233,7 +234,9 @@ TEST_F(SessionTest, ABatchIsComparedWithTheLastCompletedRunOfTheSameModel) {
 TEST_F(SessionTest, AnImportedWordListIsOneChange) {
     const auto read = readWordList("etymon,reflex\nrosa,rosa\nmater,madre\n", session.model());
     ASSERT_TRUE(read);
-    EXPECT_EQ(read->duplicates, 1);
+    ASSERT_EQ(read->duplicates.size(), 1u);
+    EXPECT_EQ(skippedRowText(read->duplicates[0]),
+              "Line 3: \"mater  madre\" is in the Vocabulary already.");
     session.importVocabulary(*read);
     EXPECT_EQ(session.model().lstVocab, (Lines{"mater  madre", "pater  padre", "rosa  rosa"}));
     EXPECT_EQ(session.undoCaption(), "Undo Import Vocabulary");

@@ -48,7 +48,7 @@ struct BadRow {
 const std::vector<BadRow> badRows = {
     {100, "Lupus,lobo", ": Character \"L\" is not in the Etymon Alphabet."},
     {500, "ca\xC5\x8Bis,can",
-     ", column 3: Character U+014B is not in Windows-1252, so a model cannot hold it."},
+     ", column 3: Character \xC5\x8B (U+014B) is not in Windows-1252, so a model cannot hold it."},
     {1000, "pater noster,padre",
      ": The etymon \"pater noster\" holds a blank; a word is one word."},
     {1500, "abcdefghijklmnopqrstuvw,abc", ": Maximum word length is 20."},
@@ -109,7 +109,7 @@ TEST(SpreadsheetList, ImportsInOneStepReportingExactlyItsBadRows) {
     for (const RefusedRow& row : import->refused)
         refusals.push_back(refusedRowText(row));
     EXPECT_EQ(refusals, list.expectedRefusals);
-    EXPECT_EQ(import->duplicates, 2);
+    EXPECT_EQ(import->duplicates.size(), 2u);
     EXPECT_EQ(import->items, list.expectedItems);
 
     const auto vocabulary = vocabularyWithImport(model.lstVocab, *import);

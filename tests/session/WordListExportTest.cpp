@@ -21,8 +21,9 @@ Model punctuatedModel() {
 
 const std::vector<std::string> vocabulary = {"a\"b  c,d", "caf\xE9  x;y", "pater  padre"};
 
-TEST(WordListExport, WritesUtf8WithAHeaderQuotingOnlyWhereNeeded) {
+TEST(WordListExport, WritesUtf8WithAHeaderQuotingOnlyWhereNeededAndMarksCsvForSpreadsheets) {
     EXPECT_EQ(wordListText(vocabulary, WordListFormat::Csv),
+              "\xEF\xBB\xBF"
               "etymon,reflex\n\"a\"\"b\",\"c,d\"\ncaf\xC3\xA9,x;y\npater,padre\n");
     EXPECT_EQ(wordListText(vocabulary, WordListFormat::Tsv),
               "etymon\treflex\n\"a\"\"b\"\tc,d\ncaf\xC3\xA9\tx;y\npater\tpadre\n");

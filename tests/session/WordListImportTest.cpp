@@ -32,7 +32,7 @@ struct RefusalCase {
 };
 
 const std::string notCp1252 =
-    ": Character U+014B is not in Windows-1252, so a model cannot hold it.";
+    ": Character \xC5\x8B (U+014B) is not in Windows-1252, so a model cannot hold it.";
 
 class Refusal : public testing::TestWithParam<RefusalCase> {};
 
@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"EtymonAlphabet", "Lupus,lobo",
                     "Line 2: Character \"L\" is not in the Etymon Alphabet."},
         RefusalCase{"EtymonAlphabetUtf8", "a\xC3\xB1us,a\xC3\xB1o",
-                    "Line 2: Character \"\xF1\" is not in the Etymon Alphabet."},
+                    "Line 2: Character \"\xC3\xB1\" is not in the Etymon Alphabet."},
         RefusalCase{"ReflexAlphabet", "lupus,lobO",
                     "Line 2: Character \"O\" is not in the Reflex Alphabet."},
         RefusalCase{"UnclosedQuote", "\"lupus,lobo\r\nmater,madre",
@@ -87,8 +87,8 @@ TEST_P(Header, IsTakenWhenChosenOrWhenTheFirstRowIsNoItem) {
     EXPECT_EQ(import.items.size(), GetParam().items);
     EXPECT_EQ(import.eitherWayLine, GetParam().eitherWayLine);
     if (import.eitherWayLine != 0) {
-        const WordListImport other =
-            imported(GetParam().bytes, latinSpanishModel(), otherHeaderChoice(import));
+        const WordListImport other = imported(GetParam().bytes, latinSpanishModel(),
+                                              import.header ? HeaderChoice::No : HeaderChoice::Yes);
         EXPECT_EQ(other.header.has_value(), !import.header.has_value());
     }
 }
@@ -111,8 +111,14 @@ TEST(WordListImport, SkipsAndCountsDuplicatesOfTheVocabularyAndOfEarlierRows) {
         imported("pater\tpadre\nmater\tmadre\nlupus\tlobo\n  mater \t madre \n",
                  latinSpanishModel({"lupus  lobo", "pater  padre"}));
     EXPECT_EQ(import.items, std::vector<std::string>{"mater  madre"});
-    EXPECT_EQ(import.duplicates, 3);
     EXPECT_FALSE(import.header);
+    std::vector<std::string> skipped;
+    for (const SkippedRow& row : import.duplicates)
+        skipped.push_back(skippedRowText(row));
+    EXPECT_EQ(skipped,
+              (std::vector<std::string>{"Line 1: \"pater  padre\" is in the Vocabulary already.",
+                                        "Line 3: \"lupus  lobo\" is in the Vocabulary already.",
+                                        "Line 4: \"mater  madre\" is on line 2 already."}));
 }
 
 TEST(WordListImport, MergesAsIfItemsWereAddedOneAtATime) {
@@ -128,7 +134,7 @@ TEST(WordListImport, MergesAsIfItemsWereAddedOneAtATime) {
 TEST(ImportSummary, CountsTellsHowTheFileWasReadAndListsTheRefusedRows) {
     WordListImport import;
     import.items = {"a  a", "b  b"};
-    import.duplicates = 1;
+    import.duplicates = {{ 5, "a  a", 2 }};
     import.format = WordListFormat::SemicolonCsv;
     import.encoding = TextEncoding::Utf8WithBom;
     import.header = HeaderRow{1, "Latin", "Spanish"};
@@ -141,16 +147,35 @@ TEST(ImportSummary, CountsTellsHowTheFileWasReadAndListsTheRefusedRows) {
               "Line 4: The reflex is missing.");
 }
 
-TEST(ImportSummary, AsksToReadTheFirstRowTheOtherWayWhenItCanBe) {
+TEST(ImportSummary, AsksWhichWayToReadAFirstRowThatMayBeEither) {
     WordListImport import;
     EXPECT_EQ(importQuestion(import),
               "Click \"OK\" to import the items, or \"Cancel\" to import nothing.");
+    EXPECT_EQ(importButtons(import), (std::vector<std::string>{"OK", "Cancel"}));
+    EXPECT_EQ(importChoice(import, 0), HeaderChoice::Automatic);
+    EXPECT_EQ(importChoice(import, 1), std::nullopt);
     import.eitherWayLine = 3;
-    EXPECT_EQ(importQuestion(import), "Click \"Yes\" to import the items, \"No\" to take line 3 "
-                                      "as a header instead, or \"Cancel\" to import nothing.");
     import.header = HeaderRow{3, "Latin", "Spanish"};
-    EXPECT_EQ(importQuestion(import), "Click \"Yes\" to import the items, \"No\" to import line 3 "
-                                      "as an item instead, or \"Cancel\" to import nothing.");
+    EXPECT_EQ(importQuestion(import),
+              "The first row (line 3) is read as a header. Click \"First row is a header\" or "
+              "\"First row is an item\" to import the items so, or \"Cancel\" to import nothing.");
+    EXPECT_EQ(importButtons(import), (std::vector<std::string>{"First row is a header",
+                                                               "First row is an item", "Cancel"}));
+    EXPECT_EQ(importChoice(import, 0), HeaderChoice::Yes);
+    EXPECT_EQ(importChoice(import, 1), HeaderChoice::No);
+    EXPECT_EQ(importChoice(import, 2), std::nullopt);
+}
+
+TEST(ImportSummary, DetailsListEveryRefusedAndSkippedRow) {
+    WordListImport import;
+    EXPECT_EQ(importDetails(import), "");
+    for (int line = 1; line <= 25; ++line)
+        import.refused.push_back({line, 0, "The reflex is missing."});
+    import.duplicates = {{ 30, "a  a", 0 }};
+    const std::string details = importDetails(import);
+    EXPECT_TRUE(details.starts_with("Refused rows:\r\nLine 1: The reflex is missing.\r\n"));
+    EXPECT_TRUE(details.ends_with("Line 25: The reflex is missing.\r\nSkipped duplicates:\r\n"
+                                  "Line 30: \"a  a\" is in the Vocabulary already."));
 }
 
 TEST(ImportSummary, ListsTwentyRefusedRowsAtMost) {

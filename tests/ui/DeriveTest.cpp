@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -68,7 +69,7 @@ class DeriveTest : public QObject {
 private slots:
     void interactiveDerivationShowsEveryStageInColour() {
         DeriveScreen s;
-        QCOMPARE(s.derive.windowTitle(),
+        QCOMPARE(s.derive.caption(),
                  QStringLiteral("Model \"demo\", Interactive Mode, Diachronic Derivation"));
         QCOMPARE(s.box->text(), QStringLiteral("Type etymon here"));
         QCOMPARE(s.derive.focusWidget(), s.box);
@@ -111,14 +112,43 @@ private slots:
             {true, "ab1", "Character not in Reflex Alphabet."},
             {false, QString(20, u'a') + u'k', "Maximum word length is 20."},
             {true, "\r", "Type a word in the box."},
-            {false, "1", "Character\"1\"not found in Etymon Alphabet."}};
+            {false, "1", "Character\"1\"not found in Etymon Alphabet."},
+            // No alphabet can hold it: the program's own refusal, with its blanks.
+            {false, QStringLiteral("a\u0283"),
+             "Character \"\u0283\" not found in Etymon Alphabet."}};
         for (const auto& [reflex, keys, message] : cases) {
             DeriveScreen s(smallModel(), reflex ? &Program::runReflex : &Program::runInteractive);
-            QTest::keyClicks(s.box, keys);
+            typeText(s.box, QString(keys).replace(u'\r', u'\n'));
             QCOMPARE(s.dialogs.texts, QStringList{message});
             QCOMPARE(s.box->text(), keys.chopped(1));
             QVERIFY(s.ruleNames().isEmpty());
         }
+    }
+
+    // A character an input method composed (a dead key) goes through the checks of a key.
+    void composedCharactersAreCheckedAsTypedOnes() {
+        DeriveScreen s;
+        const auto compose = [&s](const QString& text) {
+            QInputMethodEvent composed;
+            composed.setCommitString(text);
+            QApplication::sendEvent(s.box, &composed);
+        };
+        compose(QStringLiteral("t"));
+        compose(QStringLiteral("\u00E2")); // not in the default alphabet
+        QCOMPARE(s.box->text(), QStringLiteral("t"));
+        QCOMPARE(s.dialogs.texts, QStringList{"Character\"\u00E2\"not found in Etymon Alphabet."});
+    }
+
+    // A stage cell shows the whole symbol, the stress mark before it and the length after.
+    void stageCellsShowEveryMark() {
+        Model model = smallModel();
+        model.lst1Rule.push_back(rule("STRESS", "+syll (*)", "+stress (*) +long (*)"));
+        model.lstSupply.push_back("STRESS");
+        model.lstDiacOrd = {"STRESS"};
+        model.lstM = model.lstP = {""};
+        DeriveScreen s(model);
+        QTest::keyClicks(s.box, QStringLiteral("pa\r"));
+        QCOMPARE(s.cells().last()->text(), QStringLiteral("\u02C8a\u02D0"));
     }
 
     // At 20 characters every key that adds none works; a paste too long is refused whole.
@@ -173,7 +203,7 @@ private slots:
 
     void batchListsCountsAndProgress() {
         DeriveScreen s(smallModel({"kik  kik", "pip  pip", "tik  tik"}), &Program::runBatch);
-        QCOMPARE(s.derive.windowTitle(), QStringLiteral("Model \"demo\", Batch Mode"));
+        QCOMPARE(s.derive.caption(), QStringLiteral("Model \"demo\", Batch Mode"));
         QVERIFY(!s.box->isVisible());
         QCOMPARE(s.results("txtGood"), QStringLiteral("kik > kik\npip > pip"));
         QCOMPARE(s.results("txtBad"), QStringLiteral("tik > tik:  seg.#1, high"));
@@ -195,7 +225,7 @@ private slots:
         std::erase_if(model.lstCol, [](const AlphabetColumn& c) { return c.front() == 'e'; });
         DeriveScreen s(model, &Program::runBatch);
         QCOMPARE(s.dialogs.texts,
-                 QStringList{"Character e\" not found in etymon alphabet.  (3 items)"});
+                 QStringList{"Character \"e\" not found in etymon alphabet.  (3 items)"});
         QCOMPARE(s.label("lblPercentDone"), QStringLiteral("100% done"));
     }
 
@@ -280,7 +310,7 @@ private slots:
         QTRY_VERIFY(s.find<QLabel>(s.derive, "lblOffFeats")->isVisible());
         shoot(s.derive, QStringLiteral("frmDerive-interactive"));
         s.program.runReflex();
-        QCOMPARE(s.derive.windowTitle(),
+        QCOMPARE(s.derive.caption(),
                  QStringLiteral("Model \"demo\", Interactive Mode, Reflex Rules"));
         QCOMPARE(s.box->text(), QStringLiteral("Type reflex here"));
         shoot(s.derive, QStringLiteral("frmDerive-reflex-prompt"));

@@ -89,6 +89,18 @@ private slots:
         }
     }
 
+    // The title marks unsaved changes as desktop programs do.
+    void theTitleMarksUnsavedChanges() {
+        TwoModels h;
+        QVERIFY(h.home().windowTitle().endsWith(QStringLiteral("[*]")));
+        QVERIFY(!h.home().isWindowModified());
+        h.typeNotes(QStringLiteral("x"));
+        QVERIFY(h.home().isWindowModified());
+        QVERIFY(h.program.screens().derive->isWindowModified());
+        QVERIFY(h.ctx().session.save());
+        QVERIFY(!h.home().isWindowModified());
+    }
+
     // The notes are undone with the model, by the keys as by the Edit menu.
     void undoKeysInTheNotesUndoTheModel() {
         TwoModels h;
@@ -120,7 +132,7 @@ private slots:
     void newModelNameFollowsTheKeyRules() {
         TwoModels h;
         h.home().mnuNew_Click();
-        QCOMPARE(h.home().windowTitle(), QStringLiteral("Creating New Model"));
+        QCOMPARE(h.home().caption(), QStringLiteral("Creating New Model"));
         auto* name = h.find<QLineEdit>(h.home(), "txtModelName");
         QVERIFY(name->isVisible());
         QTest::keyClicks(name, QStringLiteral(" a-b"));
@@ -147,7 +159,7 @@ private slots:
         QTest::keyClick(name, Qt::Key_Return);
         QVERIFY(h.modelExists(QStringLiteral("alpha_two")));
         QCOMPARE(h.model().modelName, std::string("alpha_two"));
-        QCOMPARE(h.home().windowTitle(), QStringLiteral("Model \"alpha_two\""));
+        QCOMPARE(h.home().caption(), QStringLiteral("Model \"alpha_two\""));
         QVERIFY(!h.ctx().session.unsavedChanges());
         QVERIFY(!name->isVisible());
         QCOMPARE(h.model().lstCol.size(), std::size_t{26});
@@ -199,7 +211,7 @@ private slots:
         save->trigger();
         QCOMPARE(h.dialogs.last(), QStringLiteral("Model \"beta\" has been saved."));
         QCOMPARE(h.model().modelName, std::string("beta"));
-        QCOMPARE(h.home().windowTitle(), QStringLiteral("Model \"beta\""));
+        QCOMPARE(h.home().caption(), QStringLiteral("Model \"beta\""));
         QVERIFY(!name->isVisible() && !h.ctx().session.unsavedChanges());
         const QByteArray file = fileBytes(h, QStringLiteral("beta"));
         QVERIFY(!file.contains("cd  dc"));
@@ -261,7 +273,7 @@ private slots:
         QCOMPARE(h.model().lstVocab, Items{loaded ? "cd  dc" : "ab  ba"});
         QCOMPARE(h.model().notes, std::string(loaded ? "" : "note"));
         QCOMPARE(h.ctx().session.unsavedChanges(), !loaded);
-        QCOMPARE(h.home().windowTitle(),
+        QCOMPARE(h.home().caption(),
                  loaded ? QStringLiteral("Model \"beta\"") : QStringLiteral("Model \"alpha\""));
         for (Screen* screen : h.program.screens().all()) // beta has an order: Run is on
             QVERIFY(!screen->runMenu() || screen->runMenu()->isEnabled() == loaded);
@@ -327,11 +339,11 @@ private slots:
     void deletingTheLoadedModelKeepsItInMemory() {
         TwoModels h;
         h.home().mnuDelete_Click();
-        QCOMPARE(h.home().windowTitle(), QStringLiteral("Choose a Model to Delete"));
+        QCOMPARE(h.home().caption(), QStringLiteral("Choose a Model to Delete"));
         h.dialogs.answer(Answer::Cancel);
         h.home().File1_Click(QStringLiteral("alpha.tnl"));
         QVERIFY(h.modelExists(QStringLiteral("alpha")));
-        QCOMPARE(h.home().windowTitle(), QStringLiteral("Model \"alpha\""));
+        QCOMPARE(h.home().caption(), QStringLiteral("Model \"alpha\""));
 
         h.home().mnuDelete_Click();
         h.dialogs.answer(Answer::Ok);
@@ -354,7 +366,7 @@ private slots:
         h.home().mnuDelete_Click();
         h.dialogs.answer(Answer::Ok);
         h.home().File1_Click(QStringLiteral("alpha.tnl"));
-        QCOMPARE(h.home().windowTitle(), QStringLiteral("Model \"alpha\"")); // gone with the list
+        QCOMPARE(h.home().caption(), QStringLiteral("Model \"alpha\"")); // gone with the list
         h.home().mnuDelete_Click();
         h.home().mnuSaveAs_Click();
         QVERIFY(files->isVisible() && name->isVisible());

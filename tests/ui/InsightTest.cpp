@@ -114,6 +114,7 @@ private slots:
         QVERIFY(report && report->isVisible());
         auto* items = report->findChild<QTableWidget*>(QStringLiteral("tblItems"));
         QCOMPARE(items->rowCount(), 2);
+        QCOMPARE(items->item(0, 0)->text(), QStringLiteral("kik")); // as the Vocabulary is
         auto* rules = report->findChild<QTableWidget*>(QStringLiteral("tblRules"));
         QCOMPARE(rules->item(0, 2)->text(), QStringLiteral("RAISE"));
         QCOMPARE(rules->item(0, 3)->data(Qt::DisplayRole).toInt(), 1); // changed tik
@@ -127,7 +128,8 @@ private slots:
         report->btnSaveCsv_Click();
         QFile file(csv);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.readLine().startsWith("Etymon,Reflex,Expected,Derived,Result"));
+        QVERIFY(file.readLine().startsWith("\xEF\xBB\xBF"
+                                           "Etymon,Reflex,Expected,Derived,Result"));
         QCOMPARE(file.readAll().count('\n'), 2);
 
         items->sortItems(0, Qt::DescendingOrder); // tik first
@@ -139,6 +141,8 @@ private slots:
         QCOMPARE(cells.size(), 9); // tik twice, then the expected tik
         QVERIFY(cells[6]->property("differsFromDerived").toBool()); // t, not palatal there
         QVERIFY(!cells[7]->property("differsFromDerived").toBool());
+        QVERIFY(cells[7]->toolTip().startsWith(QStringLiteral("The expected reflex.")));
+        QVERIFY(!report->isModal() && report->parentWidget() == nullptr); // not kept above
     }
 };
 

@@ -79,7 +79,7 @@ class OrderTest : public QObject {
 private slots:
     void opensOnTheDiachronicOrderWithItsColumns() {
         OrderScreen o;
-        QCOMPARE(o.screen.windowTitle(), QStringLiteral("Model \"Test\":  Edit Rule Order"));
+        QCOMPARE(o.screen.caption(), QStringLiteral("Model \"Test\":  Edit Rule Order"));
         QCOMPARE(o.shown("lstDiacOrd"), (QStringList{"-Alpha", "Beta", "Gamma", "Alpha"}));
         const char* lists[] = {"lstEtyOrd", "lstDiacOrd", "lstReflOrd"};
         const QString captions[] = {"Etymon Order", "Diachronic Order", "Reflex Order"};
@@ -251,7 +251,7 @@ private slots:
             o.chooseOrder(order);
             o.doubleClick(name, row);
             QCOMPARE(o.showing(), QList<Screen*>{&o.editor});
-            QCOMPARE(o.editor.windowTitle(),
+            QCOMPARE(o.editor.caption(),
                      QStringLiteral("Model \"Test\":  Edit Rule \"%1\"").arg(rule));
         }
     }
@@ -266,7 +266,7 @@ private slots:
         OrderScreen o(model);
         o.doubleClickSupply(2);
         QCOMPARE(o.showing(), QList<Screen*>{&o.editor});
-        QCOMPARE(o.editor.windowTitle(), QStringLiteral("Model \"Test\":  Edit Rule \"Gamma\""));
+        QCOMPARE(o.editor.caption(), QStringLiteral("Model \"Test\":  Edit Rule \"Gamma\""));
         QTest::keyClick(ruleButton(o.editor, "A:"), Qt::Key_C, Qt::ControlModifier);
         o.editor.mnuReturn_Click(); // nothing changed: no question
         QCOMPARE(o.showing(), QList<Screen*>{&o.screen});
@@ -274,7 +274,7 @@ private slots:
 
         o.click("btnNewRule");
         QCOMPARE(o.showing(), QList<Screen*>{&o.editor});
-        QCOMPARE(o.editor.windowTitle(), QStringLiteral("Model \"Test\", Edit a Rule"));
+        QCOMPARE(o.editor.caption(), QStringLiteral("Model \"Test\", Edit a Rule"));
         QCOMPARE(o.ctx().session.ruleEditor().lines(),
                  (std::vector<std::string>{"NEW_RULE \xAB...\xBB", "A:  +cons (*) \xAB...\xBB",
                                            "1:  +cons (*) \xAB...\xBB", "END:  NEW_RULE"}));

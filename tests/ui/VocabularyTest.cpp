@@ -102,7 +102,7 @@ private slots:
 
     void editItemReplacesTheHighlightedItem() {
         VocabHarness h;
-        QCOMPARE(h.home().windowTitle(), QStringLiteral("Model \"vocab\":  Edit Vocabulary"));
+        QCOMPARE(h.home().caption(), QStringLiteral("Model \"vocab\":  Edit Vocabulary"));
         QCOMPARE(rows(&h.list()), QStringList({"mater  madre", "pater  padre"}));
         h.list().setCurrentRow(1);
         h.home().mnuEditItem_Click();
@@ -186,7 +186,9 @@ private slots:
         h.home().mnuExportVocabulary_Click();
         QFile exported(out);
         QVERIFY(exported.open(QIODevice::ReadOnly));
-        QCOMPARE(exported.readAll(), QByteArray("etymon,reflex\nmater,madre\npater,padre\n"));
+        QCOMPARE(exported.readAll(), QByteArray("\xEF\xBB\xBF"
+                                                "etymon,reflex\nmater,madre\npater,padre\n"));
+        QCOMPARE(h.dialogs.lastSuggested, QStringLiteral("vocab-vocabulary.tsv"));
 
         const QString in = QDir(h.dir.path()).filePath(QStringLiteral("new.tsv"));
         QFile list(in);
@@ -194,22 +196,27 @@ private slots:
         list.write("Latin\tSpanish\nfrater\tfraile\nmater\tmadre\nroZa\trosa\n");
         list.close();
         h.dialogs.chooseFile(in);
-        h.dialogs.answer(Answer::Yes);
+        h.dialogs.choice(0);
         h.home().mnuImportVocabulary_Click();
-        QVERIFY(h.dialogs.last().contains(QStringLiteral("Line 4: Character \"Z\" is not in the "
-                                                         "Etymon Alphabet.")));
+        QCOMPARE(h.dialogs.lastButtons,
+                 (QStringList{"First row is a header", "First row is an item", "Cancel"}));
+        QVERIFY(h.dialogs.last().contains(QStringLiteral("Line 1 was taken as a header")));
+        QCOMPARE(h.dialogs.lastDetails,
+                 QStringLiteral("Refused rows:\r\nLine 4: Character \"Z\" is not in "
+                                "the Etymon Alphabet.\r\nSkipped duplicates:\r\nLine 3: \"mater  "
+                                "madre\" is in the Vocabulary already."));
         QCOMPARE(h.vocab(), (Items{"frater  fraile", "mater  madre", "pater  padre"}));
         h.ctx().session.undo();
 
-        // A first row that is a valid item may still be the header: No reads it the other way.
+        // A first row that is a valid item may still be the header, as the user says.
         list.open(QIODevice::WriteOnly);
         list.write("latin\tspanish\nfrater\tfraile\n");
         list.close();
         h.dialogs.chooseFile(in);
-        h.dialogs.answer(Answer::No);
-        h.dialogs.answer(Answer::Yes);
+        h.dialogs.choice(0);
         h.home().mnuImportVocabulary_Click();
-        QVERIFY(h.dialogs.last().contains(QStringLiteral("Line 1 was taken as a header")));
+        QVERIFY(h.dialogs.last().contains(QStringLiteral("The first row (line 1) is read as an "
+                                                         "item.")));
         QCOMPARE(h.vocab(), (Items{"frater  fraile", "mater  madre", "pater  padre"}));
         QCOMPARE(h.list().count(), 3);
         h.ctx().session.undo();

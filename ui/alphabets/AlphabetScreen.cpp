@@ -11,7 +11,7 @@ namespace tarnel {
 
 AlphabetScreen::AlphabetScreen(Context& context, AlphabetSide side, const QString& title)
     : Screen(context), side(side) {
-    setWindowTitle(title);
+    setCaption(title);
     addStandardMenus(alphabetEditorHelp(side));
     body = new AlphabetEditorView(side, ctx);
     setCentralWidget(body);

@@ -12,7 +12,7 @@
 namespace tarnel {
 
 frmOutAlph::frmOutAlph(Context& context) : Screen(context) {
-    setWindowTitle(QStringLiteral("Output Alphabet (Read Only)"));
+    setCaption(QStringLiteral("Output Alphabet (Read Only)"));
     addStandardMenus(outputAlphabetHelp());
 
     body = new OutputAlphabetView;

@@ -63,6 +63,24 @@ public:
     }
 };
 
+// A cell that shows text and sorts by the place of its row in the list it came from (the
+// Vocabulary, the orders), so that the table opens in that order.
+class PlacedItem : public QTableWidgetItem {
+public:
+    PlacedItem(const QString& text, int place) : QTableWidgetItem(text) {
+        setData(sortRole, place);
+    }
+    bool operator<(const QTableWidgetItem& other) const override {
+        return data(sortRole).toInt() < other.data(sortRole).toInt();
+    }
+};
+
+// Sorting on again, by the first column, smallest first.
+void sortInListOrder(QTableWidget* table) {
+    table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
+    table->setSortingEnabled(true);
+}
+
 // A cell that sorts as it shows: text as text, whole numbers as numbers.
 QTableWidgetItem* cell(const QVariant& value) {
     auto* item = new QTableWidgetItem;
@@ -159,7 +177,7 @@ void BatchReportWindow::fillItems() {
     for (const insight::ItemRow& item : report.items) {
         const QString since =
             item.since ? QString::fromUtf8(insight::changeName(item.since->change)) : QString();
-        QTableWidgetItem* etymon = cell(fromModelText(item.etymon));
+        QTableWidgetItem* etymon = new PlacedItem(fromModelText(item.etymon), item.index);
         etymon->setData(Qt::UserRole, item.index);
         const QList<QTableWidgetItem*> cells = {
             etymon,
@@ -181,7 +199,7 @@ void BatchReportWindow::fillItems() {
             cells[5]->setToolTip(fromModelText(item.since->before));
         ++row;
     }
-    tblItems->setSortingEnabled(true);
+    sortInListOrder(tblItems);
     tblItems->resizeColumnsToContents();
 }
 
@@ -195,7 +213,7 @@ void BatchReportWindow::fillRules() {
         if (rule.entry.masked)
             name += QStringLiteral(" (masked)");
         const QList<QTableWidgetItem*> cells = {
-            cell(QString::fromUtf8(insight::orderName(rule.entry.order))),
+            new PlacedItem(QString::fromUtf8(insight::orderName(rule.entry.order)), row),
             cell(rule.entry.position + 1),
             cell(name),
             cell(rule.changed),
@@ -206,7 +224,7 @@ void BatchReportWindow::fillRules() {
             tblRules->setItem(row, column, cells[column]);
         ++row;
     }
-    tblRules->setSortingEnabled(true);
+    sortInListOrder(tblRules);
     tblRules->resizeColumnsToContents();
     QStringList nothing;
     for (const std::string& name : rules.changedNothing)
@@ -242,17 +260,20 @@ void BatchReportWindow::btnImpact_Click() {
 
 void BatchReportWindow::btnSaveCsv_Click() {
     saveAs(QStringLiteral("Save the Items table as CSV"), QStringLiteral("CSV files (*.csv)"),
-           insight::itemsCsv(report));
+           QStringLiteral("-items.csv"), insight::itemsCsv(report));
 }
 
 void BatchReportWindow::btnSaveJson_Click() {
     saveAs(QStringLiteral("Save the report as JSON"), QStringLiteral("JSON files (*.json)"),
-           insight::reportJson(report).dump() + "\n");
+           QStringLiteral("-report.json"),
+           insight::reportJson(report, ctx.session.model().modelName).dump() + "\n");
 }
 
-void BatchReportWindow::saveAs(const QString& caption, const QString& filter,
+// The file offered is named after the model, then `ending`.
+void BatchReportWindow::saveAs(const QString& caption, const QString& filter, const QString& ending,
                                const std::string& bytes) {
-    const QString path = ctx.dialogs.saveFileName(caption, filter);
+    const QString path = ctx.dialogs.saveFileName(
+        caption, filter, fromModelText(ctx.session.model().modelName) + ending);
     if (path.isEmpty())
         return;
     const Result<std::string> written =

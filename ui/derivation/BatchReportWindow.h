@@ -59,7 +59,8 @@ private:
     QWidget* buildRulesTab();
     void fillItems();
     void fillRules();
-    void saveAs(const QString& caption, const QString& filter, const std::string& bytes);
+    void saveAs(const QString& caption, const QString& filter, const QString& ending,
+                const std::string& bytes);
 };
 
 } // namespace tarnel

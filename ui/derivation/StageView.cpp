@@ -5,6 +5,7 @@
 #include "core/IpaDisplay.h"
 #include "engine/StageDisplay.h"
 #include "session/DerivationView.h"
+#include "session/insight/Distance.h"
 #include "ui/shared/Shared.h"
 
 #include <QEnterEvent>
@@ -18,6 +19,10 @@ namespace tarnel {
 namespace {
 
 const char* const offFeatsProperty = "offFeats";
+
+const QString expectedRowTip = QStringLiteral(
+    "The expected reflex. A segment on pink is one the derived word lacks where the two words "
+    "line up best (by the segment edit distance); the others match the derived word.");
 
 QString fromCp1252(const std::string& text) {
     return QString::fromUtf8(cp1252ToUtf8(text));
@@ -87,16 +92,12 @@ void StageView::showStage(int kind, const std::string& label, const Word& word) 
     addRow(decodeStage(kind, label, word), {});
 }
 
-// The expected reflex under the stages: each segment that differs from the derived word at
-// its place (or has no counterpart there) stands out, so the user sees where the two part.
+// The expected reflex under the stages: each segment the derived word lacks, as the two
+// words align, stands out, so the user sees where the two part.
 void StageView::showExpected(const Word& expected) {
-    StageLine line = decodeStage(stageReflex, "Expected", expected);
-    std::vector<bool> differs;
-    for (int p = 0; p < static_cast<int>(line.cells.size()); ++p)
-        differs.push_back(p >= lastWord.length ||
-                          !sameSoundFeatures(expected.segments[static_cast<std::size_t>(p)],
-                                             lastWord.segments[static_cast<std::size_t>(p)]));
-    addRow(line, differs);
+    addRow(decodeStage(stageReflex, "Expected", expected),
+           insight::differingSegments(expected, lastWord));
+    layout->itemAtPosition(rows - 1, 0)->widget()->setToolTip(expectedRowTip);
 }
 
 void StageView::addRow(const StageLine& line, const std::vector<bool>& differs) {
@@ -118,6 +119,8 @@ void StageView::addRow(const StageLine& line, const std::vector<bool>& differs) 
             cell->setPalette(palette);
             cell->setProperty("differsFromDerived", true);
         }
+        if (!differs.empty())
+            cell->setToolTip(expectedRowTip);
         layout->addWidget(cell, rows, column++);
         cell->show();
     }

@@ -49,7 +49,7 @@ void DialogsMessageSink::showMessage(const std::string& text) {
 }
 
 frmDerive::frmDerive(Context& context) : Screen(context), messages(context.dialogs) {
-    setWindowTitle(QStringLiteral("Derive"));
+    setCaption(QStringLiteral("Derive"));
     addStandardMenus(deriveHelpTopics());
 
     auto* body = new QWidget;
@@ -131,7 +131,7 @@ void frmDerive::enterReflexMode() {
 void frmDerive::enterWordMode(DerivationMode mode) {
     screenMode = mode;
     ctx.session.setDerivationMode(mode);
-    setWindowTitle(fromCp1252(derivationCaption(mode, ctx.session.model().modelName)));
+    setCaption(fromCp1252(derivationCaption(mode, ctx.session.model().modelName)));
     batchPanel->hide();
     wordPanel->show();
     stageArea->show();
@@ -142,7 +142,7 @@ void frmDerive::enterWordMode(DerivationMode mode) {
 
 void frmDerive::enterBatchMode() {
     screenMode = DerivationMode::Batch;
-    setWindowTitle(fromCp1252(derivationCaption(screenMode, ctx.session.model().modelName)));
+    setCaption(fromCp1252(derivationCaption(screenMode, ctx.session.model().modelName)));
     wordPanel->hide();
     stageArea->hide();
     lblOffFeats->hide();
@@ -179,9 +179,9 @@ void frmDerive::copyEtymon(const QString& etymon) {
 }
 
 void frmDerive::showReport() {
-    if (report == nullptr) {
-        report = new BatchReportWindow(ctx, this);
-        connect(report, &BatchReportWindow::itemChosen, this,
+    if (!report) {
+        report = std::make_unique<BatchReportWindow>(ctx, nullptr);
+        connect(report.get(), &BatchReportWindow::itemChosen, this,
                 [this](int index) { deriveItem(report->shownRun(), index); });
     }
     report->showReport(lastReport, ctx.session.lastBatch());
@@ -196,6 +196,8 @@ void frmDerive::deriveItem(const BatchRun& run, int index) {
     ctx.session.deriveBatchItem(run, static_cast<std::size_t>(index), messages, *stageView);
     stageView->showExpected(item.expected);
     updateScrollButtons();
+    raise(); // in front of the report it came from
+    activateWindow();
 }
 
 void frmDerive::modelReplaced() {
@@ -269,8 +271,11 @@ bool frmDerive::txtEtymon_KeyPress(QKeyEvent* event) {
     }
     if (check.caretToEnd)
         txtEtymon->end(false);
-    if (!check.message.empty())
-        ctx.dialogs.ok(fromCp1252(check.message).replace(QChar(foreignKey), event->text()));
+    if (check.message.empty())
+        return true;
+    // A character no alphabet can hold has a refusal of its own, unless the word is full.
+    const bool foreign = *code < 0 && check.message != maxWordLengthMessage;
+    ctx.dialogs.ok(foreign ? foreignRefusal(event->text()) : fromCp1252(check.message));
     return true;
 }
 
@@ -309,9 +314,7 @@ bool frmDerive::pasteFits() {
 }
 
 QString frmDerive::foreignRefusal(const QString& character) const {
-    const KeyCheck check = checkWordKey("", foreignKey, screenMode, ctx.session.model().lstCol,
-                                        ctx.session.model().lstColR);
-    return fromCp1252(check.message).replace(QChar(foreignKey), character);
+    return QString::fromStdString(foreignCharacterMessage(character.toStdString(), screenMode));
 }
 
 void frmDerive::showOffFeats(const QString& text, QPoint at) {

@@ -8,6 +8,7 @@
 #include "ui/shared/Screen.h"
 
 #include <array>
+#include <memory>
 
 class QKeyEvent;
 class QLabel;
@@ -51,7 +52,7 @@ public:
     // Item `index` of batch run `run` derived in interactive mode as the run derived it, its
     // expected reflex under the stages.
     void deriveItem(const BatchRun& run, int index);
-    BatchReportWindow* reportWindow() const { return report; }
+    BatchReportWindow* reportWindow() const { return report.get(); }
     void modelReplaced() override;
 
     DerivationMode mode() const { return screenMode; }
@@ -75,7 +76,8 @@ private:
     QScrollArea* stageArea = nullptr;
     StageView* stageView = nullptr;
     BatchPanel* batchPanel = nullptr;
-    BatchReportWindow* report = nullptr;
+    // A window of its own beside the screens, not kept above the derivation it opens.
+    std::unique_ptr<BatchReportWindow> report;
     insight::BatchReport lastReport;
     QLabel* lblOffFeats = nullptr;
 

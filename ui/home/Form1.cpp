@@ -24,7 +24,7 @@
 namespace tarnel {
 
 Form1::Form1(Context& context) : Screen(context), about(buildAboutText()) {
-    setWindowTitle(QStringLiteral("Tarnel"));
+    setCaption(QStringLiteral("Tarnel"));
     buildMenus();
     buildBody();
 }
@@ -137,7 +137,7 @@ void Form1::showVocabulary() {
     refreshVocab();
     lblVocab->show();
     lstVocab->show();
-    setWindowTitle(modelCaption(ctx) + QStringLiteral(":  Edit Vocabulary"));
+    setCaption(modelCaption(ctx) + QStringLiteral(":  Edit Vocabulary"));
 }
 
 // Every key typed sets the unsaved-changes flag; the text itself is copied into the model

@@ -26,9 +26,9 @@ std::filesystem::path localPath(const QString& path) {
 
 } // namespace
 
-// Every row is checked as a typed item; the user sees what would be imported and what was
-// refused, and imports the rest or nothing, or has the first row read the other way (as a
-// header or as an item). The import is one change, undone as one.
+// Every row is checked as a typed item; the user sees what would be imported, what was refused
+// and what skipped, and imports the rest or nothing, reading a first row that may be either as
+// a header or as an item. The import is one change, undone as one.
 void Form1::mnuImportVocabulary_Click() {
     const QString path = ctx.dialogs.openFileName(QStringLiteral("Import Vocabulary"), listFilter);
     if (path.isEmpty()) {
@@ -40,35 +40,39 @@ void Form1::mnuImportVocabulary_Click() {
                            .arg(path, QString::fromStdString(file.message())));
         return;
     }
-    HeaderChoice header = HeaderChoice::Automatic;
-    for (;;) {
-        const Result<WordListImport> read = readWordList(*file, ctx.session.model(), header);
-        if (!read) {
-            ctx.dialogs.ok(fromModelText(read.message()));
-            return;
-        }
-        const QString summary = fromModelText(importSummary(*read));
-        if (read->items.empty()) {
-            ctx.dialogs.ok(summary);
-            return;
-        }
-        const QString question =
-            summary + QStringLiteral("\r\n") + fromModelText(importQuestion(*read));
-        const Answer answer = read->eitherWayLine == 0 ? ctx.dialogs.okCancel(question)
-                                                       : ctx.dialogs.yesNoCancel(question);
-        if (answer == Answer::No) {
-            header = otherHeaderChoice(*read);
-            continue;
-        }
-        if (answer != Answer::Cancel)
-            ctx.session.importVocabulary(*read);
+    Result<WordListImport> read = readWordList(*file, ctx.session.model());
+    if (!read) {
+        ctx.dialogs.ok(fromModelText(read.message()));
         return;
     }
+    const QString summary = QString::fromStdString(importSummary(*read));
+    const QString details = QString::fromStdString(importDetails(*read));
+    if (read->items.empty() && read->eitherWayLine == 0) {
+        ctx.dialogs.choose(summary, details, {QStringLiteral("OK")});
+        return;
+    }
+    QStringList buttons;
+    for (const std::string& button : importButtons(*read))
+        buttons.append(QString::fromStdString(button));
+    const QString question =
+        summary + QStringLiteral("\r\n") + QString::fromStdString(importQuestion(*read));
+    const auto chosen = importChoice(
+        *read, static_cast<std::size_t>(ctx.dialogs.choose(question, details, buttons)));
+    if (!chosen)
+        return;
+    // The first row read the other way than the one shown: the list is read again so.
+    if (*chosen != HeaderChoice::Automatic &&
+        (*chosen == HeaderChoice::Yes) != read->header.has_value())
+        read = readWordList(*file, ctx.session.model(), *chosen);
+    if (read)
+        ctx.session.importVocabulary(*read);
 }
 
 // The Vocabulary as TSV or CSV (by the file's ending), UTF-8, with a header row.
 void Form1::mnuExportVocabulary_Click() {
-    const QString path = ctx.dialogs.saveFileName(QStringLiteral("Export Vocabulary"), listFilter);
+    const QString path = ctx.dialogs.saveFileName(QStringLiteral("Export Vocabulary"), listFilter,
+                                                  fromModelText(ctx.session.model().modelName) +
+                                                      QStringLiteral("-vocabulary.tsv"));
     if (path.isEmpty()) {
         return;
     }

@@ -127,7 +127,7 @@ void Form1::mnuNew_Click() {
     mnuSave->setEnabled(false);
     mnuSaveAs->setEnabled(false);
     buildModelMenu();
-    setWindowTitle(QStringLiteral("Creating New Model"));
+    setCaption(QStringLiteral("Creating New Model"));
     txtModelName->clear();
     txtModelName->show();
     txtModelName->setFocus();
@@ -154,10 +154,10 @@ void Form1::mnuDelete_Click() {
     refreshFileList();
     lblDelete->show();
     File1->show();
-    if (windowTitle() != deleteTitle) {
-        titleBeforeDelete = windowTitle();
+    if (caption() != deleteTitle) {
+        titleBeforeDelete = caption();
     }
-    setWindowTitle(deleteTitle);
+    setCaption(deleteTitle);
 }
 
 void Form1::File1_Click(const QString& fileName) {
@@ -169,7 +169,7 @@ void Form1::File1_Click(const QString& fileName) {
     }
     File1->hide();
     lblDelete->hide();
-    setWindowTitle(titleBeforeDelete); // the title goes with the panel
+    setCaption(titleBeforeDelete); // the title goes with the panel
 }
 
 void Form1::chooseModel(const QString& name) {
@@ -185,7 +185,7 @@ void Form1::chooseModel(const QString& name) {
     hidePanels();
     mnuSave->setEnabled(true);
     mnuSaveAs->setEnabled(true);
-    setWindowTitle(modelCaption(ctx));
+    setCaption(modelCaption(ctx));
     showModelPanels();
     showLoadWarnings(ctx, *opened);
 }
@@ -265,7 +265,7 @@ void Form1::takeModelName(QString name) {
     if (succeeded(ctx, ctx.session.nameModel(name.toStdString()))) {
         ctx.dialogs.ok(fromModelText(ctx.session.savedMessage()));
     }
-    setWindowTitle(modelCaption(ctx));
+    setCaption(modelCaption(ctx));
     txtModelName->hide();
     refreshFileList();
     buildModelMenu();

@@ -51,7 +51,7 @@ QString elementStyle(ElementKind kind) {
 } // namespace
 
 frmEd1Rule::frmEd1Rule(Context& context) : Screen(context) {
-    setWindowTitle(QStringLiteral("Edit a Rule"));
+    setCaption(QStringLiteral("Edit a Rule"));
     QAction* mnuReturn = menuBar()->addAction(QStringLiteral("&Return"));
     mnuReturn->setObjectName(QStringLiteral("mnuReturn"));
     connect(mnuReturn, &QAction::triggered, this, &frmEd1Rule::mnuReturn_Click);

@@ -65,7 +65,7 @@ int toIndex(OrderList order) {
 } // namespace
 
 frmOrder::frmOrder(Context& context) : Screen(context) {
-    setWindowTitle(QStringLiteral("Edit Rule Order"));
+    setCaption(QStringLiteral("Edit Rule Order"));
     addStandardMenus(ruleOrderHelpTopics());
 
     auto* body = new QWidget;
@@ -220,7 +220,7 @@ QListWidget* frmOrder::visibleList() const {
 }
 
 void frmOrder::setTitle() {
-    setWindowTitle(modelCaption(ctx) + QStringLiteral(":  Edit Rule Order"));
+    setCaption(modelCaption(ctx) + QStringLiteral(":  Edit Rule Order"));
 }
 
 void frmOrder::openRuleOrder() {

@@ -90,6 +90,7 @@ void Program::updateMenus() {
             screen->enableRunMenu();
         screen->enableEditMenu(session.hasModel());
         screen->refreshUndoActions();
+        screen->setWindowModified(session.unsavedChanges());
     }
 }
 
@@ -147,7 +148,7 @@ void Program::editRules() {
 }
 
 void Program::editRule(const QString& title) {
-    screens_.ed1Rule->setWindowTitle(title);
+    screens_.ed1Rule->setCaption(title);
     showScreen(*screens_.ed1Rule);
 }
 

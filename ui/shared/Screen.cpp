@@ -68,6 +68,16 @@ Screen::Screen(Context& context) : ctx(context) {
     helpCloser = new HelpCloser(*this);
 }
 
+void Screen::setCaption(const QString& caption) {
+    setWindowTitle(caption + QStringLiteral("[*]"));
+}
+
+QString Screen::caption() const {
+    QString title = windowTitle();
+    title.remove(QStringLiteral("[*]"));
+    return title;
+}
+
 void Screen::showHelp(const QString& text) {
     shownHelpText = text;
     QString shown = text;

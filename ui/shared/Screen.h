@@ -50,6 +50,11 @@ public:
     // The Undo and Redo entries name what they would do.
     void refreshUndoActions();
 
+    // The window's title, which marks unsaved changes of the model as desktop programs do
+    // (the marker shown while the window is modified), and the title without the marker.
+    void setCaption(const QString& caption);
+    QString caption() const;
+
     void showHelp(const QString& text);
     void hideHelp();
     bool helpShowing() const;

@@ -30,6 +30,20 @@ Answer ScriptedDialogs::yesNoCancel(const QString& text) {
     return take(text, Answer::Cancel);
 }
 
+int ScriptedDialogs::choose(const QString& text, const QString& details,
+                            const QStringList& buttons) {
+    texts.append(text);
+    lastDetails = details;
+    lastButtons = buttons;
+    if (choices.empty()) {
+        ++unscripted;
+        return static_cast<int>(buttons.size()) - 1;
+    }
+    const int next = choices.front();
+    choices.pop_front();
+    return next;
+}
+
 QString ScriptedDialogs::takeFile(const QString& caption) {
     texts.append(caption);
     if (files.empty()) {
@@ -41,7 +55,9 @@ QString ScriptedDialogs::takeFile(const QString& caption) {
     return next;
 }
 
-QString ScriptedDialogs::saveFileName(const QString& caption, const QString&) {
+QString ScriptedDialogs::saveFileName(const QString& caption, const QString&,
+                                      const QString& suggested) {
+    lastSuggested = suggested;
     return takeFile(caption);
 }
 
