@@ -2,6 +2,7 @@
 #include "Baseline.h"
 
 #include "core/Cp1252.h"
+#include "session/BatchText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,27 +12,12 @@ namespace tarnel::cli {
 
 namespace {
 
-constexpr std::string_view arrow = " > ";
-constexpr std::string_view discrepancyMark = ":  seg.#";
-
 // "pater > padre" or "pater > padre:  seg.#3, voice".
 std::optional<insight::PreviousItem> itemOfLine(const QJsonValue& value, bool good) {
     const std::optional<std::string> line = utf8ToCp1252(value.toString().toStdString());
     if (!value.isString() || !line)
         return std::nullopt;
-    const std::size_t split = line->find(arrow);
-    if (split == std::string::npos)
-        return std::nullopt;
-    insight::PreviousItem item{
-        line->substr(0, split), line->substr(split + arrow.size()), good, {}};
-    if (!good) {
-        const std::size_t mark = item.reflex.rfind(discrepancyMark);
-        if (mark == std::string::npos)
-            return std::nullopt;
-        item.discrepancy = item.reflex.substr(mark + 3);
-        item.reflex.resize(mark);
-    }
-    return item;
+    return parseResultLine(*line, good);
 }
 
 } // namespace

@@ -3,7 +3,8 @@
 
 #include "core/Cp1252.h"
 #include "core/IpaDisplay.h"
-#include "engine/Batch.h"
+#include "frontend/ModelText.h"
+#include "session/BatchText.h"
 #include "session/Json.h"
 #include "session/insight/Metrics.h"
 #include "session/insight/ReportExport.h"
@@ -14,10 +15,6 @@
 namespace tarnel::cli {
 
 namespace {
-
-QString fromModel(const std::string& text) {
-    return QString::fromStdString(cp1252ToUtf8(text));
-}
 
 std::string cellText(const DecodedSymbol& cell) {
     return composeNfc(ipaDisplayText(cell.codes));
@@ -62,7 +59,7 @@ QString cellNotes(const Stage& stage) {
             notes += QStringLiteral("  [%1 %2: %3]")
                          .arg(i + 1)
                          .arg(QString::fromLatin1(colourName(cell.colour)),
-                              fromModel(cell.differs).trimmed());
+                              fromModelText(cell.differs).trimmed());
     }
     return notes;
 }
@@ -71,26 +68,11 @@ QString cellNotes(const Stage& stage) {
 std::pair<std::vector<std::string>, std::vector<std::string>> resultLines(const BatchRun& run) {
     std::pair<std::vector<std::string>, std::vector<std::string>> lines;
     for (const BatchItemResult& item : run.items)
-        (item.good() ? lines.first : lines.second).push_back(resultLine(item));
+        (item.good() ? lines.first : lines.second).push_back(tarnel::resultLine(item));
     return lines;
 }
 
-QString impactText(const insight::BatchReport& report) {
-    QString text = QStringLiteral("Rule impact (Good items if the entry alone were masked):\n");
-    for (const insight::EntryImpact& entry : report.impact->entries)
-        text += QStringLiteral("  %1 %2: %3%4\n")
-                    .arg(entry.position + 1)
-                    .arg(fromModel(entry.name))
-                    .arg(entry.netGood() > 0 ? QStringLiteral("+") : QString())
-                    .arg(entry.netGood());
-    return text;
-}
-
 } // namespace
-
-std::string composeNfc(const std::string& utf8) {
-    return QString::fromStdString(utf8).normalized(QString::NormalizationForm_C).toStdString();
-}
 
 Stage stageOf(int kind, const std::string& label, const Word& word) {
     return {kind, label, decodeStage(kind, label, word).cells};
@@ -124,14 +106,15 @@ QByteArray stageText(const Stage& stage, qsizetype labelWidth) {
     QStringList symbols;
     for (const auto& cell : stage.cells)
         symbols << QString::fromStdString(cellText(cell));
-    const QString text = fromModel(stage.label).leftJustified(labelWidth + 2) + symbols.join(' ');
+    const QString text =
+        fromModelText(stage.label).leftJustified(labelWidth + 2) + symbols.join(' ');
     return ((text + cellNotes(stage)).trimmed() + '\n').toUtf8();
 }
 
 qsizetype stageLabelWidth(const Model& model) {
     qsizetype width = 0;
     for (const auto& label : stageLabels(model))
-        width = std::max(width, fromModel(label).size());
+        width = std::max(width, fromModelText(label).size());
     return width;
 }
 
@@ -156,35 +139,13 @@ QByteArray batchJson(const BatchOutput& output) {
 }
 
 QByteArray batchText(const BatchOutput& output) {
-    const auto [good, bad] = resultLines(output.run);
-    QString text = QStringLiteral("Good:  %1\n").arg(good.size());
-    for (const auto& item : good)
-        text += "  " + fromModel(item) + '\n';
-    text += QStringLiteral("Bad:  %1\n").arg(bad.size());
-    for (const auto& item : bad)
-        text += "  " + fromModel(item) + '\n';
-    text += QString::fromLatin1(batchDoneText) + '\n';
-    const int total = static_cast<int>(output.run.items.size());
-    if (total == 0)
-        text += "Accuracy: no vocabulary items\n";
-    else
-        text += QStringLiteral("Accuracy: %1 of %2 good (%3%)\n")
-                    .arg(good.size())
-                    .arg(total)
-                    .arg(100.0 * static_cast<double>(good.size()) / total, 0, 'f', 1);
-    if (total > 0)
-        text += QString::fromStdString(insight::distanceText(output.report.metrics)) + '\n';
-    if (output.report.since)
-        text += fromModel(insight::sinceText(*output.report.since)) + '\n';
-    if (output.report.impact)
-        text += impactText(output.report);
-    return text.toUtf8();
+    return fromModelText(tarnel::batchText(output.run, output.report)).toUtf8();
 }
 
 QByteArray messagesText(const std::vector<std::string>& messages) {
     QString text;
     for (const auto& message : messages)
-        text += fromModel(message).replace("\r\n", "\n") + '\n';
+        text += fromModelText(message).replace("\r\n", "\n") + '\n';
     return text.toUtf8();
 }
 

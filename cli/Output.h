@@ -52,7 +52,4 @@ QByteArray batchText(const BatchOutput& output);
 // Message-box texts for stderr, one per line (a text's own CR LF become line feeds).
 QByteArray messagesText(const std::vector<std::string>& messages);
 
-// UTF-8 text composed to NFC, as the screens show IPA symbols.
-std::string composeNfc(const std::string& utf8);
-
 } // namespace tarnel::cli

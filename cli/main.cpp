@@ -9,12 +9,9 @@
 #include "Streams.h"
 #include "core/Cp1252.h"
 #include "core/Word.h"
-#include "model/ModelFile.h"
-#include "model/SafeFile.h"
+#include "frontend/ModelText.h"
 #include "session/Session.h"
 #include "session/exchange/ImportSummary.h"
-#include "session/exchange/WordListExport.h"
-#include "session/insight/ReportExport.h"
 
 #include <cstring>
 #include <string>
@@ -95,9 +92,12 @@ int batch(Session& session, const Arguments& arguments, std::vector<std::string>
     std::optional<std::vector<insight::PreviousItem>> baseline;
     if (!arguments.baselinePath.empty()) {
         const Result<std::string> file =
-            readWholeFile(pathOf(arguments.baselinePath), maxModelFileBytes);
-        const auto read = file ? readBaseline(QByteArray::fromStdString(*file))
-                               : Result<std::vector<insight::PreviousItem>>(fail(file.message()));
+            session.readTextFile(pathOf(arguments.baselinePath), "The baseline");
+        if (!file) {
+            streams.err(errorLine(cp1252ToUtf8(file.message())));
+            return exitBadInput;
+        }
+        const auto read = readBaseline(QByteArray::fromStdString(*file));
         if (!read) {
             streams.err(errorLine("the baseline \"" + arguments.baselinePath +
                                   "\" cannot be read: " + read.message() + "."));
@@ -109,16 +109,15 @@ int batch(Session& session, const Arguments& arguments, std::vector<std::string>
         session.setJobs(arguments.jobs);
     session.runBatch(); // a script asks no question: a long run goes ahead
     const BatchRun& run = session.lastBatch();
-    insight::ReportRequest request;
-    request.previous = baseline ? &*baseline : nullptr;
-    request.rules = arguments.json;
-    request.items = arguments.json || !arguments.csvPath.empty();
-    request.normalise = composeNfc;
-    insight::BatchReport report = insight::buildReport(session.model(), run, request);
+    Session::ReportOptions options;
+    options.baseline = baseline ? &*baseline : nullptr;
+    options.rules = arguments.json;
+    options.items = arguments.json || !arguments.csvPath.empty();
+    session.reportBatch(composeNfc, options);
     if (arguments.impact)
-        insight::addImpact(report, session.measureRuleImpact(run, {}));
+        session.measureRuleImpact({});
     warnings.insert(warnings.end(), run.messages.begin(), run.messages.end());
-    const BatchOutput output{run, std::move(warnings), report};
+    const BatchOutput output{run, std::move(warnings), session.lastReport()};
     if (arguments.json) {
         streams.out(batchJson(output));
     } else {
@@ -126,11 +125,10 @@ int batch(Session& session, const Arguments& arguments, std::vector<std::string>
         streams.out(batchText(output));
     }
     if (!arguments.csvPath.empty()) {
-        const Result<std::string> written =
-            replaceFile(pathOf(arguments.csvPath), insight::itemsCsv(report));
+        const Result<> written =
+            session.writeReport(pathOf(arguments.csvPath), Session::ReportFormat::Csv);
         if (!written) {
-            streams.err(errorLine("the Items table could not be written to \"" + arguments.csvPath +
-                                  "\": " + written.message() + "."));
+            streams.err(errorLine(cp1252ToUtf8(written.message())));
             return exitFailure;
         }
     }
@@ -147,16 +145,10 @@ int resave(const Session& session, const Arguments& arguments, Streams& streams)
 
 // Every row is checked as a typed item; the refused ones are listed and left out.
 int importVocabulary(Session& session, const Arguments& arguments, Streams& streams) {
-    const Result<std::string> file = readWholeFile(pathOf(arguments.listPath), maxModelFileBytes);
-    if (!file) {
-        streams.err(errorLine("the word list \"" + arguments.listPath +
-                              "\" cannot be read: " + file.message() + "."));
-        return exitBadInput;
-    }
     const HeaderChoice header = !arguments.firstRowIsHeader   ? HeaderChoice::Automatic
                                 : *arguments.firstRowIsHeader ? HeaderChoice::Yes
                                                               : HeaderChoice::No;
-    const Result<WordListImport> read = readWordList(*file, session.model(), header);
+    const Result<WordListImport> read = session.importWordList(pathOf(arguments.listPath), header);
     if (!read) {
         streams.err(errorLine(cp1252ToUtf8(read.message())));
         return exitBadInput;
@@ -166,18 +158,14 @@ int importVocabulary(Session& session, const Arguments& arguments, Streams& stre
     if (const std::string details = importDetails(*read); !details.empty())
         report += "\r\n" + details;
     streams.err(QByteArray::fromStdString(report).replace("\r\n", "\n") + '\n');
-    session.importVocabulary(*read);
     return resave(session, arguments, streams);
 }
 
 int exportVocabulary(const Session& session, const Arguments& arguments, Streams& streams) {
-    const std::string text =
-        wordListText(session.model().lstVocab, formatForFileName(arguments.listPath));
-    const Result<std::string> written = replaceFile(pathOf(arguments.listPath), text);
+    const Result<> written = session.exportVocabulary(pathOf(arguments.listPath));
     if (written)
         return 0;
-    streams.err(errorLine("the Vocabulary could not be written to \"" + arguments.listPath +
-                          "\": " + written.message() + "."));
+    streams.err(errorLine(cp1252ToUtf8(written.message())));
     return exitFailure;
 }
 

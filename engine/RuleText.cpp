@@ -26,14 +26,6 @@ std::string_view bodyOf(std::string_view cutLine) {
 
 } // namespace
 
-std::string_view trimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    const std::size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
 std::string_view cutComment(std::string_view line) {
     return line.substr(0, line.find(commentStart));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Text.h"
 #include "model/Model.h"
 #include "model/RuleName.h"
 
@@ -11,9 +12,6 @@
 #include <vector>
 
 namespace tarnel {
-
-// Surrounding blanks removed.
-std::string_view trimBlanks(std::string_view text);
 
 // The text before the first comment mark.
 std::string_view cutComment(std::string_view line);

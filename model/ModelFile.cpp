@@ -11,21 +11,6 @@ namespace tarnel {
 
 namespace {
 
-// A file name for a message (Windows-1252); characters the code page lacks show as "?".
-std::string messageFileName(const std::filesystem::path& path) {
-    const std::string name = path.filename().string();
-    if (auto converted = utf8ToCp1252(name))
-        return *converted;
-    std::string plain;
-    for (char c : name)
-        plain += static_cast<unsigned char>(c) < 0x80 ? c : '?';
-    return plain;
-}
-
-std::string quotedFile(const std::filesystem::path& path) {
-    return "\"" + messageFileName(path) + "\"";
-}
-
 // The name line of the file holds the name; a line break in it would end that line early.
 bool holdsControlCharacter(std::string_view name) {
     return std::any_of(name.begin(), name.end(),
@@ -44,25 +29,17 @@ Result<LoadedModel> loadModelFile(const std::filesystem::path& path) {
         name.resize(name.size() - modelFileExtension.size());
     const auto modelName = utf8ToCp1252(name);
     if (!modelName || holdsControlCharacter(*modelName))
-        return fail("The model file " + quotedFile(path) +
+        return fail("The model file " + quotedFileName(path) +
                     " has a name that a model name cannot hold.");
     const Result<std::string> file = readWholeFile(path, maxModelFileBytes);
     if (!file)
-        return fail("The model file " + quotedFile(path) + " cannot be read: " + file.message() +
-                    ".");
-    return readModelBytes(*file, *modelName, messageFileName(path));
+        return fail("The model file " + quotedFileName(path) +
+                    " cannot be read: " + file.message() + ".");
+    return readModelBytes(*file, *modelName, fileNameForMessage(path));
 }
 
 Result<> writeModelFile(const Model& model, const std::filesystem::path& path) {
-    const Result<std::string> replaced = replaceFile(path, modelFileText(model));
-    if (!replaced)
-        return fail("The model could not be saved to " + quotedFile(path) + ": " +
-                    replaced.message() + ". The file was not changed.");
-    if (!replaced->empty())
-        return fail("The model was saved to " + quotedFile(path) +
-                    ", but the folder could not be flushed to disk: " + *replaced +
-                    ". The save may not survive a crash.");
-    return {};
+    return replaceFile(path, modelFileText(model), "The model");
 }
 
 } // namespace tarnel

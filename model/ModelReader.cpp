@@ -12,6 +12,7 @@
 #include "FileMarks.h"
 #include "OrderEntry.h"
 #include "RuleName.h"
+#include "core/Text.h"
 
 namespace tarnel {
 
@@ -30,13 +31,6 @@ struct Reading {
 
 bool contains(std::string_view text, char c) {
     return text.find(c) != std::string_view::npos;
-}
-
-std::string trimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
 // Notes run from the first non-blank character after the START line to the END marker.
@@ -79,7 +73,7 @@ void getRule(Reading& r) {
         end = body.starts_with("END");
         if (!body.starts_with("END:") && !contains(body, openComment))
             body += commentPlaceholder;
-        rule.push_back(trimBlanks(body));
+        rule.emplace_back(trimBlanks(body));
         in.skipBlankSpace();
     }
     if (!isOrderEntryName(name)) {

@@ -2,6 +2,7 @@
 #include "SafeFile.h"
 
 #include "SaveTarget.h"
+#include "core/Cp1252.h"
 
 #include <cerrno>
 #include <cstring>
@@ -14,8 +15,12 @@ namespace tarnel {
 
 namespace {
 
+// The system's reason, as every message is written, in Windows-1252.
 std::string systemError(int error) {
-    return std::strerror(error);
+    std::string reason;
+    for (const char c : std::string_view(std::strerror(error)))
+        reason += static_cast<unsigned char>(c) < 0x80 ? c : '?';
+    return reason;
 }
 
 // Closes a descriptor when it goes out of scope.
@@ -135,21 +140,42 @@ Result<std::string> readWholeFile(const std::filesystem::path& path, std::size_t
     }
 }
 
-Result<std::string> replaceFile(std::filesystem::path path, std::string_view bytes) {
+std::string fileNameForMessage(const std::filesystem::path& path) {
+    const std::string name = path.filename().string();
+    if (auto converted = utf8ToCp1252(name))
+        return *converted;
+    std::string plain;
+    for (const char c : name)
+        plain += static_cast<unsigned char>(c) < 0x80 ? c : '?';
+    return plain;
+}
+
+std::string quotedFileName(const std::filesystem::path& path) {
+    return "\"" + fileNameForMessage(path) + "\"";
+}
+
+Result<> replaceFile(std::filesystem::path path, std::string_view bytes, std::string_view what) {
+    const std::string shown = quotedFileName(path); // the name the user gave, before any link
+    const auto notSaved = [&shown, what](const std::string& reason) {
+        return fail(std::string(what) + " could not be saved to " + shown + ": " + reason +
+                    ". The file was not changed.");
+    };
     if (Result<> target = resolveSaveTarget(path); !target)
-        return fail(target.message());
+        return notSaved(target.message());
     removeStaleTemporaries(path.parent_path());
     std::filesystem::path temporary;
     const int fd = openTemporary(path, temporary);
     if (fd < 0)
-        return fail(systemError(errno));
+        return notSaved(systemError(errno));
     if (int error = writeAndRename(fd, temporary, path, bytes)) {
         ::unlink(temporary.c_str());
-        return fail(systemError(error));
+        return notSaved(systemError(error));
     }
     if (int error = syncDirectory(path.parent_path()))
-        return systemError(error);
-    return std::string();
+        return fail(std::string(what) + " was saved to " + shown +
+                    ", but the folder could not be flushed to disk: " + systemError(error) +
+                    ". The save may not survive a crash.");
+    return {};
 }
 
 } // namespace tarnel

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Vocabulary.h"
 
+#include "core/Text.h"
 #include "core/Word.h"
 
 #include <algorithm>
@@ -8,14 +9,6 @@
 namespace tarnel {
 
 namespace {
-
-std::string_view trimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // Words are runs of non-blank characters; runs of blanks count as one separator.
 int countWords(std::string_view text) {

@@ -1,19 +1,51 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a batch run of the open model shows beyond its Good and Bad lists.
 #include "Session.h"
+#include "insight/RuleUse.h"
 
 namespace tarnel {
 
-insight::BatchReport Session::reportBatch(const BatchRun& run,
-                                          const insight::Normaliser& normalise) {
+const insight::BatchReport& Session::reportBatch(const insight::Normaliser& normalise,
+                                                 ReportOptions options) {
     insight::ReportRequest request;
     request.normalise = normalise;
-    if (!run.stopped && lastRun_)
+    request.rules = options.rules;
+    request.items = options.items;
+    request.previous = options.baseline;
+    if (!options.baseline && !batchRun_.stopped && lastRun_)
         request.previous = &*lastRun_;
-    insight::BatchReport report = insight::buildReport(model_, run, request);
-    if (!run.stopped)
-        lastRun_ = insight::previousItems(run);
-    return report;
+    report_ = insight::buildReport(model_, batchRun_, request);
+    if (!batchRun_.stopped)
+        lastRun_ = insight::previousItems(batchRun_);
+    return report_;
+}
+
+const insight::BatchReport& Session::reportWithRules() {
+    if (!report_.rules)
+        report_.rules = insight::ruleUse(model_, batchRun_);
+    return report_;
+}
+
+// Each entry is masked on the compiled model as it stands, in an engine of its own that
+// starts from the words the run started from, and its batch runs on every core.
+void Session::measureRuleImpact(const insight::ImpactProgress& progress) {
+    const CompiledModel& model = compiled();
+    ThreadPool* threads = pool();
+    const auto runner = [&](int position) {
+        BatchRun masked;
+        BatchRunRecorder recorder(masked);
+        Engine engine(model, recorder);
+        std::vector<bool> mask(model_.lstDiacOrd.size());
+        for (std::size_t k = 0; k < mask.size(); ++k)
+            mask[k] =
+                model_.lstDiacOrd[k].starts_with('-') || k == static_cast<std::size_t>(position);
+        engine.setMask(mask);
+        engine.setWorkingWord(batchRun_.startWorking);
+        engine.setReflexWord(batchRun_.startReflex);
+        engine.runBatch(recorder, threads);
+        return masked;
+    };
+    insight::addImpact(report_, insight::measureRuleImpact(model_, batchRun_, progress, runner));
 }
 
 } // namespace tarnel

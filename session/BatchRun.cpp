@@ -55,14 +55,6 @@ const Word& BatchRun::reflexBefore(std::size_t i) const {
     return i == 0 ? startReflex : items[i - 1].expected;
 }
 
-std::string resultLine(const BatchItemResult& item) {
-    std::string line = item.etymon + " > " + item.reflex;
-    if (item.discrepancy)
-        line += ":  seg.#" + std::to_string(item.discrepancy->segment) + ", " +
-                std::string(item.discrepancy->feature);
-    return line;
-}
-
 BatchItemResult itemResult(const BatchItem& item) {
     return {item.index,    std::string(item.etymon), std::string(item.reflex),
             *item.derived, *item.expected,           item.discrepancy};

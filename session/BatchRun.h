@@ -43,10 +43,6 @@ struct BatchRun {
     const Word& reflexBefore(std::size_t i) const;
 };
 
-// The line the Good or Bad list shows for `item`, without CR LF: "pater > padre" or
-// "pater > padre:  seg.#3, voice".
-std::string resultLine(const BatchItemResult& item);
-
 // The item as the engine reported it.
 BatchItemResult itemResult(const BatchItem& item);
 

@@ -128,31 +128,4 @@ void Session::deriveBatchItem(const BatchRun& run, std::size_t index, MessageSin
     forwarder_.display = nullptr;
 }
 
-insight::RulesTable Session::rulesTable(const BatchRun& run) const {
-    return insight::ruleUse(model_, run);
-}
-
-// Each entry is masked on the compiled model as it stands, in an engine of its own that
-// starts from the words `run` started from, and its batch runs on every core.
-insight::RuleImpact Session::measureRuleImpact(const BatchRun& run,
-                                               const insight::ImpactProgress& progress) {
-    const CompiledModel& model = compiled();
-    ThreadPool* threads = pool();
-    const auto runner = [&](int position) {
-        BatchRun masked;
-        BatchRunRecorder recorder(masked);
-        Engine engine(model, recorder);
-        std::vector<bool> mask(model_.lstDiacOrd.size());
-        for (std::size_t k = 0; k < mask.size(); ++k)
-            mask[k] =
-                model_.lstDiacOrd[k].starts_with('-') || k == static_cast<std::size_t>(position);
-        engine.setMask(mask);
-        engine.setWorkingWord(run.startWorking); // as the run measured against began
-        engine.setReflexWord(run.startReflex);
-        engine.runBatch(recorder, threads);
-        return masked;
-    };
-    return insight::measureRuleImpact(model_, run, progress, runner);
-}
-
 } // namespace tarnel

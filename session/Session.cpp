@@ -61,6 +61,7 @@ void Session::replaceModel(Model model, bool named) {
     history_.clear();
     lastRun_.reset();
     batchRun_ = {};
+    report_ = {};
     notify(Change::Replaced);
 }
 

@@ -143,16 +143,44 @@ public:
 
     // --- Batch insight --------------------------------------------------------------------
 
-    // What a finished batch run of the open model shows beside its lists: the measures, why
-    // each Bad item is Bad, and what changed since the last run of this model (nothing to
-    // compare with after the model was opened or made). A completed run then becomes the
-    // last run; a stopped one is measured but neither compared nor kept.
-    insight::BatchReport reportBatch(const BatchRun& run, const insight::Normaliser& normalise);
-    // What each order entry did in `run`.
-    insight::RulesTable rulesTable(const BatchRun& run) const;
-    // The net change in Good items if each Diachronic entry alone were masked.
-    insight::RuleImpact measureRuleImpact(const BatchRun& run,
-                                          const insight::ImpactProgress& progress);
+    struct ReportOptions {
+        // The run to compare with instead of this model's last (an earlier run's JSON).
+        const std::vector<insight::PreviousItem>* baseline = nullptr;
+        bool rules = false; // the Rules table too, which traces every item
+        bool items = true;  // the Items table, with each Bad item's blame
+    };
+    // What the last batch run shows beside its lists, kept as the last report: the measures,
+    // why each Bad item is Bad, and what changed since the run before of this model (nothing
+    // to compare with after the model was opened or made). A completed run then becomes the
+    // run compared with next; a stopped one is measured but neither compared nor kept.
+    const insight::BatchReport& reportBatch(const insight::Normaliser& normalise,
+                                            ReportOptions options);
+    const insight::BatchReport& reportBatch(const insight::Normaliser& normalise) {
+        return reportBatch(normalise, {});
+    }
+    const insight::BatchReport& lastReport() const { return report_; }
+    // The last report with its Rules table: what each order entry did in the last run.
+    const insight::BatchReport& reportWithRules();
+    // Adds to the last report the net change in Good items of the last run if each
+    // Diachronic entry alone were masked.
+    void measureRuleImpact(const insight::ImpactProgress& progress);
+
+    // --- Word lists and reports, in and out --------------------------------------------------
+
+    // The word list at `path` read for import against the model (nothing changes yet).
+    Result<WordListImport> readWordList(const std::filesystem::path& path,
+                                        HeaderChoice header) const;
+    // The word list at `path` read and added to the Vocabulary as one change.
+    Result<WordListImport> importWordList(const std::filesystem::path& path, HeaderChoice header);
+    // The Vocabulary written as TSV, or as CSV when the file's name ends in ".csv".
+    Result<> exportVocabulary(const std::filesystem::path& path) const;
+    enum class ReportFormat { Csv, Json };
+    // The last report: its Items table as CSV, or the whole report as JSON.
+    Result<> writeReport(const std::filesystem::path& path, ReportFormat format) const;
+    // A text file of the user's read whole (an earlier run's JSON output); `what` names it in
+    // the message when it cannot be read ("the baseline").
+    Result<std::string> readTextFile(const std::filesystem::path& path,
+                                     std::string_view what) const;
 
     // --- Editors ----------------------------------------------------------------------------
 
@@ -193,6 +221,7 @@ private:
     ModelHistory history_;
     std::optional<std::vector<insight::PreviousItem>> lastRun_;
     BatchRun batchRun_;
+    insight::BatchReport report_;
     bool named_ = false;
     bool unsaved_ = false;
     std::vector<std::function<void(Change)>> listeners_;

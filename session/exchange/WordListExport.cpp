@@ -2,6 +2,7 @@
 #include "WordListExport.h"
 
 #include "core/Cp1252.h"
+#include "core/Text.h"
 
 #include <algorithm>
 
@@ -10,23 +11,7 @@ namespace tarnel {
 namespace {
 
 std::string field(std::string_view cp1252, char separator) {
-    std::string text = cp1252ToUtf8(cp1252);
-    if (text.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (const char c : text) {
-        quoted += c;
-        if (c == '"')
-            quoted += '"';
-    }
-    return quoted + "\"";
-}
-
-std::string_view trimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    return quotedField(cp1252ToUtf8(cp1252), separator);
 }
 
 // An item is the etymon, blanks and the reflex; one loaded from a hand-edited file may hold

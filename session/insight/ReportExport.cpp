@@ -2,6 +2,7 @@
 #include "ReportExport.h"
 
 #include "core/Cp1252.h"
+#include "core/Text.h"
 
 #include <cmath>
 #include <cstdio>
@@ -21,26 +22,10 @@ std::string decimalText(double value) {
     return buffer;
 }
 
-void appendCsvField(std::string& line, const std::string& utf8) {
-    if (!line.empty())
-        line += ',';
-    if (utf8.find_first_of(",\"\r\n") == std::string::npos) {
-        line += utf8;
-        return;
-    }
-    line += '"';
-    for (const char c : utf8) {
-        if (c == '"')
-            line += '"';
-        line += c;
-    }
-    line += '"';
-}
-
 std::string csvLine(const std::vector<std::string>& fields) {
     std::string line;
     for (const std::string& field : fields)
-        appendCsvField(line, field);
+        line += (line.empty() ? "" : ",") + quotedField(field, ',');
     return line + "\r\n";
 }
 

@@ -158,7 +158,7 @@ TEST_F(Cli, HumanOutputShowsStagesListsAndAccuracy) {
     EXPECT_TRUE(derivation.out.contains("Voicing    a d a\n")) << derivation.out.toStdString();
     const Outcome batch = run({model_});
     EXPECT_TRUE(batch.out.contains("ata > ata:  seg.#2, voice\n"));
-    EXPECT_TRUE(batch.out.contains("Accuracy: 1 of 3 good (33.3%)\n"));
+    EXPECT_TRUE(batch.out.contains("\nGood 1 of 3 (33.3%)\n"));
 }
 
 TEST_F(Cli, HelpPrintsTheUsageAndEveryOptionToStdout) {

@@ -2,6 +2,7 @@
 #include "session/BatchRun.h"
 
 #include "core/Alphabet.h"
+#include "session/BatchText.h"
 
 #include <gtest/gtest.h>
 
@@ -37,6 +38,30 @@ TEST(BatchRun, KeepsEachItemAsDataWithTheLineTheListsShow) {
         slotValue(run.items[1].derived.segments[1], voiceFeature)); // voiced in the derivation
     EXPECT_FALSE(slotValue(run.items[1].expected.segments[1], voiceFeature)); // not in the reflex
     EXPECT_FALSE(run.stopped);
+}
+
+// The lines are read back as they were written; anything else is no line of a list.
+TEST(BatchText, AResultLineReadsBackAsItsItem) {
+    const BatchRun run = runWholeBatch(voicingModel({"ata  ada", "ata  ata"}));
+    for (const BatchItemResult& item : run.items) {
+        const auto read = parseResultLine(resultLine(item), item.good());
+        ASSERT_TRUE(read);
+        EXPECT_EQ(read->etymon, "ata");
+        EXPECT_EQ(read->reflex, item.reflex);
+        EXPECT_EQ(read->discrepancy, item.good() ? "" : "seg.#2, voice");
+    }
+    EXPECT_FALSE(parseResultLine("ata ada", true));
+    EXPECT_FALSE(parseResultLine("ata > ata", false)); // a Bad line names its discrepancy
+}
+
+// What a person reads: each list under its own count, then the accuracy.
+TEST(BatchText, CountsEachListUnderItsOwnName) {
+    const BatchRun run = runWholeBatch(voicingModel({"ata  ada", "ata  ata", "ate  eta"}));
+    const std::string text = batchText(run, insight::buildReport(voicingModel({}), run, {}));
+    EXPECT_TRUE(text.starts_with("Good:  1\n  ata > ada\nBad:  2\n  ata > ata:  seg.#2, voice\n"))
+        << text;
+    EXPECT_NE(text.find("\n100% done\nGood 1 of 3 (33.3%)\nMean segment distance"),
+              std::string::npos);
 }
 
 } // namespace

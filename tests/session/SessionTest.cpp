@@ -88,7 +88,7 @@ TEST_F(SessionTest, ABatchStartsFromTheWordsTheLastDerivationLeft) {
     const BatchRun& run = session.lastBatch();
     ASSERT_EQ(run.items.size(), 1u);
     EXPECT_FALSE(run.items[0].good());
-    const insight::BatchReport report = session.reportBatch(run, {});
+    const insight::BatchReport& report = session.reportBatch({});
     ASSERT_TRUE(report.items[0].blame);
     EXPECT_EQ(report.items[0].blame->rule, "Raising");
 }
@@ -219,16 +219,27 @@ TEST_F(SessionTest, TheRuleEditorUndoesItsOwnEditsAndKeepsThemAsOneStep) {
 }
 
 TEST_F(SessionTest, ABatchIsComparedWithTheLastCompletedRunOfTheSameModel) {
-    EXPECT_FALSE(session.reportBatch(runWholeBatch(session.model()), {}).since);
+    const auto report = [this] {
+        session.runBatch();
+        return session.reportBatch({});
+    };
+    EXPECT_FALSE(report().since);
     session.deleteItem(0);
-    BatchRun stopped = runWholeBatch(session.model());
-    stopped.stopped = true;
-    EXPECT_FALSE(session.reportBatch(stopped, {}).since); // neither compared nor kept
-    const auto report = session.reportBatch(runWholeBatch(session.model()), {});
-    ASSERT_TRUE(report.since);
-    EXPECT_EQ(report.since->removed.size(), 1u);
+    struct StopAtOnce : BatchDisplay, MessageSink {
+        bool confirmLargeRun(std::string_view) override { return true; }
+        void showBatchItem(const BatchItem&) override {}
+        bool stopRequested() override { return true; }
+        void showBatchEnd(std::string_view) override {}
+        void showMessage(const std::string&) override {}
+    } stop;
+    session.runBatch(stop, stop);
+    ASSERT_TRUE(session.lastBatch().stopped);
+    EXPECT_FALSE(session.reportBatch({}).since); // neither compared nor kept
+    const insight::BatchReport afterDelete = report();
+    ASSERT_TRUE(afterDelete.since);
+    EXPECT_EQ(afterDelete.since->removed.size(), 1u);
     ASSERT_TRUE(session.openModel("demo"));
-    EXPECT_FALSE(session.reportBatch(runWholeBatch(session.model()), {}).since);
+    EXPECT_FALSE(report().since);
 }
 
 TEST_F(SessionTest, AnImportedWordListIsOneChange) {

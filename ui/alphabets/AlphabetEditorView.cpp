@@ -2,11 +2,11 @@
 #include "ui/alphabets/AlphabetEditorView.h"
 
 #include "core/Cp1252.h"
+#include "frontend/ModelText.h"
 #include "session/Session.h"
 #include "ui/alphabets/AlphabetGridStyle.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/Dialogs.h"
-#include "ui/shared/ModelText.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

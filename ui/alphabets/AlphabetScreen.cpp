@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/alphabets/AlphabetScreen.h"
 
+#include "frontend/ModelText.h"
 #include "session/Session.h"
 #include "ui/alphabets/AlphabetEditorView.h"
 #include "ui/alphabets/AlphabetHelp.h"
 #include "ui/shared/Context.h"
-#include "ui/shared/ModelText.h"
 
 namespace tarnel {
 

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/derivation/BatchReportWindow.h"
 
-#include "model/SafeFile.h"
+#include "frontend/ModelText.h"
 #include "session/Session.h"
 #include "session/insight/Metrics.h"
 #include "session/insight/ReportExport.h"
 #include "session/insight/RuleUse.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/Dialogs.h"
-#include "ui/shared/ModelText.h"
 #include "ui/shared/RunGuard.h"
 #include "ui/shared/Shared.h"
 
@@ -159,11 +158,8 @@ QWidget* BatchReportWindow::buildRulesTab() {
     return tab;
 }
 
-void BatchReportWindow::showReport(insight::BatchReport shown, BatchRun measured) {
-    report = std::move(shown);
-    run = std::move(measured);
-    if (!report.rules)
-        report.rules = ctx.session.rulesTable(run);
+void BatchReportWindow::showReport() {
+    ctx.session.reportWithRules();
     fillItems();
     fillRules();
     show();
@@ -172,6 +168,7 @@ void BatchReportWindow::showReport(insight::BatchReport shown, BatchRun measured
 
 void BatchReportWindow::fillItems() {
     tblItems->setSortingEnabled(false);
+    const insight::BatchReport& report = ctx.session.lastReport();
     tblItems->setRowCount(static_cast<int>(report.items.size()));
     int row = 0;
     for (const insight::ItemRow& item : report.items) {
@@ -204,7 +201,7 @@ void BatchReportWindow::fillItems() {
 }
 
 void BatchReportWindow::fillRules() {
-    const insight::RulesTable& rules = *report.rules;
+    const insight::RulesTable& rules = *ctx.session.lastReport().rules;
     tblRules->setSortingEnabled(false);
     tblRules->setRowCount(static_cast<int>(rules.rows.size()));
     int row = 0;
@@ -244,43 +241,35 @@ void BatchReportWindow::btnImpact_Click() {
     prgImpact->show();
     prgImpact->setValue(0);
     guard = std::make_unique<RunGuard>(*btnStopImpact, [this] { stopping = true; });
-    insight::RuleImpact impact =
-        ctx.session.measureRuleImpact(run, [this](int measured, int total) {
-            prgImpact->setMaximum(total);
-            prgImpact->setValue(measured);
-            QCoreApplication::processEvents();
-            return !stopping;
-        });
+    ctx.session.measureRuleImpact([this](int measured, int total) {
+        prgImpact->setMaximum(total);
+        prgImpact->setValue(measured);
+        QCoreApplication::processEvents();
+        return !stopping;
+    });
     guard.reset();
     btnStopImpact->hide();
     btnImpact->setEnabled(true);
-    insight::addImpact(report, std::move(impact));
     fillRules();
 }
 
 void BatchReportWindow::btnSaveCsv_Click() {
     saveAs(QStringLiteral("Save the Items table as CSV"), QStringLiteral("CSV files (*.csv)"),
-           QStringLiteral("-items.csv"), insight::itemsCsv(report));
+           QStringLiteral("-items.csv"), Session::ReportFormat::Csv);
 }
 
 void BatchReportWindow::btnSaveJson_Click() {
     saveAs(QStringLiteral("Save the report as JSON"), QStringLiteral("JSON files (*.json)"),
-           QStringLiteral("-report.json"),
-           insight::reportJson(report, ctx.session.model().modelName).dump() + "\n");
+           QStringLiteral("-report.json"), Session::ReportFormat::Json);
 }
 
 // The file offered is named after the model, then `ending`.
 void BatchReportWindow::saveAs(const QString& caption, const QString& filter, const QString& ending,
-                               const std::string& bytes) {
+                               Session::ReportFormat format) {
     const QString path = ctx.dialogs.saveFileName(
         caption, filter, fromModelText(ctx.session.model().modelName) + ending);
-    if (path.isEmpty())
-        return;
-    const Result<std::string> written =
-        replaceFile(std::filesystem::path(QFile::encodeName(path).toStdString()), bytes);
-    if (!written)
-        ctx.dialogs.ok(QStringLiteral("The report could not be saved to \"%1\": %2.")
-                           .arg(path, QString::fromStdString(written.message())));
+    if (!path.isEmpty())
+        succeeded(ctx, ctx.session.writeReport(localPath(path), format));
 }
 
 } // namespace tarnel

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "session/BatchRun.h"
-#include "session/insight/Report.h"
+#include "session/Session.h"
 
 #include <QDialog>
 #include <memory>
@@ -28,24 +27,20 @@ public:
     BatchReportWindow(Context& context, QWidget* parent);
     ~BatchReportWindow() override;
 
-    // Shows `report` of `run` and brings the window up.
-    void showReport(insight::BatchReport report, BatchRun run);
-    // The run the window shows.
-    const BatchRun& shownRun() const { return run; }
+    // Shows the session's last report, with its Rules table, and brings the window up.
+    void showReport();
 
     void btnImpact_Click();
     void btnSaveCsv_Click();
     void btnSaveJson_Click();
 
 signals:
-    // Item `index` of the run shown was double-clicked: its derivation with its expected
+    // Item `index` of the last batch was double-clicked: its derivation with its expected
     // reflex.
     void itemChosen(int index);
 
 private:
     Context& ctx;
-    insight::BatchReport report;
-    BatchRun run;
     QTableWidget* tblItems = nullptr;
     QTableWidget* tblRules = nullptr;
     QLabel* lblNothing = nullptr;
@@ -60,7 +55,7 @@ private:
     void fillItems();
     void fillRules();
     void saveAs(const QString& caption, const QString& filter, const QString& ending,
-                const std::string& bytes);
+                Session::ReportFormat format);
 };
 
 } // namespace tarnel

@@ -2,6 +2,7 @@
 #include "ui/derivation/frmDerive.h"
 
 #include "core/Cp1252.h"
+#include "frontend/ModelText.h"
 #include "session/DerivationView.h"
 #include "session/Session.h"
 #include "session/WordBox.h"
@@ -12,7 +13,6 @@
 #include "ui/derivation/WordBoxEdit.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/Dialogs.h"
-#include "ui/shared/ModelText.h"
 #include "ui/shared/Shared.h"
 
 #include <QApplication>
@@ -153,9 +153,9 @@ void frmDerive::enterBatchMode() {
     batchPanel->startRun(static_cast<int>(ctx.session.model().lstVocab.size()));
     ctx.session.runBatch(*batchPanel, *batchPanel);
     const std::string summary = batchPanel->finishRun();
-    const BatchRun& run = ctx.session.lastBatch();
-    lastReport = ctx.session.reportBatch(run, composeNfc);
-    batchPanel->showInsight(lastReport, run.stopped);
+    batchPanel->showInsight(ctx.session.reportBatch(composeNfc), ctx.session.lastBatch().stopped);
+    if (report && report->isVisible())
+        report->showReport(); // the report shows the run just made
     QApplication::restoreOverrideCursor();
     if (!summary.empty())
         ctx.dialogs.ok(fromCp1252(summary));
@@ -182,9 +182,9 @@ void frmDerive::showReport() {
     if (!report) {
         report = std::make_unique<BatchReportWindow>(ctx, nullptr);
         connect(report.get(), &BatchReportWindow::itemChosen, this,
-                [this](int index) { deriveItem(report->shownRun(), index); });
+                [this](int index) { deriveItem(ctx.session.lastBatch(), index); });
     }
-    report->showReport(lastReport, ctx.session.lastBatch());
+    report->showReport();
 }
 
 void frmDerive::deriveItem(const BatchRun& run, int index) {

@@ -78,7 +78,6 @@ private:
     BatchPanel* batchPanel = nullptr;
     // A window of its own beside the screens, not kept above the derivation it opens.
     std::unique_ptr<BatchReportWindow> report;
-    insight::BatchReport lastReport;
     QLabel* lblOffFeats = nullptr;
 
     QWidget* buildWordPanel();

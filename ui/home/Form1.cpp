@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/home/Form1.h"
 
+#include "frontend/ModelText.h"
 #include "session/Session.h"
 #include "ui/home/Form1Help.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/Dialogs.h"
-#include "ui/shared/ModelText.h"
 #include "ui/shared/ModelTextEdits.h"
 #include "ui/shared/Shared.h"
 

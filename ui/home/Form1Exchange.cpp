@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The home screen's word lists in and out: Import and Export Vocabulary.
-#include "model/ModelFile.h"
-#include "model/SafeFile.h"
+#include "frontend/ModelText.h"
 #include "session/Session.h"
 #include "session/exchange/ImportSummary.h"
-#include "session/exchange/WordListExport.h"
 #include "ui/home/Form1.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/Dialogs.h"
-#include "ui/shared/ModelText.h"
+#include "ui/shared/Shared.h"
 
 #include <QFile>
 
@@ -20,10 +18,6 @@ const QString listFilter = QStringLiteral(
     "Word lists (*.tsv *.csv *.txt);;Tab-separated values (*.tsv);;Comma-separated values "
     "(*.csv);;All files (*)");
 
-std::filesystem::path localPath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
 } // namespace
 
 // Every row is checked as a typed item; the user sees what would be imported, what was refused
@@ -34,13 +28,8 @@ void Form1::mnuImportVocabulary_Click() {
     if (path.isEmpty()) {
         return;
     }
-    const Result<std::string> file = readWholeFile(localPath(path), maxModelFileBytes);
-    if (!file) {
-        ctx.dialogs.ok(QStringLiteral("The word list \"%1\" cannot be read: %2.")
-                           .arg(path, QString::fromStdString(file.message())));
-        return;
-    }
-    Result<WordListImport> read = readWordList(*file, ctx.session.model());
+    Result<WordListImport> read =
+        ctx.session.readWordList(localPath(path), HeaderChoice::Automatic);
     if (!read) {
         ctx.dialogs.ok(fromModelText(read.message()));
         return;
@@ -63,7 +52,7 @@ void Form1::mnuImportVocabulary_Click() {
     // The first row read the other way than the one shown: the list is read again so.
     if (*chosen != HeaderChoice::Automatic &&
         (*chosen == HeaderChoice::Yes) != read->header.has_value())
-        read = readWordList(*file, ctx.session.model(), *chosen);
+        read = ctx.session.readWordList(localPath(path), *chosen);
     if (read)
         ctx.session.importVocabulary(*read);
 }
@@ -76,13 +65,7 @@ void Form1::mnuExportVocabulary_Click() {
     if (path.isEmpty()) {
         return;
     }
-    const std::string text = wordListText(ctx.session.model().lstVocab,
-                                          formatForFileName(QFile::encodeName(path).toStdString()));
-    const Result<std::string> written = replaceFile(localPath(path), text);
-    if (!written) {
-        ctx.dialogs.ok(QStringLiteral("The Vocabulary could not be exported to \"%1\": %2.")
-                           .arg(path, QString::fromStdString(written.message())));
-    }
+    succeeded(ctx, ctx.session.exportVocabulary(localPath(path)));
 }
 
 } // namespace tarnel

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The home screen's Model menu: new, choose, save, save as, delete.
+#include "frontend/ModelText.h"
 #include "session/Session.h"
 #include "ui/home/Form1.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/Dialogs.h"
-#include "ui/shared/ModelText.h"
 #include "ui/shared/ModelTextEdits.h"
 #include "ui/shared/Shared.h"
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The home screen's Vocabulary: the list, its pop-up menu and the two editing boxes.
+#include "frontend/ModelText.h"
 #include "session/Session.h"
 #include "ui/home/Form1.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/Dialogs.h"
-#include "ui/shared/ModelText.h"
 #include "ui/shared/ModelTextEdits.h"
 #include "ui/shared/Navigator.h"
 #include "ui/shared/Shared.h"

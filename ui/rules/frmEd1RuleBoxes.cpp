@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Cp1252.h"
+#include "frontend/ModelText.h"
 #include "session/RuleReturn.h"
 #include "session/Session.h"
 #include "ui/rules/frmEd1Rule.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/Dialogs.h"
-#include "ui/shared/ModelText.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/rules/frmOrder.h"
 
+#include "frontend/ModelText.h"
 #include "session/Session.h"
 #include "ui/rules/MarkColumn.h"
 #include "ui/rules/frmOrderHelp.h"
 #include "ui/shared/Context.h"
-#include "ui/shared/ModelText.h"
 #include "ui/shared/Shared.h"
 
 #include <QGridLayout>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rule order screen's actions: every button, list click and mark column release.
+#include "frontend/ModelText.h"
 #include "session/Session.h"
 #include "ui/rules/frmOrder.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/Dialogs.h"
-#include "ui/shared/ModelText.h"
 #include "ui/shared/Navigator.h"
 #include "ui/shared/Shared.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/shared/ModelTextEdits.h"
 
-#include "ui/shared/ModelText.h"
+#include "frontend/ModelText.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/shared/Program.h"
 
+#include "frontend/ModelText.h"
 #include "ui/alphabets/frmInAlph.h"
 #include "ui/alphabets/frmOutAlph.h"
 #include "ui/alphabets/frmReflAlph.h"
@@ -9,7 +10,6 @@
 #include "ui/rules/frmEd1Rule.h"
 #include "ui/rules/frmOrder.h"
 #include "ui/shared/Dialogs.h"
-#include "ui/shared/ModelText.h"
 #include "ui/shared/Shared.h"
 
 #include <QFile>
@@ -18,10 +18,6 @@
 namespace tarnel {
 
 namespace {
-
-std::filesystem::path localPath(const QString& directory) {
-    return std::filesystem::path(QFile::encodeName(directory).toStdString());
-}
 
 // The screen shown next sits where the user left the last one, as large, maximised or not.
 void takeOverPlace(Screen& target, const Screen& from) {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/shared/Screen.h"
 
+#include "frontend/ModelText.h"
 #include "session/Session.h"
 #include "ui/shared/Context.h"
-#include "ui/shared/ModelText.h"
 #include "ui/shared/Navigator.h"
 #include "ui/shared/Shared.h"
 

@@ -2,10 +2,10 @@
 #include "ui/shared/Shared.h"
 
 #include "core/IpaDisplay.h"
+#include "frontend/ModelText.h"
 #include "session/Session.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/Dialogs.h"
-#include "ui/shared/ModelText.h"
 
 #include <QFont>
 #include <QFontMetrics>

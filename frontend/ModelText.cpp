@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/shared/ModelText.h"
+#include "frontend/ModelText.h"
 
 #include "core/Cp1252.h"
+
+#include <QFile>
 
 namespace tarnel {
 
@@ -32,6 +34,10 @@ QString unstorableMessage(const QString& character) {
 
 std::string composeNfc(const std::string& utf8) {
     return QString::fromStdString(utf8).normalized(QString::NormalizationForm_C).toStdString();
+}
+
+std::filesystem::path localPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
 QString fromModelLines(const std::string& bytes) {

@@ -2,12 +2,14 @@
 #pragma once
 
 #include <QString>
+#include <filesystem>
 #include <optional>
 #include <string>
 
 namespace tarnel {
 
-// Model text is Windows-1252 bytes; widgets hold QString. These convert at that boundary.
+// Model text is Windows-1252 bytes; the front ends hold QString. These convert at that
+// boundary.
 QString fromModelText(const std::string& bytes);
 
 // No value when `text` holds a character Windows-1252 cannot hold.
@@ -19,8 +21,11 @@ std::optional<QString> firstUnstorable(const QString& text);
 // Why such a character is refused: "The character "ʃ" cannot be stored: ...".
 QString unstorableMessage(const QString& character);
 
-// UTF-8 text composed to NFC, as the screens show IPA symbols.
+// UTF-8 text composed to NFC, as the screens and tarnel-batch show IPA symbols.
 std::string composeNfc(const std::string& utf8);
+
+// A path the user chose or typed, as the file system names it.
+std::filesystem::path localPath(const QString& path);
 
 // Model text with CR LF line breaks shown in a multi-line box (LF only), and back.
 QString fromModelLines(const std::string& bytes);

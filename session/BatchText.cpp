@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "BatchText.h"
+
+#include "insight/Metrics.h"
+
+namespace tarnel {
+
+namespace {
+
+constexpr std::string_view arrow = " > ";
+constexpr std::string_view discrepancyMark = ":  ";
+
+std::string listText(const BatchRun& run, bool good) {
+    std::string text = (good ? goodLabel(run.goodCount()) : badLabel(run.badCount())) + "\n";
+    for (const BatchItemResult& item : run.items)
+        if (item.good() == good)
+            text += "  " + resultLine(item) + "\n";
+    return text;
+}
+
+std::string impactText(const insight::RuleImpact& impact) {
+    std::string text = "Rule impact (Good items if the entry alone were masked):\n";
+    for (const insight::EntryImpact& entry : impact.entries)
+        text += "  " + std::to_string(entry.position + 1) + " " + entry.name + ": " +
+                (entry.netGood() > 0 ? "+" : "") + std::to_string(entry.netGood()) + "\n";
+    return text;
+}
+
+} // namespace
+
+std::string resultLine(std::string_view etymon, std::string_view reflex,
+                       const std::optional<Discrepancy>& discrepancy) {
+    std::string line = std::string(etymon) + std::string(arrow) + std::string(reflex);
+    if (discrepancy)
+        line += std::string(discrepancyMark) + insight::discrepancyText(discrepancy);
+    return line;
+}
+
+std::string resultLine(const BatchItemResult& item) {
+    return resultLine(item.etymon, item.reflex, item.discrepancy);
+}
+
+std::optional<insight::PreviousItem> parseResultLine(std::string_view line, bool good) {
+    const std::size_t split = line.find(arrow);
+    if (split == std::string_view::npos)
+        return std::nullopt;
+    insight::PreviousItem item{std::string(line.substr(0, split)),
+                               std::string(line.substr(split + arrow.size())),
+                               good,
+                               {}};
+    if (!good) {
+        const std::size_t mark = item.reflex.rfind(std::string(discrepancyMark) + "seg.#");
+        if (mark == std::string::npos)
+            return std::nullopt;
+        item.discrepancy = item.reflex.substr(mark + discrepancyMark.size());
+        item.reflex.resize(mark);
+    }
+    return item;
+}
+
+std::string batchText(const BatchRun& run, const insight::BatchReport& report) {
+    std::string text = listText(run, true) + listText(run, false);
+    text += std::string(batchDoneText) + "\n";
+    text += insight::accuracyText(run.goodCount(), static_cast<int>(run.items.size())) + "\n";
+    if (!run.items.empty())
+        text += insight::distanceText(report.metrics) + "\n";
+    if (report.since)
+        text += insight::sinceText(*report.since) + "\n";
+    if (report.impact)
+        text += impactText(*report.impact);
+    return text;
+}
+
+} // namespace tarnel
