@@ -72,17 +72,25 @@ struct StepCompiler {
     }
 
     void readsSlot(int slot, bool afterTheEnd = false) const {
-        if (afterTheEnd || slot >= markFeature)
+        if (slot >= markFeature)
             rule.unsureSlots |= 1u << slot;
+        if (afterTheEnd)
+            rule.beyondSlots |= 1u << slot;
     }
 
     IfStep operator()(const RelativeLine& line) const {
         IfStep step;
         if (line.first == noFeature || line.second == noFeature)
             return step;
-        step.kind = line.first == allFeature ? IfStep::Kind::SameSegments : IfStep::Kind::Relative;
-        readsSlot(line.first == allFeature ? markFeature : line.first);
-        readsSlot(line.second);
+        // "all" first compares slots 0 to 21, whatever the second names.
+        if (line.first == allFeature) {
+            step.kind = IfStep::Kind::SameSegments;
+            readsSlot(markFeature);
+        } else {
+            step.kind = IfStep::Kind::Relative;
+            readsSlot(line.first);
+            readsSlot(line.second);
+        }
         step.first = line.firstLocation;
         step.second = line.secondLocation;
         step.firstSlot = line.first;

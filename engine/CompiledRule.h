@@ -64,9 +64,12 @@ struct CompiledRule {
     std::vector<ThenLine> thenLines;
     // A rule without if-lines never holds, and one without then-lines changes nothing.
     bool canChange = false;
-    // The slots whose values the if-lines may read where no encoding writes: "mark",
-    // "segment" and "all" anywhere, and any slot read at position `length`.
+    // The slots whose values the if-lines may read where the run may not have made them
+    // itself: "mark", "segment" and "all" at the word's positions (a deletion or insertion can
+    // bring values from beyond the word there), and the slots read at position `length`.
+    // Every other slot at the word's positions holds what the word's encoding or a rule wrote.
     std::uint32_t unsureSlots = 0;
+    std::uint32_t beyondSlots = 0;
     // Slots that must be plus, and minus, at a focus where line A holds: a quick test that
     // rules most applications out before the lines are decided.
     std::uint32_t focusPlus = 0;

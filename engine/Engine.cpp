@@ -61,9 +61,14 @@ WordKnowledge* Engine::knowledgeOf(const WordPlanes& word) {
 // it made their values itself.
 bool Engine::knowsWhatItReads(const CompiledRule& rule, const WordPlanes& word) {
     WordKnowledge* knowledge = knowledgeOf(word);
-    for (std::uint32_t unsure = rule.unsureSlots; unsure != 0; unsure &= unsure - 1)
-        if (!knowledge->knows(std::countr_zero(unsure), positionsBelow(word.length + 1)))
+    const std::uint32_t inside = positionsBelow(word.length);
+    const std::uint32_t throughBeyond = positionsBelow(word.length + 1);
+    for (std::uint32_t unsure = rule.unsureSlots | rule.beyondSlots; unsure != 0;
+         unsure &= unsure - 1) {
+        const int slot = std::countr_zero(unsure);
+        if (!knowledge->knows(slot, (rule.beyondSlots >> slot) & 1u ? throughBeyond : inside))
             knowledge->lose();
+    }
     return !knowledge->lost();
 }
 
@@ -112,7 +117,8 @@ void Engine::applyRule(int ruleIndex, int pass) {
 // A run from an unseen state applies nothing once it is lost.
 std::uint32_t Engine::fociToApply(const CompiledRule& rule, const WordPlanes& word,
                                   std::uint32_t candidates) {
-    if (speculating_ && rule.unsureSlots != 0 && !knowsWhatItReads(rule, word))
+    if (speculating_ && (rule.unsureSlots | rule.beyondSlots) != 0 &&
+        !knowsWhatItReads(rule, word))
         return 0;
     return holdingFoci(rule, word, candidates);
 }

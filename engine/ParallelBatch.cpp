@@ -46,6 +46,7 @@ bool ParallelBatch::run() {
             waitFor(chunk);
             stopped = deliver(chunk);
             chunk.outcomes = {};
+            judgeThreads();
         }
     }
     endWork();
@@ -71,7 +72,7 @@ ParallelBatch::Chunk* ParallelBatch::take(std::size_t& index) {
     for (;;) {
         while (untaken_ < chunks_.size() && chunks_[untaken_].taken)
             ++untaken_;
-        if (stopping_ || untaken_ == chunks_.size())
+        if (stopping_ || alone_ || untaken_ == chunks_.size())
             break;
         if (untaken_ < showing_ + ahead_) {
             index = untaken_;
@@ -115,7 +116,7 @@ void ParallelBatch::derive(Chunk& chunk, bool fromTrueState) {
                      worker.reflexKnowledge_, worker.changed_};
     };
     State before = state();
-    for (int k = chunk.begin; k < chunk.end && !stopping_; ++k) {
+    for (int k = chunk.begin; k < chunk.end && !stopping_ && !alone_; ++k) {
         messages.texts.clear();
         Outcome& outcome = chunk.outcomes.emplace_back();
         outcome.discrepancy = worker.compareItem(vocabulary_[static_cast<std::size_t>(k)]);
@@ -152,20 +153,31 @@ void ParallelBatch::endWork() {
 }
 
 // The calling engine's state is true at the chunk's start and after every given-up item;
-// every other item's true state is that brought up to what its thread reached.
+// every other item's true state is that brought up to what its thread reached. Items its
+// thread left when the run went on alone are run here.
 bool ParallelBatch::deliver(const Chunk& chunk) {
     State start{engine_.working_, engine_.reflex_, {}, {}, engine_.changed_};
     for (int k = chunk.begin; k < chunk.end; ++k) {
-        const Outcome& outcome = chunk.outcomes[static_cast<std::size_t>(k - chunk.begin)];
-        if (outcome.redo) {
+        const auto index = static_cast<std::size_t>(k - chunk.begin);
+        if (index >= chunk.outcomes.size() || chunk.outcomes[index].redo) {
+            ++redone_;
             if (deliverRedone(k))
                 return true;
             start = State{engine_.working_, engine_.reflex_, {}, {}, engine_.changed_};
-        } else if (deliverDerived(k, outcome, start)) {
+        } else if (deliverDerived(k, chunk.outcomes[index], start)) {
             return true;
         }
+        ++delivered_;
     }
     return false;
+}
+
+// When most items the threads derived had to be run again here, because they read what
+// earlier items left in the words, the threads only add work: the rest of the run is done
+// here alone.
+void ParallelBatch::judgeThreads() {
+    if (delivered_ >= judgedAfter && 2 * redone_ > delivered_)
+        alone_ = true;
 }
 
 // The changed flag is the last rule application's; without any rule in the orders it keeps

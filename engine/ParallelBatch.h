@@ -21,7 +21,8 @@ namespace tarnel {
 // characters missing from an alphabet), so a chunk cannot see the state it starts from: its
 // engine tracks which values it made itself (WordKnowledge), and an item that would read any
 // other is given up and run again here, on the calling engine, once the state before it is
-// known. Here, in Vocabulary order, each item's messages and result are handed on with the
+// known; when most items are given up, the threads stop and the rest is run here alone.
+// Here, in Vocabulary order, each item's messages and result are handed on with the
 // words as a run on one thread would have them, and the calling engine's words follow. A
 // chunk that no thread has taken when its turn comes is run here, as on one thread, so a
 // busy machine makes the run no slower than that.
@@ -63,6 +64,7 @@ private:
     bool deliver(const Chunk& chunk);
     bool deliverDerived(int k, const Outcome& outcome, const State& start);
     bool deliverRedone(int k);
+    void judgeThreads();
     void endWork();
     void finish();
 
@@ -78,6 +80,11 @@ private:
     std::size_t showing_ = 0; // the chunk being shown
     int working_ = 0;         // threads of the pool still on this run
     std::atomic<bool> stopping_ = false;
+    std::atomic<bool> alone_ = false; // the threads take no more chunks and leave theirs
+    // Items delivered from the threads' chunks so far, and how many of them were run again.
+    int delivered_ = 0;
+    int redone_ = 0;
+    static constexpr int judgedAfter = 32;
 };
 
 } // namespace tarnel
