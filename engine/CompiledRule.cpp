@@ -40,6 +40,7 @@ TallyReading readingOf(Relation relation, int number, int width) {
 
 struct StepCompiler {
     CompiledRule& rule;
+    std::uint32_t& reads;
 
     // A unit that names no feature, or looks further than any word reaches, makes the line
     // hold nowhere.
@@ -72,6 +73,7 @@ struct StepCompiler {
     }
 
     void readsSlot(int slot, bool afterTheEnd = false) const {
+        reads |= 1u << slot;
         if (slot >= markFeature)
             rule.unsureSlots |= 1u << slot;
         if (afterTheEnd)
@@ -86,6 +88,7 @@ struct StepCompiler {
         if (line.first == allFeature) {
             step.kind = IfStep::Kind::SameSegments;
             readsSlot(markFeature);
+            reads |= slotsThroughMark;
         } else {
             step.kind = IfStep::Kind::Relative;
             readsSlot(line.first);
@@ -175,14 +178,19 @@ CompiledRule compileRule(const std::vector<std::string>& lines) {
     rule.name = std::move(text.stageName);
     const int ifCount = std::min(static_cast<int>(text.ifBodies.size()), maxIfLines);
     rule.ifLines.reserve(static_cast<std::size_t>(ifCount));
+    std::uint32_t reads = 0;
     for (int i = 0; i < ifCount; ++i)
         rule.ifLines.push_back(
-            std::visit(StepCompiler{rule},
+            std::visit(StepCompiler{rule, reads},
                        parseIfLine(text.ifBodies[static_cast<std::size_t>(i)], i + 1, ifCount)));
-    rule.thenLines.reserve(text.thenBodies.size());
+    std::uint32_t writes = 0;
     for (const std::string_view body : text.thenBodies)
-        rule.thenLines.push_back(parseThenLine(body));
-    rule.canChange = !rule.ifLines.empty() && !rule.thenLines.empty();
+        compileThenLine(parseThenLine(body), rule.thenSteps, writes);
+    rule.canChange = !rule.ifLines.empty() && !rule.thenSteps.empty();
+    rule.keepsLength = std::ranges::none_of(rule.thenSteps, [](const ThenStep& step) {
+        return step.kind == ThenStep::Kind::Delete || step.kind == ThenStep::Kind::Insert;
+    });
+    rule.rereadSlots = reads & writes;
     focusNeeds(rule, 1, rule.focusPlus, rule.focusMinus);
     return rule;
 }

@@ -55,15 +55,20 @@ struct IfStep {
     std::uint32_t endTest = 0;
 };
 
-// A rule made ready to be applied any number of times: its if-lines (line A first; those
-// that line A does not depend on are left as Never) and its then-lines.
+// A rule made ready to be applied any number of times: its if-lines (line A first) and the
+// steps of its then-lines.
 struct CompiledRule {
     std::string name; // the stage label
     std::vector<IfStep> ifLines;
     std::vector<SlotTest> slotTests;
-    std::vector<ThenLine> thenLines;
-    // A rule without if-lines never holds, and one without then-lines changes nothing.
+    std::vector<ThenStep> thenSteps;
+    // A rule without if-lines never holds, and one without then-steps changes nothing.
     bool canChange = false;
+    // Whether the then-lines may delete or insert a position.
+    bool keepsLength = true;
+    // The slots that the then-lines may write and the if-lines read: where an application
+    // changed none of them, line A holds at the same foci as before it.
+    std::uint32_t rereadSlots = 0;
     // The slots whose values the if-lines may read where the run may not have made them
     // itself: "mark", "segment" and "all" at the word's positions (a deletion or insertion can
     // bring values from beyond the word there), and the slots read at position `length`.

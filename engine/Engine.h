@@ -80,16 +80,13 @@ public:
 private:
     friend class ParallelBatch;
 
-    std::uint32_t fociToApply(const CompiledRule& rule, const WordPlanes& word,
-                              std::uint32_t candidates);
+    bool mayDecide(const CompiledRule& rule, const WordPlanes& word);
     [[gnu::noinline]] void applyAtFoci(const CompiledRule& rule, int pass, WordPlanes& word,
                                        std::uint32_t foci);
-    void applyAt(const CompiledRule& rule, int pass, WordPlanes& word, int focus);
     void encodeInto(WordPlanes& word, std::string_view text, bool etymon);
     bool knowsWhatItReads(const CompiledRule& rule, const WordPlanes& word);
     WordKnowledge* knowledgeOf(const WordPlanes& word);
     std::optional<Discrepancy> compareItem(const VocabularyItem& item);
-    bool differsFromPrevious(const WordPlanes& word) const;
     void afterChange(const CompiledRule& rule, int pass);
     void show(int kind, const std::string& label, const WordPlanes& word);
     void showRuleStage(int kind, const std::string& label);
@@ -102,7 +99,6 @@ private:
 
     WordPlanes working_;
     WordPlanes reflex_;
-    WordPlanes previous_;
     int rulePass_ = passEtymon;
     DerivationMode mode_ = DerivationMode::None;
     bool changed_ = false;
