@@ -61,7 +61,7 @@ constexpr int back = 2, cons = 3, front = 8, high = 9, low = 12, obstr = 14;
 void make(const ChangeContext& c, int slot, int position, bool plus) {
     setSlotAt(c.word, slot, position, plus);
     if (c.knowledge != nullptr)
-        c.knowledge->learn(1u << slot, 1u << position);
+        c.knowledge->learnAt(slot, position);
 }
 
 // Slots 0 to 21 of position `from` copied to position `to`.
@@ -287,11 +287,15 @@ void compileThenLine(const ThenLine& line, std::vector<ThenStep>& steps, std::ui
     std::visit(StepCompiler{steps, writes}, line);
 }
 
+// Most steps set a slot, so that case is tested first.
 void execute(const std::vector<ThenStep>& steps, const ChangeContext& context) {
     for (const ThenStep& step : steps) {
+        if (step.kind == ThenStep::Kind::Set) {
+            set(step, context);
+            continue;
+        }
         switch (step.kind) {
         case ThenStep::Kind::Set:
-            set(step, context);
             break;
         case ThenStep::Kind::Relate:
         case ThenStep::Kind::CopySegment:
