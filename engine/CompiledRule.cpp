@@ -168,6 +168,46 @@ void focusNeeds(const CompiledRule& rule, int number, std::uint32_t& plus, std::
     }
 }
 
+// About how much work deciding line `number` takes. Lines later than a Branching line are
+// weighed first, so every line is weighed once.
+int weigh(CompiledRule& rule, int number, std::vector<int>& weights) {
+    if (number <= 0 || number > static_cast<int>(rule.ifLines.size()))
+        return 0;
+    int& weight = weights[static_cast<std::size_t>(number - 1)];
+    if (weight >= 0)
+        return weight;
+    IfStep& step = rule.ifLines[static_cast<std::size_t>(number - 1)];
+    switch (step.kind) {
+    case IfStep::Kind::Never:
+        weight = 0;
+        break;
+    case IfStep::Kind::Units:
+        weight = static_cast<int>(step.endTest - step.firstTest);
+        break;
+    case IfStep::Kind::Relative:
+    case IfStep::Kind::Window:
+        weight = 3;
+        break;
+    case IfStep::Kind::SameSegments:
+        weight = 6;
+        break;
+    case IfStep::Kind::Count:
+        weight = 10;
+        break;
+    case IfStep::Kind::Branching: {
+        const int left = weigh(rule, step.left, weights);
+        const int right = weigh(rule, step.right, weights);
+        // Both sides are decided without side effects, so either may go first: the lighter
+        // one, whose foci may leave the other nothing to decide.
+        if (right < left)
+            std::swap(step.left, step.right);
+        weight = 1 + left + right;
+        break;
+    }
+    }
+    return weight;
+}
+
 } // namespace
 
 // Reading is deterministic, so a rule read once behaves as one read at every application.
@@ -191,6 +231,8 @@ CompiledRule compileRule(const std::vector<std::string>& lines) {
         return step.kind == ThenStep::Kind::Delete || step.kind == ThenStep::Kind::Insert;
     });
     rule.rereadSlots = reads & writes;
+    std::vector<int> weights(rule.ifLines.size(), -1);
+    weigh(rule, 1, weights);
     focusNeeds(rule, 1, rule.focusPlus, rule.focusMinus);
     return rule;
 }

@@ -149,20 +149,28 @@ void Engine::applyAtFoci(const CompiledRule& rule, int pass, WordPlanes& word, s
     const std::uint32_t scanned = positionsBelow(word.length);
     // Once a change is seen the flag stays set for the application.
     const bool detect = pass < passReflex;
+    const bool mayReread = !rule.keepsLength || rule.rereadSlots != 0;
+    ChangeContext context{word, 0, rule.name, *messages_, knowledgeOf(word)};
     while (foci != 0) {
-        const int focus = std::countr_zero(foci);
-        const WordPlanes before = word;
-        execute(rule.thenSteps, {word, focus, rule.name, *messages_, knowledgeOf(word)});
-        if (detect && !changed_)
-            changed_ = soundsDiffer(before, word);
-        const std::uint32_t later =
-            scanned & ~positionsBelow(focus + 1) & positionsBelow(word.length);
+        context.focus = std::countr_zero(foci);
+        bool reread = false;
+        if ((detect && !changed_) || mayReread) {
+            const WordPlanes before = word;
+            execute(rule.thenSteps, context);
+            if (detect && !changed_)
+                changed_ = soundsDiffer(before, word);
+            reread = !rule.keepsLength || planesDiffer(before, word, rule.rereadSlots);
+        } else {
+            execute(rule.thenSteps, context);
+        }
+        // Foci after this one; with the length kept, positionsBelow(word.length) is `scanned`.
+        const std::uint32_t later = scanned & ~((2u << context.focus) - 1);
         if (!mayDecide(rule, word))
             foci = 0;
-        else if (rule.keepsLength && !planesDiffer(before, word, rule.rereadSlots))
+        else if (!reread)
             foci &= later;
         else
-            foci = holdingFoci(rule, word, later);
+            foci = holdingFoci(rule, word, later & positionsBelow(word.length));
     }
     if (changed_ && pass > passEtymon)
         afterChange(rule, pass);
