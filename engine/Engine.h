@@ -60,7 +60,8 @@ public:
 
     // Derives and compares every Vocabulary item, until the display asks to stop. Returns
     // false when the large-run warning was cancelled (nothing ran). Leaves the mode at Batch.
-    // With a pool of more than one thread the items are derived on all of them; the display
+    // With a pool of more than one thread the items are derived on as many threads, this one
+    // and all but one of the pool's; the display
     // and the message sink see exactly what a run on this thread alone shows, in the same
     // order, and the words end as that run leaves them.
     bool runBatch(BatchDisplay& display, ThreadPool* pool = nullptr);

@@ -21,10 +21,10 @@ constexpr std::uint32_t everyFocus = allPositions;
 // the 21 shows minus.
 struct View {
     bool fixed = false;
-    int right = 0;         // following: bit p + right seen by focus p ...
-    int left = 0;          // ... or bit p - left
-    int position = 31;     // fixed: the position seen (31 for none)
-    std::uint32_t inside;  // the foci at which the location lies inside the word
+    int right = 0;        // following: bit p + right seen by focus p ...
+    int left = 0;         // ... or bit p - left
+    int position = 31;    // fixed: the position seen (31 for none)
+    std::uint32_t inside; // the foci at which the location lies inside the word
 };
 
 View viewOf(Location location, int length, std::uint32_t inWord) {
@@ -133,10 +133,10 @@ TARNEL_POPCOUNT_CLONES std::uint32_t countedFoci(const IfStep& step, std::uint32
         const int last = end.at + end.follows * focus;
         if (first < 0 || last < 0 || first > last)
             return false;
-        const int tally = last <= length - 1
-                              ? std::popcount(counted & ~positionsBelow(first) &
-                                              positionsBelow(last + 1))
-                              : 0;
+        const int tally =
+            last <= length - 1
+                ? std::popcount(counted & ~positionsBelow(first) & positionsBelow(last + 1))
+                : 0;
         return relationHolds(tally, step.relation, step.number);
     };
     if (start.follows == 0 && end.follows == 0)
@@ -231,8 +231,8 @@ private:
             return 0;
         if (step.kind == IfStep::Kind::SameSegments)
             return inside & ~segmentsDiffer(first, second);
-        const std::uint32_t differ = seen(plane(step.firstSlot), first) ^
-                                     seen(plane(step.secondSlot), second);
+        const std::uint32_t differ =
+            seen(plane(step.firstSlot), first) ^ seen(plane(step.secondSlot), second);
         if (step.relation == Relation::Equal)
             return inside & ~differ;
         return step.relation == Relation::NotEqual ? inside & differ : 0u;

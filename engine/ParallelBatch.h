@@ -14,18 +14,20 @@
 
 namespace tarnel {
 
-// A batch run on every thread of a pool, showing exactly what a run on one thread shows.
+// A batch run on as many threads as a pool has, the calling thread among them, showing
+// exactly what a run on one thread shows.
 //
-// Items are cut into chunks that the pool's threads derive each on an engine of their own.
-// A word keeps what earlier items left in it (positions beyond its length, the "all" slot,
+// Items are cut into chunks that the threads derive each on an engine of their own. A word
+// keeps what earlier items left in it (positions beyond its length, the "all" slot,
 // characters missing from an alphabet), so a chunk cannot see the state it starts from: its
 // engine tracks which values it made itself (WordKnowledge), and an item that would read any
 // other is given up and run again here, on the calling engine, once the state before it is
-// known; when most items are given up, the threads stop and the rest is run here alone.
-// Here, in Vocabulary order, each item's messages and result are handed on with the
-// words as a run on one thread would have them, and the calling engine's words follow. A
-// chunk that no thread has taken when its turn comes is run here, as on one thread, so a
-// busy machine makes the run no slower than that.
+// known; when most items are given up, the other threads stop and the rest is run here alone.
+// Here, in Vocabulary order, each item's messages and result are handed on with the words as
+// a run on one thread would have them, and the calling engine's words follow. A chunk that no
+// thread has taken when its turn comes is run here, as on one thread, so a busy machine makes
+// the run no slower than that; while another thread still derives it, this one derives later
+// chunks meanwhile.
 class ParallelBatch {
 public:
     ParallelBatch(Engine& engine, BatchReport& report, ThreadPool& pool);
@@ -56,10 +58,11 @@ private:
     };
 
     void work();
+    void deriveTaken(Chunk& chunk, std::size_t index);
     Chunk* take(std::size_t& index);
+    Chunk* next(std::size_t& index);
     void derive(Chunk& chunk, bool fromTrueState);
     bool takeHere(std::size_t index);
-    void waitFor(const Chunk& chunk);
     bool runHere(const Chunk& chunk);
     bool deliver(const Chunk& chunk);
     bool deliverDerived(int k, const Outcome& outcome, const State& start);
