@@ -87,12 +87,25 @@ void shiftInto(const ChangeContext& c, std::uint32_t range, bool down, std::uint
 }
 
 void set(const ThenStep& step, const ChangeContext& c) {
-    const int position = resolve(step.first, c.focus, c.word.length);
-    if (!inWord(position, c.word.length))
+    using Anchor = ThenStep::Anchor;
+    const int length = c.word.length;
+    const int anchor = step.anchor == Anchor::Focus ? c.focus
+                       : step.anchor == Anchor::End ? length
+                                                    : -1;
+    const int position = anchor + step.offset;
+    if (!inWord(position, length))
         return;
     make(c, step.slot, position, step.plus);
     if (step.companion >= 0)
         make(c, step.companion, position, step.companionPlus);
+}
+
+// `resolve` split into the part known before the rule runs and the part it adds.
+void anchor(ThenStep& step) {
+    const Location where = step.first;
+    step.offset = where.value;
+    if (where.kind == Location::Kind::Absolute)
+        step.anchor = where.value > 0 ? ThenStep::Anchor::Start : ThenStep::Anchor::End;
 }
 
 void relate(const ThenStep& step, const ChangeContext& c) {
@@ -213,6 +226,7 @@ struct StepCompiler {
             step.slot = static_cast<std::int8_t>(unit.feature);
             step.plus = unit.plus;
             step.first = unit.location;
+            anchor(step);
             addCompanion(step);
             writes |= 1u << step.slot;
             if (step.companion >= 0)

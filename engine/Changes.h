@@ -52,6 +52,10 @@ struct ThenStep {
         Insert,      // the letter `values` (when `hasRow`) at `first`
     };
     Kind kind = Kind::Set;
+    // Set: `first` read once, as `offset` from the focus, from before the first position or
+    // from the end of the word.
+    enum class Anchor : std::uint8_t { Focus, Start, End } anchor = Anchor::Focus;
+    int offset = 0;
     bool plus = false;
     bool companionPlus = false;
     bool hasRow = false;
