@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 
 namespace tarnel {
 
@@ -208,6 +209,25 @@ int weigh(CompiledRule& rule, int number, std::vector<int>& weights) {
     return weight;
 }
 
+// A write at position p from focus f follows every write from a focus before f, and every
+// earlier write of its own focus: ordered by offset from the largest, then as written.
+void spreadWrites(CompiledRule& rule) {
+    rule.spreads =
+        rule.rereadSlots == 0 && std::ranges::all_of(rule.thenSteps, [](const ThenStep& step) {
+            return step.kind == ThenStep::Kind::Set;
+        });
+    if (!rule.spreads)
+        return;
+    for (const ThenStep& step : rule.thenSteps) {
+        if (step.anchor != ThenStep::Anchor::Focus || std::abs(step.offset) >= wordPositions)
+            continue;
+        rule.spreadWrites.push_back({step.slot, step.plus, step.offset});
+        if (step.companion >= 0)
+            rule.spreadWrites.push_back({step.companion, step.companionPlus, step.offset});
+    }
+    std::ranges::stable_sort(rule.spreadWrites, std::greater<>(), &SpreadWrite::offset);
+}
+
 } // namespace
 
 // Reading is deterministic, so a rule read once behaves as one read at every application.
@@ -231,6 +251,7 @@ CompiledRule compileRule(const std::vector<std::string>& lines) {
         return step.kind == ThenStep::Kind::Delete || step.kind == ThenStep::Kind::Insert;
     });
     rule.rereadSlots = reads & writes;
+    spreadWrites(rule);
     std::vector<int> weights(rule.ifLines.size(), -1);
     weigh(rule, 1, weights);
     focusNeeds(rule, 1, rule.focusPlus, rule.focusMinus);

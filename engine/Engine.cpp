@@ -19,6 +19,20 @@ bool soundsDiffer(const WordPlanes& before, const WordPlanes& after) {
     return (differ & inWord) != 0 || before.length != after.length;
 }
 
+// The writes of a rule that spreads, made for every focus of `foci` at once.
+void spread(const CompiledRule& rule, WordPlanes& word, std::uint32_t foci,
+            WordKnowledge* knowledge) {
+    const std::uint32_t inside = positionsBelow(word.length);
+    for (const SpreadWrite& write : rule.spreadWrites) {
+        const std::uint32_t at =
+            (write.offset >= 0 ? foci << write.offset : foci >> -write.offset) & inside;
+        std::uint32_t& plane = word.plane[static_cast<std::size_t>(write.slot)];
+        plane = write.plus ? plane | at : plane & ~at;
+        if (knowledge != nullptr)
+            knowledge->learn(1u << write.slot, at);
+    }
+}
+
 // Whether any of the slots `slots` changed, at any position.
 bool planesDiffer(const WordPlanes& before, const WordPlanes& after, std::uint32_t slots) {
     for (; slots != 0; slots &= slots - 1) {
@@ -152,6 +166,13 @@ void Engine::applyAtFoci(const CompiledRule& rule, int pass, WordPlanes& word, s
     const bool mayReread = !rule.keepsLength || rule.rereadSlots != 0;
     ChangeContext context{word, 0, rule.name, *messages_, knowledgeOf(word)};
     while (foci != 0) {
+        // Once no change needs to be seen, a rule that spreads is applied at all foci but
+        // the last at once.
+        if (rule.spreads && !(detect && !changed_) && !std::has_single_bit(foci)) {
+            const std::uint32_t last = 1u << (31 - std::countl_zero(foci));
+            spread(rule, word, foci & ~last, context.knowledge);
+            foci = last;
+        }
         context.focus = std::countr_zero(foci);
         bool reread = false;
         if ((detect && !changed_) || mayReread) {
