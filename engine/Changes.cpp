@@ -61,7 +61,7 @@ constexpr int back = 2, cons = 3, front = 8, high = 9, low = 12, obstr = 14;
 void make(const ChangeContext& c, int slot, int position, bool plus) {
     setSlotAt(c.word, slot, position, plus);
     if (c.knowledge != nullptr)
-        c.knowledge->learnAt(slot, position);
+        c.knowledge->learnSlot(slot, 1u << position);
 }
 
 // Slots 0 to 21 of position `from` copied to position `to`.
@@ -86,18 +86,26 @@ void shiftInto(const ChangeContext& c, std::uint32_t range, bool down, std::uint
     }
 }
 
+// Slot `slot` of the positions `bits` (one or none) made `plus`.
+void write(WordPlanes& word, int slot, std::uint32_t bits, bool plus) {
+    std::uint32_t& plane = word.plane[static_cast<Index>(slot)];
+    plane = (plane & ~bits) | (bits & (0u - static_cast<std::uint32_t>(plus)));
+}
+
+// Without a branch on the data: a position outside the word is written as no position.
 void set(const ThenStep& step, const ChangeContext& c) {
-    using Anchor = ThenStep::Anchor;
     const int length = c.word.length;
-    const int anchor = step.anchor == Anchor::Focus ? c.focus
-                       : step.anchor == Anchor::End ? length
-                                                    : -1;
-    const int position = anchor + step.offset;
-    if (!inWord(position, length))
-        return;
-    make(c, step.slot, position, step.plus);
-    if (step.companion >= 0)
-        make(c, step.companion, position, step.companionPlus);
+    const std::array<int, 3> anchors{c.focus, -1, length};
+    const auto position =
+        static_cast<unsigned>(anchors[static_cast<Index>(step.anchor)] + step.offset);
+    const std::uint32_t bit = position < static_cast<unsigned>(length) ? 1u << position : 0u;
+    const std::uint32_t also = step.companion >= 0 ? bit : 0u;
+    write(c.word, step.slot, bit, step.plus);
+    write(c.word, step.alsoSlot, also, step.companionPlus);
+    if (c.knowledge != nullptr) {
+        c.knowledge->learnSlot(step.slot, bit);
+        c.knowledge->learnSlot(step.alsoSlot, also);
+    }
 }
 
 // `resolve` split into the part known before the rule runs and the part it adds.
@@ -228,6 +236,7 @@ struct StepCompiler {
             step.first = unit.location;
             anchor(step);
             addCompanion(step);
+            step.alsoSlot = step.companion >= 0 ? step.companion : step.slot;
             writes |= 1u << step.slot;
             if (step.companion >= 0)
                 writes |= 1u << step.companion;

@@ -62,6 +62,7 @@ struct ThenStep {
     std::int8_t slot = 0;
     std::int8_t source = 0;
     std::int8_t companion = -1; // none
+    std::int8_t alsoSlot = 0;   // the companion, or `slot` where there is none
     Relation relation = Relation::Invalid;
     Location first;
     Location second;

@@ -38,8 +38,8 @@ public:
                 positions & allPositions;
     }
 
-    void learnAt(int slot, int position) {
-        known_[static_cast<std::size_t>(slot)] |= 1u << position;
+    void learnSlot(int slot, std::uint32_t positions) {
+        known_[static_cast<std::size_t>(slot)] |= positions;
     }
 
     // The moves of Changes.cpp (slots 0 to 21, or 0 to 22 for a deletion), done to what is
