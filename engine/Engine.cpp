@@ -168,7 +168,7 @@ void Engine::applyAtFoci(const CompiledRule& rule, int pass, WordPlanes& word, s
     while (foci != 0) {
         // Once no change needs to be seen, a rule that spreads is applied at all foci but
         // the last at once.
-        if (rule.spreads && !(detect && !changed_) && !std::has_single_bit(foci)) {
+        if (rule.spreads && !(detect && !changed_) && (foci & (foci - 1)) != 0) {
             const std::uint32_t last = 1u << (31 - std::countl_zero(foci));
             spread(rule, word, foci & ~last, context.knowledge);
             foci = last;
