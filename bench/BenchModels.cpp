@@ -176,4 +176,13 @@ long long applicationsPerItem(const Model& model) {
                                   model.lstReflOrd.size());
 }
 
+std::string sharedModelPath(const char* name) {
+    return std::string(TARNEL_SHARED_MODELS) + "/" + name;
+}
+
+std::string missingSharedModel(const char* name) {
+    return "skipped: no " + sharedModelPath(name) +
+           " (configure with -DTARNEL_SHARED_MODELS=FOLDER to run it)";
+}
+
 } // namespace tarnel::bench

@@ -27,4 +27,13 @@ std::string vocabularyFile(int itemCount, ItemOrder order);
 // How many rule applications one batch item makes when no rule is persistent.
 long long applicationsPerItem(const Model& model);
 
+// The models generated apart from this repository and its benchmarks, in the folder that
+// TARNEL_SHARED_MODELS names. A clone of the repository alone has none.
+inline constexpr const char* steadySharedModel = "steady-746x1378.tnl"; // words keep their length
+inline constexpr const char* cascadeSharedModel =
+    "cascade-746x1378.tnl"; // DELETE, persistent rules
+std::string sharedModelPath(const char* name);
+// The text a benchmark of a shared model that is not there gives as its error.
+std::string missingSharedModel(const char* name);
+
 } // namespace tarnel::bench

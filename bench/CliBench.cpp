@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The whole `tarnel-batch` run, as a script would start it: process start, loading the model
-// file, the batch run over the 746-rule length-keeping model and writing the results.
+// file, the batch run and writing the results. Over the 746-rule length-keeping model, the
+// span15 sample, and the models generated apart from this repository when they are there.
 #include "BenchModels.h"
 #include "model/ModelFile.h"
 
@@ -46,20 +47,52 @@ bool runQuietly(std::vector<std::string> arguments) {
            WEXITSTATUS(status) == 0;
 }
 
+// Whole runs of `model`, the argument giving --jobs (0: the default, every core).
+void runModel(benchmark::State& state, const std::string& model, const char* target) {
+    state.SetLabel(target);
+    std::vector<std::string> arguments{TARNEL_BATCH_PROGRAM, model};
+    if (state.range(0) > 0)
+        arguments.insert(arguments.begin() + 1, {"--jobs", std::to_string(state.range(0))});
+    for (auto _ : state)
+        if (!runQuietly(arguments))
+            state.SkipWithError("tarnel-batch failed");
+}
+
 // The argument is --jobs: one core, then every core.
 void BM_TarnelBatchRun(benchmark::State& state) {
-    const std::string model = writtenModel().string();
-    const std::string jobs = std::to_string(state.range(0));
-    state.SetLabel("target: <= 40 ms on every core, 1.8 times faster than on one");
-    for (auto _ : state)
-        if (!runQuietly({TARNEL_BATCH_PROGRAM, "--jobs", jobs, model}))
-            state.SkipWithError("tarnel-batch failed");
+    runModel(state, writtenModel().string(),
+             "target: <= 40 ms on every core, 1.8 times faster than on one");
 }
 BENCHMARK(BM_TarnelBatchRun)
     ->Arg(1)
     ->Arg(static_cast<int>(std::max(1u, std::thread::hardware_concurrency())))
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+
+// The span15 sample, as a user runs it.
+void BM_TarnelBatchSpan15(benchmark::State& state) {
+    runModel(state, std::string(TARNEL_SAMPLES_DIR) + "/span15.tnl", "target: <= 10 ms");
+}
+BENCHMARK(BM_TarnelBatchSpan15)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The models generated apart from this repository: on one core, then with the default --jobs.
+void runShared(benchmark::State& state, const char* name) {
+    const std::string path = sharedModelPath(name);
+    if (!std::filesystem::exists(path))
+        state.SkipWithError(missingSharedModel(name).c_str());
+    else
+        runModel(state, path, state.range(0) == 1 ? "target: <= 70 ms" : "target: <= 40 ms");
+}
+
+void BM_TarnelBatchSteady(benchmark::State& state) {
+    runShared(state, steadySharedModel);
+}
+BENCHMARK(BM_TarnelBatchSteady)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_TarnelBatchCascade(benchmark::State& state) {
+    runShared(state, cascadeSharedModel);
+}
+BENCHMARK(BM_TarnelBatchCascade)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 } // namespace tarnel::bench

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Batch runs and interactive derivations over the benchmark models of BenchModels.h.
+// Batch runs and interactive derivations over the benchmark models of BenchModels.h, and batch
+// runs over the models generated apart from this repository when they are there.
 #include "BenchModels.h"
 #include "engine/Engine.h"
 #include "engine/ThreadPool.h"
+#include "model/ModelFile.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -66,6 +69,36 @@ void BM_LengthKeepingBatch(benchmark::State& state) {
     runBatches(state, lengthKeeping(), "target: >= 25M rule applications/s");
 }
 BENCHMARK(BM_LengthKeepingBatch)->Apply(threadCounts)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The models generated apart from this repository, as they are.
+const Model* sharedModel(const char* name) {
+    static std::map<std::string, std::optional<Model>> loaded;
+    auto [entry, added] = loaded.try_emplace(name);
+    if (added)
+        if (Result<LoadedModel> read = loadModelFile(sharedModelPath(name)))
+            entry->second = std::move(read->model);
+    return entry->second ? &*entry->second : nullptr;
+}
+
+void runSharedBatches(benchmark::State& state, const char* name, const char* target) {
+    if (const Model* model = sharedModel(name))
+        runBatches(state, *model, target);
+    else
+        state.SkipWithError(missingSharedModel(name).c_str());
+}
+
+// 746 rules whose words keep their length, 1,378 items.
+void BM_SteadySharedBatch(benchmark::State& state) {
+    runSharedBatches(state, steadySharedModel, "target: >= 25M rule applications/s");
+}
+BENCHMARK(BM_SteadySharedBatch)->Apply(threadCounts)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// 746 rules with DELETE and persistent rules, 1,378 items (persistent re-applications are not
+// counted as rule applications).
+void BM_CascadeSharedBatch(benchmark::State& state) {
+    runSharedBatches(state, cascadeSharedModel, "target: <= 40 ms on every core (whole run)");
+}
+BENCHMARK(BM_CascadeSharedBatch)->Apply(threadCounts)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // One Derive click after another on the 150-rule model, each a Vocabulary etymon.
 void BM_InteractiveDerive(benchmark::State& state) {

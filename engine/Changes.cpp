@@ -61,25 +61,7 @@ constexpr int back = 2, cons = 3, front = 8, high = 9, low = 12, obstr = 14;
 void make(const ChangeContext& c, int slot, int position, bool plus) {
     setSlotAt(c.word, slot, position, plus);
     if (c.knowledge != nullptr)
-        c.knowledge->learn(1u << slot, 1u << position);
-}
-
-// A feature set by an Absolute unit brings its companion along, so that no segment is left
-// with a contradictory pair (+high +low, -cons +obstr, ...).
-void setCompanion(const ChangeContext& c, int position, int feature, bool plus) {
-    const auto set = [&](int companion, bool value) { make(c, companion, position, value); };
-    if (plus && feature == high)
-        set(low, false);
-    else if (plus && feature == low)
-        set(high, false);
-    else if (plus && feature == front)
-        set(back, false);
-    else if (plus && feature == back)
-        set(front, false);
-    else if (plus && feature == obstr)
-        set(cons, true);
-    else if (!plus && feature == cons)
-        set(obstr, false);
+        c.knowledge->learnSlot(slot, 1u << position);
 }
 
 // Slots 0 to 21 of position `from` copied to position `to`.
@@ -104,39 +86,58 @@ void shiftInto(const ChangeContext& c, std::uint32_t range, bool down, std::uint
     }
 }
 
-void run(const AbsoluteThen& line, const ChangeContext& c) {
-    for (const Unit& unit : line.units) {
-        const int position = resolve(unit.location, c.focus, c.word.length);
-        if (unit.feature == noFeature || !inWord(position, c.word.length))
-            continue;
-        make(c, unit.feature, position, unit.plus);
-        setCompanion(c, position, unit.feature, unit.plus);
+// Slot `slot` of the positions `bits` (one or none) made `plus`.
+void write(WordPlanes& word, int slot, std::uint32_t bits, bool plus) {
+    std::uint32_t& plane = word.plane[static_cast<Index>(slot)];
+    plane = (plane & ~bits) | (bits & (0u - static_cast<std::uint32_t>(plus)));
+}
+
+// Without a branch on the data: a position outside the word is written as no position.
+void set(const ThenStep& step, const ChangeContext& c) {
+    const int length = c.word.length;
+    const std::array<int, 3> anchors{c.focus, -1, length};
+    const auto position =
+        static_cast<unsigned>(anchors[static_cast<Index>(step.anchor)] + step.offset);
+    const std::uint32_t bit = position < static_cast<unsigned>(length) ? 1u << position : 0u;
+    const std::uint32_t also = step.companion >= 0 ? bit : 0u;
+    write(c.word, step.slot, bit, step.plus);
+    write(c.word, step.alsoSlot, also, step.companionPlus);
+    if (c.knowledge != nullptr) {
+        c.knowledge->learnSlot(step.slot, bit);
+        c.knowledge->learnSlot(step.alsoSlot, also);
     }
 }
 
-void run(const RelativeLine& line, const ChangeContext& c) {
+// `resolve` split into the part known before the rule runs and the part it adds.
+void anchor(ThenStep& step) {
+    const Location where = step.first;
+    step.offset = where.value;
+    if (where.kind == Location::Kind::Absolute)
+        step.anchor = where.value > 0 ? ThenStep::Anchor::Start : ThenStep::Anchor::End;
+}
+
+void relate(const ThenStep& step, const ChangeContext& c) {
     const int length = c.word.length;
-    const int target = resolve(line.firstLocation, c.focus, length);
-    const int source = resolve(line.secondLocation, c.focus, length);
-    if (line.first == noFeature || line.second == noFeature || !inWord(target, length) ||
-        !inWord(source, length))
+    const int target = resolve(step.first, c.focus, length);
+    const int source = resolve(step.second, c.focus, length);
+    if (!inWord(target, length) || !inWord(source, length))
         return;
-    if (line.first == allFeature) {
+    if (step.kind == ThenStep::Kind::CopySegment) {
         copySegment(c, source, target);
         return;
     }
-    if (c.knowledge != nullptr && !c.knowledge->knows(line.second, 1u << source))
+    if (c.knowledge != nullptr && !c.knowledge->knows(step.source, 1u << source))
         c.knowledge->lose();
-    const bool value = slotAt(c.word, line.second, source);
-    if (line.relation == Relation::Equal)
-        make(c, line.first, target, value);
-    else if (line.relation == Relation::NotEqual)
-        make(c, line.first, target, !value);
+    const bool value = slotAt(c.word, step.source, source);
+    if (step.relation == Relation::Equal)
+        make(c, step.slot, target, value);
+    else if (step.relation == Relation::NotEqual)
+        make(c, step.slot, target, !value);
 }
 
-void run(const DeleteThen& line, const ChangeContext& c) {
+void erase(const ThenStep& step, const ChangeContext& c) {
     const int length = c.word.length;
-    const int position = resolve(line.location, c.focus, length);
+    const int position = resolve(step.first, c.focus, length);
     if (!inWord(position, length))
         return;
     // The last position keeps its values, now beyond the word.
@@ -145,10 +146,10 @@ void run(const DeleteThen& line, const ChangeContext& c) {
     c.word.length = length - 1;
 }
 
-void run(const SwapThen& line, const ChangeContext& c) {
+void swap(const ThenStep& step, const ChangeContext& c) {
     const int length = c.word.length;
-    const int first = resolve(line.first, c.focus, length);
-    const int second = resolve(line.second, c.focus, length);
+    const int first = resolve(step.first, c.focus, length);
+    const int second = resolve(step.second, c.focus, length);
     if (!inWord(first, length) || !inWord(second, length))
         return;
     if (c.knowledge != nullptr)
@@ -160,30 +161,30 @@ void run(const SwapThen& line, const ChangeContext& c) {
     }
 }
 
-void setLetter(const ChangeContext& c, int position, const InsertThen& line) {
+void setLetter(const ChangeContext& c, int position, const ThenStep& step) {
     for (int f = 0; f < soundFeatureCount; ++f)
-        setSlotAt(c.word, f, position, line.values[f]);
+        setSlotAt(c.word, f, position, step.values[f]);
     if (c.knowledge != nullptr)
         c.knowledge->learn(soundFeatureSlots, 1u << position);
 }
 
-void run(const InsertThen& line, const ChangeContext& c) {
+void insert(const ThenStep& step, const ChangeContext& c) {
     const int length = c.word.length;
     if (length + 1 > maxTypedLength) {
         c.messages.showMessage("Rule " + c.ruleName +
                                " not applied; INSERT exceeds 20-character limit.");
         return;
     }
-    const Location where = line.location;
+    const Location where = step.first;
     if (where.kind == Location::Kind::Absolute && where.value < -1) {
         c.messages.showMessage("End-of-word insert can only be (-1), not (-2) etc.");
         return;
     }
-    if (!line.hasRow)
+    if (!step.hasRow)
         return;
     if (where.kind == Location::Kind::Focus) {
         if (inWord(c.focus, length))
-            setLetter(c, c.focus, line);
+            setLetter(c, c.focus, step);
         return;
     }
     int position = length; // (-1), and (0) like it
@@ -197,8 +198,97 @@ void run(const InsertThen& line, const ChangeContext& c) {
     shiftInto(c, positionsBelow(length + 1) & ~positionsBelow(position + 1), false,
               slotsThroughMark);
     c.word.length = length + 1;
-    setLetter(c, position, line);
+    setLetter(c, position, step);
 }
+
+// A feature set by an Absolute unit brings its companion along, so that no segment is left
+// with a contradictory pair (+high +low, -cons +obstr, ...).
+void addCompanion(ThenStep& step) {
+    const auto bring = [&](int companion, bool plus) {
+        step.companion = static_cast<std::int8_t>(companion);
+        step.companionPlus = plus;
+    };
+    if (step.plus && step.slot == high)
+        bring(low, false);
+    else if (step.plus && step.slot == low)
+        bring(high, false);
+    else if (step.plus && step.slot == front)
+        bring(back, false);
+    else if (step.plus && step.slot == back)
+        bring(front, false);
+    else if (step.plus && step.slot == obstr)
+        bring(cons, true);
+    else if (!step.plus && step.slot == cons)
+        bring(obstr, false);
+}
+
+struct StepCompiler {
+    std::vector<ThenStep>& steps;
+    std::uint32_t& writes;
+
+    void operator()(const AbsoluteThen& line) const {
+        for (const Unit& unit : line.units) {
+            if (unit.feature == noFeature)
+                continue;
+            ThenStep step;
+            step.slot = static_cast<std::int8_t>(unit.feature);
+            step.plus = unit.plus;
+            step.first = unit.location;
+            anchor(step);
+            addCompanion(step);
+            step.alsoSlot = step.companion >= 0 ? step.companion : step.slot;
+            writes |= 1u << step.slot;
+            if (step.companion >= 0)
+                writes |= 1u << step.companion;
+            steps.push_back(step);
+        }
+    }
+
+    void operator()(const RelativeLine& line) const {
+        if (line.first == noFeature || line.second == noFeature)
+            return;
+        ThenStep step;
+        step.first = line.firstLocation;
+        step.second = line.secondLocation;
+        if (line.first == allFeature) {
+            step.kind = ThenStep::Kind::CopySegment;
+            writes |= slotsThroughMark;
+        } else {
+            step.kind = ThenStep::Kind::Relate;
+            step.slot = static_cast<std::int8_t>(line.first);
+            step.source = static_cast<std::int8_t>(line.second);
+            step.relation = line.relation;
+            if (line.relation == Relation::Equal || line.relation == Relation::NotEqual)
+                writes |= 1u << line.first;
+        }
+        steps.push_back(step);
+    }
+
+    void operator()(const DeleteThen& line) const {
+        ThenStep& step = add(ThenStep::Kind::Delete, slotsThrough(segmentFeature));
+        step.first = line.location;
+    }
+
+    void operator()(const SwapThen& line) const {
+        ThenStep& step = add(ThenStep::Kind::Swap, slotsThroughMark);
+        step.first = line.first;
+        step.second = line.second;
+    }
+
+    void operator()(const InsertThen& line) const {
+        ThenStep& step = add(ThenStep::Kind::Insert, slotsThroughMark);
+        step.hasRow = line.hasRow;
+        step.first = line.location;
+        step.values = line.values;
+    }
+
+    ThenStep& add(ThenStep::Kind kind, std::uint32_t slots) const {
+        writes |= slots;
+        ThenStep& step = steps.emplace_back();
+        step.kind = kind;
+        return step;
+    }
+};
 
 } // namespace
 
@@ -216,8 +306,35 @@ ThenLine parseThenLine(std::string_view body) {
     return parseRelative(body);
 }
 
-void execute(const ThenLine& line, const ChangeContext& context) {
-    std::visit([&context](const auto& parsed) { run(parsed, context); }, line);
+void compileThenLine(const ThenLine& line, std::vector<ThenStep>& steps, std::uint32_t& writes) {
+    std::visit(StepCompiler{steps, writes}, line);
+}
+
+// Most steps set a slot, so that case is tested first.
+void execute(const std::vector<ThenStep>& steps, const ChangeContext& context) {
+    for (const ThenStep& step : steps) {
+        if (step.kind == ThenStep::Kind::Set) {
+            set(step, context);
+            continue;
+        }
+        switch (step.kind) {
+        case ThenStep::Kind::Set:
+            break;
+        case ThenStep::Kind::Relate:
+        case ThenStep::Kind::CopySegment:
+            relate(step, context);
+            break;
+        case ThenStep::Kind::Delete:
+            erase(step, context);
+            break;
+        case ThenStep::Kind::Swap:
+            swap(step, context);
+            break;
+        case ThenStep::Kind::Insert:
+            insert(step, context);
+            break;
+        }
+    }
 }
 
 } // namespace tarnel

@@ -8,6 +8,7 @@
 #include "core/Word.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -38,6 +39,39 @@ using ThenLine = std::variant<AbsoluteThen, DeleteThen, SwapThen, InsertThen, Re
 
 ThenLine parseThenLine(std::string_view body);
 
+// One change of a then-line made ready to run at any focus: an Absolute then-line gives one
+// step per unit, with the companion the unit brings along; a line that can change nothing
+// (a name that is no feature) gives none.
+struct ThenStep {
+    enum class Kind : std::uint8_t {
+        Set,         // slot `slot` at `first` made `plus`, then `companion` made `companionPlus`
+        Relate,      // slot `slot` at `first` from slot `source` at `second`, under `relation`
+        CopySegment, // slots 0 to 21 of `second` copied to `first`
+        Delete,      // the position `first`
+        Swap,        // slots 0 to 21 of `first` and `second`
+        Insert,      // the letter `values` (when `hasRow`) at `first`
+    };
+    Kind kind = Kind::Set;
+    // Set: `first` read once, as `offset` from the focus, from before the first position or
+    // from the end of the word.
+    enum class Anchor : std::uint8_t { Focus, Start, End } anchor = Anchor::Focus;
+    int offset = 0;
+    bool plus = false;
+    bool companionPlus = false;
+    bool hasRow = false;
+    std::int8_t slot = 0;
+    std::int8_t source = 0;
+    std::int8_t companion = -1; // none
+    std::int8_t alsoSlot = 0;   // the companion, or `slot` where there is none
+    Relation relation = Relation::Invalid;
+    Location first;
+    Location second;
+    Segment values;
+};
+
+// The steps of `line`, appended to `steps`; the slots they may write are added to `writes`.
+void compileThenLine(const ThenLine& line, std::vector<ThenStep>& steps, std::uint32_t& writes);
+
 // What a then-line works on: the word, the focus, and for the INSERT messages the rule's
 // name and where to send them; in a run from an unseen state, what is known of the word.
 struct ChangeContext {
@@ -48,6 +82,7 @@ struct ChangeContext {
     WordKnowledge* knowledge = nullptr;
 };
 
-void execute(const ThenLine& line, const ChangeContext& context);
+// Runs the steps of a rule's then-lines, in order, at the context's focus.
+void execute(const std::vector<ThenStep>& steps, const ChangeContext& context);
 
 } // namespace tarnel

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 
 namespace tarnel {
 
@@ -40,6 +41,7 @@ TallyReading readingOf(Relation relation, int number, int width) {
 
 struct StepCompiler {
     CompiledRule& rule;
+    std::uint32_t& reads;
 
     // A unit that names no feature, or looks further than any word reaches, makes the line
     // hold nowhere.
@@ -72,17 +74,27 @@ struct StepCompiler {
     }
 
     void readsSlot(int slot, bool afterTheEnd = false) const {
-        if (afterTheEnd || slot >= markFeature)
+        reads |= 1u << slot;
+        if (slot >= markFeature)
             rule.unsureSlots |= 1u << slot;
+        if (afterTheEnd)
+            rule.beyondSlots |= 1u << slot;
     }
 
     IfStep operator()(const RelativeLine& line) const {
         IfStep step;
         if (line.first == noFeature || line.second == noFeature)
             return step;
-        step.kind = line.first == allFeature ? IfStep::Kind::SameSegments : IfStep::Kind::Relative;
-        readsSlot(line.first == allFeature ? markFeature : line.first);
-        readsSlot(line.second);
+        // "all" first compares slots 0 to 21, whatever the second names.
+        if (line.first == allFeature) {
+            step.kind = IfStep::Kind::SameSegments;
+            readsSlot(markFeature);
+            reads |= slotsThroughMark;
+        } else {
+            step.kind = IfStep::Kind::Relative;
+            readsSlot(line.first);
+            readsSlot(line.second);
+        }
         step.first = line.firstLocation;
         step.second = line.secondLocation;
         step.firstSlot = line.first;
@@ -157,6 +169,65 @@ void focusNeeds(const CompiledRule& rule, int number, std::uint32_t& plus, std::
     }
 }
 
+// About how much work deciding line `number` takes. Lines later than a Branching line are
+// weighed first, so every line is weighed once.
+int weigh(CompiledRule& rule, int number, std::vector<int>& weights) {
+    if (number <= 0 || number > static_cast<int>(rule.ifLines.size()))
+        return 0;
+    int& weight = weights[static_cast<std::size_t>(number - 1)];
+    if (weight >= 0)
+        return weight;
+    IfStep& step = rule.ifLines[static_cast<std::size_t>(number - 1)];
+    switch (step.kind) {
+    case IfStep::Kind::Never:
+        weight = 0;
+        break;
+    case IfStep::Kind::Units:
+        weight = static_cast<int>(step.endTest - step.firstTest);
+        break;
+    case IfStep::Kind::Relative:
+    case IfStep::Kind::Window:
+        weight = 3;
+        break;
+    case IfStep::Kind::SameSegments:
+        weight = 6;
+        break;
+    case IfStep::Kind::Count:
+        weight = 10;
+        break;
+    case IfStep::Kind::Branching: {
+        const int left = weigh(rule, step.left, weights);
+        const int right = weigh(rule, step.right, weights);
+        // Both sides are decided without side effects, so either may go first: the lighter
+        // one, whose foci may leave the other nothing to decide.
+        if (right < left)
+            std::swap(step.left, step.right);
+        weight = 1 + left + right;
+        break;
+    }
+    }
+    return weight;
+}
+
+// A write at position p from focus f follows every write from a focus before f, and every
+// earlier write of its own focus: ordered by offset from the largest, then as written.
+void spreadWrites(CompiledRule& rule) {
+    rule.spreads =
+        rule.rereadSlots == 0 && std::ranges::all_of(rule.thenSteps, [](const ThenStep& step) {
+            return step.kind == ThenStep::Kind::Set;
+        });
+    if (!rule.spreads)
+        return;
+    for (const ThenStep& step : rule.thenSteps) {
+        if (step.anchor != ThenStep::Anchor::Focus || std::abs(step.offset) >= wordPositions)
+            continue;
+        rule.spreadWrites.push_back({step.slot, step.plus, step.offset});
+        if (step.companion >= 0)
+            rule.spreadWrites.push_back({step.companion, step.companionPlus, step.offset});
+    }
+    std::ranges::stable_sort(rule.spreadWrites, std::greater<>(), &SpreadWrite::offset);
+}
+
 } // namespace
 
 // Reading is deterministic, so a rule read once behaves as one read at every application.
@@ -167,14 +238,22 @@ CompiledRule compileRule(const std::vector<std::string>& lines) {
     rule.name = std::move(text.stageName);
     const int ifCount = std::min(static_cast<int>(text.ifBodies.size()), maxIfLines);
     rule.ifLines.reserve(static_cast<std::size_t>(ifCount));
+    std::uint32_t reads = 0;
     for (int i = 0; i < ifCount; ++i)
         rule.ifLines.push_back(
-            std::visit(StepCompiler{rule},
+            std::visit(StepCompiler{rule, reads},
                        parseIfLine(text.ifBodies[static_cast<std::size_t>(i)], i + 1, ifCount)));
-    rule.thenLines.reserve(text.thenBodies.size());
+    std::uint32_t writes = 0;
     for (const std::string_view body : text.thenBodies)
-        rule.thenLines.push_back(parseThenLine(body));
-    rule.canChange = !rule.ifLines.empty() && !rule.thenLines.empty();
+        compileThenLine(parseThenLine(body), rule.thenSteps, writes);
+    rule.canChange = !rule.ifLines.empty() && !rule.thenSteps.empty();
+    rule.keepsLength = std::ranges::none_of(rule.thenSteps, [](const ThenStep& step) {
+        return step.kind == ThenStep::Kind::Delete || step.kind == ThenStep::Kind::Insert;
+    });
+    rule.rereadSlots = reads & writes;
+    spreadWrites(rule);
+    std::vector<int> weights(rule.ifLines.size(), -1);
+    weigh(rule, 1, weights);
     focusNeeds(rule, 1, rule.focusPlus, rule.focusMinus);
     return rule;
 }

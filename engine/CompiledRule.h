@@ -55,18 +55,40 @@ struct IfStep {
     std::uint32_t endTest = 0;
 };
 
-// A rule made ready to be applied any number of times: its if-lines (line A first; those
-// that line A does not depend on are left as Never) and its then-lines.
+// A write of a then-step that sets a slot at a location following the focus.
+struct SpreadWrite {
+    int slot = 0;
+    bool plus = false;
+    int offset = 0;
+};
+
+// A rule made ready to be applied any number of times: its if-lines (line A first) and the
+// steps of its then-lines.
 struct CompiledRule {
     std::string name; // the stage label
     std::vector<IfStep> ifLines;
     std::vector<SlotTest> slotTests;
-    std::vector<ThenLine> thenLines;
-    // A rule without if-lines never holds, and one without then-lines changes nothing.
+    std::vector<ThenStep> thenSteps;
+    // A rule without if-lines never holds, and one without then-steps changes nothing.
     bool canChange = false;
-    // The slots whose values the if-lines may read where no encoding writes: "mark",
-    // "segment" and "all" anywhere, and any slot read at position `length`.
+    // Whether the then-lines may delete or insert a position.
+    bool keepsLength = true;
+    // The slots that the then-lines may write and the if-lines read: where an application
+    // changed none of them, line A holds at the same foci as before it.
+    std::uint32_t rereadSlots = 0;
+    // For a rule whose then-steps only set slots and whose if-lines read none of them: the
+    // writes at locations following the focus, the one that wins at a position last. Applied
+    // at many foci, such a rule leaves at each position what the last focus that wrote there
+    // wrote, so these writes can be made for all foci but the last at once; the writes at
+    // absolute positions are made again, the same, at the last focus.
+    bool spreads = false;
+    std::vector<SpreadWrite> spreadWrites;
+    // The slots whose values the if-lines may read where the run may not have made them
+    // itself: "mark", "segment" and "all" at the word's positions (a deletion or insertion can
+    // bring values from beyond the word there), and the slots read at position `length`.
+    // Every other slot at the word's positions holds what the word's encoding or a rule wrote.
     std::uint32_t unsureSlots = 0;
+    std::uint32_t beyondSlots = 0;
     // Slots that must be plus, and minus, at a focus where line A holds: a quick test that
     // rules most applications out before the lines are decided.
     std::uint32_t focusPlus = 0;

@@ -75,21 +75,6 @@ Relation relationOf(std::string_view text) {
     return Relation::Invalid;
 }
 
-bool relationHolds(int tally, Relation relation, int number) {
-    switch (relation) {
-    case Relation::Equal:
-        return tally == number;
-    case Relation::Greater:
-        return tally > number;
-    case Relation::Less:
-        return tally < number;
-    case Relation::NotEqual:
-    case Relation::Invalid:
-        break;
-    }
-    return false;
-}
-
 UnitText scanUnit(std::string_view text) {
     UnitText unit;
     if (text.empty())

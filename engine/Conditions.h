@@ -18,7 +18,20 @@ enum class Relation { Equal, NotEqual, Greater, Less, Invalid };
 Relation relationOf(std::string_view text);
 
 // Whether `tally` stands in `relation` to `number` ("=", ">", "<"; any other holds never).
-bool relationHolds(int tally, Relation relation, int number);
+inline bool relationHolds(int tally, Relation relation, int number) {
+    switch (relation) {
+    case Relation::Equal:
+        return tally == number;
+    case Relation::Greater:
+        return tally > number;
+    case Relation::Less:
+        return tally < number;
+    case Relation::NotEqual:
+    case Relation::Invalid:
+        break;
+    }
+    return false;
+}
 
 // One "+feature (location)" unit.
 struct Unit {

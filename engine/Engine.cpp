@@ -8,6 +8,43 @@
 
 namespace tarnel {
 
+namespace {
+
+// Only the 21 features count: a rule that changes nothing but "mark" changes nothing.
+bool soundsDiffer(const WordPlanes& before, const WordPlanes& after) {
+    const std::uint32_t inWord = positionsBelow(after.length);
+    std::uint32_t differ = 0;
+    for (std::size_t s = 0; s < soundFeatureCount; ++s)
+        differ |= before.plane[s] ^ after.plane[s];
+    return (differ & inWord) != 0 || before.length != after.length;
+}
+
+// The writes of a rule that spreads, made for every focus of `foci` at once.
+void spread(const CompiledRule& rule, WordPlanes& word, std::uint32_t foci,
+            WordKnowledge* knowledge) {
+    const std::uint32_t inside = positionsBelow(word.length);
+    for (const SpreadWrite& write : rule.spreadWrites) {
+        const std::uint32_t at =
+            (write.offset >= 0 ? foci << write.offset : foci >> -write.offset) & inside;
+        std::uint32_t& plane = word.plane[static_cast<std::size_t>(write.slot)];
+        plane = write.plus ? plane | at : plane & ~at;
+        if (knowledge != nullptr)
+            knowledge->learn(1u << write.slot, at);
+    }
+}
+
+// Whether any of the slots `slots` changed, at any position.
+bool planesDiffer(const WordPlanes& before, const WordPlanes& after, std::uint32_t slots) {
+    for (; slots != 0; slots &= slots - 1) {
+        const auto s = static_cast<std::size_t>(std::countr_zero(slots));
+        if (before.plane[s] != after.plane[s])
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 Engine::Engine(const CompiledModel& model, MessageSink& messages, StageDisplay* display)
     : model_(&model), orders_(model.orders()), messages_(&messages), display_(display) {}
 
@@ -66,9 +103,14 @@ WordKnowledge* Engine::knowledgeOf(const WordPlanes& word) {
 // it made their values itself.
 bool Engine::knowsWhatItReads(const CompiledRule& rule, const WordPlanes& word) {
     WordKnowledge* knowledge = knowledgeOf(word);
-    for (std::uint32_t unsure = rule.unsureSlots; unsure != 0; unsure &= unsure - 1)
-        if (!knowledge->knows(std::countr_zero(unsure), positionsBelow(word.length + 1)))
+    const std::uint32_t inside = positionsBelow(word.length);
+    const std::uint32_t throughBeyond = positionsBelow(word.length + 1);
+    for (std::uint32_t unsure = rule.unsureSlots | rule.beyondSlots; unsure != 0;
+         unsure &= unsure - 1) {
+        const int slot = std::countr_zero(unsure);
+        if (!knowledge->knows(slot, (rule.beyondSlots >> slot) & 1u ? throughBeyond : inside))
             knowledge->lose();
+    }
     return !knowledge->lost();
 }
 
@@ -109,54 +151,55 @@ void Engine::applyRule(int ruleIndex, int pass) {
         candidates &= ~word.plane[static_cast<std::size_t>(std::countr_zero(minus))];
     if (candidates == 0)
         return;
-    const std::uint32_t foci = fociToApply(rule, word, candidates);
+    const std::uint32_t foci = mayDecide(rule, word) ? holdingFoci(rule, word, candidates) : 0;
     if (foci != 0)
         applyAtFoci(rule, pass, word, foci);
 }
 
 // A run from an unseen state applies nothing once it is lost.
-std::uint32_t Engine::fociToApply(const CompiledRule& rule, const WordPlanes& word,
-                                  std::uint32_t candidates) {
-    if (speculating_ && rule.unsureSlots != 0 && !knowsWhatItReads(rule, word))
-        return 0;
-    return holdingFoci(rule, word, candidates);
+bool Engine::mayDecide(const CompiledRule& rule, const WordPlanes& word) {
+    return !speculating_ || (rule.unsureSlots | rule.beyondSlots) == 0 ||
+           knowsWhatItReads(rule, word);
 }
 
+// After the then-lines have run at a focus, line A is decided again for the foci after it,
+// unless they changed none of the slots it reads and kept the length.
 void Engine::applyAtFoci(const CompiledRule& rule, int pass, WordPlanes& word, std::uint32_t foci) {
     const std::uint32_t scanned = positionsBelow(word.length);
+    // Once a change is seen the flag stays set for the application.
+    const bool detect = pass < passReflex;
+    const bool mayReread = !rule.keepsLength || rule.rereadSlots != 0;
+    ChangeContext context{word, 0, rule.name, *messages_, knowledgeOf(word)};
     while (foci != 0) {
-        const int focus = std::countr_zero(foci);
-        applyAt(rule, pass, word, focus);
-        const std::uint32_t later =
-            scanned & ~positionsBelow(focus + 1) & positionsBelow(word.length);
-        foci = fociToApply(rule, word, later);
+        // Once no change needs to be seen, a rule that spreads is applied at all foci but
+        // the last at once.
+        if (rule.spreads && !(detect && !changed_) && (foci & (foci - 1)) != 0) {
+            const std::uint32_t last = 1u << (31 - std::countl_zero(foci));
+            spread(rule, word, foci & ~last, context.knowledge);
+            foci = last;
+        }
+        context.focus = std::countr_zero(foci);
+        bool reread = false;
+        if ((detect && !changed_) || mayReread) {
+            const WordPlanes before = word;
+            execute(rule.thenSteps, context);
+            if (detect && !changed_)
+                changed_ = soundsDiffer(before, word);
+            reread = !rule.keepsLength || planesDiffer(before, word, rule.rereadSlots);
+        } else {
+            execute(rule.thenSteps, context);
+        }
+        // Foci after this one; with the length kept, positionsBelow(word.length) is `scanned`.
+        const std::uint32_t later = scanned & ~((2u << context.focus) - 1);
+        if (!mayDecide(rule, word))
+            foci = 0;
+        else if (!reread)
+            foci &= later;
+        else
+            foci = holdingFoci(rule, word, later & positionsBelow(word.length));
     }
     if (changed_ && pass > passEtymon)
         afterChange(rule, pass);
-}
-
-// Once a change is seen the flag stays set for the application, so the previous word is
-// only needed until then.
-void Engine::applyAt(const CompiledRule& rule, int pass, WordPlanes& word, int focus) {
-    const bool detect = pass < passReflex && !changed_;
-    if (detect)
-        previous_ = word;
-    const ChangeContext context{word, focus, rule.name, *messages_, knowledgeOf(word)};
-    for (const ThenLine& line : rule.thenLines)
-        execute(line, context);
-    if (detect)
-        changed_ = differsFromPrevious(word);
-}
-
-// Only the 21 features count: a rule that changes nothing but "mark" changes nothing.
-bool Engine::differsFromPrevious(const WordPlanes& word) const {
-    const std::uint32_t inWord = positionsBelow(word.length);
-    for (int s = 0; s < soundFeatureCount; ++s)
-        if (((word.plane[static_cast<std::size_t>(s)] ^
-              previous_.plane[static_cast<std::size_t>(s)]) &
-             inWord) != 0)
-            return true;
-    return word.length != previous_.length;
 }
 
 void Engine::afterChange(const CompiledRule& rule, int pass) {

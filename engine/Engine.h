@@ -60,7 +60,8 @@ public:
 
     // Derives and compares every Vocabulary item, until the display asks to stop. Returns
     // false when the large-run warning was cancelled (nothing ran). Leaves the mode at Batch.
-    // With a pool of more than one thread the items are derived on all of them; the display
+    // With a pool of more than one thread the items are derived on as many threads, this one
+    // and all but one of the pool's; the display
     // and the message sink see exactly what a run on this thread alone shows, in the same
     // order, and the words end as that run leaves them.
     bool runBatch(BatchDisplay& display, ThreadPool* pool = nullptr);
@@ -81,16 +82,13 @@ public:
 private:
     friend class ParallelBatch;
 
-    std::uint32_t fociToApply(const CompiledRule& rule, const WordPlanes& word,
-                              std::uint32_t candidates);
+    bool mayDecide(const CompiledRule& rule, const WordPlanes& word);
     [[gnu::noinline]] void applyAtFoci(const CompiledRule& rule, int pass, WordPlanes& word,
                                        std::uint32_t foci);
-    void applyAt(const CompiledRule& rule, int pass, WordPlanes& word, int focus);
     void encodeInto(WordPlanes& word, std::string_view text, bool etymon);
     bool knowsWhatItReads(const CompiledRule& rule, const WordPlanes& word);
     WordKnowledge* knowledgeOf(const WordPlanes& word);
     std::optional<Discrepancy> compareItem(const VocabularyItem& item);
-    bool differsFromPrevious(const WordPlanes& word) const;
     void afterChange(const CompiledRule& rule, int pass);
     void show(int kind, const std::string& label, const WordPlanes& word);
     void showRuleStage(int kind, const std::string& label);
@@ -103,7 +101,6 @@ private:
 
     WordPlanes working_;
     WordPlanes reflex_;
-    WordPlanes previous_;
     int rulePass_ = passEtymon;
     DerivationMode mode_ = DerivationMode::None;
     bool changed_ = false;

@@ -5,8 +5,10 @@
 // answer can still matter, and not at all when there are none.
 #include "CompiledRule.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
+#include <cstdlib>
 
 namespace tarnel {
 
@@ -14,33 +16,42 @@ namespace {
 
 constexpr std::uint32_t everyFocus = allPositions;
 
-// The foci at which `location` lies inside the word.
-std::uint32_t fociInside(Location location, int length, std::uint32_t inWord) {
+// How every focus at once sees one location: through a shift of a plane for a location that
+// follows the focus, through the bit at one position for an absolute one. A position outside
+// the 21 shows minus.
+struct View {
+    bool fixed = false;
+    int right = 0;        // following: bit p + right seen by focus p ...
+    int left = 0;         // ... or bit p - left
+    int position = 31;    // fixed: the position seen (31 for none)
+    std::uint32_t inside; // the foci at which the location lies inside the word
+};
+
+View viewOf(Location location, int length, std::uint32_t inWord) {
+    View view;
+    view.inside = inWord;
     switch (location.kind) {
     case Location::Kind::Focus:
-        return inWord;
+        return view;
     case Location::Kind::Offset:
-        return seenFrom(inWord, location.value);
+        (location.value >= 0 ? view.right : view.left) = std::min(std::abs(location.value), 31);
+        view.inside = seenFrom(inWord, location.value);
+        return view;
     case Location::Kind::Absolute:
         break;
     }
     const int position = resolve(location, 0, length);
-    return position >= 0 && position < length ? everyFocus : 0u;
+    view.fixed = true;
+    view.inside = position >= 0 && position < length ? everyFocus : 0u;
+    view.position = position >= 0 && position < wordPositions ? position : 31;
+    return view;
 }
 
-// What every focus sees of `plane` at `location`; a position outside the 21 shows minus.
-std::uint32_t planeSeen(std::uint32_t plane, Location location, int length) {
-    switch (location.kind) {
-    case Location::Kind::Focus:
-        return plane;
-    case Location::Kind::Offset:
-        return seenFrom(plane, location.value);
-    case Location::Kind::Absolute:
-        break;
-    }
-    const int position = resolve(location, 0, length);
-    return position >= 0 && position < wordPositions && ((plane >> position) & 1u) != 0 ? everyFocus
-                                                                                        : 0u;
+// Planes hold no bit beyond position 20, so a shift of up to 31 leaves what seenFrom leaves.
+std::uint32_t seen(std::uint32_t plane, const View& view) {
+    if (view.fixed)
+        return (0u - ((plane >> view.position) & 1u)) & everyFocus;
+    return ((plane >> view.right) << view.left) & everyFocus;
 }
 
 // Where an Absolute if-line's absolute location looks, or -1 when the line is false for
@@ -88,6 +99,55 @@ Tally windowTally(std::uint32_t counted, int from, int to) {
     if (relation == Relation::Equal)
         return equal;
     return relation == Relation::Greater ? greater : everyFocus & ~equal & ~greater;
+}
+
+// Where a location of a COUNT line lies for focus f: `at` + f * `follows`.
+struct Place {
+    int at = 0;
+    int follows = 0;
+};
+
+Place placeOf(Location location, int length) {
+    if (location.kind == Location::Kind::Absolute)
+        return {resolve(location, 0, length), 0};
+    return {location.value, 1};
+}
+
+// The machine's population count where it has one: the program is built for every amd64, so
+// the function that counts is made twice and the loader picks the one the processor runs.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__POPCNT__)
+#define TARNEL_POPCOUNT_CLONES [[gnu::target_clones("popcnt", "default")]]
+#else
+#define TARNEL_POPCOUNT_CLONES
+#endif
+
+// The foci among `candidates` at which a COUNT line with an absolute start or end holds:
+// `counted` holds the word's positions to count. With both ends absolute the tally is the
+// same at every focus.
+TARNEL_POPCOUNT_CLONES std::uint32_t countedFoci(const IfStep& step, std::uint32_t counted,
+                                                 int length, std::uint32_t candidates) {
+    const Place start = placeOf(step.first, length);
+    const Place end = placeOf(step.second, length);
+    const auto holdsAt = [&](int focus) {
+        const int first = start.at + start.follows * focus;
+        const int last = end.at + end.follows * focus;
+        if (first < 0 || last < 0 || first > last)
+            return false;
+        const int tally =
+            last <= length - 1
+                ? std::popcount(counted & ~positionsBelow(first) & positionsBelow(last + 1))
+                : 0;
+        return relationHolds(tally, step.relation, step.number);
+    };
+    if (start.follows == 0 && end.follows == 0)
+        return holdsAt(0) ? candidates : 0u;
+    std::uint32_t foci = 0;
+    for (; candidates != 0; candidates &= candidates - 1) {
+        const int focus = std::countr_zero(candidates);
+        if (holdsAt(focus))
+            foci |= 1u << focus;
+    }
+    return foci;
 }
 
 class Decider {
@@ -164,49 +224,42 @@ private:
     }
 
     [[gnu::noinline]] std::uint32_t relative(const IfStep& step) const {
-        const int length = word_.length;
-        const std::uint32_t inside =
-            fociInside(step.first, length, inWord_) & fociInside(step.second, length, inWord_);
+        const View first = viewOf(step.first, word_.length, inWord_);
+        const View second = viewOf(step.second, word_.length, inWord_);
+        const std::uint32_t inside = first.inside & second.inside;
         if (inside == 0)
             return 0;
-        const auto seen = [&](int slot, Location location) {
-            return planeSeen(plane(slot), location, length);
-        };
-        if (step.kind == IfStep::Kind::SameSegments) {
-            std::uint32_t differ = 0;
-            for (int s = 0; s <= markFeature; ++s)
-                differ |= seen(s, step.first) ^ seen(s, step.second);
-            return inside & ~differ;
-        }
+        if (step.kind == IfStep::Kind::SameSegments)
+            return inside & ~segmentsDiffer(first, second);
         const std::uint32_t differ =
-            seen(step.firstSlot, step.first) ^ seen(step.secondSlot, step.second);
+            seen(plane(step.firstSlot), first) ^ seen(plane(step.secondSlot), second);
         if (step.relation == Relation::Equal)
             return inside & ~differ;
         return step.relation == Relation::NotEqual ? inside & differ : 0u;
+    }
+
+    // The foci at which slots 0 to 21 differ between the two locations; two locations that
+    // follow the focus are compared a shift of every plane at a time.
+    std::uint32_t segmentsDiffer(const View& first, const View& second) const {
+        std::uint32_t differ = 0;
+        if (first.fixed || second.fixed) {
+            for (int s = 0; s <= markFeature; ++s)
+                differ |= seen(plane(s), first) ^ seen(plane(s), second);
+            return differ;
+        }
+        for (std::size_t s = 0; s <= markFeature; ++s) {
+            const std::uint32_t p = word_.plane[s];
+            differ |= ((p >> first.right) << first.left) ^ ((p >> second.right) << second.left);
+        }
+        return differ & everyFocus;
     }
 
     std::uint32_t countedPlane(const IfStep& step) const {
         return (step.plus ? plane(step.firstSlot) : ~plane(step.firstSlot)) & allPositions;
     }
 
-    // A COUNT line with an absolute start or end, focus by focus.
-    [[gnu::noinline]] std::uint32_t count(const IfStep& step, std::uint32_t candidates) const {
-        const int length = word_.length;
-        const std::uint32_t counted = countedPlane(step);
-        std::uint32_t foci = 0;
-        for (; candidates != 0; candidates &= candidates - 1) {
-            const int focus = std::countr_zero(candidates);
-            const int start = resolve(step.first, focus, length);
-            const int end = resolve(step.second, focus, length);
-            if (start < 0 || end < 0 || start > end)
-                continue;
-            const int tally = end <= length - 1 ? std::popcount(counted & ~positionsBelow(start) &
-                                                                inWord_ & positionsBelow(end + 1))
-                                                : 0;
-            if (relationHolds(tally, step.relation, step.number))
-                foci |= 1u << focus;
-        }
-        return foci;
+    std::uint32_t count(const IfStep& step, std::uint32_t candidates) const {
+        return countedFoci(step, countedPlane(step) & inWord_, word_.length, candidates);
     }
 
     // A COUNT line whose window follows the focus; where the window ends beyond the word

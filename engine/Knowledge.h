@@ -38,6 +38,10 @@ public:
                 positions & allPositions;
     }
 
+    void learnSlot(int slot, std::uint32_t positions) {
+        known_[static_cast<std::size_t>(slot)] |= positions;
+    }
+
     // The moves of Changes.cpp (slots 0 to 21, or 0 to 22 for a deletion), done to what is
     // known.
     void shift(std::uint32_t range, bool down, std::uint32_t slotMask);

@@ -14,10 +14,10 @@ public:
     std::vector<std::string> texts;
 };
 
-// Small enough that every thread gets several chunks, large enough that a chunk's start, from
-// a state it cannot see, is rare.
+// Small enough that every thread gets many chunks and all end at about the same time, large
+// enough that a chunk's start, from a state it cannot see, is rare.
 int chunkSize(int items, int threads) {
-    return std::clamp(items / (threads * 8), 1, 64);
+    return std::clamp(items / (threads * 16), 1, 32);
 }
 
 } // namespace
@@ -31,11 +31,13 @@ ParallelBatch::ParallelBatch(Engine& engine, BatchReport& report, ThreadPool& po
         chunks_.push_back({begin, std::min(begin + size, n), {}, false, false});
 }
 
-// Threads take chunks only a little ahead of the one shown, so that results wait in memory
-// only briefly and a stop ends the run soon. Every thread has left the run before it ends.
+// This thread is one of the run's threads: the pool gives the others. Threads take chunks
+// only a little ahead of the one shown, so that results wait in memory only briefly and a stop
+// ends the run soon. Every thread has left the run before it ends.
 bool ParallelBatch::run() {
-    working_ = pool_.size();
-    for (int t = 0; t < pool_.size(); ++t)
+    const int others = pool_.size() - 1;
+    working_ = others;
+    for (int t = 0; t < others; ++t)
         pool_.submit([this] { work(); });
     bool stopped = false;
     for (std::size_t c = 0; c < chunks_.size() && !stopped; ++c) {
@@ -43,9 +45,9 @@ bool ParallelBatch::run() {
         if (takeHere(c)) {
             stopped = runHere(chunk);
         } else {
-            waitFor(chunk);
             stopped = deliver(chunk);
             chunk.outcomes = {};
+            judgeThreads();
         }
     }
     endWork();
@@ -55,12 +57,15 @@ bool ParallelBatch::run() {
 
 void ParallelBatch::work() {
     std::size_t index = 0;
-    while (Chunk* chunk = take(index)) {
-        derive(*chunk, index == 0);
-        const std::lock_guard lock(mutex_);
-        chunk->done = true;
-        changed_.notify_all();
-    }
+    while (Chunk* chunk = take(index))
+        deriveTaken(*chunk, index);
+}
+
+void ParallelBatch::deriveTaken(Chunk& chunk, std::size_t index) {
+    derive(chunk, index == 0);
+    const std::lock_guard lock(mutex_);
+    chunk.done = true;
+    changed_.notify_all();
 }
 
 // The next chunk no one has taken, once it is near enough to the one shown; none when the
@@ -69,15 +74,10 @@ void ParallelBatch::work() {
 ParallelBatch::Chunk* ParallelBatch::take(std::size_t& index) {
     std::unique_lock lock(mutex_);
     for (;;) {
-        while (untaken_ < chunks_.size() && chunks_[untaken_].taken)
-            ++untaken_;
-        if (stopping_ || untaken_ == chunks_.size())
+        if (Chunk* chunk = next(index))
+            return chunk;
+        if (stopping_ || alone_ || untaken_ == chunks_.size())
             break;
-        if (untaken_ < showing_ + ahead_) {
-            index = untaken_;
-            chunks_[index].taken = true;
-            return &chunks_[index];
-        }
         changed_.wait(lock);
     }
     if (--working_ == 0)
@@ -85,14 +85,40 @@ ParallelBatch::Chunk* ParallelBatch::take(std::size_t& index) {
     return nullptr;
 }
 
-// Chunk `index` is the one shown now; true when no thread has taken it, so it is run here.
+// With the lock held: the next chunk to take, if any is near enough to the one shown.
+ParallelBatch::Chunk* ParallelBatch::next(std::size_t& index) {
+    while (untaken_ < chunks_.size() && chunks_[untaken_].taken)
+        ++untaken_;
+    if (stopping_ || alone_ || untaken_ == chunks_.size() || untaken_ >= showing_ + ahead_)
+        return nullptr;
+    index = untaken_;
+    chunks_[index].taken = true;
+    return &chunks_[index];
+}
+
+// Chunk `index` is the one shown now: true when no thread has taken it, so it is run here;
+// false once the thread that took it is done. Until then this thread derives later chunks as
+// the pool's threads do.
 bool ParallelBatch::takeHere(std::size_t index) {
-    const std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
     showing_ = index;
     changed_.notify_all();
-    const bool free = !chunks_[index].taken;
-    chunks_[index].taken = true;
-    return free;
+    Chunk& chunk = chunks_[index];
+    if (!chunk.taken) {
+        chunk.taken = true;
+        return true;
+    }
+    while (!chunk.done) {
+        std::size_t later = 0;
+        if (Chunk* other = next(later)) {
+            lock.unlock();
+            deriveTaken(*other, later);
+            lock.lock();
+        } else {
+            changed_.wait(lock);
+        }
+    }
+    return false;
 }
 
 // The first chunk starts from the calling engine's words, which nothing touches until that
@@ -115,7 +141,7 @@ void ParallelBatch::derive(Chunk& chunk, bool fromTrueState) {
                      worker.reflexKnowledge_, worker.changed_};
     };
     State before = state();
-    for (int k = chunk.begin; k < chunk.end && !stopping_; ++k) {
+    for (int k = chunk.begin; k < chunk.end && !stopping_ && !alone_; ++k) {
         messages.texts.clear();
         Outcome& outcome = chunk.outcomes.emplace_back();
         outcome.discrepancy = worker.compareItem(vocabulary_[static_cast<std::size_t>(k)]);
@@ -130,11 +156,6 @@ void ParallelBatch::derive(Chunk& chunk, bool fromTrueState) {
         }
         outcome.after = before = state();
     }
-}
-
-void ParallelBatch::waitFor(const Chunk& chunk) {
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [&chunk] { return chunk.done; });
 }
 
 bool ParallelBatch::runHere(const Chunk& chunk) {
@@ -152,20 +173,31 @@ void ParallelBatch::endWork() {
 }
 
 // The calling engine's state is true at the chunk's start and after every given-up item;
-// every other item's true state is that brought up to what its thread reached.
+// every other item's true state is that brought up to what its thread reached. Items its
+// thread left when the run went on alone are run here.
 bool ParallelBatch::deliver(const Chunk& chunk) {
     State start{engine_.working_, engine_.reflex_, {}, {}, engine_.changed_};
     for (int k = chunk.begin; k < chunk.end; ++k) {
-        const Outcome& outcome = chunk.outcomes[static_cast<std::size_t>(k - chunk.begin)];
-        if (outcome.redo) {
+        const auto index = static_cast<std::size_t>(k - chunk.begin);
+        if (index >= chunk.outcomes.size() || chunk.outcomes[index].redo) {
+            ++redone_;
             if (deliverRedone(k))
                 return true;
             start = State{engine_.working_, engine_.reflex_, {}, {}, engine_.changed_};
-        } else if (deliverDerived(k, outcome, start)) {
+        } else if (deliverDerived(k, chunk.outcomes[index], start)) {
             return true;
         }
+        ++delivered_;
     }
     return false;
+}
+
+// When most items the threads derived had to be run again here, because they read what
+// earlier items left in the words, the threads only add work: the rest of the run is done
+// here alone.
+void ParallelBatch::judgeThreads() {
+    if (delivered_ >= judgedAfter && 2 * redone_ > delivered_)
+        alone_ = true;
 }
 
 // The changed flag is the last rule application's; without any rule in the orders it keeps

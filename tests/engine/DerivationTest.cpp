@@ -9,6 +9,7 @@ namespace {
 
 TEST_F(EngineTest, DerivationShowsAStageForEveryChange) {
     model.lst1Rule.push_back({"BARE", "1:  -low (*)", "END:  BARE"});
+    addRule("TOSS", {"+syll (*)"}, {"+voice (*+1) -voice (*-1)"});
     const std::tuple<Lines, const char*, const char*, std::vector<int>> cases[] = {
         // two foci changed in one application: one stage
         {{"RAISE_A"}, "patak", "1 Etymon patak/2 RAISE_A petek/0 End petek", {}},
@@ -23,6 +24,9 @@ TEST_F(EngineTest, DerivationShowsAStageForEveryChange) {
         {{"P -RAISE_E", "RAISE_A", "NO_SUCH_RULE"}, "pe", "1 Etymon pe/0 End pe", {}},
         {{"BARE"}, "pa", "1 Etymon pa/0 End pa", {}}, // without if-lines a rule never applies
         {{"ENDING_LOSS"}, "pata", "1 Etymon pata/2 ENDING_LOSS pat/0 End pat", {}},
+        // every focus voices the next consonant and unvoices the one before: each write is
+        // undone by a later focus but the last, beyond the word
+        {{"TOSS"}, "papapapa", "1 Etymon papapapa/2 TOSS papapapa/0 End papapapa", {}},
         // a change of the mark alone is no change
         {{"MARK"}, "pa", "1 Etymon pa/0 End pa", {}}};
     for (const auto& [order, etymon, expected, persistent] : cases) {

@@ -6,8 +6,10 @@
 #include "RandomText.h"
 #include "engine/Engine.h"
 #include "engine/ThreadPool.h"
+#include "model/ModelFile.h"
 #include "reference/Engine.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -198,6 +200,33 @@ TEST(Equivalence, DamagedRuleTextGivesTheReferenceResults) {
     }
     EXPECT_GT(items, 500);
 }
+
+// The models generated apart from this repository, when they are there: 746 rules over 1,378
+// items, one whose words keep their length and one that deletes and has persistent rules.
+class SharedModel : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(SharedModel, GivesTheReferenceResults) {
+    const std::string path = std::string(TARNEL_SHARED_MODELS) + "/" + GetParam();
+    if (!std::filesystem::exists(path))
+        GTEST_SKIP() << "no " << path;
+    Result<LoadedModel> read = loadModelFile(path);
+    ASSERT_TRUE(read) << read.message();
+    const Model& model = read->model;
+    const std::string etymon = model.lstVocab.front().substr(0, model.lstVocab.front().find(' '));
+    const std::vector<Step> steps{{Step::Kind::Batch, "", true},
+                                  {Step::Kind::Derive, etymon},
+                                  {Step::Kind::Batch, "", false}};
+    ASSERT_EQ(
+        firstDifference(play<ReferenceSide>(model, steps, 0), play<CompiledSide>(model, steps, 0)),
+        "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Equivalence, SharedModel,
+                         ::testing::Values("steady-746x1378.tnl", "cascade-746x1378.tnl"),
+                         [](const auto& info) {
+                             const std::string name = info.param;
+                             return name.substr(0, name.find('-'));
+                         });
 
 // Rule impact runs the batch again with one entry masked or unmasked: on the model as it was
 // compiled, the run must show what the model edited so shows.

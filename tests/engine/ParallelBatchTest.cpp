@@ -59,6 +59,11 @@ INSTANTIATE_TEST_SUITE_P(
                 {{"COPY", {"+syll (*)"}, {"voice (*) = all (*)"}},
                  {"SET", {"+syll (*)"}, {"+all (*)"}}},
                 sixTimes("pa  pa")},
+        // So many items given up that the threads stop and leave their chunks half done.
+        Carried{"the all slot, read by every item of a long run",
+                {{"SET", {"-voice (*)"}, {"+all (*)"}},
+                 {"READ", {"B and C", "+syll (*)", "voice (*) <> all (*)"}, {"-long (*)"}}},
+                Lines(500, "tapa  tapa")},
         Carried{"a character missing from the alphabet",
                 {{"RAISE", {"+low (*)"}, {"-low (*)"}}},
                 {"pi  pi", "pA  pi", "pu  pu", "pA  pu", "pa  pe", "pA  pe"}},
