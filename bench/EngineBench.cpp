@@ -18,7 +18,6 @@ namespace {
 struct Silent : MessageSink, StageDisplay, BatchDisplay {
     void showMessage(const std::string&) override {}
     void showStage(int, const std::string&, const Word&) override { ++stages; }
-    bool confirmLargeRun(std::string_view) override { return true; }
     void showBatchItem(const BatchItem& item) override { benchmark::DoNotOptimize(item.goodCount); }
     void showBatchEnd(std::string_view) override {}
     std::int64_t stages = 0;

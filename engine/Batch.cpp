@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Batch.h"
 
-#include "BatchReport.h"
+#include "BatchReporter.h"
 #include "Engine.h"
 #include "ParallelBatch.h"
 #include "ThreadPool.h"
@@ -11,24 +11,6 @@
 #include <bit>
 
 namespace tarnel {
-
-namespace {
-
-void appendResultLine(std::string& line, std::string_view etymon, std::string_view reflex,
-                      const std::optional<Discrepancy>& discrepancy) {
-    line.assign(etymon);
-    line += " > ";
-    line += reflex;
-    if (discrepancy) {
-        line += ":  seg.#";
-        line += std::to_string(discrepancy->segment);
-        line += ", ";
-        line += discrepancy->feature;
-    }
-    line += "\r\n";
-}
-
-} // namespace
 
 std::string goodLabel(int count) {
     return "Good:  " + std::to_string(count);
@@ -75,18 +57,16 @@ std::string tooLongItemsMessage(const std::vector<std::string>& items) {
     return message;
 }
 
-bool BatchReport::show(int k, const VocabularyItem& entry, std::optional<Discrepancy> discrepancy,
-                       const Word& derived, const Word& expected) {
+bool BatchReporter::show(int k, const VocabularyItem& entry, std::optional<Discrepancy> discrepancy,
+                         const Word& derived, const Word& expected) {
     if (entry.etymon.size() > maxTypedLength || entry.reflex.size() > maxTypedLength) {
         tooLong_.push_back(entry.etymon + " > " + entry.reflex);
         discrepancy = discrepancy.value_or(tooLongDiscrepancy());
     }
-    appendResultLine(line_, entry.etymon, entry.reflex, discrepancy);
     item_.good = !discrepancy;
     (item_.good ? item_.goodCount : item_.badCount) += 1;
     progress_ = progressText(k, itemCount_);
     item_.index = k;
-    item_.line = line_;
     item_.progress = progress_;
     item_.etymon = entry.etymon;
     item_.reflex = entry.reflex;
@@ -97,7 +77,7 @@ bool BatchReport::show(int k, const VocabularyItem& entry, std::optional<Discrep
     return display_.stopRequested();
 }
 
-void BatchReport::finish(MessageSink& messages, bool stopped) {
+void BatchReporter::finish(MessageSink& messages, bool stopped) {
     if (!tooLong_.empty())
         messages.showMessage(tooLongItemsMessage(tooLong_));
     if (!stopped)
@@ -106,41 +86,22 @@ void BatchReport::finish(MessageSink& messages, bool stopped) {
 
 bool Engine::runBatch(BatchDisplay& display, ThreadPool* pool) {
     const std::vector<VocabularyItem>& vocabulary = model_->vocabulary();
-    if (vocabulary.size() > static_cast<std::size_t>(largeVocabulary) &&
-        !display.confirmLargeRun(largeBatchWarning))
-        return false;
     mode_ = DerivationMode::Batch;
     cut_ = false; // a batch shows no stages, so none is ever cut
     const int n = static_cast<int>(vocabulary.size());
-    BatchReport report(display, n);
+    BatchReporter reporter(display, n);
     bool stopped = false;
     if (pool != nullptr && pool->size() > 1 && n > 1) {
-        stopped = ParallelBatch(*this, report, *pool).run();
+        stopped = ParallelBatch(*this, reporter, *messages_, *pool).run();
     } else {
         for (int k = 0; k < n && !stopped; ++k) {
             const VocabularyItem& entry = vocabulary[static_cast<std::size_t>(k)];
             const std::optional<Discrepancy> discrepancy = compareItem(entry);
-            stopped = report.show(k, entry, discrepancy, workingWord(), reflexWord());
+            stopped = reporter.show(k, entry, discrepancy, workingWord(), reflexWord());
         }
     }
-    report.finish(*messages_, stopped);
-    return true;
-}
-
-bool BatchCollector::confirmLargeRun(std::string_view warning) {
-    askedWarning = warning;
-    return answerLargeRun;
-}
-
-void BatchCollector::showBatchItem(const BatchItem& item) {
-    (item.good ? goodText : badText) += item.line;
-    goodCount = item.goodCount;
-    badCount = item.badCount;
-    progress = item.progress;
-}
-
-void BatchCollector::showBatchEnd(std::string_view text) {
-    progress = text;
+    reporter.finish(*messages_, stopped);
+    return !stopped;
 }
 
 } // namespace tarnel

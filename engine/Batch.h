@@ -10,14 +10,6 @@
 
 namespace tarnel {
 
-inline constexpr int largeVocabulary = 300;
-
-inline constexpr std::string_view largeBatchWarning =
-    "Because of the large vocabulary size, this batch run may take more than a minute or "
-    "two, during which you may receive a 'Not Responding' message.  Nevertheless the run "
-    "will continue, and when it is finished Tarnel will return to normal operation.  Click "
-    "OK to continue, or Cancel to abort the run.";
-
 inline constexpr std::string_view batchDoneText = "100% done";
 
 // The first place where the derived word and the reflex differ: positions both words have,
@@ -28,12 +20,11 @@ struct Discrepancy {
     std::string_view feature;
 };
 
-// One compared item, as the results screen shows it, with what it was made from. The views
-// and pointers hold only during the call that reports the item.
+// One compared item, with what it was made from. The views and pointers hold only during the
+// call that reports the item.
 struct BatchItem {
     int index = 0; // the item's place in the Vocabulary, from 0
     bool good = false;
-    std::string_view line; // "pater > padre" or "pater > padre:  seg.#3, voice", then CR LF
     int goodCount = 0;
     int badCount = 0;
     std::string_view progress; // "N% done"
@@ -49,8 +40,6 @@ struct BatchItem {
 class BatchDisplay {
 public:
     virtual ~BatchDisplay() = default;
-    // Asked before a run over more than 300 items; true for OK, false for Cancel.
-    virtual bool confirmLargeRun(std::string_view warning) = 0;
     virtual void showBatchItem(const BatchItem& item) = 0;
     // Asked after every item: true ends the run there, without showBatchEnd.
     virtual bool stopRequested() { return false; }
@@ -74,23 +63,5 @@ Discrepancy tooLongDiscrepancy();
 // The one message of a run whose Vocabulary holds such items, listing each as
 // "etymon > reflex".
 std::string tooLongItemsMessage(const std::vector<std::string>& items);
-
-// A BatchDisplay that keeps everything: the good and bad texts as the screen's lists hold
-// them, the counts and the last progress text. Answers the large-run question with
-// `answerLargeRun` and remembers whether it was asked.
-class BatchCollector : public BatchDisplay {
-public:
-    bool confirmLargeRun(std::string_view warning) override;
-    void showBatchItem(const BatchItem& item) override;
-    void showBatchEnd(std::string_view progress) override;
-
-    bool answerLargeRun = true;
-    std::string askedWarning; // empty when the question was not asked
-    std::string goodText;
-    std::string badText;
-    int goodCount = 0;
-    int badCount = 0;
-    std::string progress;
-};
 
 } // namespace tarnel

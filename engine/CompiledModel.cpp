@@ -26,7 +26,7 @@ CompiledModel::CompiledModel(const Model& model)
     orders_.etymon = resolve(model.lstEtyOrd);
     orders_.reflex = resolve(model.lstReflOrd);
     for (std::size_t k = 0; k < model.lstDiacOrd.size(); ++k) {
-        const OrderEntry entry = orderEntry(model.lstDiacOrd[k]);
+        const EntryName entry = orderEntry(model.lstDiacOrd[k]);
         diachronic_.push_back({findRule(entry.rule),
                                k < model.lstP.size() && model.lstP[k] == persistentMark,
                                entry.masked});

@@ -279,3 +279,50 @@ std::optional<Discrepancy> Engine::compareItem(const VocabularyItem& item) {
 }
 
 } // namespace tarnel
+
+namespace tarnel {
+
+Engine Engine::batchWorker(MessageSink& messages, bool knownState) const {
+    Engine worker(*model_, messages);
+    worker.orders_ = orders_;
+    worker.mode_ = DerivationMode::Batch;
+    worker.speculating_ = true;
+    if (knownState) {
+        worker.working_ = working_;
+        worker.reflex_ = reflex_;
+        worker.changed_ = changed_;
+        worker.workingKnowledge_.learnAll();
+        worker.reflexKnowledge_.learnAll();
+    }
+    return worker;
+}
+
+bool Engine::hasRules() const {
+    return !orders_.etymon.empty() || !orders_.diachronic.empty() || !orders_.reflex.empty();
+}
+
+EngineState Engine::state() const {
+    return {working_, reflex_, changed_, workingKnowledge_, reflexKnowledge_};
+}
+
+void Engine::setState(const EngineState& state) {
+    working_ = state.working;
+    reflex_ = state.reflex;
+    changed_ = state.changed;
+    workingKnowledge_ = state.workingKnowledge;
+    reflexKnowledge_ = state.reflexKnowledge;
+}
+
+bool Engine::lostTrack() const {
+    return workingKnowledge_.lost() || reflexKnowledge_.lost();
+}
+
+void Engine::endBatch() {
+    rulePass_ = passReflex;
+    lstPersist_.clear();
+    for (const DiachronicEntry& entry : orders_.diachronic)
+        if (entry.persistent)
+            lstPersist_.push_back(entry.rule);
+}
+
+} // namespace tarnel

@@ -18,6 +18,17 @@ namespace tarnel {
 
 class ThreadPool;
 
+// What one word of a run hands on to the next: the two words (which keep what is beyond their
+// length) and the changed flag; and, for a run from a state it cannot see (a batch thread's),
+// what it knows of its words.
+struct EngineState {
+    WordPlanes working;
+    WordPlanes reflex;
+    bool changed = false;
+    WordKnowledge workingKnowledge;
+    WordKnowledge reflexKnowledge;
+};
+
 // An interactive derivation shows at most this many rule stages. Persistent rules that keep
 // undoing each other's changes can make hundreds of thousands; the derivation is cut at the
 // limit, with a message, so that no model can exhaust memory this way.
@@ -58,12 +69,11 @@ public:
     // kind 0 "End") or interpreted through the Reflex Order in mode Reflex.
     void derive(std::string_view text);
 
-    // Derives and compares every Vocabulary item, until the display asks to stop. Returns
-    // false when the large-run warning was cancelled (nothing ran). Leaves the mode at Batch.
-    // With a pool of more than one thread the items are derived on as many threads, this one
-    // and all but one of the pool's; the display
-    // and the message sink see exactly what a run on this thread alone shows, in the same
-    // order, and the words end as that run leaves them.
+    // Derives and compares every Vocabulary item, until the display asks to stop; false when
+    // it did. Leaves the mode at Batch. With a pool of more than one thread the items are
+    // derived on as many threads, this one and all but one of the pool's; the display and the
+    // message sink see exactly what a run on this thread alone shows, in the same order, and
+    // the words end as that run leaves them.
     bool runBatch(BatchDisplay& display, ThreadPool* pool = nullptr);
 
     void applyRule(int ruleIndex, int pass);
@@ -71,6 +81,25 @@ public:
     void traverseDiachronicOrder();
     void traversePersistentRules();
     void traverseReflexOrder();
+
+    // An engine for deriving batch items of this one's model under its orders on another
+    // thread, its messages going to `messages`. It tracks what it knows of its words, which
+    // are this engine's when `knownState` is set, else unseen.
+    Engine batchWorker(MessageSink& messages, bool knownState) const;
+    const CompiledModel& model() const { return *model_; }
+    // Some order holds an entry, so that every item applies a rule.
+    bool hasRules() const;
+    // The words and the changed flag a run hands on, with what a worker knows of them; and a
+    // run taken up from such a state (what the state does not know, this one keeps).
+    EngineState state() const;
+    void setState(const EngineState& state);
+    // A worker read, since it last forgot, a value it did not make itself.
+    bool lostTrack() const;
+    // Derives and compares one Vocabulary item, as a batch run does.
+    std::optional<Discrepancy> compareItem(const VocabularyItem& item);
+    // What every item of a batch leaves behind whatever its word: the pass of the Reflex Order,
+    // and every persistent rule of the Diachronic Order active.
+    void endBatch();
 
     Word workingWord() const { return toWord(working_); }
     Word reflexWord() const { return toWord(reflex_); }
@@ -80,15 +109,12 @@ public:
     const std::vector<int>& lstPersist() const { return lstPersist_; }
 
 private:
-    friend class ParallelBatch;
-
     bool mayDecide(const CompiledRule& rule, const WordPlanes& word);
     [[gnu::noinline]] void applyAtFoci(const CompiledRule& rule, int pass, WordPlanes& word,
                                        std::uint32_t foci);
     void encodeInto(WordPlanes& word, std::string_view text, bool etymon);
     bool knowsWhatItReads(const CompiledRule& rule, const WordPlanes& word);
     WordKnowledge* knowledgeOf(const WordPlanes& word);
-    std::optional<Discrepancy> compareItem(const VocabularyItem& item);
     void afterChange(const CompiledRule& rule, int pass);
     void show(int kind, const std::string& label, const WordPlanes& word);
     void showRuleStage(int kind, const std::string& label);

@@ -22,9 +22,10 @@ int chunkSize(int items, int threads) {
 
 } // namespace
 
-ParallelBatch::ParallelBatch(Engine& engine, BatchReport& report, ThreadPool& pool)
-    : engine_(engine), vocabulary_(engine.model_->vocabulary()), report_(report), pool_(pool),
-      ahead_(2 * static_cast<std::size_t>(pool.size()) + 2) {
+ParallelBatch::ParallelBatch(Engine& engine, BatchReporter& reporter, MessageSink& messages,
+                             ThreadPool& pool)
+    : engine_(engine), vocabulary_(engine.model().vocabulary()), reporter_(reporter),
+      messages_(messages), pool_(pool), ahead_(2 * static_cast<std::size_t>(pool.size()) + 2) {
     const int n = static_cast<int>(vocabulary_.size());
     const int size = chunkSize(n, pool.size());
     for (int begin = 0; begin < n; begin += size)
@@ -51,7 +52,7 @@ bool ParallelBatch::run() {
         }
     }
     endWork();
-    finish();
+    engine_.endBatch();
     return stopped;
 }
 
@@ -125,36 +126,21 @@ bool ParallelBatch::takeHere(std::size_t index) {
 // chunk is delivered; every other chunk starts from a state it cannot see.
 void ParallelBatch::derive(Chunk& chunk, bool fromTrueState) {
     MessageRecorder messages;
-    Engine worker(*engine_.model_, messages);
-    worker.orders_ = engine_.orders_;
-    worker.mode_ = DerivationMode::Batch;
-    worker.speculating_ = true;
-    if (fromTrueState) {
-        worker.working_ = engine_.working_;
-        worker.reflex_ = engine_.reflex_;
-        worker.changed_ = engine_.changed_;
-        worker.workingKnowledge_.learnAll();
-        worker.reflexKnowledge_.learnAll();
-    }
-    const auto state = [&worker] {
-        return State{worker.working_, worker.reflex_, worker.workingKnowledge_,
-                     worker.reflexKnowledge_, worker.changed_};
-    };
-    State before = state();
+    Engine worker = engine_.batchWorker(messages, fromTrueState);
+    EngineState before = worker.state();
     for (int k = chunk.begin; k < chunk.end && !stopping_ && !alone_; ++k) {
         messages.texts.clear();
         Outcome& outcome = chunk.outcomes.emplace_back();
         outcome.discrepancy = worker.compareItem(vocabulary_[static_cast<std::size_t>(k)]);
         outcome.messages = std::move(messages.texts);
-        outcome.redo = worker.workingKnowledge_.lost() || worker.reflexKnowledge_.lost();
+        outcome.redo = worker.lostTrack();
         if (outcome.redo) {
             // The item after a given-up one starts from a state nobody here can know.
-            worker.working_ = before.working;
-            worker.reflex_ = before.reflex;
-            worker.workingKnowledge_.forget();
-            worker.reflexKnowledge_.forget();
+            before.workingKnowledge.forget();
+            before.reflexKnowledge.forget();
+            worker.setState(before);
         }
-        outcome.after = before = state();
+        outcome.after = before = worker.state();
     }
 }
 
@@ -176,14 +162,14 @@ void ParallelBatch::endWork() {
 // every other item's true state is that brought up to what its thread reached. Items its
 // thread left when the run went on alone are run here.
 bool ParallelBatch::deliver(const Chunk& chunk) {
-    State start{engine_.working_, engine_.reflex_, {}, {}, engine_.changed_};
+    EngineState start = engine_.state();
     for (int k = chunk.begin; k < chunk.end; ++k) {
         const auto index = static_cast<std::size_t>(k - chunk.begin);
         if (index >= chunk.outcomes.size() || chunk.outcomes[index].redo) {
             ++redone_;
             if (deliverRedone(k))
                 return true;
-            start = State{engine_.working_, engine_.reflex_, {}, {}, engine_.changed_};
+            start = engine_.state();
         } else if (deliverDerived(k, chunk.outcomes[index], start)) {
             return true;
         }
@@ -202,34 +188,23 @@ void ParallelBatch::judgeThreads() {
 
 // The changed flag is the last rule application's; without any rule in the orders it keeps
 // its value.
-bool ParallelBatch::deliverDerived(int k, const Outcome& outcome, const State& start) {
+bool ParallelBatch::deliverDerived(int k, const Outcome& outcome, const EngineState& start) {
     for (const std::string& message : outcome.messages)
-        engine_.messages_->showMessage(message);
-    engine_.working_ = start.working;
-    engine_.reflex_ = start.reflex;
-    outcome.after.workingKnowledge.bringUp(engine_.working_, outcome.after.working);
-    outcome.after.reflexKnowledge.bringUp(engine_.reflex_, outcome.after.reflex);
-    const Orders& orders = engine_.orders_;
-    if (!orders.etymon.empty() || !orders.diachronic.empty() || !orders.reflex.empty())
-        engine_.changed_ = outcome.after.changed;
-    return report_.show(k, vocabulary_[static_cast<std::size_t>(k)], outcome.discrepancy,
-                        engine_.workingWord(), engine_.reflexWord());
+        messages_.showMessage(message);
+    EngineState exact = start;
+    outcome.after.workingKnowledge.bringUp(exact.working, outcome.after.working);
+    outcome.after.reflexKnowledge.bringUp(exact.reflex, outcome.after.reflex);
+    if (engine_.hasRules())
+        exact.changed = outcome.after.changed;
+    engine_.setState(exact);
+    return reporter_.show(k, vocabulary_[static_cast<std::size_t>(k)], outcome.discrepancy,
+                          engine_.workingWord(), engine_.reflexWord());
 }
 
 bool ParallelBatch::deliverRedone(int k) {
     const VocabularyItem& entry = vocabulary_[static_cast<std::size_t>(k)];
     const std::optional<Discrepancy> discrepancy = engine_.compareItem(entry);
-    return report_.show(k, entry, discrepancy, engine_.workingWord(), engine_.reflexWord());
-}
-
-// What every item leaves behind whatever its word: the pass of the Reflex Order, and the
-// persistent rules of the Diachronic Order all active.
-void ParallelBatch::finish() {
-    engine_.rulePass_ = passReflex;
-    engine_.lstPersist_.clear();
-    for (const DiachronicEntry& entry : engine_.orders_.diachronic)
-        if (entry.persistent)
-            engine_.lstPersist_.push_back(entry.rule);
+    return reporter_.show(k, entry, discrepancy, engine_.workingWord(), engine_.reflexWord());
 }
 
 } // namespace tarnel

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "BatchReport.h"
+#include "BatchReporter.h"
 #include "Engine.h"
 #include "ThreadPool.h"
 
@@ -30,24 +30,16 @@ namespace tarnel {
 // chunks meanwhile.
 class ParallelBatch {
 public:
-    ParallelBatch(Engine& engine, BatchReport& report, ThreadPool& pool);
+    ParallelBatch(Engine& engine, BatchReporter& reporter, MessageSink& messages, ThreadPool& pool);
     // True when the display asked to stop.
     bool run();
 
 private:
-    // A run's state after an item, as known to the thread that derived it.
-    struct State {
-        WordPlanes working;
-        WordPlanes reflex;
-        WordKnowledge workingKnowledge;
-        WordKnowledge reflexKnowledge;
-        bool changed = false;
-    };
     struct Outcome {
         bool redo = false; // run again here, from the true state
         std::optional<Discrepancy> discrepancy;
         std::vector<std::string> messages;
-        State after;
+        EngineState after; // as known to the thread that derived it
     };
     struct Chunk {
         int begin = 0;
@@ -65,15 +57,15 @@ private:
     bool takeHere(std::size_t index);
     bool runHere(const Chunk& chunk);
     bool deliver(const Chunk& chunk);
-    bool deliverDerived(int k, const Outcome& outcome, const State& start);
+    bool deliverDerived(int k, const Outcome& outcome, const EngineState& start);
     bool deliverRedone(int k);
     void judgeThreads();
     void endWork();
-    void finish();
 
     Engine& engine_;
     const std::vector<VocabularyItem>& vocabulary_;
-    BatchReport& report_;
+    BatchReporter& reporter_;
+    MessageSink& messages_;
     ThreadPool& pool_;
     std::vector<Chunk> chunks_;
     std::size_t ahead_; // how many chunks past the one shown threads may take

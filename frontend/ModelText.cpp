@@ -7,7 +7,7 @@
 
 namespace tarnel {
 
-QString fromModelText(const std::string& bytes) {
+QString fromModelText(std::string_view bytes) {
     return QString::fromStdString(cp1252ToUtf8(bytes));
 }
 

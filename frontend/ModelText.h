@@ -10,7 +10,7 @@ namespace tarnel {
 
 // Model text is Windows-1252 bytes; the front ends hold QString. These convert at that
 // boundary.
-QString fromModelText(const std::string& bytes);
+QString fromModelText(std::string_view bytes);
 
 // No value when `text` holds a character Windows-1252 cannot hold.
 std::optional<std::string> toModelText(const QString& text);

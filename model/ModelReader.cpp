@@ -112,7 +112,7 @@ void readDiachronicOrder(Reading& r) {
     r.in.setSection("Diachronic Order");
     r.in.readUntil('\r');
     for (const ReadEntry& read : readOrderEntries(r.in, true)) {
-        const OrderEntry entry = orderEntry(read.name);
+        const EntryName entry = orderEntry(read.name);
         if (!isOrderEntryName(entry.rule)) {
             leftOutEntry(r, read);
             continue;

@@ -73,7 +73,7 @@ bool readsBackAs(const std::string& line, std::string_view name, bool persistent
 
 } // namespace
 
-OrderEntry orderEntry(std::string_view entry) {
+EntryName orderEntry(std::string_view entry) {
     const bool masked = entry.starts_with(maskSign);
     return {masked ? entry.substr(1) : entry, masked};
 }

@@ -17,11 +17,11 @@ inline constexpr std::string_view persistentMark = "P";
 
 // An entry of the Diachronic Order: the rule it names and whether it is masked. A masked
 // entry is the rule name with one "-" before it.
-struct OrderEntry {
+struct EntryName {
     std::string_view rule;
     bool masked = false;
 };
-OrderEntry orderEntry(std::string_view entry);
+EntryName orderEntry(std::string_view entry);
 
 // The line the writer gives a Diachronic entry: masks are not saved, and a persistent entry
 // follows a pilcrow and a blank.

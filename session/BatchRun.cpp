@@ -12,10 +12,6 @@ BatchRunRecorder::BatchRunRecorder(BatchRun& run, BatchDisplay* display, Message
     run_.stopped = true; // until the end is shown
 }
 
-bool BatchRunRecorder::confirmLargeRun(std::string_view warning) {
-    return display_ == nullptr || display_->confirmLargeRun(warning);
-}
-
 void BatchRunRecorder::showBatchItem(const BatchItem& item) {
     run_.items.push_back(itemResult(item));
     if (display_ != nullptr)

@@ -53,7 +53,6 @@ class BatchRunRecorder : public BatchDisplay, public MessageSink {
 public:
     explicit BatchRunRecorder(BatchRun& run, BatchDisplay* display = nullptr,
                               MessageSink* messages = nullptr);
-    bool confirmLargeRun(std::string_view warning) override;
     void showBatchItem(const BatchItem& item) override;
     bool stopRequested() override;
     void showBatchEnd(std::string_view progress) override;

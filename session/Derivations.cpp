@@ -82,7 +82,7 @@ constexpr double questionedSeconds = 10;
 
 } // namespace
 
-bool Session::runBatch(BatchDisplay& display, MessageSink& messages) {
+void Session::runBatch(BatchDisplay& display, MessageSink& messages) {
     Engine& batch = engine();
     batchRun_ = {};
     batchRun_.startWorking = batch.workingWord();
@@ -90,23 +90,21 @@ bool Session::runBatch(BatchDisplay& display, MessageSink& messages) {
     BatchRunRecorder recorder(batchRun_, &display, &messages);
     forwarder_.messages = &recorder;
     const auto start = std::chrono::steady_clock::now();
-    const bool ran = batch.runBatch(recorder, pool());
+    batch.runBatch(recorder, pool());
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     forwarder_.messages = nullptr;
-    if (ran && !batchRun_.stopped && batchWork(model_) >= measuredWork && took.count() > 0)
+    if (!batchRun_.stopped && batchWork(model_) >= measuredWork && took.count() > 0)
         batchRate_ = batchWork(model_) / took.count();
-    return ran;
 }
 
 std::optional<std::string> Session::largeRunQuestion() const {
     if (batchWork(model_) / batchRate_ <= questionedSeconds)
         return std::nullopt;
-    return std::string(largeBatchWarning);
+    return std::string(largeRunWarning);
 }
 
 void Session::runBatch() {
     struct Unseen : BatchDisplay, MessageSink {
-        bool confirmLargeRun(std::string_view) override { return true; }
         void showBatchItem(const BatchItem&) override {}
         void showBatchEnd(std::string_view) override {}
         void showMessage(const std::string&) override {}

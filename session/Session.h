@@ -108,7 +108,7 @@ public:
     Result<std::size_t> moveInOrder(OrderList order, std::optional<std::size_t> row,
                                     MoveDirection direction);
     Result<> deleteFromOrder(OrderList order, std::optional<std::size_t> row);
-    // Delete from Supply once the user confirmed (supplyDeleteWarning).
+    // Delete from Supply, once the user confirmed it: the rule and every order entry of it.
     void deleteRule(const std::string& name);
     // A release in the mask column (no change to the unsaved flag: masks are not saved).
     Result<> toggleMask(std::size_t row);
@@ -124,16 +124,21 @@ public:
     // messages to `messages`. Refused with "Type a word in the box." when the text is empty
     // or holds a blank. One engine serves every derivation, as one word box does.
     Result<> derive(std::string_view boxText, MessageSink& messages, StageDisplay& display);
-    // A batch run over the Vocabulary; false when the large-run question was cancelled. The
-    // items are derived on `jobs` threads (every core by default), and shown in order. The
-    // run, with the words it started from, is kept as the last batch.
-    bool runBatch(BatchDisplay& display, MessageSink& messages);
+    // A batch run over the Vocabulary: the items are derived on `jobs` threads (every core by
+    // default), and shown in order. The run, with the words it started from, is kept as the
+    // last batch. A front end asks largeRunQuestion first.
+    void runBatch(BatchDisplay& display, MessageSink& messages);
     // A batch run that shows nothing as it goes, for a front end that reads the last batch.
     void runBatch();
     // The warning to confirm before a batch run that is expected to take more than ten
     // seconds (its items times its Diachronic entries, at the rate the last long run showed);
     // none for a run that will be over sooner.
     std::optional<std::string> largeRunQuestion() const;
+    static constexpr std::string_view largeRunWarning =
+        "Because of the large vocabulary size, this batch run may take more than a minute or "
+        "two, during which you may receive a 'Not Responding' message.  Nevertheless the run "
+        "will continue, and when it is finished Tarnel will return to normal operation.  Click "
+        "OK to continue, or Cancel to abort the run.";
     const BatchRun& lastBatch() const { return batchRun_; }
     // Item `index` of `run` derived in interactive mode from the words the run derived it
     // from, so the stages show the derivation that gave its result.

@@ -21,7 +21,7 @@ bool alphabetHasKey(const Alphabet& alphabet, int keyCode) {
     return false;
 }
 
-KeyCheck refuse(std::string message) {
+KeyCheck refuse(std::optional<std::string> message) {
     KeyCheck check;
     check.action = KeyCheck::Action::Refuse;
     check.message = std::move(message);
@@ -33,7 +33,7 @@ KeyCheck checkAgainstAlphabet(int keyCode, DerivationMode mode, const Alphabet& 
     const bool searched = mode == DerivationMode::Interactive || mode == DerivationMode::Reflex;
     const Alphabet& alphabet = mode == DerivationMode::Reflex ? reflexAlphabet : etymonAlphabet;
     if (searched && alphabetHasKey(alphabet, keyCode))
-        return KeyCheck{KeyCheck::Action::Accept, "", false, false};
+        return KeyCheck{KeyCheck::Action::Accept, std::nullopt, false, false};
     if (keyCode >= 'A' && keyCode <= 'Z')
         return refuse("Did you forget to release \"Caps Lock\"?");
     if (mode == DerivationMode::Reflex)
@@ -44,7 +44,7 @@ KeyCheck checkAgainstAlphabet(int keyCode, DerivationMode mode, const Alphabet& 
                           ? "Space not allowed in etymon."
                           : "Character\"" + std::string(1, static_cast<char>(keyCode)) +
                                 "\"not found in Etymon Alphabet.");
-    return refuse("");
+    return refuse(std::nullopt);
 }
 
 } // namespace
@@ -79,17 +79,13 @@ bool pasteTooLong(std::string_view text) {
     return text.substr(0, text.find(' ')).size() > maxTypedLength;
 }
 
-TextChange checkChangedText(std::string_view text) {
-    TextChange change;
+std::optional<TextCut> checkChangedText(std::string_view text) {
     if (text.size() >= 4 && text.substr(0, 4) == "Type")
-        return change;
+        return std::nullopt;
     const auto blank = text.find(' ');
     if (blank == std::string_view::npos)
-        return change;
-    change.cut = true;
-    change.text = std::string(text.substr(0, blank));
-    change.message = "Space not allowed in etymon.";
-    return change;
+        return std::nullopt;
+    return TextCut{std::string(text.substr(0, blank)), "Space not allowed in etymon."};
 }
 
 } // namespace tarnel

@@ -4,6 +4,7 @@
 #include "core/Alphabet.h"
 #include "engine/DerivationMode.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,9 +25,9 @@ struct KeyCheck {
         Derive, // Enter: not typed into the box, handed to the screen
     };
     Action action = Action::Refuse;
-    std::string message;       // Windows-1252; empty for none
-    bool removePrompt = false; // the box showed a prompt: empty it, normal colour, first
-    bool caretToEnd = false;   // put the caret at the end of the text
+    std::optional<std::string> message; // what a refusal says (Windows-1252), if anything
+    bool removePrompt = false;          // the box showed a prompt: empty it, normal colour, first
+    bool caretToEnd = false;            // put the caret at the end of the text
 };
 
 // The checks of the word box, in their order, for a key typed while the box holds `text`, of
@@ -48,13 +49,13 @@ std::string foreignCharacterMessage(std::string_view character, DerivationMode m
 // when the word it makes (the text up to its first blank) is longer than 20 characters.
 bool pasteTooLong(std::string_view text);
 
-// What the word box does after its text changed (a paste is not checked key by key).
-struct TextChange {
-    bool cut = false;    // the text held a blank: replace it by `text`, caret at the end
-    std::string text;    // the text cut before its first blank
-    std::string message; // "Space not allowed in etymon." when cut
+// What the word box does after its text changed (a paste is not checked key by key): a text
+// holding a blank is cut before it, and the user told so.
+struct TextCut {
+    std::string text;    // the text before its first blank; it replaces the box's, caret at the end
+    std::string message; // "Space not allowed in etymon."
 };
 
-TextChange checkChangedText(std::string_view text);
+std::optional<TextCut> checkChangedText(std::string_view text);
 
 } // namespace tarnel

@@ -28,6 +28,12 @@ std::string written(const Word& word) {
     return text;
 }
 
+std::string discrepancyOf(const BatchItem& item) {
+    if (!item.discrepancy)
+        return "-";
+    return std::to_string(item.discrepancy->segment) + "," + std::string(item.discrepancy->feature);
+}
+
 // Everything an engine shows, one line per event.
 class Transcript : public MessageSink, public StageDisplay, public BatchDisplay {
 public:
@@ -35,10 +41,9 @@ public:
     void showStage(int kind, const std::string& label, const Word& word) override {
         lines.push_back("stage " + std::to_string(kind) + " " + label + " " + written(word));
     }
-    bool confirmLargeRun(std::string_view) override { return true; }
     void showBatchItem(const BatchItem& item) override {
         lines.push_back((item.good ? "good " : "bad ") + std::to_string(item.index) + " " +
-                        std::string(item.line) + " " + std::to_string(item.goodCount) + "/" +
+                        discrepancyOf(item) + " " + std::to_string(item.goodCount) + "/" +
                         std::to_string(item.badCount) + " " + std::string(item.progress) + " " +
                         std::string(item.etymon) + "/" + std::string(item.reflex) + " " +
                         written(*item.derived) + "/ " + written(*item.expected));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A batch on several threads shows what a batch on one shows, also where an item reads what
 // the items before it left in the words.
+#include "BatchCollector.h"
 #include "EngineFixture.h"
 #include "engine/ThreadPool.h"
 

@@ -26,8 +26,7 @@ public:
         for (const DecodedSymbol& cell : line.cells)
             shown += ipaDisplayText(cell.codes).size() + offFeatsText(cell.differs).size();
     }
-    bool confirmLargeRun(std::string_view) override { return true; }
-    void showBatchItem(const BatchItem& item) override { shown += item.line.size(); }
+    void showBatchItem(const BatchItem& item) override { shown += item.etymon.size(); }
     void showBatchEnd(std::string_view progress) override { shown += progress.size(); }
 
     std::size_t shown = 0;

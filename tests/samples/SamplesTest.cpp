@@ -3,6 +3,7 @@
 // and a few span15 derivations go through the stages a historical linguist expects.
 #include "core/OutputAlphabet.h"
 #include "engine/Batch.h"
+#include "engine/BatchCollector.h"
 #include "engine/Engine.h"
 #include "engine/StageDisplay.h"
 #include "model/ModelFile.h"
@@ -72,7 +73,7 @@ TEST_P(SampleBatch, KeepsItsShareOfGoodPairs) {
     Engine engine(compiled, messages);
     BatchCollector results;
 
-    ASSERT_TRUE(engine.runBatch(results));
+    ASSERT_TRUE(engine.runBatch(results)); // to its end
 
     EXPECT_GE(model.lstVocab.size(), level.minimumVocabulary);
     EXPECT_EQ(results.goodCount + results.badCount, static_cast<int>(model.lstVocab.size()));

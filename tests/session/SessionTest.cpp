@@ -226,7 +226,6 @@ TEST_F(SessionTest, ABatchIsComparedWithTheLastCompletedRunOfTheSameModel) {
     EXPECT_FALSE(report().since);
     session.deleteItem(0);
     struct StopAtOnce : BatchDisplay, MessageSink {
-        bool confirmLargeRun(std::string_view) override { return true; }
         void showBatchItem(const BatchItem&) override {}
         bool stopRequested() override { return true; }
         void showBatchEnd(std::string_view) override {}

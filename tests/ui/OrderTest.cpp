@@ -179,7 +179,7 @@ private slots:
         o.dialogs.answer(Answer::Cancel);
         o.click("btnDelFromSupply");
         QCOMPARE(o.dialogs.last(),
-                 QStringLiteral("CAUTION:  Deletion from Supply cannot be restored.\r\n"
+                 QStringLiteral("CAUTION:  Deletion from Supply is undone only by Edit > Undo.\r\n"
                                 "The rule will also be deleted from order lists.\r\n"
                                 "Do you really want to delete it?"));
         QCOMPARE(o.shown("lstSupply"), (QStringList{"Alpha", "Beta", "Gamma"}));

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/derivation/BatchPanel.h"
 
-#include "core/Cp1252.h"
+#include "frontend/ModelText.h"
+#include "session/BatchText.h"
 #include "session/insight/Metrics.h"
 #include "ui/shared/RunGuard.h"
 
@@ -21,17 +22,6 @@ namespace {
 
 // How often the results are repainted while a run goes on.
 constexpr qint64 repaintMilliseconds = 40;
-
-QString fromCp1252(std::string_view text) {
-    return QString::fromUtf8(cp1252ToUtf8(text));
-}
-
-// One result line without its CR LF: the list adds its own line breaks.
-QString resultLine(std::string_view line) {
-    while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
-        line.remove_suffix(1);
-    return fromCp1252(line);
-}
 
 QPlainTextEdit* resultList(const QString& name) {
     auto* list = new QPlainTextEdit;
@@ -100,9 +90,9 @@ void BatchPanel::clearResults() {
         list->clear();
         list->setCurrentCharFormat(QTextCharFormat());
     }
-    lblGood->setText(fromCp1252(goodLabel(0)));
-    lblBad->setText(fromCp1252(badLabel(0)));
-    lblPercentDone->setText(fromCp1252(progressText(0, 1)));
+    lblGood->setText(fromModelText(goodLabel(0)));
+    lblBad->setText(fromModelText(badLabel(0)));
+    lblPercentDone->setText(fromModelText(progressText(0, 1)));
     lblAccuracy->clear();
     lblSince->clear();
     btnReport->hide();
@@ -144,19 +134,21 @@ void BatchPanel::showBatchItem(const BatchItem& item) {
     ++shown;
     (item.good ? goodItems : badItems).push_back(item.index);
     if (item.good) {
-        txtGood->appendPlainText(resultLine(item.line));
-        lblGood->setText(fromCp1252(goodLabel(item.goodCount)));
+        txtGood->appendPlainText(
+            fromModelText(resultLine(item.etymon, item.reflex, item.discrepancy)));
+        lblGood->setText(fromModelText(goodLabel(item.goodCount)));
     } else {
-        txtBad->appendPlainText(resultLine(item.line));
-        lblBad->setText(fromCp1252(badLabel(item.badCount)));
+        txtBad->appendPlainText(
+            fromModelText(resultLine(item.etymon, item.reflex, item.discrepancy)));
+        lblBad->setText(fromModelText(badLabel(item.badCount)));
     }
-    lblPercentDone->setText(fromCp1252(item.progress));
+    lblPercentDone->setText(fromModelText(item.progress));
     if (shown == 1 || sinceRepaint.elapsed() >= repaintMilliseconds)
         repaintNow();
 }
 
 void BatchPanel::showBatchEnd(std::string_view progress) {
-    lblPercentDone->setText(fromCp1252(progress));
+    lblPercentDone->setText(fromModelText(progress));
     repaintNow();
 }
 
@@ -173,9 +165,9 @@ void BatchPanel::showInsight(const insight::BatchReport& report, bool stopped) {
     for (const insight::ItemRow& row : report.items) {
         QStringList lines;
         if (row.blame)
-            lines.append(fromCp1252(row.blame->text));
+            lines.append(fromModelText(row.blame->text));
         if (row.since && row.since->change != insight::ItemChange::Unchanged)
-            lines.append(fromCp1252(row.since->before));
+            lines.append(fromModelText(row.since->before));
         tips[static_cast<std::size_t>(row.index)] = lines.join(u'\n');
     }
     markLines(txtGood, goodItems, report);

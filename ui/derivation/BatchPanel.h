@@ -44,8 +44,6 @@ public:
     // The measures of the run just shown; a stopped run is not compared with the last one.
     void showInsight(const insight::BatchReport& report, bool stopped);
 
-    // The navigation asks about a large Vocabulary before it shows this screen.
-    bool confirmLargeRun(std::string_view) override { return true; }
     void showBatchItem(const BatchItem& item) override;
     bool stopRequested() override { return stopping; }
     void showBatchEnd(std::string_view progress) override;

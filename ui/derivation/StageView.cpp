@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/derivation/StageView.h"
 
-#include "core/Cp1252.h"
 #include "core/IpaDisplay.h"
 #include "engine/StageDisplay.h"
+#include "frontend/ModelText.h"
 #include "session/DerivationView.h"
 #include "session/insight/Distance.h"
 #include "ui/shared/Shared.h"
@@ -23,10 +23,6 @@ const char* const offFeatsProperty = "offFeats";
 const QString expectedRowTip = QStringLiteral(
     "The expected reflex. A segment on pink is one the derived word lacks where the two words "
     "line up best (by the segment edit distance); the others match the derived word.");
-
-QString fromCp1252(const std::string& text) {
-    return QString::fromUtf8(cp1252ToUtf8(text));
-}
 
 QColor cellColour(CellColour colour) {
     switch (colour) {
@@ -81,7 +77,7 @@ void StageView::setRuleNameLabels(const std::vector<std::string>& labels) {
     const QFontMetrics metrics(ruleNameFont());
     int widest = 0;
     for (const std::string& label : labels)
-        widest = std::max(widest, metrics.horizontalAdvance(fromCp1252(label)));
+        widest = std::max(widest, metrics.horizontalAdvance(fromModelText(label)));
     ruleNameWidth = widest + 16;
     layout->setColumnMinimumWidth(0, ruleNameWidth);
 }
@@ -101,7 +97,7 @@ void StageView::showExpected(const Word& expected) {
 }
 
 void StageView::addRow(const StageLine& line, const std::vector<bool>& differs) {
-    auto* name = new QLabel(fromCp1252(line.label));
+    auto* name = new QLabel(fromModelText(line.label));
     name->setObjectName(QStringLiteral("lblRulNam"));
     name->setFont(ruleNameFont());
     name->setMouseTracking(true);
@@ -138,7 +134,7 @@ QLabel* StageView::makeCell(const DecodedSymbol& symbol) {
     QPalette palette = cell->palette();
     palette.setColor(QPalette::WindowText, cellColour(symbol.colour));
     cell->setPalette(palette);
-    cell->setProperty(offFeatsProperty, fromCp1252(offFeatsText(symbol.differs)));
+    cell->setProperty(offFeatsProperty, fromModelText(offFeatsText(symbol.differs)));
     cell->setMouseTracking(true);
     cell->installEventFilter(this);
     return cell;

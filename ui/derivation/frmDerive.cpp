@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/derivation/frmDerive.h"
 
-#include "core/Cp1252.h"
 #include "frontend/ModelText.h"
 #include "session/DerivationView.h"
 #include "session/Session.h"
@@ -34,18 +33,10 @@ constexpr int foreignKey = 1;
 
 const QColor promptColour(112, 128, 144);
 
-QString fromCp1252(std::string_view text) {
-    return QString::fromUtf8(cp1252ToUtf8(text));
-}
-
-std::string toCp1252(const QString& text) {
-    return utf8ToCp1252(text.toStdString()).value_or(std::string());
-}
-
 } // namespace
 
 void DialogsMessageSink::showMessage(const std::string& text) {
-    dialogs.ok(fromCp1252(text));
+    dialogs.ok(fromModelText(text));
 }
 
 frmDerive::frmDerive(Context& context) : Screen(context), messages(context.dialogs) {
@@ -131,7 +122,7 @@ void frmDerive::enterReflexMode() {
 void frmDerive::enterWordMode(DerivationMode mode) {
     screenMode = mode;
     ctx.session.setDerivationMode(mode);
-    setCaption(fromCp1252(derivationCaption(mode, ctx.session.model().modelName)));
+    setCaption(fromModelText(derivationCaption(mode, ctx.session.model().modelName)));
     batchPanel->hide();
     wordPanel->show();
     stageArea->show();
@@ -142,7 +133,7 @@ void frmDerive::enterWordMode(DerivationMode mode) {
 
 void frmDerive::enterBatchMode() {
     screenMode = DerivationMode::Batch;
-    setCaption(fromCp1252(derivationCaption(screenMode, ctx.session.model().modelName)));
+    setCaption(fromModelText(derivationCaption(screenMode, ctx.session.model().modelName)));
     wordPanel->hide();
     stageArea->hide();
     lblOffFeats->hide();
@@ -158,7 +149,7 @@ void frmDerive::enterBatchMode() {
         report->showReport(); // the report shows the run just made
     QApplication::restoreOverrideCursor();
     if (!summary.empty())
-        ctx.dialogs.ok(fromCp1252(summary));
+        ctx.dialogs.ok(fromModelText(summary));
 }
 
 void frmDerive::resetDerivation() {
@@ -190,7 +181,7 @@ void frmDerive::showReport() {
 void frmDerive::deriveItem(const BatchRun& run, int index) {
     const BatchItemResult& item = run.items.at(static_cast<std::size_t>(index));
     enterWordMode(DerivationMode::Interactive);
-    txtEtymon->setText(fromCp1252(item.etymon));
+    txtEtymon->setText(fromModelText(item.etymon));
     setNormalColour(true);
     clearStagesForDerive();
     ctx.session.deriveBatchItem(run, static_cast<std::size_t>(index), messages, *stageView);
@@ -228,7 +219,9 @@ void frmDerive::clearStagesForDerive() {
 
 void frmDerive::btnDerive_Click() {
     clearStagesForDerive();
-    if (!succeeded(ctx, ctx.session.derive(toCp1252(txtEtymon->text()), messages, *stageView)))
+    // The box lets in only what a model's text can hold.
+    const std::string word = toModelText(txtEtymon->text()).value_or(std::string());
+    if (!succeeded(ctx, ctx.session.derive(word, messages, *stageView)))
         return;
     updateScrollButtons();
 }
@@ -248,18 +241,17 @@ void frmDerive::btnScroll_Click(int index) {
 
 bool frmDerive::txtEtymon_KeyPress(QKeyEvent* event) {
     const auto code = wordKeyCode(*event);
-    const std::string text = toCp1252(txtEtymon->text());
-    const bool showsPrompt = text == etymonPrompt || text == reflexPrompt;
-    if (showsPrompt) {
+    const std::string text = toModelText(txtEtymon->text()).value_or(std::string());
+    const std::size_t selected = static_cast<std::size_t>(txtEtymon->selectedText().size());
+    const KeyCheck check =
+        checkWordKey(text, code && *code >= 0 ? *code : foreignKey, screenMode,
+                     ctx.session.model().lstCol, ctx.session.model().lstColR, selected);
+    if (check.removePrompt) {
         txtEtymon->setText(QString()); // not an edit of the box's own: nothing to undo
         setNormalColour(true);
     }
     if (!code) // arrows, Delete, copy: they type nothing
         return false;
-    const std::size_t selected = static_cast<std::size_t>(txtEtymon->selectedText().size());
-    const KeyCheck check =
-        checkWordKey(showsPrompt ? std::string() : text, *code < 0 ? foreignKey : *code, screenMode,
-                     ctx.session.model().lstCol, ctx.session.model().lstColR, selected);
     switch (check.action) {
     case KeyCheck::Action::Accept:
         return *code == keyPaste && !pasteFits();
@@ -271,11 +263,11 @@ bool frmDerive::txtEtymon_KeyPress(QKeyEvent* event) {
     }
     if (check.caretToEnd)
         txtEtymon->end(false);
-    if (check.message.empty())
+    if (!check.message)
         return true;
     // A character no alphabet can hold has a refusal of its own, unless the word is full.
     const bool foreign = *code < 0 && check.message != maxWordLengthMessage;
-    ctx.dialogs.ok(foreign ? foreignRefusal(event->text()) : fromCp1252(check.message));
+    ctx.dialogs.ok(foreign ? foreignRefusal(event->text()) : fromModelText(*check.message));
     return true;
 }
 
@@ -287,13 +279,12 @@ void frmDerive::txtEtymon_Change(const QString& text) {
     QString kept;
     QString foreign;
     for (const QChar c : text)
-        (unicodeToCp1252(c.unicode()) ? kept : foreign) += c;
+        (toModelText(QString(c)) ? kept : foreign) += c;
     if (!foreign.isEmpty())
         ctx.dialogs.ok(foreignRefusal(foreign.left(1)));
-    const TextChange change = checkChangedText(toCp1252(kept));
-    if (change.cut) {
-        ctx.dialogs.ok(fromCp1252(change.message));
-        kept = fromCp1252(change.text);
+    if (const auto cut = checkChangedText(toModelText(kept).value_or(std::string()))) {
+        ctx.dialogs.ok(fromModelText(cut->message));
+        kept = fromModelText(cut->text);
     }
     if (kept != text) {
         txtEtymon->setText(kept);

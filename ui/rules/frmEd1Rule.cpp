@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/rules/frmEd1Rule.h"
 
-#include "core/Cp1252.h"
+#include "frontend/ModelText.h"
 #include "session/Session.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/Dialogs.h"
@@ -24,10 +24,6 @@ namespace {
 
 constexpr int rowHeight = 30;
 constexpr int margin = 8;
-
-QString shown(const std::string& text) {
-    return QString::fromStdString(cp1252ToUtf8(text));
-}
 
 // Colours that tell the kinds of element apart at a glance.
 QString elementStyle(ElementKind kind) {
@@ -109,8 +105,8 @@ RuleEditor& frmEd1Rule::editor() {
 void frmEd1Rule::editRule(const std::string& name) {
     if (!editor().open(name))
         return;
-    ctx.navigator.editRule(modelCaption(ctx) + QStringLiteral(":  Edit Rule \"") + shown(name) +
-                           QStringLiteral("\""));
+    ctx.navigator.editRule(modelCaption(ctx) + QStringLiteral(":  Edit Rule \"") +
+                           fromModelText(name) + QStringLiteral("\""));
 }
 
 void frmEd1Rule::enterScreen() {
@@ -131,11 +127,11 @@ bool frmEd1Rule::canRedo() const {
 }
 
 QString frmEd1Rule::undoCaption() const {
-    return shown(ctx.session.ruleEditor().undoCaption());
+    return fromModelText(ctx.session.ruleEditor().undoCaption());
 }
 
 QString frmEd1Rule::redoCaption() const {
-    return shown(ctx.session.ruleEditor().redoCaption());
+    return fromModelText(ctx.session.ruleEditor().redoCaption());
 }
 
 void frmEd1Rule::undo() {
@@ -181,7 +177,7 @@ void frmEd1Rule::buildRuleButtons() {
             row = element.line;
             x = margin;
         }
-        auto* button = new QPushButton(shown(element.text), ruleBody);
+        auto* button = new QPushButton(fromModelText(element.text), ruleBody);
         button->setObjectName(QStringLiteral("btnRuleElement"));
         button->setProperty("element", i);
         button->setStyleSheet(elementStyle(element.kind) +
@@ -218,7 +214,7 @@ void frmEd1Rule::setRuleButtonsEnabled(bool enabled) {
 
 void frmEd1Rule::refuseOr(const Result<>& result) {
     if (!result)
-        ctx.dialogs.ok(shown(result.message()));
+        ctx.dialogs.ok(fromModelText(result.message()));
 }
 
 bool frmEd1Rule::eventFilter(QObject* watched, QEvent* event) {
@@ -269,11 +265,11 @@ bool frmEd1Rule::settleChanges() {
     if (answer == Answer::Yes) {
         const Result<std::string> kept = editor().keep();
         if (!kept) {
-            ctx.dialogs.ok(shown(kept.message()));
+            ctx.dialogs.ok(fromModelText(kept.message()));
             return false;
         }
         if (!kept->empty())
-            ctx.dialogs.ok(shown(*kept));
+            ctx.dialogs.ok(fromModelText(*kept));
     } else {
         removeRuleButtons();
         editor().close();

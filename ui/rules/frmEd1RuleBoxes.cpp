@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/Cp1252.h"
 #include "frontend/ModelText.h"
 #include "session/RuleReturn.h"
 #include "session/Session.h"
@@ -15,13 +14,14 @@ namespace tarnel {
 
 namespace {
 
+// The boxes let in only what a model file can hold, so the text always converts.
 std::string boxText(const QLineEdit* box) {
-    return utf8ToCp1252(box->text().toStdString()).value_or(std::string());
+    return toModelText(box->text()).value_or(std::string());
 }
 
 // The one Windows-1252 character a key typed, if it typed exactly one.
 std::optional<char> typedChar(const QKeyEvent* event) {
-    const auto bytes = utf8ToCp1252(event->text().toStdString());
+    const auto bytes = toModelText(event->text());
     if (!bytes || bytes->size() != 1)
         return std::nullopt;
     return bytes->front();
@@ -99,7 +99,7 @@ bool frmEd1Rule::txtRuleName_KeyPress(QKeyEvent* event) {
 void frmEd1Rule::acceptName() {
     const Result<> accepted = editor().acceptName(boxText(txtRuleName));
     if (!accepted) {
-        ctx.dialogs.ok(QString::fromStdString(cp1252ToUtf8(accepted.message())));
+        ctx.dialogs.ok(fromModelText(accepted.message()));
         return;
     }
     hideBoxes();
@@ -128,7 +128,7 @@ bool frmEd1Rule::txtComment_KeyPress(QKeyEvent* event) {
 void frmEd1Rule::acceptComment() {
     const Result<> accepted = editor().setComment(commentLine, boxText(txtComment));
     if (!accepted) {
-        ctx.dialogs.ok(QString::fromStdString(cp1252ToUtf8(accepted.message())));
+        ctx.dialogs.ok(fromModelText(accepted.message()));
         txtComment->clear();
         return;
     }

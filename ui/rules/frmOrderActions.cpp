@@ -124,8 +124,8 @@ void frmOrder::btnDelFromSupply_Click() {
         ctx.dialogs.ok(QStringLiteral("Click a rule name to delete from Supply."));
         return;
     }
-    if (ctx.dialogs.okCancel(QStringLiteral("CAUTION:  Deletion from Supply cannot be "
-                                            "restored.\r\nThe rule will also be deleted from "
+    if (ctx.dialogs.okCancel(QStringLiteral("CAUTION:  Deletion from Supply is undone only by "
+                                            "Edit > Undo.\r\nThe rule will also be deleted from "
                                             "order lists.\r\nDo you really want to delete it?")) !=
         Answer::Ok)
         return;

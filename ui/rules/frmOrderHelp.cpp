@@ -24,9 +24,9 @@ HelpTopics ruleOrderHelpTopics() {
                "exists only once in the Supply, however often it is used in the orders.",
                "Click \"Create New Rule\" to write a new rule in the rule editor; when you keep "
                "it, Tarnel adds its name to the Supply.",
-               "To remove a rule for good, click its name and then \"Delete from Supply\". "
-               "Tarnel asks first, then deletes the rule's text and removes it from all three "
-               "order lists. This cannot be undone."}),
+               "To remove a rule, click its name and then \"Delete from Supply\". Tarnel asks "
+               "first, then deletes the rule's text and removes it from all three order lists. "
+               "Edit > Undo brings it back."}),
         topic("The Order Lists", "The Order Lists:",
               {"A rule runs only when its name stands in an order list. Choose the list with the "
                "buttons under \"Choose Order List:\".",

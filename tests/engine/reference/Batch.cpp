@@ -21,20 +21,6 @@ std::pair<std::string_view, std::string_view> splitItem(std::string_view item) {
     return {item.substr(0, blank), trimBlanks(item.substr(blank + 1))};
 }
 
-void appendResultLine(std::string& line, std::string_view etymon, std::string_view reflex,
-                      const std::optional<Discrepancy>& discrepancy) {
-    line.assign(etymon);
-    line += " > ";
-    line += reflex;
-    if (discrepancy) {
-        line += ":  seg.#";
-        line += std::to_string(discrepancy->segment);
-        line += ", ";
-        line += discrepancy->feature;
-    }
-    line += "\r\n";
-}
-
 } // namespace
 
 std::optional<Discrepancy> findDiscrepancy(const Word& derived, const Word& reflex) {
@@ -53,14 +39,10 @@ std::optional<Discrepancy> findDiscrepancy(const Word& derived, const Word& refl
 
 bool Engine::runBatch(BatchDisplay& display) {
     const std::vector<std::string>& vocabulary = model_.lstVocab;
-    if (vocabulary.size() > static_cast<std::size_t>(largeVocabulary) &&
-        !display.confirmLargeRun(largeBatchWarning))
-        return false;
     mode_ = DerivationMode::Batch;
     startRun();
     const int n = static_cast<int>(vocabulary.size());
     BatchItem item;
-    std::string line;
     std::string progress;
     std::vector<std::string> tooLong;
     bool stopped = false;
@@ -72,12 +54,10 @@ bool Engine::runBatch(BatchDisplay& display) {
             tooLong.push_back(std::string(etymon) + " > " + std::string(reflex));
             discrepancy = discrepancy.value_or(tooLongDiscrepancy());
         }
-        appendResultLine(line, etymon, reflex, discrepancy);
         item.good = !discrepancy;
         (item.good ? item.goodCount : item.badCount) += 1;
         progress = progressText(k, n);
         item.index = k;
-        item.line = line;
         item.progress = progress;
         item.etymon = etymon;
         item.reflex = reflex;
@@ -91,7 +71,7 @@ bool Engine::runBatch(BatchDisplay& display) {
         messages_.showMessage(tooLongItemsMessage(tooLong));
     if (!stopped)
         display.showBatchEnd(batchDoneText);
-    return true;
+    return !stopped;
 }
 
 void Engine::deriveItem(std::string_view etymon, std::string_view reflex) {

@@ -13,11 +13,11 @@
 namespace tarnel {
 
 // Hands compared items to a batch display one by one, in Vocabulary order, keeping the
-// counts, building each item's line and progress text, and noting the items whose words are
-// too long for a word.
-class BatchReport {
+// counts and the progress text, and noting the items whose words are too long for a word.
+class BatchReporter {
 public:
-    BatchReport(BatchDisplay& display, int itemCount) : display_(display), itemCount_(itemCount) {}
+    BatchReporter(BatchDisplay& display, int itemCount)
+        : display_(display), itemCount_(itemCount) {}
 
     // Item `k` (from 0) of the Vocabulary, with its words as the run left them; true when the
     // display asks to stop after it.
@@ -32,7 +32,6 @@ private:
     BatchDisplay& display_;
     int itemCount_;
     BatchItem item_;
-    std::string line_;
     std::string progress_;
     std::vector<std::string> tooLong_;
 };
