@@ -6,6 +6,8 @@
 #include "core/Cp1252.h"
 #include "model/ModelFile.h"
 
+#include <unistd.h>
+
 namespace tarnel {
 
 namespace {
@@ -125,7 +127,9 @@ Result<> Session::checkModelName(std::string_view name) {
 }
 
 std::filesystem::path Session::ownFolder() const {
-    return outsideFile_.empty() ? folder_.directory() : outsideFile_.parent_path();
+    if (!outsideFile_.empty() && ::access(outsideFile_.parent_path().c_str(), W_OK) == 0)
+        return outsideFile_.parent_path();
+    return folder_.directory();
 }
 
 Result<> Session::checkNameIsFree(std::string_view name) const {
@@ -137,8 +141,9 @@ Result<> Session::checkNameIsFree(std::string_view name) const {
 
 Result<> Session::nameModel(std::string_view name) {
     model_.modelName = std::string(name); // name characters are ASCII
-    if (!outsideFile_.empty())
-        outsideFile_ = ModelFolder(ownFolder()).pathOf(name);
+    const std::filesystem::path folder = ownFolder();
+    outsideFile_ =
+        folder == folder_.directory() ? std::filesystem::path() : ModelFolder(folder).pathOf(name);
     named_ = true;
     setUnsaved();
     return save();

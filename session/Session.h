@@ -58,7 +58,8 @@ public:
     Result<std::vector<std::string>> openFile(const std::filesystem::path& path);
     // Opens the model file at `path`, wherever the user keeps it. A file of the model folder
     // opens as that folder's model. A file elsewhere stays where it is: Save writes it back
-    // there, and a name for Save As is checked and saved in its folder.
+    // there, and a name for Save As is checked and saved in its folder (in the model folder
+    // when its own can no longer be written to, as on a read-only or removed disk).
     Result<std::vector<std::string>> openModelFile(const std::filesystem::path& path);
     // The file of a model opened from outside the model folder; empty for a model of the
     // folder, a new one, or none.
@@ -182,7 +183,8 @@ private:
 
     // `outsideFile`: where a model from outside the model folder came from.
     void replaceModel(Model model, bool named, std::filesystem::path outsideFile = {});
-    // The folder the model's file is in: the model folder unless it was opened from elsewhere.
+    // The folder a name is checked and saved in: that of a model from elsewhere while it can
+    // be written to, else the model folder.
     std::filesystem::path ownFolder() const;
     void setUnsaved();
     void notify(Change change);

@@ -69,6 +69,18 @@ TEST_F(OpenModelFileTest, AModelFromElsewhereIsSavedWhereItIsAndSaveAsNamesAFile
     EXPECT_FALSE(fs::exists(papers / "fresh.tnl"));
 }
 
+// Its folder gone (a disk taken away), the model can still be kept: Save As saves it among the
+// models of the model folder.
+TEST_F(OpenModelFileTest, SaveAsFallsBackToTheModelFolderWhenItsOwnIsGone) {
+    ASSERT_TRUE(session.openModelFile(papers / "latin.tnl"));
+    fs::remove_all(papers);
+    EXPECT_FALSE(session.save());
+    EXPECT_FALSE(session.checkNameIsFree("demo"));
+    ASSERT_TRUE(session.nameModel("kept"));
+    EXPECT_TRUE(session.outsideFile().empty());
+    EXPECT_EQ(vocabOf(models / "kept.tnl"), Lines{"pater  padre"});
+}
+
 TEST_F(OpenModelFileTest, AFileOfTheModelFolderOpensAsThatFoldersModel) {
     for (const fs::path& path :
          {models / "demo.tnl", root / "papers" / ".." / "models" / "demo.tnl"}) {
