@@ -6,6 +6,8 @@
 #include "core/Cp1252.h"
 #include "model/ModelFile.h"
 
+#include <unistd.h>
+
 namespace tarnel {
 
 namespace {
@@ -26,6 +28,12 @@ std::string nameForMessage(std::string_view utf8) {
 
 constexpr std::size_t minNameLength = 3;
 constexpr std::size_t maxNameLength = 20;
+
+// "Model "x" could not be loaded:", why, and that nothing changed.
+std::string loadFailure(std::string_view name, const std::string& reason) {
+    return "Model " + inQuotes(nameForMessage(name)) + " could not be loaded:\r\n" + reason +
+           "\r\nThe model in memory is unchanged.";
+}
 
 bool isNameCharacter(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
@@ -54,9 +62,10 @@ void Session::setUnsaved() {
 
 // --- Models -----------------------------------------------------------------------------
 
-void Session::replaceModel(Model model, bool named) {
+void Session::replaceModel(Model model, bool named, std::filesystem::path outsideFile) {
     model_ = std::move(model);
     named_ = named;
+    outsideFile_ = std::move(outsideFile);
     unsaved_ = false;
     history_.clear();
     lastRun_.reset();
@@ -72,15 +81,12 @@ void Session::newModel() {
 }
 
 Result<std::vector<std::string>> Session::openModel(std::string_view name) {
-    const std::string message = "Model " + inQuotes(nameForMessage(name)) + " could not be loaded:";
     const std::optional<std::string> modelName = utf8ToCp1252(name);
     if (!modelName)
-        return fail(message +
-                    "\r\nIts name holds characters that a model name cannot hold.\r\nThe model "
-                    "in memory is unchanged.");
+        return fail(loadFailure(name, "Its name holds characters that a model name cannot hold."));
     Result<LoadedModel> read = loadModelFile(folder_.pathOf(name));
     if (!read)
-        return fail(message + "\r\n" + read.message() + "\r\nThe model in memory is unchanged.");
+        return fail(loadFailure(name, read.message()));
     read->model.modelName = *modelName;
     replaceModel(std::move(read->model), true);
     return std::move(read->warnings);
@@ -91,6 +97,23 @@ Result<std::vector<std::string>> Session::openFile(const std::filesystem::path& 
     if (!read)
         return fail(read.message());
     replaceModel(std::move(read->model), true);
+    return std::move(read->warnings);
+}
+
+Result<std::vector<std::string>> Session::openModelFile(const std::filesystem::path& path) {
+    std::error_code error;
+    const std::filesystem::path file = std::filesystem::absolute(path, error).lexically_normal();
+    std::string name = file.filename().string();
+    const bool modelFileName = name.ends_with(modelFileSuffix);
+    if (modelFileName)
+        name.resize(name.size() - modelFileSuffix.size());
+    if (modelFileName &&
+        std::filesystem::equivalent(file.parent_path(), folder_.directory(), error))
+        return openModel(name);
+    Result<LoadedModel> read = loadModelFile(file);
+    if (!read)
+        return fail(loadFailure(name, read.message()));
+    replaceModel(std::move(read->model), true, file);
     return std::move(read->warnings);
 }
 
@@ -105,8 +128,14 @@ Result<> Session::checkModelName(std::string_view name) {
     return {};
 }
 
+std::filesystem::path Session::ownFolder() const {
+    if (!outsideFile_.empty() && ::access(outsideFile_.parent_path().c_str(), W_OK) == 0)
+        return outsideFile_.parent_path();
+    return folder_.directory();
+}
+
 Result<> Session::checkNameIsFree(std::string_view name) const {
-    if (folder_.holds(name))
+    if (ModelFolder(ownFolder()).holds(name))
         return fail("A model named " + std::string(name) +
                     " already exists. Click \"Save\" if you want to replace it.");
     return {};
@@ -114,6 +143,9 @@ Result<> Session::checkNameIsFree(std::string_view name) const {
 
 Result<> Session::nameModel(std::string_view name) {
     model_.modelName = std::string(name); // name characters are ASCII
+    const std::filesystem::path folder = ownFolder();
+    outsideFile_ =
+        folder == folder_.directory() ? std::filesystem::path() : ModelFolder(folder).pathOf(name);
     named_ = true;
     setUnsaved();
     return save();
@@ -123,7 +155,9 @@ Result<> Session::save() {
     if (!named_ || model_.modelName.empty())
         return fail("There is no model to save yet.\r\nClick \"Model > New\" to create one, or "
                     "choose a model.");
-    if (Result<> written = saveTo(folder_.pathOf(cp1252ToUtf8(model_.modelName))); !written)
+    const std::filesystem::path file =
+        outsideFile_.empty() ? folder_.pathOf(cp1252ToUtf8(model_.modelName)) : outsideFile_;
+    if (Result<> written = saveTo(file); !written)
         return fail("Model " + inQuotes(model_.modelName) + " could not be saved:\r\n" +
                     written.message() + "\r\nThe model is still in memory with its changes.");
     unsaved_ = false;

@@ -56,9 +56,18 @@ public:
     // holds the loader's notes on lines it had to repair (empty for a clean file).
     Result<std::vector<std::string>> openModel(std::string_view name);
     Result<std::vector<std::string>> openFile(const std::filesystem::path& path);
+    // Opens the model file at `path`, wherever the user keeps it. A file of the model folder
+    // opens as that folder's model. A file elsewhere stays where it is: Save writes it back
+    // there, and a name for Save As is checked and saved in its folder (in the model folder
+    // when its own can no longer be written to, as on a read-only or removed disk).
+    Result<std::vector<std::string>> openModelFile(const std::filesystem::path& path);
+    // The file of a model opened from outside the model folder; empty for a model of the
+    // folder, a new one, or none.
+    const std::filesystem::path& outsideFile() const { return outsideFile_; }
 
     // The name rules of the name box (3 to 20 letters, digits or "_"), without the check for
-    // an existing file; and that check, with the message offering to replace it.
+    // an existing file; and that check (in the folder the model is saved in), with the
+    // message offering to replace it.
     static Result<> checkModelName(std::string_view name);
     Result<> checkNameIsFree(std::string_view name) const;
 
@@ -217,11 +226,16 @@ private:
     auto edit(const std::string& caption, ModelParts parts, Edit&& change, bool affectsFile = true,
               bool merging = false);
 
-    void replaceModel(Model model, bool named);
+    // `outsideFile`: where a model from outside the model folder came from.
+    void replaceModel(Model model, bool named, std::filesystem::path outsideFile = {});
+    // The folder a name is checked and saved in: that of a model from elsewhere while it can
+    // be written to, else the model folder.
+    std::filesystem::path ownFolder() const;
     void setUnsaved();
     void notify(Change change);
 
     ModelFolder folder_;
+    std::filesystem::path outsideFile_;
     Model model_;
     ModelHistory history_;
     std::optional<std::vector<insight::PreviousItem>> lastRun_;

@@ -9,6 +9,8 @@
 #include "ui/shared/Shared.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,7 +25,7 @@ namespace {
 
 constexpr int maxMenuModels = 21;
 constexpr int maxNameLength = 20;
-constexpr int fixedModelEntries = 5; // New, Save, Save As..., -, Delete a Model
+constexpr int fixedModelEntries = 6; // New, Open..., Save, Save As..., -, Delete a Model
 const QString deleteTitle = QStringLiteral("Choose a Model to Delete");
 constexpr qsizetype maxWarningLines = 20; // so that the box fits on the screen
 
@@ -133,6 +135,15 @@ void Form1::mnuNew_Click() {
     txtModelName->setFocus();
 }
 
+void Form1::mnuOpen_Click() {
+    hideHelp();
+    const QString path = ctx.dialogs.openFileName(QStringLiteral("Open Model"),
+                                                  QStringLiteral("Tarnel models (*.tnl)"));
+    if (!path.isEmpty()) {
+        openModelFile(path);
+    }
+}
+
 void Form1::mnuSave_Click() {
     hideHelp();
     if (!replaceName.isEmpty() && txtModelName->isVisible()) {
@@ -182,12 +193,44 @@ void Form1::chooseModel(const QString& name) {
         ctx.dialogs.ok(fromModelText(opened.message()));
         return;
     }
+    showOpenedModel(*opened);
+}
+
+void Form1::openModelFile(const QString& path) {
+    hideHelp();
+    if (!offerToSave(ctx)) {
+        return;
+    }
+    const auto opened = ctx.session.openModelFile(QFile::encodeName(path).toStdString());
+    if (!opened) {
+        ctx.dialogs.ok(fromModelText(opened.message()));
+        return;
+    }
+    showOpenedModel(*opened);
+}
+
+void Form1::showOpenedModel(const std::vector<std::string>& warnings) {
     hidePanels();
     mnuSave->setEnabled(true);
     mnuSaveAs->setEnabled(true);
-    setCaption(modelCaption(ctx));
+    setCaption(modelTitle());
     showModelPanels();
-    showLoadWarnings(ctx, *opened);
+    showLoadWarnings(ctx, warnings);
+}
+
+// A model kept elsewhere shows its folder, so that it is not taken for the model folder's
+// model of the same name.
+QString Form1::modelTitle() const {
+    const std::filesystem::path& file = ctx.session.outsideFile();
+    if (file.empty()) {
+        return modelCaption(ctx);
+    }
+    QString folder = QFile::decodeName(QByteArray::fromStdString(file.parent_path().string()));
+    const QString home = QDir::homePath();
+    if (folder == home || folder.startsWith(home + u'/')) {
+        folder = u'~' + folder.mid(home.size());
+    }
+    return modelCaption(ctx) + QStringLiteral(" in ") + QDir::toNativeSeparators(folder);
 }
 
 // A key in the name box. Returns true when the key is used up here (refused or replaced).
@@ -265,7 +308,7 @@ void Form1::takeModelName(QString name) {
     if (succeeded(ctx, ctx.session.nameModel(name.toStdString()))) {
         ctx.dialogs.ok(fromModelText(ctx.session.savedMessage()));
     }
-    setCaption(modelCaption(ctx));
+    setCaption(modelTitle());
     txtModelName->hide();
     refreshFileList();
     buildModelMenu();
