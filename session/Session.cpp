@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Session.h"
 
-#include "SessionEdit.h"
 #include "core/Alphabet.h"
 #include "core/Cp1252.h"
 #include "model/ModelFile.h"
@@ -26,52 +25,34 @@ std::string nameForMessage(std::string_view utf8) {
     return plain;
 }
 
-constexpr std::size_t minNameLength = 3;
-constexpr std::size_t maxNameLength = 20;
-
 // "Model "x" could not be loaded:", why, and that nothing changed.
 std::string loadFailure(std::string_view name, const std::string& reason) {
     return "Model " + inQuotes(nameForMessage(name)) + " could not be loaded:\r\n" + reason +
            "\r\nThe model in memory is unchanged.";
 }
 
-bool isNameCharacter(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-}
-
 } // namespace
 
+// The compiled model is kept until the model changes; an editor's draft changes nothing.
 Session::Session(std::filesystem::path modelFolder)
-    : folder_(std::move(modelFolder)), jobs_(defaultJobs()) {}
+    : folder_(std::move(modelFolder)), jobs_(defaultJobs()) {
+    document_.addListener([this](Change change) {
+        if (change == Change::Replaced || change == Change::Edited)
+            compiledStale_ = true;
+    });
+}
 
 Session::~Session() = default;
-
-void Session::addListener(std::function<void(Change)> listener) {
-    listeners_.push_back(std::move(listener));
-}
-
-void Session::notify(Change change) {
-    compiledStale_ = true;
-    for (const auto& listener : listeners_)
-        listener(change);
-}
-
-void Session::setUnsaved() {
-    unsaved_ = true;
-}
 
 // --- Models -----------------------------------------------------------------------------
 
 void Session::replaceModel(Model model, bool named, std::filesystem::path outsideFile) {
-    model_ = std::move(model);
     named_ = named;
     outsideFile_ = std::move(outsideFile);
-    unsaved_ = false;
-    history_.clear();
     lastRun_.reset();
     batchRun_ = {};
     report_ = {};
-    notify(Change::Replaced);
+    document_.replace(std::move(model));
 }
 
 void Session::newModel() {
@@ -117,17 +98,6 @@ Result<std::vector<std::string>> Session::openModelFile(const std::filesystem::p
     return std::move(read->warnings);
 }
 
-Result<> Session::checkModelName(std::string_view name) {
-    if (name.size() < minNameLength)
-        return fail("Model name must be at least three characters long.");
-    if (name.size() > maxNameLength)
-        return fail("Model name limited to 20 characters.");
-    for (const char c : name)
-        if (!isNameCharacter(c))
-            return fail("A model name holds only letters, digits and \"_\".");
-    return {};
-}
-
 std::filesystem::path Session::ownFolder() const {
     if (!outsideFile_.empty() && ::access(outsideFile_.parent_path().c_str(), W_OK) == 0)
         return outsideFile_.parent_path();
@@ -142,32 +112,29 @@ Result<> Session::checkNameIsFree(std::string_view name) const {
 }
 
 Result<> Session::nameModel(std::string_view name) {
-    model_.modelName = std::string(name); // name characters are ASCII
+    document_.rename(std::string(name)); // name characters are ASCII
     const std::filesystem::path folder = ownFolder();
     outsideFile_ =
         folder == folder_.directory() ? std::filesystem::path() : ModelFolder(folder).pathOf(name);
     named_ = true;
-    setUnsaved();
     return save();
 }
 
 Result<> Session::save() {
-    if (!named_ || model_.modelName.empty())
+    if (!named_ || model().modelName.empty())
         return fail("There is no model to save yet.\r\nClick \"Model > New\" to create one, or "
                     "choose a model.");
     const std::filesystem::path file =
-        outsideFile_.empty() ? folder_.pathOf(cp1252ToUtf8(model_.modelName)) : outsideFile_;
+        outsideFile_.empty() ? folder_.pathOf(cp1252ToUtf8(model().modelName)) : outsideFile_;
     if (Result<> written = saveTo(file); !written)
-        return fail("Model " + inQuotes(model_.modelName) + " could not be saved:\r\n" +
+        return fail("Model " + inQuotes(model().modelName) + " could not be saved:\r\n" +
                     written.message() + "\r\nThe model is still in memory with its changes.");
-    unsaved_ = false;
-    history_.markSaved();
-    notify(Change::Saved);
+    document_.markSaved();
     return {};
 }
 
 Result<> Session::saveTo(const std::filesystem::path& path) const {
-    return writeModelFile(model_, path);
+    return writeModelFile(model(), path);
 }
 
 Result<> Session::deleteModel(std::string_view name) {
@@ -177,48 +144,16 @@ Result<> Session::deleteModel(std::string_view name) {
 }
 
 std::string Session::savedMessage() const {
-    return "Model " + inQuotes(model_.modelName) + " has been saved.";
+    return "Model " + inQuotes(model().modelName) + " has been saved.";
 }
 
 std::string Session::saveQuestion() const {
-    return "Save model " + inQuotes(model_.modelName) + "?";
+    return "Save model " + inQuotes(model().modelName) + "?";
 }
 
 std::string Session::deleteWarning(std::string_view name) {
     return "WARNING!  Deleting is forever.\r\nModel '" + nameForMessage(name) +
            "' will not be recoverable.\r\nClick 'OK' to delete, or 'Cancel' to keep the model.";
-}
-
-void Session::recordEditorStep(const std::string& caption, const ModelSnapshot& before) {
-    if (history_.record(caption, before, model_))
-        setUnsaved();
-    notify(Change::Edited);
-}
-
-// --- Undo and redo ----------------------------------------------------------------------
-
-std::string Session::undoCaption() const {
-    return canUndo() ? "Undo " + history_.undoCaption() : "Undo";
-}
-
-std::string Session::redoCaption() const {
-    return canRedo() ? "Redo " + history_.redoCaption() : "Redo";
-}
-
-void Session::undo() {
-    if (!canUndo())
-        return;
-    history_.undo(model_);
-    unsaved_ = !history_.atSavedState();
-    notify(Change::Edited);
-}
-
-void Session::redo() {
-    if (!canRedo())
-        return;
-    history_.redo(model_);
-    unsaved_ = !history_.atSavedState();
-    notify(Change::Edited);
 }
 
 } // namespace tarnel
