@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A model file opened by its path: from the model folder, or from wherever the user keeps it.
-#include "core/Alphabet.h"
 #include "model/ModelFile.h"
 #include "session/Session.h"
+#include "support/ModelBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -24,10 +24,7 @@ protected:
     ~OpenModelFileTest() override { fs::remove_all(root); }
 
     static void write(const fs::path& file, Lines vocab) {
-        Model model;
-        createAlphabets(model.lstCol, model.lstColR);
-        model.lstVocab = std::move(vocab);
-        ASSERT_TRUE(writeModelFile(model, file));
+        ASSERT_TRUE(writeModelFile(test::ModelBuilder().vocabulary(std::move(vocab)), file));
     }
     static Lines vocabOf(const fs::path& file) {
         const Result<LoadedModel> read = loadModelFile(file);

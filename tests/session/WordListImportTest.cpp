@@ -3,6 +3,7 @@
 
 #include "model/AlphabeticalList.h"
 #include "session/exchange/ImportSummary.h"
+#include "support/ModelBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +12,8 @@ namespace {
 
 // The default alphabets; the Reflex Alphabet also has "ñ" (Windows-1252 F1).
 Model latinSpanishModel(std::vector<std::string> vocabulary = {}) {
-    Model model;
-    createAlphabets(model.lstCol, model.lstColR);
+    Model model = test::ModelBuilder().vocabulary(std::move(vocabulary));
     model.lstColR.push_back("\xF1+--+-++------+------+");
-    model.lstVocab = std::move(vocabulary);
     return model;
 }
 
