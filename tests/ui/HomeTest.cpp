@@ -37,10 +37,9 @@ QByteArray fileBytes(const Harness& h, const QString& name) {
 // Models "alpha" (vocabulary "ab  ba", loaded) and "beta" ("cd  dc", with a Reflex Order).
 struct TwoModels : Harness {
     TwoModels() {
-        writeModel(QStringLiteral("alpha"), sampleModel({"ab  ba"}));
-        Model beta = sampleModel({"cd  dc"});
-        beta.lstReflOrd = {"Devoice"};
-        writeModel(QStringLiteral("beta"), beta);
+        writeModel(QStringLiteral("alpha"), ModelBuilder().vocabulary({"ab  ba"}));
+        writeModel(QStringLiteral("beta"),
+                   ModelBuilder().reflexOrder({"Devoice"}).vocabulary({"cd  dc"}));
         home().buildModelMenu();
         home().chooseModel(QStringLiteral("alpha"));
     }
@@ -73,13 +72,10 @@ private slots:
     void batchWarnsBeforeALongRunOnly() {
         for (const std::size_t items : {301, 20'000}) {
             Harness h;
-            Model model = sampleModel(std::vector<std::string>(items, "a  a"));
-            model.lst1Rule = {{"R \xAB...\xBB", "A:  +cons (*) \xAB...\xBB",
-                               "1:  +voice (*) \xAB...\xBB", "END:  R"}};
-            model.lstSupply = {"R"};
-            model.lstDiacOrd.assign(600, "R");
-            model.lstM = model.lstP = std::vector<std::string>(600);
-            h.load(model);
+            h.load(ModelBuilder()
+                       .rule("R", {"+cons (*)"}, {"+voice (*)"})
+                       .diachronic(Lines(600, "R"))
+                       .vocabulary(Lines(items, "a  a")));
             h.dialogs.answer(Answer::Cancel);
             h.program.runBatch();
             const bool asked = items > 301;

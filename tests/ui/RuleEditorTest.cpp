@@ -11,28 +11,14 @@ namespace tarnel {
 
 namespace {
 
-using Lines = std::vector<std::string>;
-
-const std::string c = " \xAB...\xBB";
-
-Lines ruleLines(const std::string& name, std::initializer_list<std::string> body) {
-    Lines lines{name + c};
-    for (const std::string& line : body)
-        lines.push_back(line + c);
-    lines.push_back("END:  " + name);
-    return lines;
-}
+const std::string c = test::noComment;
 
 // The rules Lenition (masked) and Apocope.
-Model ruleModel() {
-    Model m = sampleModel();
-    m.lst1Rule = {ruleLines("Lenition", {"A:  +obstr (*)", "1:  +cont (*)"}),
-                  ruleLines("Apocope", {"A:  +syll (-1)", "1:  DELETE (-1)"})};
-    m.lstSupply = {"Apocope", "Lenition"};
-    m.lstDiacOrd = {"-Lenition", "Apocope"};
-    m.lstM = {"M", ""};
-    m.lstP = {"", ""};
-    return m;
+ModelBuilder ruleModel() {
+    return ModelBuilder()
+        .rule("Lenition", {"+obstr (*)"}, {"+cont (*)"})
+        .rule("Apocope", {"+syll (-1)"}, {"DELETE (-1)"})
+        .diachronic({"-Lenition", "Apocope"});
 }
 
 // A program over model "Test".
@@ -226,10 +212,7 @@ private slots:
     }
 
     void aNewRuleLeftAsNewRuleIsRefusedWhenThatNameExists() {
-        Model model = ruleModel();
-        model.lst1Rule.push_back(ruleLines("NEW_RULE", {"A:  +syll (*)", "1:  +long (*)"}));
-        model.lstSupply.push_back("NEW_RULE");
-        RuleHarness h(model);
+        RuleHarness h(ruleModel().rule("NEW_RULE", {"+syll (*)"}, {"+long (*)"}));
         h.editNewRule();
         QTest::keyClick(h.nameBox(), Qt::Key_Escape);
         h.dialogs.answer(Answer::Yes);

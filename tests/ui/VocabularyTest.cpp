@@ -23,7 +23,7 @@ const Items loaded = {"mater  madre", "pater  padre"};
 // A loaded model whose Reflex Alphabet also has "X", showing its Vocabulary.
 struct VocabHarness : Harness {
     VocabHarness() {
-        Model model = sampleModel(loaded);
+        Model model = ModelBuilder().vocabulary(loaded);
         model.lstColR.push_back(model.lstColR.front());
         model.lstColR.back()[0] = 'X';
         writeModel(QStringLiteral("vocab"), model);
