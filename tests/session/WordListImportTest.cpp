@@ -64,6 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "Line 2: Character \"\xC3\xB1\" is not in the Etymon Alphabet."},
         RefusalCase{"ReflexAlphabet", "lupus,lobO",
                     "Line 2: Character \"O\" is not in the Reflex Alphabet."},
+        RefusalCase{"QuotedComma", "\"ver,\"\"um\",verdad",
+                    "Line 2: Character \",\" is not in the Etymon Alphabet."},
         RefusalCase{"UnclosedQuote", "\"lupus,lobo\r\nmater,madre",
                     "Line 2: A quotation mark opened in this row is never closed."}),
     [](const auto& info) { return std::string(info.param.name); });
