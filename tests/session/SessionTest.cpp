@@ -27,6 +27,8 @@ protected:
 // The large-run warning is asked only of a run expected to take more than ten seconds.
 TEST_F(SessionTest, OnlyALongBatchRunIsQuestioned) {
     EXPECT_FALSE(session.largeRunQuestion());
+    open(ModelBuilder(demo).diachronic(Lines(600, "Alpha")).vocabulary(Lines(301, "a  a")));
+    EXPECT_FALSE(session.largeRunQuestion());
     open(ModelBuilder(demo).diachronic(Lines(600, "Alpha")).vocabulary(Lines(20'000, "a  a")));
     ASSERT_TRUE(session.largeRunQuestion());
     EXPECT_TRUE(session.largeRunQuestion()->starts_with("Because of the large vocabulary size"));

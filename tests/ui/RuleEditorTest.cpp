@@ -184,31 +184,29 @@ private slots:
         QCOMPARE(h.model().lst1Rule.size(), std::size_t(2));
     }
 
-    // Quitting (the window's close button, Exit) settles an unstored edit as Return does.
-    void quittingAsksToKeepTheRulesChangesFirst() {
-        RuleHarness h;
-        h.editor().editRule("Lenition");
-        h.click(QStringLiteral("+cont"));
-        h.choose(QStringLiteral("Toggle Sign +/-"));
-        for (const Answer answer : {Answer::Yes, Answer::Yes, Answer::Yes})
-            h.dialogs.answer(answer); // keep the changes, quit, save
-        QVERIFY(h.program.quit());
-        QCOMPARE(h.dialogs.texts.first(), QStringLiteral("Keep the changes?"));
-        QCOMPARE(h.rule("Lenition")[2], "1:  -cont (*)" + c);
-        QVERIFY(!h.ctx().session.unsavedChanges());
+    // Quitting (the window's close button, Exit) settles an unstored edit as Return does; a
+    // quit called off after No leaves the rule as it was and the user on the order screen.
+    void quittingAsksToKeepTheRulesChangesFirst_data() {
+        QTest::addColumn<bool>("keep");
+        QTest::newRow("Yes, quit, save") << true;
+        QTest::newRow("No, stay") << false;
     }
 
-    // The quit called off after No: the rule is as it was, and the user is on the order screen.
-    void aQuitCalledOffAfterNoReturnsToTheOrders() {
+    void quittingAsksToKeepTheRulesChangesFirst() {
+        QFETCH(bool, keep);
         RuleHarness h;
         h.editor().editRule("Lenition");
         h.click(QStringLiteral("+cont"));
         h.choose(QStringLiteral("Toggle Sign +/-"));
-        h.dialogs.answer(Answer::No); // drop the changes
-        h.dialogs.answer(Answer::No); // do not quit
-        QVERIFY(!h.program.quit());
-        QCOMPARE(h.rule("Lenition")[2], "1:  +cont (*)" + c);
-        QCOMPARE(h.showing(), QList<Screen*>{h.program.screens().order});
+        for (int i = 0; i < (keep ? 3 : 2); ++i) // keep the changes? quit? (save?)
+            h.dialogs.answer(keep ? Answer::Yes : Answer::No);
+        QCOMPARE(h.program.quit(), keep);
+        QCOMPARE(h.dialogs.texts.first(), QStringLiteral("Keep the changes?"));
+        QCOMPARE(h.rule("Lenition")[2], (keep ? "1:  -cont (*)" : "1:  +cont (*)") + c);
+        if (keep)
+            QVERIFY(!h.ctx().session.unsavedChanges());
+        else
+            QCOMPARE(h.showing(), QList<Screen*>{h.program.screens().order});
     }
 
     void aNewRuleLeftAsNewRuleIsRefusedWhenThatNameExists() {
