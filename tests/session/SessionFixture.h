@@ -7,10 +7,11 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace tarnel::test {
 
-// A session over a temporary model folder of its own.
+// A session over a temporary model folder of its own, whoever else runs the tests at once.
 class SessionFixture : public ::testing::Test {
 protected:
     static const ::testing::TestInfo& testInfo() {
@@ -36,7 +37,7 @@ protected:
 
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() /
-        ("tarnel-" + std::string(testInfo().test_suite_name()) + "." + testInfo().name());
+        ("tarnel-" + std::string(testInfo().name()) + "-" + std::to_string(std::random_device{}()));
     Session session{folder};
     Model loaded;
 };
