@@ -7,6 +7,7 @@
 #include "engine/Engine.h"
 #include "engine/StageDisplay.h"
 #include "model/ModelFile.h"
+#include "support/Words.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
@@ -24,11 +25,6 @@ Model loadSample(const std::string& name) {
         throw std::runtime_error(result.message());
     return result->model;
 }
-
-struct IgnoredMessages : MessageSink {
-    void showMessage(const std::string& text) override { texts.push_back(text); }
-    std::vector<std::string> texts;
-};
 
 // Each stage as its label and the symbols the derivation screen would show.
 struct SpelledStages : StageDisplay {
@@ -68,7 +64,7 @@ class SampleBatch : public ::testing::TestWithParam<BatchLevel> {};
 TEST_P(SampleBatch, KeepsItsShareOfGoodPairs) {
     const BatchLevel level = GetParam();
     const Model model = loadSample(level.sample);
-    IgnoredMessages messages;
+    test::RecordedMessages messages;
     const CompiledModel compiled(model);
     Engine engine(compiled, messages);
     BatchCollector results;
@@ -97,7 +93,7 @@ protected:
 
     Model model = loadSample("span15");
     CompiledModel compiled{model};
-    IgnoredMessages messages;
+    test::RecordedMessages messages;
     SpelledStages stages;
     Engine engine{compiled, messages, &stages};
 };

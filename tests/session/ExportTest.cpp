@@ -71,7 +71,7 @@ TEST(IpaText, DecodesAsTheDerivationScreenDoes) {
     std::string column = "X---------------------";
     for (const int feature : {3, 4, 14, 20}) // cons, cont, obstr, voice
         column[static_cast<std::size_t>(feature) + 1] = '+';
-    test::NoMessages none;
+    test::RecordedMessages none;
     Word word;
     encodeEtymon("XaX", EncodingTable(Alphabet{column, "a----+-+++---+-----+++"}), word, none);
     EXPECT_EQ(derivedIpa(word), ipaDisplayText("gag"));

@@ -1,26 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/Encoder.h"
 #include "support/ModelBuilder.h"
+#include "support/Words.h"
 
 #include <string>
 
 namespace tarnel::test {
-
-struct NoMessages : MessageSink {
-    void showMessage(const std::string&) override {}
-};
-
-// A word typed through the default Etymon Alphabet, where t and d differ in voice alone.
-inline Word typed(const std::string& text) {
-    Alphabet etymon, reflex;
-    createAlphabets(etymon, reflex);
-    NoMessages none;
-    Word word;
-    encodeEtymon(text, EncodingTable(etymon), word, none);
-    return word;
-}
 
 // Voicing (and its twin Revoicing) voice t to d, Devoicing undoes it, Nasal finds nothing to
 // act on in these words.
