@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Alphabet.h"
 #include "core/OutputAlphabet.h"
+#include "support/Words.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +10,7 @@ using namespace tarnel;
 namespace {
 
 Segment defaultLetter(char letter) {
-    Alphabet etymon, reflex;
-    createAlphabets(etymon, reflex);
+    const Alphabet etymon = test::defaultAlphabet();
     Segment segment{};
     for (int k = 0; k < soundFeatureCount; ++k)
         segment.set(k, columnValue(*findColumn(etymon, letter), k));

@@ -1,26 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Encoder.h"
 
-#include "core/Alphabet.h"
+#include "support/Words.h"
 
 #include <gtest/gtest.h>
 #include <vector>
 
 using namespace tarnel;
+using namespace tarnel::test;
 
 namespace {
-
-struct RecordedMessages : MessageSink {
-    std::vector<std::string> texts;
-    void showMessage(const std::string& text) override { texts.push_back(text); }
-};
-
-// The default alphabets of a new model; the two are alike.
-Alphabet defaultAlphabet() {
-    Alphabet etymon, reflex;
-    createAlphabets(etymon, reflex);
-    return etymon;
-}
 
 class Encoding : public testing::Test {
 protected:

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/Alphabet.h"
 #include "core/Encoder.h"
 #include "engine/Engine.h"
+#include "support/ModelBuilder.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -11,15 +11,12 @@
 
 namespace tarnel::test {
 
-using Lines = std::vector<std::string>;
-
 // A model with the default alphabets and a few rules, and an engine over it. The fixture is
 // the engine's message sink and stage display: it records the messages, and the stages as
 // "kind label word" joined by "/".
 class EngineTest : public ::testing::Test, public MessageSink, public StageDisplay {
 protected:
     EngineTest() {
-        createAlphabets(model.lstCol, model.lstColR);
         engine_.setDerivationMode(DerivationMode::Interactive);
         addRule("RAISE_A", {"+low (*)"}, {"-low (*)"});                      // a > e
         addRule("RAISE_E", {"+syll (*) -low (*) -high (*)"}, {"+high (*)"}); // e > i
@@ -33,28 +30,13 @@ protected:
             (stages.empty() ? "" : "/") + std::to_string(kind) + " " + label + " " + spell(word);
     }
 
-    // Adds a rule from its name and bodies; the labels "A:  ", "1:  " ... and comments are added.
+    // Adds a rule; returns its index.
     int addRule(const std::string& name, const Lines& ifs, const Lines& thens) {
-        Lines lines{name + " \xAB...\xBB"};
-        for (std::size_t i = 0; i < ifs.size(); ++i)
-            lines.push_back(std::string(1, static_cast<char>('A' + i)) + ":  " + ifs[i] +
-                            " \xAB\xBB");
-        for (std::size_t i = 0; i < thens.size(); ++i)
-            lines.push_back(std::to_string(i + 1) + ":  " + thens[i] + " \xAB\xBB");
-        lines.push_back("END:  " + name);
-        model.lst1Rule.push_back(lines);
+        model.lst1Rule.push_back(rule(name, ifs, thens));
         return static_cast<int>(model.lst1Rule.size()) - 1;
     }
     // The Diachronic Order; "P NAME" is a persistent entry.
-    void setDiachronic(const Lines& entries) {
-        model.lstDiacOrd.clear();
-        model.lstP.clear();
-        for (const std::string& entry : entries) {
-            model.lstDiacOrd.push_back(entry.starts_with("P ") ? entry.substr(2) : entry);
-            model.lstP.push_back(entry.starts_with("P ") ? "P" : "");
-        }
-        model.lstM.assign(entries.size(), "");
-    }
+    void setDiachronic(const Lines& entries) { model = ModelBuilder(model).diachronic(entries); }
 
     Word makeWord(const std::string& text) {
         Word word;
@@ -89,7 +71,7 @@ protected:
         return engine_;
     }
 
-    Model model;
+    Model model = ModelBuilder();
     Lines messages;
     std::string stages;
     std::unique_ptr<CompiledModel> compiled = std::make_unique<CompiledModel>(model);

@@ -7,6 +7,7 @@
 #include "engine/BatchCollector.h"
 #include "engine/Engine.h"
 #include "model/ModelFile.h"
+#include "support/Words.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -19,11 +20,6 @@
 
 namespace tarnel {
 namespace {
-
-struct SilentMessages : MessageSink {
-    void showMessage(const std::string& text) override { texts.push_back(text); }
-    std::vector<std::string> texts;
-};
 
 // The pairs of the list as Vocabulary items ("etymon  reflex", Windows-1252); comment
 // lines start with "#".
@@ -66,7 +62,7 @@ TEST(Span15HeldOut, ReportsItsShareOfGoodPairs) {
 
     model.lstVocab = heldOut;
     const CompiledModel compiled(model);
-    SilentMessages messages;
+    test::RecordedMessages messages;
     Engine engine(compiled, messages);
     BatchCollector results;
     engine.runBatch(results);

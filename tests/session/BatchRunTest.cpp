@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/BatchRun.h"
 
-#include "core/Alphabet.h"
 #include "session/BatchText.h"
+#include "support/ModelBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,16 +12,11 @@ namespace {
 constexpr int voiceFeature = 20;
 
 // A model whose one Diachronic rule voices t: "ata" gives "ada".
-Model voicingModel(std::vector<std::string> vocabulary) {
-    Model model;
-    createAlphabets(model.lstCol, model.lstColR);
-    model.lst1Rule = {{"Voicing \xAB...\xBB", "A:  +cor (*) -cont (*) \xAB...\xBB",
-                       "1:  +voice (*) \xAB...\xBB", "END:  Voicing"}};
-    model.lstSupply = {"Voicing"};
-    model.lstDiacOrd = {"Voicing"};
-    model.lstM = model.lstP = {""};
-    model.lstVocab = std::move(vocabulary);
-    return model;
+Model voicingModel(test::Lines vocabulary) {
+    return test::ModelBuilder()
+        .rule("Voicing", {"+cor (*) -cont (*)"}, {"+voice (*)"})
+        .diachronic({"Voicing"})
+        .vocabulary(std::move(vocabulary));
 }
 
 TEST(BatchRun, KeepsEachItemAsDataWithTheLineTheListsShow) {

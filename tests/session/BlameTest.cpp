@@ -24,7 +24,7 @@ class BlameTest : public ::testing::TestWithParam<BlameCase> {};
 
 TEST_P(BlameTest, BlamesTheRuleThatLastMovedTheWordAway) {
     const BlameCase& c = GetParam();
-    const Model model = test::insightModel(c.diachronic, {c.item});
+    const Model model = test::voicingRules().diachronic(c.diachronic).vocabulary({c.item});
     const BatchReport report = buildReport(model, runWholeBatch(model), {});
     ASSERT_EQ(report.items.size(), 1u);
     ASSERT_TRUE(report.items[0].blame);
@@ -60,8 +60,10 @@ INSTANTIATE_TEST_SUITE_P(
 // "aa" reads the t that "aat" left one past its end, so the rule raises its vowels: the
 // blame follows the derivation the batch made, from the words the item before left.
 TEST(Blame, TracesAnItemFromTheWordsTheItemBeforeLeft) {
-    Model model = test::insightModel({"Raising"}, {"aat  aat", "aa  aa"});
-    model.lst1Rule.push_back(test::rule("Raising", "+syll (*) +cor (0)", "+high (*)"));
+    const Model model = test::ModelBuilder()
+                            .rule("Raising", {"+syll (*) +cor (0)"}, {"+high (*)"})
+                            .diachronic({"Raising"})
+                            .vocabulary({"aat  aat", "aa  aa"});
     const BatchReport report = buildReport(model, runWholeBatch(model), {});
     ASSERT_EQ(report.items.size(), 2u);
     ASSERT_FALSE(report.items[1].good);
@@ -72,8 +74,10 @@ TEST(Blame, TracesAnItemFromTheWordsTheItemBeforeLeft) {
 
 // A rule named "V:Voicing" shows its stages as "Voicing"; the blame names them so too.
 TEST(Blame, NamesStagesAsTheDerivationLabelsThem) {
-    Model model = test::insightModel({"V:Voicing", "Devoicing"}, {"ata  ada"});
-    model.lst1Rule.push_back(test::rule("V:Voicing", "+cor (*) -cont (*)", "+voice (*)"));
+    const Model model = test::voicingRules()
+                            .rule("V:Voicing", {"+cor (*) -cont (*)"}, {"+voice (*)"})
+                            .diachronic({"V:Voicing", "Devoicing"})
+                            .vocabulary({"ata  ada"});
     const BatchReport report = buildReport(model, runWholeBatch(model), {});
     ASSERT_TRUE(report.items[0].blame);
     EXPECT_EQ(report.items[0].blame->text, "nearest after Voicing; Devoicing moved it away");
@@ -81,9 +85,11 @@ TEST(Blame, NamesStagesAsTheDerivationLabelsThem) {
 
 TEST(RuleUse, CountsTheItemsEachEntryChangedInEveryOrder) {
     // The Etymon Order devoices, the Reflex Order voices: "ada" is first made "ata".
-    const Model model =
-        test::insightModel({"Voicing", "-Devoicing", "Nasal"}, {"ada  ata", "ata  ada", "apa  ata"},
-                           {"Devoicing"}, {"Voicing"});
+    const Model model = test::voicingRules()
+                            .diachronic({"Voicing", "-Devoicing", "Nasal"})
+                            .etymonOrder({"Devoicing"})
+                            .reflexOrder({"Voicing"})
+                            .vocabulary({"ada  ata", "ata  ada", "apa  ata"});
     const RulesTable table = ruleUse(model, runWholeBatch(model));
     struct Row {
         Order order;

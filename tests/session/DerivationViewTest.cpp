@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/DerivationView.h"
 
-#include "core/Alphabet.h"
-#include "core/Encoder.h"
 #include "engine/StageDisplay.h"
+#include "support/Words.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -11,20 +10,6 @@
 using namespace tarnel;
 
 namespace {
-
-class NoMessages : public MessageSink {
-public:
-    void showMessage(const std::string&) override { ADD_FAILURE() << "unexpected message"; }
-};
-
-Word encoded(std::string_view text) {
-    Alphabet etymon, reflex;
-    createAlphabets(etymon, reflex);
-    Word word;
-    NoMessages messages;
-    encodeEtymon(text, EncodingTable(etymon), word, messages);
-    return word;
-}
 
 // Every feature minus but cons, cont, obstr and voice: no row fits.
 Word unfit() {
@@ -60,49 +45,33 @@ TEST(WordBox, DerivesOnlyAWordWithoutBlanks) {
     EXPECT_EQ(derivableWord("Type reflex here"), std::nullopt);
 }
 
-TEST(DecodeStage, EtymonLabelGetsItsColonAndOneCellPerSegment) {
-    const StageLine line = decodeStage(stageEtymon, "Etymon", encoded("pat"));
-    EXPECT_EQ(line.label, "Etymon:");
-    ASSERT_EQ(line.cells.size(), 3u);
-    EXPECT_EQ(line.cells[0].codes, "p");
-    EXPECT_EQ(line.cells[1].codes, "a");
-    EXPECT_EQ(line.cells[1].colour, CellColour::Black);
-}
+// The Etymon label gets its colon, a rule's stands as given, End shows no symbols; a sound no
+// symbol fits falls back to a letter in a working word but to a box in the reflex.
+TEST(DecodeStage, LabelsAndCellsFollowTheKindOfStage) {
+    const StageLine etymon = decodeStage(stageEtymon, "Etymon", test::typed("pat"));
+    EXPECT_EQ(etymon.label, "Etymon:");
+    ASSERT_EQ(etymon.cells.size(), 3u);
+    EXPECT_EQ(etymon.cells[0].codes + etymon.cells[1].codes, "pa");
+    EXPECT_EQ(etymon.cells[1].colour, CellColour::Black);
+    EXPECT_EQ(offFeatsText(etymon.cells[1].differs), "");
+    EXPECT_EQ(decodeStage(stagePersistent, "P-VOICING", test::typed("a")).label, "P-VOICING");
+    const StageLine end = decodeStage(stageEnd, "End", test::typed("pat"));
+    EXPECT_EQ(end.label, "End");
+    EXPECT_TRUE(end.cells.empty());
 
-TEST(DecodeStage, RuleAndPersistentLabelsStandAsGiven) {
-    EXPECT_EQ(decodeStage(stageDiachronic, "VOICING", encoded("a")).label, "VOICING");
-    EXPECT_EQ(decodeStage(stagePersistent, "P-VOICING", encoded("a")).label, "P-VOICING");
-}
-
-TEST(DecodeStage, EndLineShowsNoSymbols) {
-    const StageLine line = decodeStage(stageEnd, "End", encoded("pat"));
-    EXPECT_EQ(line.label, "End");
-    EXPECT_TRUE(line.cells.empty());
-}
-
-TEST(DecodeStage, WorkingWordFallsBackToALetterButReflexToABox) {
-    const Word word = unfit();
-    const StageLine working = decodeStage(stageDiachronic, "R", word);
-    const StageLine reflex = decodeStage(stageReflex, "Reflex", word);
-    ASSERT_EQ(working.cells.size(), 1u);
-    ASSERT_EQ(reflex.cells.size(), 1u);
+    const StageLine working = decodeStage(stageDiachronic, "R", unfit());
+    const StageLine reflex = decodeStage(stageReflex, "Reflex", unfit());
+    ASSERT_TRUE(working.cells.size() == 1 && reflex.cells.size() == 1);
     EXPECT_EQ(working.cells[0].codes, "g");
     EXPECT_EQ(working.cells[0].colour, CellColour::Red);
     EXPECT_EQ(reflex.cells[0].codes, "\xc5");
     EXPECT_EQ(reflex.cells[0].colour, CellColour::Red);
-}
 
-TEST(DecodeStage, BlueCellCarriesItsDifferingFeatures) {
-    Word word = encoded("t");
-    word.segments[0].set(*featureIndex("high"), true);
-    const StageLine line = decodeStage(stageDiachronic, "PALATAL", word);
-    ASSERT_EQ(line.cells.size(), 1u);
-    EXPECT_EQ(line.cells[0].colour, CellColour::Blue);
-    EXPECT_EQ(offFeatsText(line.cells[0].differs), " +high ");
-}
-
-TEST(OffFeats, EmptyForACellWithoutDifferences) {
-    EXPECT_EQ(offFeatsText(""), "");
+    Word palatal = test::typed("t");
+    palatal.segments[0].set(*featureIndex("high"), true);
+    const StageLine blue = decodeStage(stageDiachronic, "PALATAL", palatal);
+    EXPECT_EQ(blue.cells.at(0).colour, CellColour::Blue);
+    EXPECT_EQ(offFeatsText(blue.cells[0].differs), " +high ");
 }
 
 TEST(StageLabels, CoverEveryStageNameAndItsPersistentForm) {

@@ -11,15 +11,10 @@
 namespace tarnel::test {
 namespace {
 
-const std::string c = " \xAB...\xBB";
+const std::string c = noComment;
 
-// A rule with these lines between its name and END lines, each with the empty comment.
 Lines rule(const Lines& body, const std::string& name = "Abc") {
-    Lines lines{name + c};
-    for (const std::string& line : body)
-        lines.push_back(line + c);
-    lines.push_back("END:  " + name);
-    return lines;
+    return ruleLines(name, body);
 }
 
 TEST(RuleElements, GivenEveryLineTypeThenEachTokenHasItsKind) {

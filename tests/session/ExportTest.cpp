@@ -12,8 +12,9 @@ namespace {
 // quote: "ata > ada" is voiced, then devoiced again.
 class ExportTest : public ::testing::Test {
 protected:
-    const Model model =
-        test::insightModel({"Voicing", "D\xE9voicing\""}, {"ata  ada"}, {}, {}, "D\xE9voicing\"");
+    const Model model = test::voicingRules("D\xE9voicing\"")
+                            .diachronic({"Voicing", "D\xE9voicing\""})
+                            .vocabulary({"ata  ada"});
     const std::vector<PreviousItem> previous{{"ata", "ada", true, ""}, {"t\xE9", "t", true, ""}};
     BatchReport report = buildReport(model, runWholeBatch(model), {&previous, true, {}});
 };
@@ -70,7 +71,7 @@ TEST(IpaText, DecodesAsTheDerivationScreenDoes) {
     std::string column = "X---------------------";
     for (const int feature : {3, 4, 14, 20}) // cons, cont, obstr, voice
         column[static_cast<std::size_t>(feature) + 1] = '+';
-    test::NoMessages none;
+    test::RecordedMessages none;
     Word word;
     encodeEtymon("XaX", EncodingTable(Alphabet{column, "a----+-+++---+-----+++"}), word, none);
     EXPECT_EQ(derivedIpa(word), ipaDisplayText("gag"));

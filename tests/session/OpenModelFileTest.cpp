@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A model file opened by its path: from the model folder, or from wherever the user keeps it.
-#include "core/Alphabet.h"
-#include "model/ModelFile.h"
-#include "session/Session.h"
-
-#include <gtest/gtest.h>
+#include "SessionFixture.h"
 
 namespace tarnel {
 namespace {
@@ -12,35 +8,26 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-// A model folder "models" holding "demo", and a folder "papers" beside it holding "latin".
-class OpenModelFileTest : public ::testing::Test {
+// The model folder holding "demo", and a folder "papers" beside it holding "latin".
+class OpenModelFileTest : public test::SessionFixture {
 protected:
     OpenModelFileTest() {
-        fs::create_directories(models);
         fs::create_directories(papers);
-        write(models / "demo.tnl", {"mater  madre"});
-        write(papers / "latin.tnl", {"pater  padre"});
+        writeVocabulary(folder / "demo.tnl", {"mater  madre"});
+        writeVocabulary(papers / "latin.tnl", {"pater  padre"});
     }
-    ~OpenModelFileTest() override { fs::remove_all(root); }
+    ~OpenModelFileTest() override { fs::remove_all(papers); }
 
-    static void write(const fs::path& file, Lines vocab) {
-        Model model;
-        createAlphabets(model.lstCol, model.lstColR);
-        model.lstVocab = std::move(vocab);
-        ASSERT_TRUE(writeModelFile(model, file));
+    static void writeVocabulary(const fs::path& file, Lines vocab) {
+        ASSERT_TRUE(writeModelFile(test::ModelBuilder().vocabulary(std::move(vocab)), file));
     }
     static Lines vocabOf(const fs::path& file) {
         const Result<LoadedModel> read = loadModelFile(file);
         return read ? read->model.lstVocab : Lines{"(unreadable)"};
     }
 
-    const fs::path root =
-        fs::temp_directory_path() /
-        ("tarnel-open-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    const fs::path models = root / "models";
-    const fs::path papers = root / "papers";
-    Session session{models};
+    const fs::path models = folder;
+    const fs::path papers = folder.string() + "-papers";
 };
 
 TEST_F(OpenModelFileTest, AModelFromElsewhereIsSavedWhereItIsAndSaveAsNamesAFileBesideIt) {
@@ -83,7 +70,7 @@ TEST_F(OpenModelFileTest, SaveAsFallsBackToTheModelFolderWhenItsOwnIsGone) {
 
 TEST_F(OpenModelFileTest, AFileOfTheModelFolderOpensAsThatFoldersModel) {
     for (const fs::path& path :
-         {models / "demo.tnl", root / "papers" / ".." / "models" / "demo.tnl"}) {
+         {models / "demo.tnl", papers / ".." / models.filename() / "demo.tnl"}) {
         ASSERT_TRUE(session.openModelFile(path)) << path;
         EXPECT_EQ(session.model().modelName, "demo");
         EXPECT_TRUE(session.outsideFile().empty()) << path;

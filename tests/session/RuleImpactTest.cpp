@@ -9,8 +9,9 @@ namespace tarnel::insight {
 namespace {
 
 // Voicing makes "ata > ada" Good and "ata > ata", "ete > ete" Bad; Nasal does nothing.
-const Model model =
-    test::insightModel({"Nasal", "Voicing"}, {"ata  ata", "ata  ada", "ete  ete", "apa  apa"});
+const Model model = test::voicingRules()
+                        .diachronic({"Nasal", "Voicing"})
+                        .vocabulary({"ata  ata", "ata  ada", "ete  ete", "apa  apa"});
 
 TEST(RuleImpact, MaskingAnEntryFixesAndBreaksItems) {
     const RuleImpact impact = measureRuleImpact(model, runWholeBatch(model));

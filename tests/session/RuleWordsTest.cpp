@@ -16,9 +16,10 @@ class RuleWordsTest : public ::testing::Test {
 protected:
     RuleWordsTest() {
         std::filesystem::create_directories(folder);
-        Model model = test::insightModel({"Voicing", "Nasal", "Devoicing"},
-                                         {"ata  ata", "ata  ete", "apa  apa"}, {}, {"Revoicing"});
-        model.lstSupply = {"Devoicing", "Nasal", "Revoicing", "Voicing"};
+        const Model model = test::voicingRules()
+                                .diachronic({"Voicing", "Nasal", "Devoicing"})
+                                .reflexOrder({"Revoicing"})
+                                .vocabulary({"ata  ata", "ata  ete", "apa  apa"});
         EXPECT_TRUE(writeModelFile(model, folder / "words.tnl"));
         EXPECT_TRUE(session.openModel("words")); // the items now in the file's order
         EXPECT_TRUE(session.toggleMask(2));      // masks are not saved

@@ -1,68 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "session/Session.h"
-
 #include "InsightModel.h"
-#include "model/ModelFile.h"
+#include "SessionFixture.h"
 #include "session/AlphabetEditor.h"
 #include "session/RuleEditor.h"
 #include "session/exchange/ImportSummary.h"
+#include "support/SavedModel.h"
 
-#include <gtest/gtest.h>
 #include <random>
 
-namespace tarnel {
+namespace tarnel::test {
 namespace {
 
-using Lines = std::vector<std::string>;
-
-// A session over a temporary model folder holding "demo": three rules, two in the
-// Diachronic Order, and two Vocabulary items.
-class SessionTest : public ::testing::Test {
+// A session over model "demo": three rules, two in the Diachronic Order, two Vocabulary items.
+class SessionTest : public SessionFixture {
 protected:
-    SessionTest() {
-        std::filesystem::create_directories(folder);
-        Model model;
-        createAlphabets(model.lstCol, model.lstColR);
-        model.modelName = "demo";
-        for (const char* name : {"Alpha", "Beta", "Gamma"}) {
-            model.lst1Rule.push_back({std::string(name) + " \xAB...\xBB",
-                                      "A:  +cons (*) \xAB...\xBB", "1:  +voice (*) \xAB...\xBB",
-                                      "END:  " + std::string(name)});
-            model.lstSupply.push_back(name);
-        }
-        model.lstDiacOrd = {"Alpha", "Beta"};
-        model.lstM = model.lstP = {"", ""};
-        model.lstVocab = {"mater  madre", "pater  padre"};
-        EXPECT_TRUE(writeModelFile(model, folder / "demo.tnl"));
-        EXPECT_TRUE(session.openModel("demo"));
-        loaded = session.model();
-    }
-    ~SessionTest() override { std::filesystem::remove_all(folder); }
-
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() /
-        ("tarnel-session-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    Session session{folder};
-    Model loaded;
+    SessionTest() { open(demo); }
+    const Model demo = ModelBuilder()
+                           .named("demo")
+                           .rule("Alpha", {"+cons (*)"}, {"+voice (*)"})
+                           .rule("Beta", {"+cons (*)"}, {"+voice (*)"})
+                           .rule("Gamma", {"+cons (*)"}, {"+voice (*)"})
+                           .diachronic({"Alpha", "Beta"})
+                           .vocabulary({"mater  madre", "pater  padre"});
 };
-
-bool sameLists(const Model& a, const Model& b) {
-    return a.notes == b.notes && a.lst1Rule == b.lst1Rule && a.lstSupply == b.lstSupply &&
-           a.lstDiacOrd == b.lstDiacOrd && a.lstM == b.lstM && a.lstP == b.lstP &&
-           a.lstEtyOrd == b.lstEtyOrd && a.lstReflOrd == b.lstReflOrd && a.lstCol == b.lstCol &&
-           a.lstColR == b.lstColR && a.lstVocab == b.lstVocab;
-}
 
 // The large-run warning is asked only of a run expected to take more than ten seconds.
 TEST_F(SessionTest, OnlyALongBatchRunIsQuestioned) {
     EXPECT_FALSE(session.largeRunQuestion());
-    Model big = loaded;
-    big.lstVocab.assign(20'000, "mater  madre");
-    big.lstDiacOrd.assign(600, "Alpha");
-    big.lstM = big.lstP = Lines(600);
-    ASSERT_TRUE(writeModelFile(big, folder / "big.tnl"));
-    ASSERT_TRUE(session.openModel("big"));
+    open(ModelBuilder(demo).diachronic(Lines(600, "Alpha")).vocabulary(Lines(301, "a  a")));
+    EXPECT_FALSE(session.largeRunQuestion());
+    open(ModelBuilder(demo).diachronic(Lines(600, "Alpha")).vocabulary(Lines(20'000, "a  a")));
     ASSERT_TRUE(session.largeRunQuestion());
     EXPECT_TRUE(session.largeRunQuestion()->starts_with("Because of the large vocabulary size"));
 }
@@ -70,15 +37,10 @@ TEST_F(SessionTest, OnlyALongBatchRunIsQuestioned) {
 // The batch keeps the words it started from, and the report traces each item from the words
 // the run derived it from: "aa" reads the t that the word box's "aat" left one past its end.
 TEST_F(SessionTest, ABatchStartsFromTheWordsTheLastDerivationLeft) {
-    Model model = loaded;
-    model.lst1Rule.push_back({"Raising \xAB...\xBB", "A:  +syll (*) +cor (0) \xAB...\xBB",
-                              "1:  +high (*) \xAB...\xBB", "END:  Raising"});
-    model.lstSupply.push_back("Raising");
-    model.lstDiacOrd = {"Raising"};
-    model.lstM = model.lstP = {""};
-    model.lstVocab = {"aa  aa"};
-    ASSERT_TRUE(writeModelFile(model, folder / "carry.tnl"));
-    ASSERT_TRUE(session.openModel("carry"));
+    open(ModelBuilder()
+             .rule("Raising", {"+syll (*) +cor (0)"}, {"+high (*)"})
+             .diachronic({"Raising"})
+             .vocabulary({"aa  aa"}));
     struct Quiet : MessageSink, StageDisplay {
         void showMessage(const std::string&) override {}
         void showStage(int, const std::string&, const Word&) override {}
@@ -109,10 +71,9 @@ TEST_F(SessionTest, NotesTypedAfterASaveAreAStepOfTheirOwn) {
 
 // Each Diachronic entry is measured masked alone, the one at its own place.
 TEST_F(SessionTest, RuleImpactMasksEachEntryItself) {
-    Model model = test::insightModel({"Nasal", "Voicing"}, {"ata  ata", "ata  ada", "ete  ete"});
-    model.lstSupply = {"Devoicing", "Nasal", "Revoicing", "Voicing"}; // the rules a file keeps
-    ASSERT_TRUE(writeModelFile(model, folder / "impact.tnl"));
-    ASSERT_TRUE(session.openModel("impact"));
+    open(voicingRules()
+             .diachronic({"Nasal", "Voicing"})
+             .vocabulary({"ata  ata", "ata  ada", "ete  ete"}));
     session.runBatch();
     session.reportBatch({});
     session.measureRuleImpact({});
@@ -131,7 +92,7 @@ TEST_F(SessionTest, UndoAndRedoCrossEveryKindOfEditInOrder) {
     EXPECT_EQ(session.model().lstVocab, loaded.lstVocab);
     EXPECT_EQ(session.undoCaption(), "Undo Move Alpha Down");
     session.undo();
-    EXPECT_TRUE(sameLists(session.model(), loaded));
+    EXPECT_TRUE(lists(session.model()) == lists(loaded));
     EXPECT_FALSE(session.unsavedChanges()); // back where the file is
     EXPECT_EQ(session.redoCaption(), "Redo Move Alpha Down");
     session.redo();
@@ -249,7 +210,7 @@ TEST_F(SessionTest, TheRuleEditorUndoesItsOwnEditsAndKeepsThemAsOneStep) {
     EXPECT_EQ(session.model().lstDiacOrd, (Lines{"Delta", "Beta"}));
     EXPECT_EQ(session.undoCaption(), "Undo Edit Rule Delta");
     session.undo(); // the whole edit, rename and all, in one step
-    EXPECT_TRUE(sameLists(session.model(), loaded));
+    EXPECT_TRUE(lists(session.model()) == lists(loaded));
     session.redo();
     EXPECT_EQ(session.model().lst1Rule[0], editor.lines());
 }
@@ -337,11 +298,11 @@ TEST_F(SessionTest, AnyRunOfEditsUndoesToTheLoadedModelAndRedoesToTheEnd) {
     for (; session.canUndo(); ++steps)
         session.undo();
     EXPECT_GT(steps, 200);
-    EXPECT_TRUE(sameLists(session.model(), loaded));
+    EXPECT_TRUE(lists(session.model()) == lists(loaded));
     while (session.canRedo())
         session.redo();
-    EXPECT_TRUE(sameLists(session.model(), edited));
+    EXPECT_TRUE(lists(session.model()) == lists(edited));
 }
 
 } // namespace
-} // namespace tarnel
+} // namespace tarnel::test

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/WordBox.h"
 
-#include "core/Alphabet.h"
+#include "support/Words.h"
 
 #include <gtest/gtest.h>
 
@@ -34,8 +34,7 @@ const std::string twenty(20, 'a');
 } // namespace
 
 TEST_P(WordBoxKeys, RunsTheChecksInTheirOrder) {
-    Alphabet etymon, reflex;
-    createAlphabets(etymon, reflex);
+    Alphabet etymon = test::defaultAlphabet(), reflex = etymon;
     etymon.push_back("@");    // only in the Etymon Alphabet
     reflex.push_back("\xf1"); // n-tilde, only in the Reflex Alphabet
     const KeyCase& c = GetParam();
@@ -84,8 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WordBoxKeys, ALetterReplacingASelectionAtTwentyIsTyped) {
-    Alphabet etymon, reflex;
-    createAlphabets(etymon, reflex);
+    const Alphabet etymon = test::defaultAlphabet(), reflex = etymon;
     EXPECT_EQ(checkWordKey(twenty, 'a', interactive, etymon, reflex, 1).action, Action::Accept);
     EXPECT_EQ(checkWordKey(twenty + "a", 'a', interactive, etymon, reflex, 1).action,
               Action::Refuse);

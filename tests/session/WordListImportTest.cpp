@@ -3,6 +3,7 @@
 
 #include "model/AlphabeticalList.h"
 #include "session/exchange/ImportSummary.h"
+#include "support/ModelBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +12,8 @@ namespace {
 
 // The default alphabets; the Reflex Alphabet also has "ñ" (Windows-1252 F1).
 Model latinSpanishModel(std::vector<std::string> vocabulary = {}) {
-    Model model;
-    createAlphabets(model.lstCol, model.lstColR);
+    Model model = test::ModelBuilder().vocabulary(std::move(vocabulary));
     model.lstColR.push_back("\xF1+--+-++------+------+");
-    model.lstVocab = std::move(vocabulary);
     return model;
 }
 
@@ -65,6 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "Line 2: Character \"\xC3\xB1\" is not in the Etymon Alphabet."},
         RefusalCase{"ReflexAlphabet", "lupus,lobO",
                     "Line 2: Character \"O\" is not in the Reflex Alphabet."},
+        RefusalCase{"QuotedComma", "\"ver,\"\"um\",verdad",
+                    "Line 2: Character \",\" is not in the Etymon Alphabet."},
         RefusalCase{"UnclosedQuote", "\"lupus,lobo\r\nmater,madre",
                     "Line 2: A quotation mark opened in this row is never closed."}),
     [](const auto& info) { return std::string(info.param.name); });

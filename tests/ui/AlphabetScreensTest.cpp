@@ -30,7 +30,7 @@ std::string heads(const Alphabet& alphabet) {
 // The program with the default alphabets, showing the Etymon (or Reflex) Alphabet editor.
 struct EditorHarness : Harness {
     explicit EditorHarness(AlphabetSide side = AlphabetSide::Etymon,
-                           const Model& model = sampleModel()) {
+                           const Model& model = ModelBuilder()) {
         load(model);
         const bool etymon = side == AlphabetSide::Etymon;
         if (etymon)
@@ -95,7 +95,7 @@ private slots:
     }
 
     void insertIntoAFullAlphabetIsRefused() {
-        Model full = sampleModel();
+        Model full = ModelBuilder();
         full.lstCol.resize(52, full.lstCol.back());
         EditorHarness h(AlphabetSide::Etymon, full);
         h.key(3, Qt::Key_Insert);
@@ -233,7 +233,7 @@ private slots:
     }
 
     void defaultAlphabetsAskFirst() {
-        Model small = sampleModel();
+        Model small = ModelBuilder();
         small.lstCol.resize(5);
         EditorHarness h(AlphabetSide::Etymon, small);
         auto* entry = h.screen->findChild<QAction*>(QStringLiteral("mnuDefaultAlphabets"));

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Harness.h"
 
-#include "core/Alphabet.h"
 #include "model/ModelFile.h"
 #include "ui/home/Form1.h"
 
@@ -95,26 +94,12 @@ QStringList menuTexts(QWidget& screen, const char* name) {
     return texts;
 }
 
-void shoot(QWidget& widget, const QString& name) {
-    QVERIFY(widget.isVisible());
-    QVERIFY(QDir().mkpath(QStringLiteral(TARNEL_SCREENS_DIR)));
-    const QString path = QDir(QStringLiteral(TARNEL_SCREENS_DIR)).filePath(name + ".png");
-    QVERIFY2(widget.grab().save(path), qPrintable(path));
-}
-
 void typeText(QWidget* widget, const QString& text) {
     for (const QChar c : text) {
         const int key = c == u'\n' ? Qt::Key_Return : 0;
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, c == u'\n' ? QString(u'\r') : c);
         QApplication::sendEvent(widget, &press);
     }
-}
-
-Model sampleModel(std::vector<std::string> vocab) {
-    Model model;
-    createAlphabets(model.lstCol, model.lstColR);
-    model.lstVocab = std::move(vocab);
-    return model;
 }
 
 } // namespace tarnel

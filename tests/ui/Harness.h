@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "support/ModelBuilder.h"
 #include "ui/alphabets/frmInAlph.h"
 #include "ui/alphabets/frmOutAlph.h"
 #include "ui/alphabets/frmReflAlph.h"
@@ -17,6 +18,9 @@
 #include <QWidget>
 
 namespace tarnel {
+
+using test::Lines;
+using test::ModelBuilder;
 
 // A whole program over an empty temporary model directory, with scripted message boxes.
 struct Harness {
@@ -62,13 +66,7 @@ QPushButton* ruleButton(frmEd1Rule& editor, const QString& caption, int n = 0);
 QStringList labelTexts(QWidget& screen, const char* name);
 // The texts of the actions of the menu `name` on `screen`, "" for a separator.
 QStringList menuTexts(QWidget& screen, const char* name);
-// Saves a picture of `widget` as TARNEL_SCREENS_DIR/`name`.png.
-void shoot(QWidget& widget, const QString& name);
-
 // Types `text` into `widget` key by key, any Unicode character included.
 void typeText(QWidget* widget, const QString& text);
-
-// A model with default alphabets and the given Vocabulary.
-Model sampleModel(std::vector<std::string> vocab = {});
 
 } // namespace tarnel

@@ -21,14 +21,11 @@ namespace tarnel {
 namespace {
 
 // One Diachronic rule, RAISE, makes a t palatal: "tik > tik" is Bad, "kik > kik" Good.
-Model raisingModel() {
-    Model model = sampleModel({"kik  kik", "tik  tik"});
-    model.lst1Rule = {{"RAISE \xAB...\xBB", "A:  +cor (*) -cont (*) \xAB...\xBB",
-                       "1:  +high (*) \xAB...\xBB", "END:  RAISE"}};
-    model.lstSupply = {"RAISE"};
-    model.lstDiacOrd = {"RAISE"};
-    model.lstM = model.lstP = {""};
-    return model;
+ModelBuilder raisingModel(Lines vocab = {"kik  kik", "tik  tik"}) {
+    return ModelBuilder()
+        .rule("RAISE", {"+cor (*) -cont (*)"}, {"+high (*)"})
+        .diachronic({"RAISE"})
+        .vocabulary(std::move(vocab));
 }
 
 struct BatchScreen : Harness {
@@ -86,9 +83,7 @@ private slots:
     // Only what changed since the last run stands out, wherever the user clicked in the lists.
     void anItemStillBadKeepsThePlainColour() {
         Harness h;
-        Model model = raisingModel();
-        model.lstVocab.push_back("pip  pik"); // Bad whatever RAISE does
-        h.load(model);
+        h.load(raisingModel({"kik  kik", "tik  tik", "pip  pik"})); // pip: Bad whatever RAISE does
         h.program.runBatch();
         QVERIFY(h.ctx().session.deleteFromOrder(OrderList::Diachronic, 0));
         h.program.runBatch();
@@ -120,8 +115,6 @@ private slots:
         QCOMPARE(rules->item(0, 3)->data(Qt::DisplayRole).toInt(), 1); // changed tik
         report->btnImpact_Click();
         QCOMPARE(rules->item(0, 6)->data(Qt::DisplayRole).toInt(), 1); // masked: tik is Good
-        shoot(*report, QStringLiteral("BatchReport"));
-        shoot(s.derive(), QStringLiteral("frmDerive-batch-insight"));
 
         const QString csv = QDir(s.dir.path()).filePath(QStringLiteral("report.csv"));
         s.dialogs.chooseFile(csv);

@@ -21,11 +21,9 @@ enum class Box { Notes, Item, EditAll, Comment, NewCharacter };
 // A program over a model with one rule, showing `box` open for typing.
 struct BoxHarness : Harness {
     explicit BoxHarness(Box box) {
-        Model model = sampleModel({"pater  padre"});
-        model.lst1Rule = {{"Lenition \xAB...\xBB", "A:  +obstr (*) \xAB...\xBB",
-                           "1:  +cont (*) \xAB...\xBB", "END:  Lenition"}};
-        model.lstSupply = {"Lenition"};
-        writeModel(QStringLiteral("boxes"), model);
+        writeModel(QStringLiteral("boxes"), ModelBuilder()
+                                                .rule("Lenition", {"+obstr (*)"}, {"+cont (*)"})
+                                                .vocabulary({"pater  padre"}));
         home().chooseModel(QStringLiteral("boxes"));
         widget = open(box);
     }

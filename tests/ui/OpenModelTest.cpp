@@ -25,7 +25,7 @@ QAction* modelMenuEntry(Harness& h, const QString& text) {
 struct Papers {
     Papers() : papers(QDir(home.path()).filePath(QStringLiteral("papers"))) {
         QDir().mkpath(papers);
-        QVERIFY(writeModelFile(sampleModel({"pater  padre"}),
+        QVERIFY(writeModelFile(ModelBuilder().vocabulary({"pater  padre"}),
                                QFile::encodeName(latin()).toStdString()));
         oldHome = qgetenv("HOME");
         qputenv("HOME", QFile::encodeName(home.path()));
@@ -63,7 +63,7 @@ private slots:
 
     void aModelGivenAtStartOpensOverTheAboutText() {
         Harness h;
-        h.writeModel(QStringLiteral("alpha"), sampleModel({"ab  ba"}));
+        h.writeModel(QStringLiteral("alpha"), ModelBuilder().vocabulary({"ab  ba"}));
         h.program.start(QDir(h.dir.path()).filePath(QStringLiteral("alpha.tnl")));
         QCOMPARE(h.home().caption(), QStringLiteral("Model \"alpha\"")); // a folder model
         QVERIFY(!h.home().helpShowing());

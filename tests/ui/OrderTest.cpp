@@ -16,19 +16,15 @@ namespace tarnel {
 namespace {
 
 // Alpha is masked and listed twice in the Diachronic Order, Beta is persistent.
-Model orderModel() {
-    Model model = sampleModel();
-    model.modelName = "Test";
-    model.lstSupply = {"Alpha", "Beta", "Gamma"};
-    for (const std::string rule : {"Alpha", "Beta", "Gamma"})
-        model.lst1Rule.push_back(
-            {rule + " \xAB...\xBB", "A:  +cons (*) \xAB...\xBB", "END:  " + rule});
-    model.lstEtyOrd = {"Gamma", "Alpha"};
-    model.lstDiacOrd = {"-Alpha", "Beta", "Gamma", "Alpha"};
-    model.lstM = {"M", "", "", ""};
-    model.lstP = {"", "P", "", ""};
-    model.lstReflOrd = {"Beta"};
-    return model;
+ModelBuilder orderModel() {
+    return ModelBuilder()
+        .named("Test")
+        .rule("Alpha", {"+cons (*)"}, {})
+        .rule("Beta", {"+cons (*)"}, {})
+        .rule("Gamma", {"+cons (*)"}, {})
+        .etymonOrder({"Gamma", "Alpha"})
+        .diachronic({"-Alpha", "P Beta", "Gamma", "Alpha"})
+        .reflexOrder({"Beta"});
 }
 
 struct OrderScreen : Harness {
@@ -126,13 +122,11 @@ private slots:
                      "Click a name in the Order list;\r\nthen use arrows to move it up or down.",
                      "First click the rule name that you want to delete."}));
         QVERIFY(o.ctx().session.unsavedChanges());
-        QCOMPARE(o.model().lstDiacOrd, orderModel().lstDiacOrd);
+        QCOMPARE(o.model().lstDiacOrd, Model(orderModel()).lstDiacOrd);
     }
 
     void aClickOnTheEmptyScreenClearsTheHighlightsAndTheHelpButKeepsTheChosenName() {
-        Model model = orderModel();
-        model.lstReflOrd.clear();
-        OrderScreen o(model);
+        OrderScreen o(orderModel().reflexOrder({}));
         o.clickRow("lstSupply", 1);
         o.clickRow("lstDiacOrd", 2);
         o.find<QMenu>(o.screen, "mnuHelp")->actions()[4]->trigger();
@@ -170,9 +164,7 @@ private slots:
     }
 
     void deleteFromSupplyAsksAndRemovesEveryTrace() {
-        Model model = orderModel();
-        model.lstReflOrd.clear();
-        OrderScreen o(model);
+        OrderScreen o(orderModel().reflexOrder({}));
         o.click("btnDelFromSupply");
         QCOMPARE(o.dialogs.last(), QStringLiteral("Click a rule name to delete from Supply."));
         o.clickRow("lstSupply", 0);
@@ -215,11 +207,9 @@ private slots:
     }
 
     void theMarkColumnsScrollWithTheDiachronicOrder() {
-        Model model = orderModel();
-        model.lstDiacOrd.resize(84, "Beta");
-        model.lstM.resize(84);
-        model.lstP.resize(84);
-        OrderScreen o(model);
+        Lines entries{"-Alpha", "P Beta", "Gamma", "Alpha"};
+        entries.resize(84, "Beta");
+        OrderScreen o(orderModel().diachronic(entries));
         o.list("lstDiacOrd")->verticalScrollBar()->setValue(30);
         const auto topRow = [&o](const char* list) { return o.list(list)->indexAt({3, 3}).row(); };
         QCOMPARE(topRow("lstDiacOrd"), 30);
@@ -259,10 +249,8 @@ private slots:
     // A linguist copies the body of a rule, writes a new rule with it, puts it into the
     // Diachronic Order and derives with it: the order screen, the editor and the derivation.
     void aRuleWrittenOnTheseScreensDerives() {
-        Model model = orderModel();
-        model.lst1Rule[2] = {"Gamma \xAB...\xBB", "A:  +syll (-1) \xAB...\xBB",
-                             "1:  DELETE (-1) \xAB...\xBB", "END:  Gamma"};
-        model.lstEtyOrd = model.lstDiacOrd = model.lstM = model.lstP = model.lstReflOrd = {};
+        Model model = orderModel().etymonOrder({}).diachronic({}).reflexOrder({});
+        model.lst1Rule[2] = test::rule("Gamma", {"+syll (-1)"}, {"DELETE (-1)"});
         OrderScreen o(model);
         o.doubleClickSupply(2);
         QCOMPARE(o.showing(), QList<Screen*>{&o.editor});

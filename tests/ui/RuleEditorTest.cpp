@@ -11,28 +11,14 @@ namespace tarnel {
 
 namespace {
 
-using Lines = std::vector<std::string>;
-
-const std::string c = " \xAB...\xBB";
-
-Lines ruleLines(const std::string& name, std::initializer_list<std::string> body) {
-    Lines lines{name + c};
-    for (const std::string& line : body)
-        lines.push_back(line + c);
-    lines.push_back("END:  " + name);
-    return lines;
-}
+const std::string c = test::noComment;
 
 // The rules Lenition (masked) and Apocope.
-Model ruleModel() {
-    Model m = sampleModel();
-    m.lst1Rule = {ruleLines("Lenition", {"A:  +obstr (*)", "1:  +cont (*)"}),
-                  ruleLines("Apocope", {"A:  +syll (-1)", "1:  DELETE (-1)"})};
-    m.lstSupply = {"Apocope", "Lenition"};
-    m.lstDiacOrd = {"-Lenition", "Apocope"};
-    m.lstM = {"M", ""};
-    m.lstP = {"", ""};
-    return m;
+ModelBuilder ruleModel() {
+    return ModelBuilder()
+        .rule("Lenition", {"+obstr (*)"}, {"+cont (*)"})
+        .rule("Apocope", {"+syll (-1)"}, {"DELETE (-1)"})
+        .diachronic({"-Lenition", "Apocope"});
 }
 
 // A program over model "Test".
@@ -198,38 +184,33 @@ private slots:
         QCOMPARE(h.model().lst1Rule.size(), std::size_t(2));
     }
 
-    // Quitting (the window's close button, Exit) settles an unstored edit as Return does.
-    void quittingAsksToKeepTheRulesChangesFirst() {
-        RuleHarness h;
-        h.editor().editRule("Lenition");
-        h.click(QStringLiteral("+cont"));
-        h.choose(QStringLiteral("Toggle Sign +/-"));
-        for (const Answer answer : {Answer::Yes, Answer::Yes, Answer::Yes})
-            h.dialogs.answer(answer); // keep the changes, quit, save
-        QVERIFY(h.program.quit());
-        QCOMPARE(h.dialogs.texts.first(), QStringLiteral("Keep the changes?"));
-        QCOMPARE(h.rule("Lenition")[2], "1:  -cont (*)" + c);
-        QVERIFY(!h.ctx().session.unsavedChanges());
+    // Quitting (the window's close button, Exit) settles an unstored edit as Return does; a
+    // quit called off after No leaves the rule as it was and the user on the order screen.
+    void quittingAsksToKeepTheRulesChangesFirst_data() {
+        QTest::addColumn<bool>("keep");
+        QTest::newRow("Yes, quit, save") << true;
+        QTest::newRow("No, stay") << false;
     }
 
-    // The quit called off after No: the rule is as it was, and the user is on the order screen.
-    void aQuitCalledOffAfterNoReturnsToTheOrders() {
+    void quittingAsksToKeepTheRulesChangesFirst() {
+        QFETCH(bool, keep);
         RuleHarness h;
         h.editor().editRule("Lenition");
         h.click(QStringLiteral("+cont"));
         h.choose(QStringLiteral("Toggle Sign +/-"));
-        h.dialogs.answer(Answer::No); // drop the changes
-        h.dialogs.answer(Answer::No); // do not quit
-        QVERIFY(!h.program.quit());
-        QCOMPARE(h.rule("Lenition")[2], "1:  +cont (*)" + c);
-        QCOMPARE(h.showing(), QList<Screen*>{h.program.screens().order});
+        for (int i = 0; i < (keep ? 3 : 2); ++i) // keep the changes? quit? (save?)
+            h.dialogs.answer(keep ? Answer::Yes : Answer::No);
+        QCOMPARE(h.program.quit(), keep);
+        QCOMPARE(h.dialogs.texts.first(), QStringLiteral("Keep the changes?"));
+        QCOMPARE(h.rule("Lenition")[2], (keep ? "1:  -cont (*)" : "1:  +cont (*)") + c);
+        if (keep)
+            QVERIFY(!h.ctx().session.unsavedChanges());
+        else
+            QCOMPARE(h.showing(), QList<Screen*>{h.program.screens().order});
     }
 
     void aNewRuleLeftAsNewRuleIsRefusedWhenThatNameExists() {
-        Model model = ruleModel();
-        model.lst1Rule.push_back(ruleLines("NEW_RULE", {"A:  +syll (*)", "1:  +long (*)"}));
-        model.lstSupply.push_back("NEW_RULE");
-        RuleHarness h(model);
+        RuleHarness h(ruleModel().rule("NEW_RULE", {"+syll (*)"}, {"+long (*)"}));
         h.editNewRule();
         QTest::keyClick(h.nameBox(), Qt::Key_Escape);
         h.dialogs.answer(Answer::Yes);

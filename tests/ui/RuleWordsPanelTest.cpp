@@ -3,6 +3,7 @@
 #include "Harness.h"
 #include "Tests.h"
 #include "session/Session.h"
+#include "support/ModelBuilder.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -16,19 +17,12 @@ namespace {
 // Voicing voices the t of "ata" (Good for "ata  ada", Bad for "ata  ata"); Nasal finds no
 // nasal.
 Model wordsModel() {
-    Model model = sampleModel({"apa  apa", "ata  ada", "ata  ata"});
-    model.modelName = "Words";
-    const auto rule = [](const std::string& name, const std::string& ifLine,
-                         const std::string& then) -> std::vector<std::string> {
-        return {name + " \xAB...\xBB", "A:  " + ifLine + " \xAB\xBB", "1:  " + then + " \xAB\xBB",
-                "END:  " + name};
-    };
-    model.lst1Rule = {rule("Nasal", "+nas (*)", "+cont (*)"),
-                      rule("Voicing", "+cor (*) -cont (*)", "+voice (*)")};
-    model.lstSupply = {"Nasal", "Voicing"};
-    model.lstDiacOrd = {"Voicing", "Nasal"};
-    model.lstM = model.lstP = {"", ""};
-    return model;
+    return test::ModelBuilder()
+        .named("Words")
+        .rule("Nasal", {"+nas (*)"}, {"+cont (*)"})
+        .rule("Voicing", {"+cor (*) -cont (*)"}, {"+voice (*)"})
+        .diachronic({"Voicing", "Nasal"})
+        .vocabulary({"apa  apa", "ata  ada", "ata  ata"});
 }
 
 } // namespace

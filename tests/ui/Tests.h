@@ -13,8 +13,7 @@ namespace tarnel {
 //   2. end the file with `static RegisterTest<NameTest> registerNameTest;` and
 //      `#include "NameTest.moc"`;
 //   3. list the file in tests/ui/CMakeLists.txt.
-// main() runs the classes in the order they registered; a screenshot goes to
-// TARNEL_SCREENS_DIR (build/screens/).
+// main() runs the classes in the order they registered.
 QList<std::function<QObject*()>>& testFactories();
 
 template <class T> struct RegisterTest {

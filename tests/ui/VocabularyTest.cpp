@@ -23,7 +23,7 @@ const Items loaded = {"mater  madre", "pater  padre"};
 // A loaded model whose Reflex Alphabet also has "X", showing its Vocabulary.
 struct VocabHarness : Harness {
     VocabHarness() {
-        Model model = sampleModel(loaded);
+        Model model = ModelBuilder().vocabulary(loaded);
         model.lstColR.push_back(model.lstColR.front());
         model.lstColR.back()[0] = 'X';
         writeModel(QStringLiteral("vocab"), model);
@@ -89,15 +89,13 @@ private slots:
         QVERIFY(!h.box().isVisible());
         QTEST(h.vocab(), "vocab");
         QCOMPARE(h.list().count(), static_cast<int>(h.vocab().size()));
-    }
-
-    void okReturnsToTheBoxUnchanged() {
-        VocabHarness h;
-        h.home().mnuAddItem_Click();
-        h.dialogs.answer(Answer::Ok);
-        h.type(QStringLiteral("a b c"));
-        QVERIFY(h.box().isVisible());
-        QCOMPARE(h.box().text(), QStringLiteral("a b c"));
+        if (!message.isEmpty()) { // OK returns to the box as it was
+            h.home().mnuAddItem_Click();
+            h.dialogs.answer(Answer::Ok);
+            h.type(typed);
+            QVERIFY(h.box().isVisible());
+            QCOMPARE(h.box().text(), typed);
+        }
     }
 
     void editItemReplacesTheHighlightedItem() {
