@@ -4,6 +4,7 @@
 #include "frontend/ModelText.h"
 #include "session/BatchText.h"
 #include "session/insight/Metrics.h"
+#include "ui/shared/FilterBox.h"
 #include "ui/shared/RunGuard.h"
 
 #include <QCoreApplication>
@@ -65,17 +66,28 @@ BatchPanel::BatchPanel(QWidget* parent) : QWidget(parent) {
     lblSince->setObjectName(QStringLiteral("lblSince"));
     for (QPlainTextEdit* list : {txtGood, txtBad})
         list->viewport()->installEventFilter(this);
+    // A line is found by its text, or by its item's IPA once the run is measured.
+    const auto ipaOf = [this](const std::vector<int>& items) {
+        return [this, &items](int line) {
+            const auto item = static_cast<std::size_t>(items[static_cast<std::size_t>(line)]);
+            return item < ipa.size() ? ipa[item] : QString();
+        };
+    };
+    goodFilter = new FilterBox("fltGood", txtGood, ipaOf(goodItems));
+    badFilter = new FilterBox("fltBad", txtBad, ipaOf(badItems));
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(lblGood, 0, 0);
     layout->addWidget(lblBad, 0, 1);
-    layout->addWidget(txtGood, 1, 0);
-    layout->addWidget(txtBad, 1, 1);
-    layout->addWidget(lblPercentDone, 2, 0);
-    layout->addWidget(btnStop, 2, 1, Qt::AlignRight);
-    layout->addWidget(btnReport, 2, 1, Qt::AlignRight);
-    layout->addWidget(lblAccuracy, 3, 0, 1, 2);
-    layout->addWidget(lblSince, 4, 0, 1, 2);
+    layout->addWidget(goodFilter, 1, 0);
+    layout->addWidget(badFilter, 1, 1);
+    layout->addWidget(txtGood, 2, 0);
+    layout->addWidget(txtBad, 2, 1);
+    layout->addWidget(lblPercentDone, 3, 0);
+    layout->addWidget(btnStop, 3, 1, Qt::AlignRight);
+    layout->addWidget(btnReport, 3, 1, Qt::AlignRight);
+    layout->addWidget(lblAccuracy, 4, 0, 1, 2);
+    layout->addWidget(lblSince, 5, 0, 1, 2);
     layout->setColumnStretch(0, 2);
     layout->setColumnStretch(1, 3); // bad lines are longer: they name the discrepancy
     clearResults();
@@ -99,7 +111,10 @@ void BatchPanel::clearResults() {
     shown = 0;
     goodItems.clear();
     badItems.clear();
+    ipa.clear();
     tips.clear();
+    goodFilter->apply();
+    badFilter->apply();
 }
 
 void BatchPanel::startRun(int items) {
@@ -149,6 +164,8 @@ void BatchPanel::showBatchItem(const BatchItem& item) {
 
 void BatchPanel::showBatchEnd(std::string_view progress) {
     lblPercentDone->setText(fromModelText(progress));
+    goodFilter->apply();
+    badFilter->apply();
     repaintNow();
 }
 
@@ -170,8 +187,14 @@ void BatchPanel::showInsight(const insight::BatchReport& report, bool stopped) {
             lines.append(fromModelText(row.since->before));
         tips[static_cast<std::size_t>(row.index)] = lines.join(u'\n');
     }
+    ipa.assign(report.items.size(), QString());
+    for (const insight::ItemRow& row : report.items)
+        ipa[static_cast<std::size_t>(row.index)] =
+            QString::fromStdString(row.derivedIpa + ' ' + row.expectedIpa);
     markLines(txtGood, goodItems, report);
     markLines(txtBad, badItems, report);
+    goodFilter->apply();
+    badFilter->apply();
     btnReport->show();
 }
 

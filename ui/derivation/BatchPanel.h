@@ -16,6 +16,8 @@ class QPushButton;
 
 namespace tarnel {
 
+class FilterBox;
+
 class RunGuard;
 
 // The results of a batch run: the Good and Bad lists (`txtGood`, `txtBad`, read-only text
@@ -66,6 +68,8 @@ private:
     QLabel* lblSince = nullptr;
     QPlainTextEdit* txtGood = nullptr;
     QPlainTextEdit* txtBad = nullptr;
+    FilterBox* goodFilter = nullptr;
+    FilterBox* badFilter = nullptr;
     QPushButton* btnStop = nullptr;
     QPushButton* btnReport = nullptr;
     std::unique_ptr<RunGuard> guard; // while a run goes on
@@ -75,6 +79,7 @@ private:
     std::vector<int> goodItems; // the item of each line of txtGood
     std::vector<int> badItems;
     std::vector<QString> tips; // the tooltip of each item, once the run is measured
+    std::vector<QString> ipa;  // each item's derived and expected IPA, once measured
     int total = 0;
     bool stopping = false;
 

@@ -17,6 +17,7 @@ class QPushButton;
 
 namespace tarnel {
 
+class FilterBox;
 class ModelLineEdit;
 class ModelPlainTextEdit;
 
@@ -82,6 +83,7 @@ private:
     ModelPlainTextEdit* txtNotes = nullptr;
     QLabel* lblVocab = nullptr;
     QListWidget* lstVocab = nullptr;
+    FilterBox* vocabFilter = nullptr;
     ModelLineEdit* txtVocab = nullptr;
     QPushButton* btnVocabCancel = nullptr;
     QWidget* itemBox = nullptr; // txtVocab and its Cancel button

@@ -5,6 +5,7 @@
 #include "ui/home/Form1.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/Dialogs.h"
+#include "ui/shared/FilterBox.h"
 #include "ui/shared/ModelTextEdits.h"
 #include "ui/shared/Navigator.h"
 #include "ui/shared/Shared.h"
@@ -33,6 +34,7 @@ QWidget* Form1::buildVocabPanel() {
     lstVocab->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(lstVocab, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { lstVocab_ContextMenu(lstVocab->viewport()->mapToGlobal(at)); });
+    vocabFilter = new FilterBox("fltVocab", lstVocab);
     txtVocab = new ModelLineEdit;
     txtVocab->setObjectName(QStringLiteral("txtVocab"));
     txtVocab->refuse = [this](const QString& character) { refuseCharacter(character); };
@@ -55,6 +57,8 @@ QWidget* Form1::buildVocabPanel() {
     for (QWidget* widget :
          {static_cast<QWidget*>(lblVocab), itemBox, static_cast<QWidget*>(lstVocab),
           static_cast<QWidget*>(btnDone), static_cast<QWidget*>(txtMassVocab)}) {
+        if (widget == lstVocab)
+            layout->addWidget(vocabFilter);
         layout->addWidget(widget, widget == lstVocab || widget == txtMassVocab ? 1 : 0);
         widget->hide();
     }
@@ -70,6 +74,7 @@ void Form1::refreshVocab() {
     if (row >= 0 && row < lstVocab->count()) {
         lstVocab->setCurrentRow(row, QItemSelectionModel::NoUpdate);
     }
+    vocabFilter->apply();
 }
 
 void Form1::refreshNotes() {

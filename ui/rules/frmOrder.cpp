@@ -7,6 +7,7 @@
 #include "ui/rules/RuleWordsPanel.h"
 #include "ui/rules/frmOrderHelp.h"
 #include "ui/shared/Context.h"
+#include "ui/shared/FilterBox.h"
 #include "ui/shared/Shared.h"
 
 #include <QGridLayout>
@@ -112,6 +113,8 @@ QWidget* frmOrder::buildSupplyColumn() {
     layout->addWidget(btnDelFromSupply);
     layout->addSpacing(12);
     layout->addWidget(makeLabel(QStringLiteral("Supply"), "lblSupply"));
+    supplyFilter = new FilterBox("fltSupply", lstSupply);
+    layout->addWidget(supplyFilter);
     layout->addWidget(lstSupply, 1);
     layout->addWidget(
         makeLabel(QStringLiteral("To edit a rule, double-click it."), "lblDoubleClick"));
@@ -201,11 +204,18 @@ QWidget* frmOrder::buildOrderColumn() {
     grid->addWidget(lblOrder, 0, 0);
     grid->addWidget(lblM, 0, 1);
     grid->addWidget(lblP, 0, 2);
-    for (QListWidget* list : orderLists)
-        grid->addWidget(list, 1, 0);
-    grid->addWidget(lstM, 1, 1);
-    grid->addWidget(lstP, 1, 2);
-    grid->setRowStretch(1, 1);
+    const char* const filterNames[] = {"fltEtyOrd", "fltDiacOrd", "fltReflOrd"};
+    for (std::size_t i = 0; i < orderLists.size(); ++i) {
+        // The M and P columns hide the rows the Diachronic Order hides, to stay level with it.
+        orderFilters[i] = i == static_cast<std::size_t>(toIndex(OrderList::Diachronic))
+                              ? new FilterBox(filterNames[i], orderLists[i], {lstM, lstP})
+                              : new FilterBox(filterNames[i], orderLists[i]);
+        grid->addWidget(orderFilters[i], 1, 0, 1, 3);
+        grid->addWidget(orderLists[i], 2, 0);
+    }
+    grid->addWidget(lstM, 2, 1);
+    grid->addWidget(lstP, 2, 2);
+    grid->setRowStretch(2, 1);
     return column;
 }
 

@@ -16,6 +16,7 @@ class QTimer;
 
 namespace tarnel {
 
+class FilterBox;
 class RuleWordsPanel;
 
 // The rule order screen: the Supply of rules and the three orders. Every list is a view of
@@ -65,6 +66,8 @@ private:
     QLabel* lblP = nullptr;
     QTimer* Timer1 = nullptr;
     RuleWordsPanel* ruleWords = nullptr;
+    FilterBox* supplyFilter = nullptr;
+    std::array<FilterBox*, 3> orderFilters{};
 
     OrderList shownOrder = OrderList::Diachronic;
     std::string chosenSupplyName; // the Supply entry last clicked

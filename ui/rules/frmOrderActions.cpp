@@ -6,6 +6,7 @@
 #include "ui/rules/frmOrder.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/Dialogs.h"
+#include "ui/shared/FilterBox.h"
 #include "ui/shared/Navigator.h"
 #include "ui/shared/Shared.h"
 
@@ -60,13 +61,16 @@ void frmOrder::refreshOrder(OrderList order) {
     if (order == OrderList::Diachronic) {
         fillList(lstM, model.lstM);
         fillList(lstP, model.lstP);
-        keepColumnsInStep();
     }
+    orderFilters[static_cast<std::size_t>(order)]->apply();
+    if (order == OrderList::Diachronic)
+        keepColumnsInStep();
 }
 
 void frmOrder::refreshLists() {
     const bool supplyHighlighted = highlightedRow(lstSupply).has_value();
     fillList(lstSupply, ctx.session.model().lstSupply);
+    supplyFilter->apply();
     highlightSupply(supplyHighlighted ? chosenSupplyName : std::string());
     for (const auto order : {OrderList::Etymon, OrderList::Diachronic, OrderList::Reflex})
         refreshOrder(order);

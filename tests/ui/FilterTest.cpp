@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The filter boxes above the Vocabulary, the Good and Bad lists, the Supply and the orders.
+#include "Harness.h"
+#include "Tests.h"
+#include "support/ModelBuilder.h"
+#include "ui/shared/FilterBox.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTextBlock>
+
+namespace tarnel {
+
+namespace {
+
+Model filterModel() {
+    return test::ModelBuilder()
+        .rule("Voicing", {"+cor (*) -cont (*)"}, {"+voice (*)"})
+        .rule("Nasal", {"+nas (*)"}, {"+cont (*)"})
+        .diachronic({"Nasal", "Voicing", "Nasal"})
+        .vocabulary({"apa  apa", "ata  ada", "ata  ata", "Ota  ada"});
+}
+
+void typeFilter(QWidget& screen, const char* name, const QString& text) {
+    auto* edit = screen.findChild<QLineEdit*>(QString::fromLatin1(name) + QStringLiteral("Text"));
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+QString count(QWidget& screen, const char* name) {
+    return screen.findChild<QLabel*>(QString::fromLatin1(name) + QStringLiteral("Count"))->text();
+}
+
+QList<int> shownRows(const QListWidget* list) {
+    QList<int> rows;
+    for (int row = 0; row < list->count(); ++row)
+        if (!list->isRowHidden(row))
+            rows.append(row);
+    return rows;
+}
+
+QList<int> shownLines(const QPlainTextEdit* text) {
+    QList<int> lines;
+    for (QTextBlock block = text->document()->begin(); block.isValid(); block = block.next())
+        if (block.isVisible())
+            lines.append(block.blockNumber());
+    return lines;
+}
+
+} // namespace
+
+class FilterTest : public QObject {
+    Q_OBJECT
+private slots:
+    void holdsFilter_data() {
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<bool>("holds");
+        QTest::newRow("substring") << "ata  ada"
+                                   << "a  a" << true;
+        QTest::newRow("capitals fold") << "Ota  ada"
+                                       << "ota" << true;
+        QTest::newRow("decomposed finds composed")
+            << QStringLiteral("tõ") << QStringLiteral("o\u0303") << true;
+        QTest::newRow("absent") << "ata  ada"
+                                << "p" << false;
+    }
+    void holdsFilter() {
+        QFETCH(QString, row);
+        QFETCH(QString, filter);
+        QFETCH(bool, holds);
+        QCOMPARE(tarnel::holdsFilter(row, filter), holds);
+    }
+
+    void theVocabularyAndTheOrdersShowOnlyWhatHoldsTheFilter() {
+        Harness h;
+        h.load(filterModel());
+        h.program.editVocabulary();
+        Form1& home = h.home();
+        auto* vocab = h.find<QListWidget>(home, "lstVocab");
+        typeFilter(home, "fltVocab", QStringLiteral("ATA"));
+        QCOMPARE(shownRows(vocab), (QList<int>{1, 2}));
+        QCOMPARE(count(home, "fltVocab"), QStringLiteral("2 of 4 shown"));
+        h.ctx().session.deleteItem(1); // the filter holds over a refill
+        QCOMPARE(shownRows(vocab), QList<int>{1});
+
+        h.program.editRules();
+        frmOrder& order = *h.program.screens().order;
+        typeFilter(order, "fltDiacOrd", QStringLiteral("nas"));
+        for (const char* name : {"lstDiacOrd", "lstM", "lstP"}) // level with each other
+            QCOMPARE(shownRows(h.find<QListWidget>(order, name)), (QList<int>{0, 2}));
+        typeFilter(order, "fltDiacOrd", QString());
+        QCOMPARE(count(order, "fltDiacOrd"), QStringLiteral("3 shown"));
+    }
+
+    // Once the run is measured, a line is found by its IPA too.
+    void theGoodAndBadListsAreFoundByTextOrIpa() {
+        Harness h;
+        h.load(filterModel());
+        h.program.runBatch();
+        frmDerive& derive = *h.program.screens().derive;
+        auto* bad = h.find<QPlainTextEdit>(derive, "txtBad");
+        typeFilter(derive, "fltBad", QStringLiteral("apa"));
+        QCOMPARE(shownLines(bad), QList<int>{});
+        typeFilter(derive, "fltBad", QStringLiteral("ada"));
+        const QList<int> found = shownLines(bad);
+        QCOMPARE(found.size(), 1);
+        QVERIFY(bad->document()->findBlockByNumber(found[0]).text().startsWith("ata > ata"));
+        QCOMPARE(count(derive, "fltGood"), QStringLiteral("3 shown"));
+    }
+};
+
+static RegisterTest<FilterTest> registerFilterTest;
+
+} // namespace tarnel
+
+#include "FilterTest.moc"
