@@ -11,6 +11,16 @@
 
 namespace tarnel {
 
+// How an edit of a Document is kept. `affectsFile` is false for what a save does not write
+// (masks); a `merging` edit joins the step before it of the same caption (typing in the
+// notes). A `pending` edit is no step of its own: an editor changes the model as its screen
+// shows it, and keeps all it did as one step when the user says so (recordSince).
+struct EditKind {
+    bool affectsFile = true;
+    bool merging = false;
+    bool pending = false;
+};
+
 // The open model as a document: the model, its undo history, the unsaved-changes flag and
 // the listeners told of every change. The model changes only through `edit` (and `replace`,
 // which puts another model in its place), so the history, the flag and every view stay right.
@@ -25,15 +35,7 @@ public:
     bool unsaved() const { return unsaved_; }
     void addListener(Listener listener) { listeners_.push_back(std::move(listener)); }
 
-    // How an edit is kept. `affectsFile` is false for what a save does not write (masks); a
-    // `merging` edit joins the step before it of the same caption (typing in the notes). A
-    // `pending` edit is no step of its own: an editor changes the model as its screen shows
-    // it, and keeps all it did as one step when the user says so (recordSince).
-    struct Kind {
-        bool affectsFile = true;
-        bool merging = false;
-        bool pending = false;
-    };
+    using Kind = EditKind;
 
     // Runs `change` on the model as one step named `caption`; the `parts` it may touch are
     // copied before and compared after, and a change that changed nothing (a refused one)
