@@ -7,7 +7,7 @@
 
 namespace tarnel::cli {
 
-enum class Command { Batch, Derive, Reflex, Resave, ImportVocabulary, ExportVocabulary };
+enum class Command { Batch, Derive, Reflex, Resave, ImportVocabulary, ExportVocabulary, Check };
 
 // What the command line asks for.
 struct Arguments {
@@ -40,6 +40,7 @@ inline constexpr const char* usage =
     "       tarnel-batch --import-vocabulary LIST [--header | --no-header]\n"
     "                    MODEL.tnl --resave OUT.tnl         add a word list, save to OUT\n"
     "       tarnel-batch --export-vocabulary FILE MODEL.tnl write the Vocabulary to FILE\n"
+    "       tarnel-batch [--json] --check MODEL.tnl         list the model file's problems\n"
     "       tarnel-batch --help                             print this help\n"
     "       tarnel-batch --version                          print the version\n";
 
@@ -66,6 +67,9 @@ inline constexpr const char* optionHelp =
     "  --export-vocabulary FILE\n"
     "                    write the Vocabulary to FILE, as CSV when its name ends in .csv,\n"
     "                    else as TSV (UTF-8, a header row)\n"
+    "  --check           list what in the model file will not work as it reads, one problem\n"
+    "                    a line with what the program does with it (nothing for a clean\n"
+    "                    file); exit status 0 whatever is found\n"
     "  --help            print this help and exit\n"
     "  --version         print the version of tarnel-batch and exit\n"
     "  --                end the options; the model file follows\n"
