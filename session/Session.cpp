@@ -52,6 +52,7 @@ void Session::replaceModel(Model model, bool named, std::filesystem::path outsid
     fileProblems_.clear();
     lastRun_.reset();
     batchRun_ = {};
+    batchModel_ = {};
     report_ = {};
     document_.replace(std::move(model));
 }
