@@ -25,10 +25,9 @@ std::string modelFileText(const Model& model);
 
 // Reads model file bytes into a fresh model named `name`. Tolerant as the format allows;
 // a text that ends early, or a model file that was saved again as UTF-8, gives no model and
-// a reason in `error`. What a loaded file held
-// that a save could not write back faithfully is left out, each with a warning that names
-// its line ("Line 12: order entry ... cannot be kept; it was left out."); show the
-// warnings after the load. Messages are Windows-1252.
+// a reason in `error`. What a loaded file held that a save could not write back faithfully
+// is left out, each with a warning that names its line ("Line 12: order entry ... cannot be
+// kept; it was left out."); show the warnings after the load. Messages are Windows-1252.
 //
 // `lines` says where in the file each part of the model stood, for what is said about the
 // file afterwards (see session/ModelCheck.h): line numbers counted from 1, in the order of
@@ -50,8 +49,8 @@ struct LoadedModel {
 Result<LoadedModel> readModelText(std::string_view bytes, const std::string& name);
 
 // Loads the file at `path`; the model's name is the file name without ".tnl". A file that
-// cannot be read or ends early gives no model and a message that names the file. Replace
-// the current model only when a model comes back.
+// cannot be read, ends early or was saved again as UTF-8 gives no model and a message that
+// names the file. Replace the current model only when a model comes back.
 //
 // What the screens do after a successful load (the reader itself touches no screen): show
 // the notes box and the Vocabulary list, enable the Run menus when the Diachronic Order has

@@ -29,8 +29,8 @@ std::string shown(Location location) {
     case Location::Kind::Focus:
         return "(*)";
     case Location::Kind::Offset:
-        return "(*" + std::string(location.value < 0 ? "" : "+") +
-               std::to_string(location.value) + ")";
+        return "(*" + std::string(location.value < 0 ? "" : "+") + std::to_string(location.value) +
+               ")";
     case Location::Kind::Absolute:
         break;
     }
@@ -76,8 +76,9 @@ public:
         checkAlphabet(model_.lstCol, lines_.etymonAlphabet, "Etymon Alphabet");
         checkAlphabet(model_.lstColR, lines_.reflexAlphabet, "Reflex Alphabet");
         checkVocabulary();
-        std::stable_sort(problems_.begin(), problems_.end(),
-                         [](const ModelProblem& a, const ModelProblem& b) { return a.line < b.line; });
+        std::stable_sort(
+            problems_.begin(), problems_.end(),
+            [](const ModelProblem& a, const ModelProblem& b) { return a.line < b.line; });
         return std::move(problems_);
     }
 
@@ -145,10 +146,9 @@ private:
             std::vector<std::string> characters;
             for (std::size_t c = first; c < end; ++c)
                 characters.push_back(alphabet[c].substr(0, 1));
-            add(line, "the " + title +
-                          " line is not one character and 21 signs; it is read as " +
-                          std::to_string(end - first) + " entries, for " +
-                          quotedList(characters) + ".");
+            add(line, "the " + title + " line is not one character and 21 signs; it is read as " +
+                          std::to_string(end - first) + " entries, for " + quotedList(characters) +
+                          ".");
             return;
         }
         const auto signs = static_cast<int>(alphabet[first].size()) - 1;
@@ -260,8 +260,8 @@ private:
         const std::string lineDoesNothing = "line " + std::to_string(number) + " changes nothing.";
         const auto outside = [&](Location location, const std::string& outcome) {
             if (outsideEveryWord(location))
-                add(line, rule + shown(location) + " lies outside the word's 20 positions; " +
-                              outcome);
+                add(line,
+                    rule + shown(location) + " lies outside the word's 20 positions; " + outcome);
         };
         if (const auto* absolute = std::get_if<AbsoluteThen>(&parsed)) {
             for (const Unit& unit : absolute->units)
