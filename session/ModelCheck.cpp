@@ -4,7 +4,7 @@
 #include "core/Features.h"
 #include "core/Word.h"
 #include "engine/Changes.h"
-#include "engine/CompiledModel.h"
+#include "engine/CompiledModel.h" // splitItem
 #include "engine/Conditions.h"
 #include "engine/RuleText.h"
 #include "model/ModelFile.h"
@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <unordered_set>
 #include <variant>
 
 namespace tarnel {
@@ -65,7 +66,10 @@ std::string quotedList(const std::vector<std::string>& texts) {
 
 class Checker {
 public:
-    Checker(const Model& model, const ModelLines& lines) : model_(model), lines_(lines) {}
+    Checker(const Model& model, const ModelLines& lines) : model_(model), lines_(lines) {
+        for (const std::vector<std::string>& rule : model.lst1Rule)
+            ruleNames_.insert(ruleName(rule));
+    }
 
     std::vector<ModelProblem> run() {
         for (std::size_t r = 0; r < model_.lst1Rule.size(); ++r)
@@ -85,6 +89,7 @@ public:
 private:
     const Model& model_;
     const ModelLines& lines_;
+    std::unordered_set<std::string_view> ruleNames_; // a set: a model may hold 1,000 rules
     std::vector<ModelProblem> problems_;
 
     static int lineOf(const std::vector<int>& lines, std::size_t i) {
@@ -106,7 +111,7 @@ private:
                     const std::string& title, bool diachronic) {
         for (std::size_t i = 0; i < order.size(); ++i) {
             const std::string_view name = diachronic ? orderEntry(order[i]).rule : order[i];
-            if (!findRule(model_, name))
+            if (!ruleNames_.contains(name))
                 add(lineOf(lines, i), "the " + title + " names " + inQuotes(name) +
                                           ", which is no rule; the entry does nothing.");
         }
