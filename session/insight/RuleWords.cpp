@@ -15,7 +15,10 @@ std::vector<RuleWord> ruleWords(const Model& model, const std::vector<OrderEntry
     const auto spell = [&](const Word& word) {
         return etymonSide ? derivedIpa(word, normalise) : expectedIpa(word, normalise);
     };
-    StageTracer tracer(model, entries, etymonSide);
+    // A persistent entry may first change a word after a later entry; any other does so at
+    // its own stage or never.
+    StageTracer tracer(model, entries, etymonSide,
+                       entries[entry].persistent ? entries.size() : entry);
     for (std::size_t i = 0; i < run.items.size(); ++i) {
         Word last;
         bool found = false;

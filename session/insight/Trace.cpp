@@ -35,10 +35,11 @@ bool onEtymonSide(Order order) {
 // Etymon side: the Etymon and unmasked Diachronic entries through the Etymon Alphabet;
 // reflex side: the Reflex entries through the Reflex Alphabet. Both run as a Diachronic Order
 // after an empty Etymon Order.
-Model tracingModel(const Model& model, const std::vector<OrderEntry>& entries, bool etymonSide) {
+Model tracingModel(const Model& model, const std::vector<OrderEntry>& entries, bool etymonSide,
+                   std::size_t lastEntry) {
     Model tracing;
     tracing.lstCol = etymonSide ? model.lstCol : model.lstColR;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
+    for (std::size_t i = 0; i < entries.size() && i <= lastEntry; ++i) {
         const OrderEntry& entry = entries[i];
         if (onEtymonSide(entry.order) != etymonSide || entry.masked || !entry.rule)
             continue;
@@ -104,9 +105,10 @@ public:
 };
 
 StageTracer::StageTracer(const Model& model, const std::vector<OrderEntry>& entries,
-                         bool etymonSide)
+                         bool etymonSide, std::size_t lastEntry)
     : display_(std::make_unique<Display>()),
-      compiled_(std::make_unique<CompiledModel>(tracingModel(model, entries, etymonSide))),
+      compiled_(
+          std::make_unique<CompiledModel>(tracingModel(model, entries, etymonSide, lastEntry))),
       engine_(std::make_unique<Engine>(*compiled_, *display_, display_.get())),
       etymonSide_(etymonSide) {
     engine_->setDerivationMode(DerivationMode::Interactive);

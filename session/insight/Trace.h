@@ -5,6 +5,7 @@
 #include "session/BatchRun.h"
 
 #include <functional>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -37,10 +38,12 @@ using StageVisitor = std::function<void(int entry, bool reapplied, const Word& w
 
 // Derives items of a run again, stage by stage, on one side: the etymon through the Etymon
 // and Diachronic entries, or the reflex through the Reflex entries, each entry a stage of its
-// own, each item from the words the run derived it from.
+// own, each item from the words the run derived it from. Entries after `lastEntry` are left
+// out, which shortens the derivations where only the stages up to it matter.
 class StageTracer {
 public:
-    StageTracer(const Model& model, const std::vector<OrderEntry>& entries, bool etymonSide);
+    StageTracer(const Model& model, const std::vector<OrderEntry>& entries, bool etymonSide,
+                std::size_t lastEntry = std::numeric_limits<std::size_t>::max());
     ~StageTracer();
     StageTracer(const StageTracer&) = delete;
     StageTracer& operator=(const StageTracer&) = delete;
