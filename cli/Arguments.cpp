@@ -48,6 +48,7 @@ bool fits(const Arguments& a, bool resave) {
         return !resave && !a.firstRowIsHeader;
     case Command::Derive:
     case Command::Reflex:
+    case Command::Check:
     case Command::ExportVocabulary:
         return !resave && !batchOptions && !a.firstRowIsHeader &&
                (a.command != Command::ExportVocabulary || !a.json);
@@ -79,6 +80,9 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& argument
             result.json = true;
         } else if (argument == "--impact" && !result.impact) {
             result.impact = true;
+        } else if (argument == "--check" && !commandGiven) {
+            commandGiven = true;
+            result.command = Command::Check;
         } else if ((argument == "--header" || argument == "--no-header") &&
                    !result.firstRowIsHeader) {
             result.firstRowIsHeader = argument == "--header";

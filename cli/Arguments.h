@@ -7,7 +7,16 @@
 
 namespace tarnel::cli {
 
-enum class Command { Batch, Derive, Reflex, Resave, ImportVocabulary, ExportVocabulary, RuleWords };
+enum class Command {
+    Batch,
+    Derive,
+    Reflex,
+    Resave,
+    ImportVocabulary,
+    ExportVocabulary,
+    RuleWords,
+    Check
+};
 
 // What the command line asks for.
 struct Arguments {
@@ -43,6 +52,7 @@ inline constexpr const char* usage =
     "       tarnel-batch --export-vocabulary FILE MODEL.tnl write the Vocabulary to FILE\n"
     "       tarnel-batch [--json] [--jobs N] --rule-words NAME MODEL.tnl\n"
     "                    the items order entry NAME changed in a batch run\n"
+    "       tarnel-batch [--json] --check MODEL.tnl         list the model file's problems\n"
     "       tarnel-batch --help                             print this help\n"
     "       tarnel-batch --version                          print the version\n";
 
@@ -71,6 +81,9 @@ inline constexpr const char* optionHelp =
     "                    else as TSV (UTF-8, a header row)\n"
     "  --rule-words NAME make a batch run and list the items whose word the order entry\n"
     "                    NAME changed, with the word before and after its change\n"
+    "  --check           list what in the model file will not work as it reads, one problem\n"
+    "                    a line with what the program does with it (nothing for a clean\n"
+    "                    file); exit status 0 whatever is found\n"
     "  --help            print this help and exit\n"
     "  --version         print the version of tarnel-batch and exit\n"
     "  --                end the options; the model file follows\n"

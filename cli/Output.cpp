@@ -164,4 +164,18 @@ QByteArray messagesText(const std::vector<std::string>& messages) {
     return text.toUtf8();
 }
 
+QByteArray problemsText(const std::vector<ModelProblem>& problems) {
+    QString text;
+    for (const ModelProblem& problem : problems)
+        text += fromModelText(problem.text) + '\n';
+    return text.toUtf8();
+}
+
+QByteArray problemsJson(const std::vector<ModelProblem>& problems) {
+    Json list = Json::Array{};
+    for (const ModelProblem& problem : problems)
+        list.push(Json::Object{{"line", problem.line}, {"text", Json::fromCp1252(problem.text)}});
+    return line(Json::Object{{"problems", std::move(list)}});
+}
+
 } // namespace tarnel::cli

@@ -3,6 +3,7 @@
 
 #include "session/BatchRun.h"
 #include "session/DerivationView.h"
+#include "session/ModelCheck.h"
 #include "session/insight/Report.h"
 #include "session/insight/RuleWords.h"
 
@@ -58,5 +59,10 @@ QByteArray ruleWordsText(const std::string& entry, const std::vector<insight::Ru
 
 // Message-box texts for stderr, one per line (a text's own CR LF become line feeds).
 QByteArray messagesText(const std::vector<std::string>& messages);
+
+// The problems the check after the load found: one per line, or as one JSON object and a line
+// feed, {"problems": [{"line": N, "text": "Line N: ..."}, ...]}.
+QByteArray problemsText(const std::vector<ModelProblem>& problems);
+QByteArray problemsJson(const std::vector<ModelProblem>& problems);
 
 } // namespace tarnel::cli

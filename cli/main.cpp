@@ -186,6 +186,13 @@ int exportVocabulary(const Session& session, const Arguments& arguments, Streams
     return exitFailure;
 }
 
+// The check after the load: its problems on stdout, whatever they are, with exit status 0.
+int check(const Session& session, const Arguments& arguments, Streams& streams) {
+    const std::vector<ModelProblem>& problems = session.fileProblems();
+    streams.out(arguments.json ? problemsJson(problems) : problemsText(problems));
+    return 0;
+}
+
 int run(const std::vector<std::string>& argumentList, Streams& streams) {
     const auto arguments = parseArguments(argumentList);
     if (!arguments) {
@@ -217,7 +224,8 @@ int run(const std::vector<std::string>& argumentList, Streams& streams) {
         streams.err(errorLine(cp1252ToUtf8(opened.message())));
         return exitBadInput;
     }
-    if (!arguments->json) // JSON output carries them among its messages
+    // JSON output carries them among its messages; that of --check holds its problems alone.
+    if (!arguments->json || arguments->command == Command::Check)
         streams.err(messagesText(*opened));
     switch (arguments->command) {
     case Command::Resave:
@@ -226,6 +234,8 @@ int run(const std::vector<std::string>& argumentList, Streams& streams) {
         return importVocabulary(session, *arguments, streams);
     case Command::ExportVocabulary:
         return exportVocabulary(session, *arguments, streams);
+    case Command::Check:
+        return check(session, *arguments, streams);
     case Command::RuleWords:
         return ruleWords(session, *arguments, streams);
     case Command::Derive:

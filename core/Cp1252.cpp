@@ -104,6 +104,14 @@ std::string cp1252ToUtf8(std::string_view bytes) {
     return out;
 }
 
+bool isValidUtf8(std::string_view bytes) {
+    std::size_t pos = 0;
+    while (pos < bytes.size())
+        if (!nextCodePoint(bytes, pos))
+            return false;
+    return true;
+}
+
 std::optional<std::string> utf8ToCp1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());

@@ -15,6 +15,9 @@ std::string cp1252ToUtf8(std::string_view bytes);
 // U+10FFFF included) or holds a character Windows-1252 cannot hold.
 std::optional<std::string> utf8ToCp1252(std::string_view utf8);
 
+// True when `bytes` are valid UTF-8 throughout (the test utf8ToCp1252 makes of each sequence).
+bool isValidUtf8(std::string_view bytes);
+
 char32_t cp1252ToUnicode(unsigned char byte);
 std::optional<unsigned char> unicodeToCp1252(char32_t codePoint);
 

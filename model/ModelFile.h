@@ -24,19 +24,33 @@ inline constexpr std::size_t maxModelFileBytes = std::size_t{64} << 20;
 std::string modelFileText(const Model& model);
 
 // Reads model file bytes into a fresh model named `name`. Tolerant as the format allows;
-// a text that ends early gives no model and a reason in `error`. What a loaded file held
-// that a save could not write back faithfully is left out, each with a warning that names
-// its line ("Line 12: order entry ... cannot be kept; it was left out."); show the
-// warnings after the load. Messages are Windows-1252.
+// a text that ends early, or a model file that was saved again as UTF-8, gives no model and
+// a reason in `error`. What a loaded file held that a save could not write back faithfully
+// is left out, each with a warning that names its line ("Line 12: order entry ... cannot be
+// kept; it was left out."); show the warnings after the load. Messages are Windows-1252.
+//
+// `lines` says where in the file each part of the model stood, for what is said about the
+// file afterwards (see session/ModelCheck.h): line numbers counted from 1, in the order of
+// the model's lists.
+struct ModelLines {
+    std::vector<std::vector<int>> rules; // every line of each rule of lst1Rule
+    std::vector<int> diachronicOrder;    // each entry of lstDiacOrd
+    std::vector<int> etymonOrder;
+    std::vector<int> reflexOrder;
+    std::vector<int> etymonAlphabet; // each column of lstCol
+    std::vector<int> reflexAlphabet;
+    std::vector<int> vocabulary; // each item of lstVocab
+};
 struct LoadedModel {
     Model model;
     std::vector<std::string> warnings;
+    ModelLines lines;
 };
 Result<LoadedModel> readModelText(std::string_view bytes, const std::string& name);
 
 // Loads the file at `path`; the model's name is the file name without ".tnl". A file that
-// cannot be read or ends early gives no model and a message that names the file. Replace
-// the current model only when a model comes back.
+// cannot be read, ends early or was saved again as UTF-8 gives no model and a message that
+// names the file. Replace the current model only when a model comes back.
 //
 // What the screens do after a successful load (the reader itself touches no screen): show
 // the notes box and the Vocabulary list, enable the Run menus when the Diachronic Order has

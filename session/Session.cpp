@@ -49,6 +49,7 @@ Session::~Session() = default;
 void Session::replaceModel(Model model, bool named, std::filesystem::path outsideFile) {
     named_ = named;
     outsideFile_ = std::move(outsideFile);
+    fileProblems_.clear();
     lastRun_.reset();
     batchRun_ = {};
     batchModel_ = {};
@@ -62,6 +63,14 @@ void Session::newModel() {
     replaceModel(std::move(model), false);
 }
 
+std::vector<std::string> Session::takeLoaded(LoadedModel loaded,
+                                             std::filesystem::path outsideFile) {
+    std::vector<ModelProblem> problems = checkModel(loaded.model, loaded.lines);
+    replaceModel(std::move(loaded.model), true, std::move(outsideFile));
+    fileProblems_ = std::move(problems);
+    return std::move(loaded.warnings);
+}
+
 Result<std::vector<std::string>> Session::openModel(std::string_view name) {
     const std::optional<std::string> modelName = utf8ToCp1252(name);
     if (!modelName)
@@ -70,16 +79,14 @@ Result<std::vector<std::string>> Session::openModel(std::string_view name) {
     if (!read)
         return fail(loadFailure(name, read.message()));
     read->model.modelName = *modelName;
-    replaceModel(std::move(read->model), true);
-    return std::move(read->warnings);
+    return takeLoaded(std::move(*read), {});
 }
 
 Result<std::vector<std::string>> Session::openFile(const std::filesystem::path& path) {
     Result<LoadedModel> read = loadModelFile(path);
     if (!read)
         return fail(read.message());
-    replaceModel(std::move(read->model), true);
-    return std::move(read->warnings);
+    return takeLoaded(std::move(*read), {});
 }
 
 Result<std::vector<std::string>> Session::openModelFile(const std::filesystem::path& path) {
@@ -95,8 +102,7 @@ Result<std::vector<std::string>> Session::openModelFile(const std::filesystem::p
     Result<LoadedModel> read = loadModelFile(file);
     if (!read)
         return fail(loadFailure(name, read.message()));
-    replaceModel(std::move(read->model), true, file);
-    return std::move(read->warnings);
+    return takeLoaded(std::move(*read), file);
 }
 
 std::filesystem::path Session::ownFolder() const {

@@ -4,6 +4,7 @@
 #include "AlphabetEditor.h"
 #include "BatchRun.h"
 #include "Document.h"
+#include "ModelCheck.h"
 #include "ModelFolder.h"
 #include "ModelHistory.h"
 #include "ModelNameBox.h"
@@ -26,6 +27,8 @@
 #include <vector>
 
 namespace tarnel {
+
+struct LoadedModel;
 
 // What a user does with a model, whatever the front end: the open model (a Document, with its
 // history and unsaved-changes flag) and its file, every edit as a named operation with its
@@ -66,6 +69,10 @@ public:
     // The file of a model opened from outside the model folder; empty for a model of the
     // folder, a new one, or none.
     const std::filesystem::path& outsideFile() const { return outsideFile_; }
+    // What the check after the load found in the file of the model opened last (see
+    // ModelCheck.h), in the order of its lines; empty for a clean file and for a new model.
+    // It speaks of the file as it was opened, whatever was edited since.
+    const std::vector<ModelProblem>& fileProblems() const { return fileProblems_; }
 
     // The check of a name accepted in the name box (see ModelNameBox.h for its rules) for an
     // existing file, in the folder the model is saved in, with the message offering to
@@ -228,12 +235,15 @@ public:
 private:
     // `outsideFile`: where a model from outside the model folder came from.
     void replaceModel(Model model, bool named, std::filesystem::path outsideFile = {});
+    // A model read from its file, checked: its problems kept, the model made the current one.
+    std::vector<std::string> takeLoaded(LoadedModel loaded, std::filesystem::path outsideFile);
     // The folder a name is checked and saved in: that of a model from elsewhere while it can
     // be written to, else the model folder.
     std::filesystem::path ownFolder() const;
 
     ModelFolder folder_;
     std::filesystem::path outsideFile_;
+    std::vector<ModelProblem> fileProblems_;
     Document document_;
     std::optional<std::vector<insight::PreviousItem>> lastRun_;
     BatchRun batchRun_;

@@ -4,6 +4,7 @@
 #include "frontend/ModelText.h"
 #include "session/Session.h"
 #include "ui/home/Form1Help.h"
+#include "ui/home/ModelCheckWindow.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/Dialogs.h"
 #include "ui/shared/ModelTextEdits.h"
@@ -28,6 +29,8 @@ Form1::Form1(Context& context) : Screen(context), about(buildAboutText()) {
     buildMenus();
     buildBody();
 }
+
+Form1::~Form1() = default;
 
 void Form1::buildMenus() {
     mnuModelChoice = menuBar()->addMenu(QStringLiteral("&Model"));

@@ -3,6 +3,7 @@
 
 #include "ui/shared/Screen.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@ class QPushButton;
 namespace tarnel {
 
 class FilterBox;
+class ModelCheckWindow;
 class ModelLineEdit;
 class ModelPlainTextEdit;
 
@@ -27,6 +29,7 @@ class Form1 : public Screen {
     Q_OBJECT
 public:
     explicit Form1(Context& context);
+    ~Form1() override;
 
     // Start-up: the model menu from the model directory, the About text over the screen.
     void startUp();
@@ -66,6 +69,9 @@ public:
     // Rebuilds the model menu from the model directory (at most 21 names).
     void buildModelMenu();
 
+    // The window of what the check after the last load found, once there was something.
+    ModelCheckWindow* modelCheckWindow() const { return checkWindow.get(); }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -92,6 +98,7 @@ private:
     int editedRow = -1;  // the item txtVocab edits (Edit Item), or -1 for a new one
     QString replaceName; // a name that "already exists", whose file Save would replace
     QString titleBeforeDelete;
+    std::unique_ptr<ModelCheckWindow> checkWindow;
 
     void buildMenus();
     void buildBody();
@@ -105,8 +112,10 @@ private:
     void acceptModelName();
     void takeModelName(QString name); // by value: it may be replaceName, which it clears
     // After a load: the panels, the menu entries and the title for the model, then what the
-    // load had to leave out.
+    // load had to leave out and what the check found in the file.
     void showOpenedModel(const std::vector<std::string>& warnings);
+    // The check window with the problems of the model's file; closed when there are none.
+    void showFileProblems();
     // "Model "x"", and the folder for a model kept outside the model folder.
     QString modelTitle() const;
     void showModelPanels();

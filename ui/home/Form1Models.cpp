@@ -3,6 +3,7 @@
 #include "frontend/ModelText.h"
 #include "session/Session.h"
 #include "ui/home/Form1.h"
+#include "ui/home/ModelCheckWindow.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/Dialogs.h"
 #include "ui/shared/ModelTextEdits.h"
@@ -120,6 +121,7 @@ void Form1::mnuNew_Click() {
     hidePanels();
     replaceName.clear();
     ctx.session.newModel(); // unnamed until a name is accepted, so nothing can be saved yet
+    showFileProblems();
     mnuSave->setEnabled(false);
     mnuSaveAs->setEnabled(false);
     buildModelMenu();
@@ -210,6 +212,21 @@ void Form1::showOpenedModel(const std::vector<std::string>& warnings) {
     setCaption(modelTitle());
     showModelPanels();
     showLoadWarnings(ctx, warnings);
+    showFileProblems();
+}
+
+void Form1::showFileProblems() {
+    const std::vector<ModelProblem>& problems = ctx.session.fileProblems();
+    if (problems.empty()) {
+        if (checkWindow) {
+            checkWindow->close();
+        }
+        return;
+    }
+    if (!checkWindow) {
+        checkWindow = std::make_unique<ModelCheckWindow>();
+    }
+    checkWindow->showProblems(modelCaption(ctx), problems);
 }
 
 // A model kept elsewhere shows its folder, so that it is not taken for the model folder's
