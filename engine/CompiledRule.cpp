@@ -228,6 +228,47 @@ void spreadWrites(CompiledRule& rule) {
     std::ranges::stable_sort(rule.spreadWrites, std::greater<>(), &SpreadWrite::offset);
 }
 
+// The then-steps of a rule that only sets slots, as writes: each step's, then its companion's.
+// A write that a later one of the same slot at the same place overrides is left out, and so
+// is one that reaches no position of any word.
+void slotWrites(CompiledRule& rule) {
+    rule.setsOnly = std::ranges::all_of(
+        rule.thenSteps, [](const ThenStep& step) { return step.kind == ThenStep::Kind::Set; });
+    if (!rule.setsOnly)
+        return;
+    const auto add = [&rule](int slot, bool plus, ThenStep::Anchor anchor, int offset) {
+        const bool reaches = anchor == ThenStep::Anchor::Focus   ? std::abs(offset) < wordPositions
+                             : anchor == ThenStep::Anchor::Start ? offset <= wordPositions
+                                                                 : offset >= -wordPositions;
+        if (!reaches)
+            return;
+        const auto all = [](bool yes) { return yes ? ~0u : 0u; };
+        const SlotWrite write{all(plus),
+                              all(slot < soundFeatureCount),
+                              all(((rule.rereadSlots >> slot) & 1u) != 0),
+                              static_cast<std::int16_t>(offset),
+                              static_cast<std::int8_t>(slot),
+                              static_cast<SlotWrite::Anchor>(anchor)};
+        std::erase_if(rule.writes, [&](const SlotWrite& earlier) {
+            return earlier.slot == write.slot && earlier.anchor == write.anchor &&
+                   earlier.offset == write.offset;
+        });
+        rule.writes.push_back(write);
+    };
+    for (const ThenStep& step : rule.thenSteps) {
+        add(step.slot, step.plus, step.anchor, step.offset);
+        if (step.companion >= 0)
+            add(step.companion, step.companionPlus, step.anchor, step.offset);
+    }
+    // Writes of one slot from one anchor land at different positions; from two anchors they
+    // may meet.
+    rule.writesOnce = std::ranges::all_of(rule.writes, [&rule](const SlotWrite& write) {
+        return std::ranges::all_of(rule.writes, [&write](const SlotWrite& other) {
+            return other.slot != write.slot || other.anchor == write.anchor;
+        });
+    });
+}
+
 } // namespace
 
 // Reading is deterministic, so a rule read once behaves as one read at every application.
@@ -252,6 +293,7 @@ CompiledRule compileRule(const std::vector<std::string>& lines) {
     });
     rule.rereadSlots = reads & writes;
     spreadWrites(rule);
+    slotWrites(rule);
     std::vector<int> weights(rule.ifLines.size(), -1);
     weigh(rule, 1, weights);
     focusNeeds(rule, 1, rule.focusPlus, rule.focusMinus);

@@ -3,6 +3,7 @@
 
 #include "Changes.h"
 #include "Conditions.h"
+#include "SlotWrites.h"
 #include "WordPlanes.h"
 
 #include <cstdint>
@@ -83,6 +84,12 @@ struct CompiledRule {
     // absolute positions are made again, the same, at the last focus.
     bool spreads = false;
     std::vector<SpreadWrite> spreadWrites;
+    // Whether every then-step sets a slot; such a rule runs `writes` instead of its steps.
+    // Where it writes no position of a slot twice at one focus, `writesOnce`, what the writes
+    // change is what the application changes.
+    bool setsOnly = false;
+    bool writesOnce = false;
+    std::vector<SlotWrite> writes;
     // The slots whose values the if-lines may read where the run may not have made them
     // itself: "mark", "segment" and "all" at the word's positions (a deletion or insertion can
     // bring values from beyond the word there), and the slots read at position `length`.
