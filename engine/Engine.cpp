@@ -167,11 +167,7 @@ void Engine::applyRule(int ruleIndex, int pass) {
     if (!rule.canChange)
         return;
     WordPlanes& word = pass == passReflex ? reflex_ : working_;
-    std::uint32_t candidates = positionsBelow(word.length);
-    for (std::uint32_t plus = rule.focusPlus; plus != 0; plus &= plus - 1)
-        candidates &= word.plane[static_cast<std::size_t>(std::countr_zero(plus))];
-    for (std::uint32_t minus = rule.focusMinus; minus != 0; minus &= minus - 1)
-        candidates &= ~word.plane[static_cast<std::size_t>(std::countr_zero(minus))];
+    const std::uint32_t candidates = positionsBelow(word.length);
     if (candidates == 0)
         return;
     const std::uint32_t foci = mayDecide(rule, word) ? holdingFoci(rule, word, candidates) : 0;
