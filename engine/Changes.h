@@ -3,6 +3,7 @@
 
 #include "Conditions.h"
 #include "Knowledge.h"
+#include "SlotWrites.h"
 #include "WordPlanes.h"
 #include "core/Messages.h"
 #include "core/Word.h"
@@ -44,7 +45,7 @@ ThenLine parseThenLine(std::string_view body);
 // (a name that is no feature) gives none.
 struct ThenStep {
     enum class Kind : std::uint8_t {
-        Set,         // slot `slot` at `first` made `plus`, then `companion` made `companionPlus`
+        Set,         // `writes`: a slot at `first`, then its companion
         Relate,      // slot `slot` at `first` from slot `source` at `second`, under `relation`
         CopySegment, // slots 0 to 21 of `second` copied to `first`
         Delete,      // the position `first`
@@ -52,17 +53,12 @@ struct ThenStep {
         Insert,      // the letter `values` (when `hasRow`) at `first`
     };
     Kind kind = Kind::Set;
-    // Set: `first` read once, as `offset` from the focus, from before the first position or
-    // from the end of the word.
-    enum class Anchor : std::uint8_t { Focus, Start, End } anchor = Anchor::Focus;
-    int offset = 0;
-    bool plus = false;
-    bool companionPlus = false;
+    // Set: the writes of the unit and of its companion, those that reach some word's position.
+    std::array<SlotWrite, 2> writes{};
+    std::uint8_t writeCount = 0;
     bool hasRow = false;
     std::int8_t slot = 0;
     std::int8_t source = 0;
-    std::int8_t companion = -1; // none
-    std::int8_t alsoSlot = 0;   // the companion, or `slot` where there is none
     Relation relation = Relation::Invalid;
     Location first;
     Location second;

@@ -220,47 +220,31 @@ void spreadWrites(CompiledRule& rule) {
         });
     if (!rule.spreads)
         return;
-    for (const ThenStep& step : rule.thenSteps) {
-        if (step.anchor != ThenStep::Anchor::Focus || std::abs(step.offset) >= wordPositions)
-            continue;
-        rule.spreadWrites.push_back({step.slot, step.plus, step.offset});
-        if (step.companion >= 0)
-            rule.spreadWrites.push_back({step.companion, step.companionPlus, step.offset});
-    }
+    for (const ThenStep& step : rule.thenSteps)
+        for (int w = 0; w < step.writeCount; ++w)
+            if (const SlotWrite& write = step.writes[static_cast<std::size_t>(w)];
+                write.anchor == SlotWrite::Focus)
+                rule.spreadWrites.push_back({write.slot, write.value != 0, write.offset});
     std::ranges::stable_sort(rule.spreadWrites, std::greater<>(), &SpreadWrite::offset);
 }
 
-// The then-steps of a rule that only sets slots, as writes: each step's, then its companion's.
-// A write that a later one of the same slot at the same place overrides is left out, and so
-// is one that reaches no position of any word.
+// The then-steps of a rule that only sets slots, as one list of writes. A write that a later
+// one of the same slot at the same place overrides is left out.
 void slotWrites(CompiledRule& rule) {
     rule.setsOnly = std::ranges::all_of(
         rule.thenSteps, [](const ThenStep& step) { return step.kind == ThenStep::Kind::Set; });
     if (!rule.setsOnly)
         return;
-    const auto add = [&rule](int slot, bool plus, ThenStep::Anchor anchor, int offset) {
-        const bool reaches = anchor == ThenStep::Anchor::Focus   ? std::abs(offset) < wordPositions
-                             : anchor == ThenStep::Anchor::Start ? offset <= wordPositions
-                                                                 : offset >= -wordPositions;
-        if (!reaches)
-            return;
-        const auto all = [](bool yes) { return yes ? ~0u : 0u; };
-        const SlotWrite write{all(plus),
-                              all(slot < soundFeatureCount),
-                              all(((rule.rereadSlots >> slot) & 1u) != 0),
-                              static_cast<std::int16_t>(offset),
-                              static_cast<std::int8_t>(slot),
-                              static_cast<SlotWrite::Anchor>(anchor)};
-        std::erase_if(rule.writes, [&](const SlotWrite& earlier) {
-            return earlier.slot == write.slot && earlier.anchor == write.anchor &&
-                   earlier.offset == write.offset;
-        });
-        rule.writes.push_back(write);
-    };
     for (const ThenStep& step : rule.thenSteps) {
-        add(step.slot, step.plus, step.anchor, step.offset);
-        if (step.companion >= 0)
-            add(step.companion, step.companionPlus, step.anchor, step.offset);
+        for (int w = 0; w < step.writeCount; ++w) {
+            SlotWrite write = step.writes[static_cast<std::size_t>(w)];
+            write.reread = ((rule.rereadSlots >> write.slot) & 1u) != 0 ? ~0u : 0u;
+            std::erase_if(rule.writes, [&](const SlotWrite& earlier) {
+                return earlier.slot == write.slot && earlier.anchor == write.anchor &&
+                       earlier.offset == write.offset;
+            });
+            rule.writes.push_back(write);
+        }
     }
     // Writes of one slot from one anchor land at different positions; from two anchors they
     // may meet.

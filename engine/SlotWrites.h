@@ -6,7 +6,7 @@
 
 #include <array>
 #include <cstdint>
-#include <vector>
+#include <span>
 
 namespace tarnel {
 
@@ -16,6 +16,23 @@ namespace tarnel {
 // when a change of the slot is a change of the word's sounds, and one that line A reads.
 struct SlotWrite {
     enum Anchor : std::uint8_t { Focus, Start, End };
+    // Slot `slot` made plus or minus at `offset` from `anchor`.
+    static SlotWrite make(int slot, bool plus, Anchor anchor, int offset, bool reread) {
+        const auto all = [](bool yes) { return yes ? ~0u : 0u; };
+        return {all(plus),
+                all(slot < soundFeatureCount),
+                all(reread),
+                static_cast<std::int16_t>(offset),
+                static_cast<std::int8_t>(slot),
+                anchor};
+    }
+    // Whether it reaches a position of some word.
+    bool reaches() const {
+        return anchor == Focus   ? offset > -wordPositions && offset < wordPositions
+               : anchor == Start ? offset <= wordPositions
+                                 : offset >= -wordPositions;
+    }
+
     std::uint32_t value = 0;
     std::uint32_t sound = 0;
     std::uint32_t reread = 0;
@@ -35,7 +52,7 @@ struct WriteEffect {
 // The writes at `focus`, in order, without a branch on the data: a position outside the word
 // is written as no position. A run from an unseen state learns what it writes.
 template <bool Track>
-WriteEffect runWrites(const std::vector<SlotWrite>& writes, WordPlanes& word, int focus,
+WriteEffect runWrites(std::span<const SlotWrite> writes, WordPlanes& word, int focus,
                       WordKnowledge* knowledge) {
     const int length = word.length;
     const std::array<int, 3> anchors{focus, -1, length};
