@@ -67,8 +67,8 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& argument
     std::vector<std::string> positional;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (argument == "--help") {
-            result.help = true;
+        if (argument == "--help" || argument == "--version") {
+            (argument == "--help" ? result.help : result.version) = true;
             return result;
         }
         if (argument == "--json" && !result.json) {

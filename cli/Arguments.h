@@ -13,6 +13,7 @@ enum class Command { Batch, Derive, Reflex, Resave, ImportVocabulary, ExportVoca
 struct Arguments {
     Command command = Command::Batch;
     bool help = false;
+    bool version = false;
     bool json = false;
     std::string word;       // --derive / --reflex: UTF-8, as typed
     std::string outputPath; // --resave
@@ -39,7 +40,8 @@ inline constexpr const char* usage =
     "       tarnel-batch --import-vocabulary LIST [--header | --no-header]\n"
     "                    MODEL.tnl --resave OUT.tnl         add a word list, save to OUT\n"
     "       tarnel-batch --export-vocabulary FILE MODEL.tnl write the Vocabulary to FILE\n"
-    "       tarnel-batch --help                             print this help\n";
+    "       tarnel-batch --help                             print this help\n"
+    "       tarnel-batch --version                          print the version\n";
 
 // What --help prints after the usage: one entry per option.
 inline constexpr const char* optionHelp =
@@ -65,6 +67,7 @@ inline constexpr const char* optionHelp =
     "                    write the Vocabulary to FILE, as CSV when its name ends in .csv,\n"
     "                    else as TSV (UTF-8, a header row)\n"
     "  --help            print this help and exit\n"
+    "  --version         print the version of tarnel-batch and exit\n"
     "  --                end the options; the model file follows\n"
     "\n"
     "WORD is UTF-8 and must fit Windows-1252. Exit status: 0 when the run was made,\n"

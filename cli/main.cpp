@@ -179,6 +179,10 @@ int run(const std::vector<std::string>& argumentList, Streams& streams) {
         streams.out(QByteArray(usage) + optionHelp);
         return 0;
     }
+    if (arguments->version) {
+        streams.out("tarnel-batch " TARNEL_VERSION "\n");
+        return 0;
+    }
     const auto word = utf8ToCp1252(arguments->word);
     if (!word) {
         streams.err(errorLine("the word \"" + arguments->word +

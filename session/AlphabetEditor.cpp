@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AlphabetEditor.h"
 
-#include "Session.h"
+#include "Document.h"
 
 namespace tarnel {
 
@@ -14,7 +14,7 @@ std::string AlphabetEditor::columnCaption(std::string_view verb, std::size_t col
 }
 
 void AlphabetEditor::enter() {
-    onEntry_ = takeSnapshot(session_.model_, alphabetsPart);
+    onEntry_ = document_.snapshot(alphabetsPart);
     pending_ = false;
     history_.clear();
 }
@@ -24,72 +24,76 @@ bool AlphabetEditor::leave(KeepAnswer answer) {
         return true;
     if (answer == KeepAnswer::Cancel)
         return false;
-    if (answer == KeepAnswer::Yes) {
-        session_.recordEditorStep(side_ == AlphabetSide::Etymon ? "Edit Etymon Alphabet"
-                                                                : "Edit Reflex Alphabet",
-                                  onEntry_);
-    } else {
+    if (answer == KeepAnswer::Yes)
+        document_.recordSince(side_ == AlphabetSide::Etymon ? "Edit Etymon Alphabet"
+                                                            : "Edit Reflex Alphabet",
+                              onEntry_);
+    else
         setAlphabets({onEntry_.copy.lstCol, onEntry_.copy.lstColR});
-        session_.notify(Session::Change::Edited);
-    }
     pending_ = false;
     history_.clear();
     return true;
 }
 
 const Alphabet& AlphabetEditor::columns() const {
-    return side_ == AlphabetSide::Etymon ? session_.model_.lstCol : session_.model_.lstColR;
+    return side_ == AlphabetSide::Etymon ? document_.model().lstCol : document_.model().lstColR;
 }
 
-Alphabet& AlphabetEditor::edited() {
-    return side_ == AlphabetSide::Etymon ? session_.model_.lstCol : session_.model_.lstColR;
+Alphabet& AlphabetEditor::sideOf(Model& model) const {
+    return side_ == AlphabetSide::Etymon ? model.lstCol : model.lstColR;
 }
 
 AlphabetEditor::Alphabets AlphabetEditor::alphabets() const {
-    return {session_.model_.lstCol, session_.model_.lstColR};
+    return {document_.model().lstCol, document_.model().lstColR};
 }
 
+// The alphabets as the screen shows them, pending until the editor is left.
 void AlphabetEditor::setAlphabets(Alphabets both) {
-    session_.model_.lstCol = std::move(both.first);
-    session_.model_.lstColR = std::move(both.second);
+    document_.edit("", alphabetsPart,
+                   [&both](Model& m) {
+                       m.lstCol = std::move(both.first);
+                       m.lstColR = std::move(both.second);
+                   },
+                   {.pending = true});
 }
 
-void AlphabetEditor::changed() {
-    pending_ = true;
-    session_.setUnsaved();
-    session_.notify(Session::Change::Edited);
-}
-
+// Each edit of the grid is a step of the editor's own history, and a pending change of the
+// model's alphabet, which every key released on a column is too.
 template <class Edit> auto AlphabetEditor::step(const std::string& caption, Edit&& edit) {
     Alphabets before = alphabets();
-    const auto finish = [&](bool carriedOut) {
-        if (!carriedOut)
-            return;
-        history_.push(caption, std::move(before));
-        changed();
-    };
-    return carryOut(edit, finish);
+    return document_.edit(caption, alphabetsPart,
+                          [&](Model& m) {
+                              const auto finish = [&](bool carriedOut) {
+                                  if (carriedOut) {
+                                      history_.push(caption, std::move(before));
+                                      pending_ = true;
+                                  }
+                              };
+                              return carryOut([&] { return edit(m); }, finish);
+                          },
+                          {.pending = true});
 }
 
 void AlphabetEditor::keyReleased() {
     pending_ = true;
-    session_.setUnsaved();
+    document_.markUnsaved();
 }
 
 void AlphabetEditor::toggleValue(std::size_t column, int item) {
     if (column < columns().size())
         step(columnCaption("Change Value", column),
-             [&] { tarnel::toggleValue(edited()[column], item); });
+             [&](Model& m) { tarnel::toggleValue(sideOf(m)[column], item); });
 }
 
 std::optional<std::size_t> AlphabetEditor::moveColumn(std::size_t column, int move) {
     return step(columnCaption("Move Column", column),
-                [&] { return swapWithNeighbour(edited(), column, move); });
+                [&](Model& m) { return swapWithNeighbour(sideOf(m), column, move); });
 }
 
 Result<std::size_t> AlphabetEditor::insertColumn(std::size_t column) {
+    insertCaption_ = columnCaption("Copy Column", column);
     const Result<> inserted =
-        step(columnCaption("Copy Column", column), [&] { return insertCopy(edited(), column); });
+        step(insertCaption_, [&](Model& m) { return insertCopy(sideOf(m), column); });
     if (!inserted)
         return fail(inserted.message());
     return column + 1;
@@ -97,32 +101,40 @@ Result<std::size_t> AlphabetEditor::insertColumn(std::size_t column) {
 
 Result<> AlphabetEditor::deleteColumn(std::size_t column) {
     return step(columnCaption("Delete Column", column),
-                [&] { return tarnel::deleteColumn(edited(), column); });
+                [&](Model& m) { return tarnel::deleteColumn(sideOf(m), column); });
 }
 
 Result<> AlphabetEditor::renameColumn(std::size_t column, char character) {
     return step(columnCaption("Rename Column", column) + " to " + std::string(1, character),
-                [&] { return tarnel::renameColumn(edited(), column, character); });
+                [&](Model& m) { return tarnel::renameColumn(sideOf(m), column, character); });
 }
 
 // The new column and its character are one edit: undoing the Insert removes both.
 Result<bool> AlphabetEditor::nameNewColumn(std::size_t column, unsigned char code) {
-    const Result<bool> accepted = acceptNewCharacter(edited(), column, code);
-    if (accepted && *accepted)
-        changed();
-    return accepted;
+    return document_.edit("", alphabetsPart,
+                          [&](Model& m) {
+                              const Result<bool> accepted =
+                                  acceptNewCharacter(sideOf(m), column, code);
+                              if (accepted && *accepted)
+                                  pending_ = true;
+                              return accepted;
+                          },
+                          {.pending = true});
 }
 
 void AlphabetEditor::dropNewColumn(std::size_t column) {
-    if (column < edited().size())
-        edited().erase(edited().begin() + static_cast<std::ptrdiff_t>(column));
-    history_.dropLast("Insert Column"); // the insert left nothing behind
-    session_.notify(Session::Change::Edited);
+    document_.edit("", alphabetsPart,
+                   [&](Model& m) {
+                       Alphabet& alphabet = sideOf(m);
+                       if (column < alphabet.size())
+                           alphabet.erase(alphabet.begin() + static_cast<std::ptrdiff_t>(column));
+                   },
+                   {.pending = true});
+    history_.dropLast(insertCaption_); // the insert left nothing behind
 }
 
 void AlphabetEditor::resetToDefaults() {
-    step("Default Alphabets",
-         [&] { createAlphabets(session_.model_.lstCol, session_.model_.lstColR); });
+    step("Default Alphabets", [](Model& m) { createAlphabets(m.lstCol, m.lstColR); });
 }
 
 const char* AlphabetEditor::defaultsQuestion() {
@@ -136,7 +148,7 @@ void AlphabetEditor::undo() {
     Alphabets both = alphabets();
     history_.undo(both);
     setAlphabets(std::move(both));
-    changed();
+    pending_ = true;
 }
 
 void AlphabetEditor::redo() {
@@ -145,7 +157,7 @@ void AlphabetEditor::redo() {
     Alphabets both = alphabets();
     history_.redo(both);
     setAlphabets(std::move(both));
-    changed();
+    pending_ = true;
 }
 
 } // namespace tarnel

@@ -12,7 +12,7 @@
 
 namespace tarnel {
 
-class Session;
+class Document;
 
 enum class AlphabetSide { Etymon, Reflex };
 
@@ -24,7 +24,7 @@ enum class KeepAnswer { Yes, No, Cancel };
 // editor, each column edit can be undone and redone on its own.
 class AlphabetEditor {
 public:
-    AlphabetEditor(Session& session, AlphabetSide side) : session_(session), side_(side) {}
+    AlphabetEditor(Document& document, AlphabetSide side) : document_(document), side_(side) {}
 
     // Entering the screen: the alphabets as they are now are what No restores.
     void enter();
@@ -63,18 +63,18 @@ private:
     // Both alphabets: Default Alphabets replaces them both.
     using Alphabets = std::pair<Alphabet, Alphabet>;
 
-    Alphabet& edited();
+    Alphabet& sideOf(Model& model) const;
     std::string columnCaption(std::string_view verb, std::size_t column) const;
     Alphabets alphabets() const;
     void setAlphabets(Alphabets both);
     // Runs `edit` on the alphabet as one step named `caption`; a refused edit (one that
     // answers false or a refusal) leaves no step.
     template <class Edit> auto step(const std::string& caption, Edit&& edit);
-    void changed();
 
-    Session& session_;
+    Document& document_;
     AlphabetSide side_;
     ModelSnapshot onEntry_;
+    std::string insertCaption_; // the step of the last Insert, which a dropped column undoes
     bool pending_ = false;
     EditHistory<Alphabets> history_;
 };

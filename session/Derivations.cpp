@@ -21,7 +21,7 @@ void Session::Forwarder::showStage(int kind, const std::string& label, const Wor
 
 const CompiledModel& Session::compiled() const {
     if (compiledStale_ || !compiled_) {
-        compiled_ = std::make_unique<CompiledModel>(model_);
+        compiled_ = std::make_unique<CompiledModel>(model());
         compiledStale_ = false;
     }
     return *compiled_;
@@ -85,6 +85,7 @@ constexpr double questionedSeconds = 10;
 void Session::runBatch(BatchDisplay& display, MessageSink& messages) {
     Engine& batch = engine();
     batchRun_ = {};
+    batchModel_ = model();
     batchRun_.startWorking = batch.workingWord();
     batchRun_.startReflex = batch.reflexWord();
     BatchRunRecorder recorder(batchRun_, &display, &messages);
@@ -93,12 +94,12 @@ void Session::runBatch(BatchDisplay& display, MessageSink& messages) {
     batch.runBatch(recorder, pool());
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     forwarder_.messages = nullptr;
-    if (!batchRun_.stopped && batchWork(model_) >= measuredWork && took.count() > 0)
-        batchRate_ = batchWork(model_) / took.count();
+    if (!batchRun_.stopped && batchWork(model()) >= measuredWork && took.count() > 0)
+        batchRate_ = batchWork(model()) / took.count();
 }
 
 std::optional<std::string> Session::largeRunQuestion() const {
-    if (batchWork(model_) / batchRate_ <= questionedSeconds)
+    if (batchWork(model()) / batchRate_ <= questionedSeconds)
         return std::nullopt;
     return std::string(largeRunWarning);
 }

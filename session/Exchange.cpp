@@ -22,7 +22,7 @@ Result<WordListImport> Session::readWordList(const std::filesystem::path& path,
     const Result<std::string> file = readTextFile(path, "The word list");
     if (!file)
         return fail(file.message());
-    return tarnel::readWordList(*file, model_, header);
+    return tarnel::readWordList(*file, model(), header);
 }
 
 Result<WordListImport> Session::importWordList(const std::filesystem::path& path,
@@ -34,14 +34,14 @@ Result<WordListImport> Session::importWordList(const std::filesystem::path& path
 }
 
 Result<> Session::exportVocabulary(const std::filesystem::path& path) const {
-    return replaceFile(path, wordListText(model_.lstVocab, formatForFileName(path.string())),
+    return replaceFile(path, wordListText(model().lstVocab, formatForFileName(path.string())),
                        "The Vocabulary");
 }
 
 Result<> Session::writeReport(const std::filesystem::path& path, ReportFormat format) const {
     const std::string bytes = format == ReportFormat::Csv
                                   ? insight::itemsCsv(report_)
-                                  : insight::reportJson(report_, model_.modelName).dump() + "\n";
+                                  : insight::reportJson(report_, model().modelName).dump() + "\n";
     return replaceFile(path, bytes, "The report");
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Supply and the three orders: inserting, moving, deleting, masking, persistence.
-#include "SessionEdit.h"
+#include "Session.h"
 #include "model/OrderEntry.h"
 
 namespace tarnel {
@@ -53,8 +53,8 @@ std::string named(std::string_view verb, const std::string& rule, std::string_vi
 // Order, whether or not anything then changes.
 Result<InsertOutcome> Session::insertIntoOrder(OrderList order, const OrderChoice& choice,
                                                InsertPlace place) {
-    setUnsaved();
-    const InsertOutcome outcome = edit(
+    document_.markUnsaved();
+    const InsertOutcome outcome = document_.edit(
         named("Insert", choice.supplyName, place == InsertPlace::Above ? "Above" : "Below"),
         ordersPart, [&](Model& m) { return tarnel::insertIntoOrder(m, order, choice, place); });
     if (outcome.kind == InsertOutcome::Refused)
@@ -64,9 +64,9 @@ Result<InsertOutcome> Session::insertIntoOrder(OrderList order, const OrderChoic
 
 Result<std::size_t> Session::moveInOrder(OrderList order, std::optional<std::size_t> row,
                                          MoveDirection direction) {
-    setUnsaved();
-    const std::optional<std::size_t> moved = edit(
-        named("Move", ruleAt(model_, order, row), direction == MoveDirection::Up ? "Up" : "Down"),
+    document_.markUnsaved();
+    const std::optional<std::size_t> moved = document_.edit(
+        named("Move", ruleAt(model(), order, row), direction == MoveDirection::Up ? "Up" : "Down"),
         ordersPart, [&](Model& m) { return tarnel::moveInOrder(m, order, row, direction); });
     if (!moved)
         return fail("Click a name in the Order list;\r\nthen use arrows to move it up or down.");
@@ -74,36 +74,37 @@ Result<std::size_t> Session::moveInOrder(OrderList order, std::optional<std::siz
 }
 
 Result<> Session::deleteFromOrder(OrderList order, std::optional<std::size_t> row) {
-    setUnsaved();
-    const bool deleted = edit(named("Delete", ruleAt(model_, order, row), "from Order"), ordersPart,
-                              [&](Model& m) { return tarnel::deleteFromOrder(m, order, row); });
+    document_.markUnsaved();
+    const bool deleted =
+        document_.edit(named("Delete", ruleAt(model(), order, row), "from Order"), ordersPart,
+                       [&](Model& m) { return tarnel::deleteFromOrder(m, order, row); });
     if (!deleted)
         return fail("First click the rule name that you want to delete.");
     return {};
 }
 
 void Session::deleteRule(const std::string& name) {
-    edit(named("Delete", name, "from Supply"), rulesPart | ordersPart,
-         [&name](Model& m) { deleteRuleFromSupply(m, name); });
-    setUnsaved();
+    document_.edit(named("Delete", name, "from Supply"), rulesPart | ordersPart,
+                   [&name](Model& m) { deleteRuleFromSupply(m, name); });
+    document_.markUnsaved();
 }
 
 Result<> Session::toggleMask(std::size_t row) {
-    const bool masking = row < model_.lstM.size() && model_.lstM[row].empty();
-    const bool found = edit(
-        named(masking ? "Mask" : "Unmask", ruleAt(model_, OrderList::Diachronic, row)), ordersPart,
-        [row](Model& m) { return tarnel::toggleMask(m, row); }, false);
+    const bool masking = row < model().lstM.size() && model().lstM[row].empty();
+    const bool found = document_.edit(
+        named(masking ? "Mask" : "Unmask", ruleAt(model(), OrderList::Diachronic, row)), ordersPart,
+        [row](Model& m) { return tarnel::toggleMask(m, row); }, {.affectsFile = false});
     if (!found)
         return fail("Missing expected minus sign before rule name.");
     return {};
 }
 
 void Session::togglePersistence(std::optional<std::size_t> row) {
-    setUnsaved();
-    const bool persistent = row && *row < model_.lstP.size() && model_.lstP[*row].empty();
-    edit(named("Make", ruleAt(model_, OrderList::Diachronic, row),
-               persistent ? "Persistent" : "Not Persistent"),
-         ordersPart, [row](Model& m) { tarnel::togglePersistence(m, row); });
+    document_.markUnsaved();
+    const bool persistent = row && *row < model().lstP.size() && model().lstP[*row].empty();
+    document_.edit(named("Make", ruleAt(model(), OrderList::Diachronic, row),
+                         persistent ? "Persistent" : "Not Persistent"),
+                   ordersPart, [row](Model& m) { tarnel::togglePersistence(m, row); });
 }
 
 } // namespace tarnel

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RuleEditor.h"
 
-#include "Session.h"
+#include "Document.h"
 #include "engine/RuleTemplates.h"
 #include "engine/RuleText.h"
 
@@ -17,7 +17,7 @@ template <class Edit> auto RuleEditor::step(const std::string& caption, Edit&& e
         changed_ = true;
         if (draft_.lines != before)
             history_.push(caption, std::move(before));
-        session_.notify(Session::Change::Edited);
+        document_.announceDraft();
     };
     return carryOut(edit, finish);
 }
@@ -32,14 +32,14 @@ void RuleEditor::begin(std::vector<std::string> lines, std::string name, bool ne
 void RuleEditor::startNew() {
     begin({newRuleTemplate.begin(), newRuleTemplate.end()},
           std::string(ruleNameOf(newRuleTemplate.front())), true);
-    session_.setUnsaved();
+    document_.markUnsaved();
 }
 
 Result<> RuleEditor::open(const std::string& name) {
-    const std::optional<int> index = findRule(session_.model(), name);
+    const std::optional<int> index = findRule(document_.model(), name);
     if (!index)
         return fail("The text of rule '" + name + "' is missing from this model.");
-    begin(session_.model().lst1Rule[static_cast<std::size_t>(*index)], name, false);
+    begin(document_.model().lst1Rule[static_cast<std::size_t>(*index)], name, false);
     return {};
 }
 
@@ -98,12 +98,12 @@ bool RuleEditor::pasteBody() {
         return false;
     step("Paste", [&] { tarnel::pasteBody(draft_.lines, copyBuffer_); });
     changed_ = true;
-    session_.setUnsaved();
+    document_.markUnsaved();
     return true;
 }
 
 Result<> RuleEditor::acceptName(const std::string& name) {
-    if (Result<> refused = checkNewRuleName(session_.model(), name); !refused)
+    if (Result<> refused = checkNewRuleName(document_.model(), name); !refused)
         return refused;
     step("Rename", [&] { renameRule(draft_.lines, name); });
     if (name != draft_.oldName)
@@ -115,12 +115,12 @@ Result<> RuleEditor::acceptName(const std::string& name) {
 Result<std::string> RuleEditor::keep() {
     const std::string name =
         draft_.lines.empty() ? std::string() : std::string(ruleNameOf(draft_.lines.front()));
-    const ModelSnapshot before = takeSnapshot(session_.model_, rulesPart | ordersPart);
-    Result<std::string> kept = keepRuleChanges(session_.model_, draft_);
+    Result<std::string> kept = document_.edit(
+        (draft_.newRule ? "Create Rule " : "Edit Rule ") + name, rulesPart | ordersPart,
+        [this](Model& m) { return keepRuleChanges(m, draft_); });
     if (!kept)
         return kept;
-    session_.recordEditorStep((draft_.newRule ? "Create Rule " : "Edit Rule ") + name, before);
-    session_.setUnsaved();
+    document_.markUnsaved(); // a rule kept as it was still counts as a change
     currentName_ = name;
     changed_ = false;
     return kept;
@@ -137,7 +137,7 @@ void RuleEditor::undo() {
         return;
     history_.undo(draft_.lines);
     currentName_ = ruleNameOf(draft_.lines.front());
-    session_.notify(Session::Change::Edited);
+    document_.announceDraft();
 }
 
 void RuleEditor::redo() {
@@ -145,7 +145,7 @@ void RuleEditor::redo() {
         return;
     history_.redo(draft_.lines);
     currentName_ = ruleNameOf(draft_.lines.front());
-    session_.notify(Session::Change::Edited);
+    document_.announceDraft();
 }
 
 } // namespace tarnel

@@ -12,7 +12,7 @@
 
 namespace tarnel {
 
-class Session;
+class Document;
 
 // The rule editor's work on one rule: the working copy (lstRuleTemp) and where it came from,
 // its element edits, the name and comment boxes, and Return. Each element edit can be undone
@@ -20,7 +20,7 @@ class Session;
 // model's history. The copy buffer lives as long as the program.
 class RuleEditor {
 public:
-    explicit RuleEditor(Session& session) : session_(session) {}
+    explicit RuleEditor(Document& document) : document_(document) {}
 
     // Create New Rule: the four-line template, to be named first. Marks the model changed.
     void startNew();
@@ -75,7 +75,7 @@ private:
     template <class Edit> auto step(const std::string& caption, Edit&& edit);
     void begin(std::vector<std::string> lines, std::string name, bool newRule);
 
-    Session& session_;
+    Document& document_;
     RuleDraft draft_;
     std::string currentName_;
     bool changed_ = false;

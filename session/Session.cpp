@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Session.h"
 
-#include "SessionEdit.h"
 #include "core/Alphabet.h"
 #include "core/Cp1252.h"
 #include "model/ModelFile.h"
+
+#include <unistd.h>
 
 namespace tarnel {
 
@@ -24,45 +25,35 @@ std::string nameForMessage(std::string_view utf8) {
     return plain;
 }
 
-constexpr std::size_t minNameLength = 3;
-constexpr std::size_t maxNameLength = 20;
-
-bool isNameCharacter(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+// "Model "x" could not be loaded:", why, and that nothing changed.
+std::string loadFailure(std::string_view name, const std::string& reason) {
+    return "Model " + inQuotes(nameForMessage(name)) + " could not be loaded:\r\n" + reason +
+           "\r\nThe model in memory is unchanged.";
 }
 
 } // namespace
 
+// The compiled model is kept until the model changes; an editor's draft changes nothing.
 Session::Session(std::filesystem::path modelFolder)
-    : folder_(std::move(modelFolder)), jobs_(defaultJobs()) {}
+    : folder_(std::move(modelFolder)), jobs_(defaultJobs()) {
+    document_.addListener([this](Change change) {
+        if (change == Change::Replaced || change == Change::Edited)
+            compiledStale_ = true;
+    });
+}
 
 Session::~Session() = default;
 
-void Session::addListener(std::function<void(Change)> listener) {
-    listeners_.push_back(std::move(listener));
-}
-
-void Session::notify(Change change) {
-    compiledStale_ = true;
-    for (const auto& listener : listeners_)
-        listener(change);
-}
-
-void Session::setUnsaved() {
-    unsaved_ = true;
-}
-
 // --- Models -----------------------------------------------------------------------------
 
-void Session::replaceModel(Model model, bool named) {
-    model_ = std::move(model);
+void Session::replaceModel(Model model, bool named, std::filesystem::path outsideFile) {
     named_ = named;
-    unsaved_ = false;
-    history_.clear();
+    outsideFile_ = std::move(outsideFile);
     lastRun_.reset();
     batchRun_ = {};
+    batchModel_ = {};
     report_ = {};
-    notify(Change::Replaced);
+    document_.replace(std::move(model));
 }
 
 void Session::newModel() {
@@ -72,15 +63,12 @@ void Session::newModel() {
 }
 
 Result<std::vector<std::string>> Session::openModel(std::string_view name) {
-    const std::string message = "Model " + inQuotes(nameForMessage(name)) + " could not be loaded:";
     const std::optional<std::string> modelName = utf8ToCp1252(name);
     if (!modelName)
-        return fail(message +
-                    "\r\nIts name holds characters that a model name cannot hold.\r\nThe model "
-                    "in memory is unchanged.");
+        return fail(loadFailure(name, "Its name holds characters that a model name cannot hold."));
     Result<LoadedModel> read = loadModelFile(folder_.pathOf(name));
     if (!read)
-        return fail(message + "\r\n" + read.message() + "\r\nThe model in memory is unchanged.");
+        return fail(loadFailure(name, read.message()));
     read->model.modelName = *modelName;
     replaceModel(std::move(read->model), true);
     return std::move(read->warnings);
@@ -94,46 +82,60 @@ Result<std::vector<std::string>> Session::openFile(const std::filesystem::path& 
     return std::move(read->warnings);
 }
 
-Result<> Session::checkModelName(std::string_view name) {
-    if (name.size() < minNameLength)
-        return fail("Model name must be at least three characters long.");
-    if (name.size() > maxNameLength)
-        return fail("Model name limited to 20 characters.");
-    for (const char c : name)
-        if (!isNameCharacter(c))
-            return fail("A model name holds only letters, digits and \"_\".");
-    return {};
+Result<std::vector<std::string>> Session::openModelFile(const std::filesystem::path& path) {
+    std::error_code error;
+    const std::filesystem::path file = std::filesystem::absolute(path, error).lexically_normal();
+    std::string name = file.filename().string();
+    const bool modelFileName = name.ends_with(modelFileSuffix);
+    if (modelFileName)
+        name.resize(name.size() - modelFileSuffix.size());
+    if (modelFileName &&
+        std::filesystem::equivalent(file.parent_path(), folder_.directory(), error))
+        return openModel(name);
+    Result<LoadedModel> read = loadModelFile(file);
+    if (!read)
+        return fail(loadFailure(name, read.message()));
+    replaceModel(std::move(read->model), true, file);
+    return std::move(read->warnings);
+}
+
+std::filesystem::path Session::ownFolder() const {
+    if (!outsideFile_.empty() && ::access(outsideFile_.parent_path().c_str(), W_OK) == 0)
+        return outsideFile_.parent_path();
+    return folder_.directory();
 }
 
 Result<> Session::checkNameIsFree(std::string_view name) const {
-    if (folder_.holds(name))
+    if (ModelFolder(ownFolder()).holds(name))
         return fail("A model named " + std::string(name) +
                     " already exists. Click \"Save\" if you want to replace it.");
     return {};
 }
 
 Result<> Session::nameModel(std::string_view name) {
-    model_.modelName = std::string(name); // name characters are ASCII
+    document_.rename(std::string(name)); // name characters are ASCII
+    const std::filesystem::path folder = ownFolder();
+    outsideFile_ =
+        folder == folder_.directory() ? std::filesystem::path() : ModelFolder(folder).pathOf(name);
     named_ = true;
-    setUnsaved();
     return save();
 }
 
 Result<> Session::save() {
-    if (!named_ || model_.modelName.empty())
+    if (!named_ || model().modelName.empty())
         return fail("There is no model to save yet.\r\nClick \"Model > New\" to create one, or "
                     "choose a model.");
-    if (Result<> written = saveTo(folder_.pathOf(cp1252ToUtf8(model_.modelName))); !written)
-        return fail("Model " + inQuotes(model_.modelName) + " could not be saved:\r\n" +
+    const std::filesystem::path file =
+        outsideFile_.empty() ? folder_.pathOf(cp1252ToUtf8(model().modelName)) : outsideFile_;
+    if (Result<> written = saveTo(file); !written)
+        return fail("Model " + inQuotes(model().modelName) + " could not be saved:\r\n" +
                     written.message() + "\r\nThe model is still in memory with its changes.");
-    unsaved_ = false;
-    history_.markSaved();
-    notify(Change::Saved);
+    document_.markSaved();
     return {};
 }
 
 Result<> Session::saveTo(const std::filesystem::path& path) const {
-    return writeModelFile(model_, path);
+    return writeModelFile(model(), path);
 }
 
 Result<> Session::deleteModel(std::string_view name) {
@@ -143,48 +145,16 @@ Result<> Session::deleteModel(std::string_view name) {
 }
 
 std::string Session::savedMessage() const {
-    return "Model " + inQuotes(model_.modelName) + " has been saved.";
+    return "Model " + inQuotes(model().modelName) + " has been saved.";
 }
 
 std::string Session::saveQuestion() const {
-    return "Save model " + inQuotes(model_.modelName) + "?";
+    return "Save model " + inQuotes(model().modelName) + "?";
 }
 
 std::string Session::deleteWarning(std::string_view name) {
     return "WARNING!  Deleting is forever.\r\nModel '" + nameForMessage(name) +
            "' will not be recoverable.\r\nClick 'OK' to delete, or 'Cancel' to keep the model.";
-}
-
-void Session::recordEditorStep(const std::string& caption, const ModelSnapshot& before) {
-    if (history_.record(caption, before, model_))
-        setUnsaved();
-    notify(Change::Edited);
-}
-
-// --- Undo and redo ----------------------------------------------------------------------
-
-std::string Session::undoCaption() const {
-    return canUndo() ? "Undo " + history_.undoCaption() : "Undo";
-}
-
-std::string Session::redoCaption() const {
-    return canRedo() ? "Redo " + history_.redoCaption() : "Redo";
-}
-
-void Session::undo() {
-    if (!canUndo())
-        return;
-    history_.undo(model_);
-    unsaved_ = !history_.atSavedState();
-    notify(Change::Edited);
-}
-
-void Session::redo() {
-    if (!canRedo())
-        return;
-    history_.redo(model_);
-    unsaved_ = !history_.atSavedState();
-    notify(Change::Edited);
 }
 
 } // namespace tarnel

@@ -3,8 +3,10 @@
 
 #include "AlphabetEditor.h"
 #include "BatchRun.h"
+#include "Document.h"
 #include "ModelFolder.h"
 #include "ModelHistory.h"
+#include "ModelNameBox.h"
 #include "RuleEditor.h"
 #include "core/Result.h"
 #include "engine/Engine.h"
@@ -12,6 +14,7 @@
 #include "exchange/WordListImport.h"
 #include "insight/Report.h"
 #include "insight/RuleImpact.h"
+#include "insight/RuleWords.h"
 #include "model/Model.h"
 #include "model/RuleOrders.h"
 
@@ -24,11 +27,11 @@
 
 namespace tarnel {
 
-// What a user does with a model, whatever the front end: the open model and its identity,
-// the unsaved-changes flag, and every edit as a named operation with its checks and
-// messages. Every change of the model goes through here, so that undo, the unsaved flag and
-// the front ends' views stay right. Texts are Windows-1252; names of model files are UTF-8,
-// as the file system has them.
+// What a user does with a model, whatever the front end: the open model (a Document, with its
+// history and unsaved-changes flag) and its file, every edit as a named operation with its
+// checks and messages, the editors, the engine with its derivations and batch runs, the last
+// run and its report. Texts are Windows-1252; names of model files are UTF-8, as the file
+// system has them.
 class Session {
 public:
     explicit Session(std::filesystem::path modelFolder);
@@ -36,17 +39,16 @@ public:
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    const Model& model() const { return model_; }
+    const Model& model() const { return document_.model(); }
     const ModelFolder& folder() const { return folder_; }
 
     // A model was chosen or a new one was named (until then there is nothing to edit).
     bool hasModel() const { return named_; }
-    bool unsavedChanges() const { return unsaved_; }
+    bool unsavedChanges() const { return document_.unsaved(); }
 
-    // Told after every change: the model was replaced (opened, new), edited (changed, undone
-    // or redone), or saved.
-    enum class Change { Replaced, Edited, Saved };
-    void addListener(std::function<void(Change)> listener);
+    // Told after every change (see Document::Change).
+    using Change = Document::Change;
+    void addListener(Document::Listener listener) { document_.addListener(std::move(listener)); }
 
     // --- Models ---------------------------------------------------------------------------
 
@@ -56,10 +58,18 @@ public:
     // holds the loader's notes on lines it had to repair (empty for a clean file).
     Result<std::vector<std::string>> openModel(std::string_view name);
     Result<std::vector<std::string>> openFile(const std::filesystem::path& path);
+    // Opens the model file at `path`, wherever the user keeps it. A file of the model folder
+    // opens as that folder's model. A file elsewhere stays where it is: Save writes it back
+    // there, and a name for Save As is checked and saved in its folder (in the model folder
+    // when its own can no longer be written to, as on a read-only or removed disk).
+    Result<std::vector<std::string>> openModelFile(const std::filesystem::path& path);
+    // The file of a model opened from outside the model folder; empty for a model of the
+    // folder, a new one, or none.
+    const std::filesystem::path& outsideFile() const { return outsideFile_; }
 
-    // The name rules of the name box (3 to 20 letters, digits or "_"), without the check for
-    // an existing file; and that check, with the message offering to replace it.
-    static Result<> checkModelName(std::string_view name);
+    // The check of a name accepted in the name box (see ModelNameBox.h for its rules) for an
+    // existing file, in the folder the model is saved in, with the message offering to
+    // replace it.
     Result<> checkNameIsFree(std::string_view name) const;
 
     // A name accepted for a new model or by Save As: it becomes the model's name and the
@@ -84,7 +94,7 @@ public:
     // The notes as the box holds them; consecutive changes are one step of the history.
     void setNotes(const std::string& notes);
     // Every key typed into the notes counts as a change, even one that changes nothing.
-    void markNotesTyped() { setUnsaved(); }
+    void markNotesTyped() { document_.markUnsaved(); }
 
     // --- Vocabulary -----------------------------------------------------------------------
 
@@ -170,6 +180,17 @@ public:
     // Diachronic entry alone were masked.
     void measureRuleImpact(const insight::ImpactProgress& progress);
 
+    // The items whose word entry `row` of `order` changed in the last batch run, with the
+    // word before and after it; none when the orders have changed since that run (or there
+    // was none: see rulesOfLastBatch).
+    std::vector<insight::RuleWord> ruleWords(OrderList order, std::size_t row,
+                                             const insight::Normaliser& normalise) const;
+    // The order and row of the first entry named `name` (Etymon, then Diachronic, then Reflex
+    // Order); none when no entry has that name.
+    std::optional<std::pair<OrderList, std::size_t>> entryNamed(const std::string& name) const;
+    // The last batch run was made with the orders as they are now.
+    bool rulesOfLastBatch() const;
+
     // --- Word lists and reports, in and out --------------------------------------------------
 
     // The word list at `path` read for import against the model (nothing changes yet).
@@ -196,40 +217,29 @@ public:
 
     // --- Undo and redo --------------------------------------------------------------------
 
-    bool canUndo() const { return history_.canUndo(); }
-    bool canRedo() const { return history_.canRedo(); }
+    bool canUndo() const { return document_.canUndo(); }
+    bool canRedo() const { return document_.canRedo(); }
     // "Undo Delete Item", "Redo Delete Item"; just "Undo" / "Redo" when there is none.
-    std::string undoCaption() const;
-    std::string redoCaption() const;
-    void undo();
-    void redo();
+    std::string undoCaption() const { return document_.undoCaption(); }
+    std::string redoCaption() const { return document_.redoCaption(); }
+    void undo() { document_.undo(); }
+    void redo() { document_.redo(); }
 
 private:
-    friend class AlphabetEditor;
-    friend class RuleEditor;
-
-    // A change an editor made to the model in place since `before`, as one step.
-    void recordEditorStep(const std::string& caption, const ModelSnapshot& before);
-
-    // Runs `change` on the model as one named step of the history; the parts it may touch
-    // are copied before and compared after. A refused change leaves no step.
-    template <class Edit>
-    auto edit(const std::string& caption, ModelParts parts, Edit&& change, bool affectsFile = true,
-              bool merging = false);
-
-    void replaceModel(Model model, bool named);
-    void setUnsaved();
-    void notify(Change change);
+    // `outsideFile`: where a model from outside the model folder came from.
+    void replaceModel(Model model, bool named, std::filesystem::path outsideFile = {});
+    // The folder a name is checked and saved in: that of a model from elsewhere while it can
+    // be written to, else the model folder.
+    std::filesystem::path ownFolder() const;
 
     ModelFolder folder_;
-    Model model_;
-    ModelHistory history_;
+    std::filesystem::path outsideFile_;
+    Document document_;
     std::optional<std::vector<insight::PreviousItem>> lastRun_;
     BatchRun batchRun_;
+    Model batchModel_; // the model as the last batch ran it
     insight::BatchReport report_;
     bool named_ = false;
-    bool unsaved_ = false;
-    std::vector<std::function<void(Change)>> listeners_;
     // The engine's sinks, pointed at the caller's for the length of a run.
     struct Forwarder : MessageSink, StageDisplay {
         MessageSink* messages = nullptr;
@@ -250,9 +260,9 @@ private:
     // Items times Diachronic entries a batch run derives in a second, as last measured.
     double batchRate_ = 1e6;
     std::unique_ptr<ThreadPool> pool_;
-    RuleEditor ruleEditor_{*this};
-    AlphabetEditor etymonEditor_{*this, AlphabetSide::Etymon};
-    AlphabetEditor reflexEditor_{*this, AlphabetSide::Reflex};
+    RuleEditor ruleEditor_{document_};
+    AlphabetEditor etymonEditor_{document_, AlphabetSide::Etymon};
+    AlphabetEditor reflexEditor_{document_, AlphabetSide::Reflex};
 };
 
 } // namespace tarnel

@@ -171,6 +171,16 @@ TEST_F(Cli, HelpPrintsTheUsageAndEveryOptionToStdout) {
     }
 }
 
+TEST_F(Cli, VersionPrintsTheNameAndVersionToStdout) {
+    for (const QStringList& arguments :
+         {QStringList{"--version"}, QStringList{model_, "--version"}}) {
+        const Outcome result = run(arguments);
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(result.out, "tarnel-batch " TARNEL_VERSION "\n");
+        EXPECT_TRUE(result.err.isEmpty());
+    }
+}
+
 // Every option --help names has its own entry in the manual page, and the other way round.
 TEST_F(Cli, TheManualPageDescribesTheOptionsOfTheHelp) {
     const auto options = [](const QString& text, const QString& pattern) {
@@ -186,7 +196,7 @@ TEST_F(Cli, TheManualPageDescribesTheOptionsOfTheHelp) {
     const std::string helpOptions = options(help, QStringLiteral("^  (--[a-z-]*)"));
     EXPECT_EQ(helpOptions,
               "-- --baseline --csv --derive --export-vocabulary --header --help --impact "
-              "--import-vocabulary --jobs --json --reflex --resave");
+              "--import-vocabulary --jobs --json --reflex --resave --version");
     EXPECT_EQ(helpOptions,
               options(page, QStringLiteral("^\\.TP\\n\\.B[IR]? ((?:\\\\-)+(?:[a-z]|\\\\-)*)")));
 }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # check-install.sh BUILD_DIR: installs BUILD_DIR into a temporary prefix and checks the tree:
-# every file, the desktop entry and the metainfo, that the installed tarnel-batch runs a sample
-# from there, and that the installed desktop program starts and seeds the user's model folder.
+# every file, the desktop entry, the metainfo and the type of model files, that the installed
+# programs answer --help and --version without a display, that tarnel-batch runs a sample from
+# there, and that the installed desktop program starts and seeds the user's model folder.
 set -uo pipefail
 
 build=$1
@@ -24,6 +25,7 @@ for program in tarnel tarnel-batch; do
 done
 for file in share/tarnel/samples/span15.tnl share/tarnel/samples/igpay.tnl \
     share/applications/$app.desktop share/metainfo/$app.metainfo.xml \
+    share/mime/packages/$app.xml \
     share/icons/hicolor/scalable/apps/$app.svg \
     share/man/man1/tarnel.1 share/man/man1/tarnel-batch.1; do
     [ -s "$prefix/$file" ] || fail "$file is missing"
@@ -36,9 +38,20 @@ done
 
 desktop=$prefix/share/applications/$app.desktop
 desktop-file-validate "$desktop" || fail "the desktop entry is not valid"
-exec=$(sed -n 's/^Exec=//p' "$desktop")
+command=$(sed -n 's/^Exec=//p' "$desktop")
+exec=${command%% *}
 [ -x "$prefix/bin/$exec" ] || fail "the desktop entry starts '$exec', which is not installed"
+[ "$command" = "$exec %f" ] || fail "the desktop entry does not hand the program the file opened"
 [ "$(sed -n 's/^Icon=//p' "$desktop")" = "$app" ] || fail "the desktop entry names another icon"
+
+# A file manager takes *.tnl for a model file, and offers the desktop entry for it.
+model_type=application/x-tarnel-model
+[ "$(sed -n 's/^MimeType=//p' "$desktop")" = "$model_type;" ] ||
+    fail "the desktop entry does not open model files"
+mkdir -p "$work/mime" && cp -r "$prefix/share/mime/packages" "$work/mime/"
+update-mime-database "$work/mime" >/dev/null 2>&1 || fail "the type of model files is not valid"
+grep -qx "50:$model_type:\*.tnl" "$work/mime/globs2" 2>/dev/null ||
+    fail "*.tnl files are not of the type $model_type"
 
 metainfo=$prefix/share/metainfo/$app.metainfo.xml
 if command -v appstreamcli >/dev/null; then
@@ -46,6 +59,16 @@ if command -v appstreamcli >/dev/null; then
 fi
 grep -q "<launchable type=\"desktop-id\">$app.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch the desktop entry"
+
+# --help and --version print and end, without a display and without opening a window.
+for program in tarnel tarnel-batch; do
+    out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/$program" --version 2>&1)
+    [ $? -eq 0 ] && grep -Eq '^(Tarnel|tarnel-batch) [0-9]+\.[0-9]+' <<<"$out" ||
+        fail "$program --version printed '$out'"
+    out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/$program" --help 2>&1)
+    [ $? -eq 0 ] && grep -Eqi "^usage: ($prefix/bin/)?$program" <<<"$out" ||
+        fail "$program --help printed '$out'"
+done
 
 out=$("$prefix/bin/tarnel-batch" "$prefix/share/tarnel/samples/span15.tnl" 2>/dev/null)
 status=$?

@@ -67,6 +67,20 @@ TEST_F(History, KnowsWhenTheModelIsBackAtItsLastSave) {
     EXPECT_TRUE(model.lstVocab.empty());
 }
 
+// The oldest steps go when there are too many; where the save was stays known.
+TEST_F(History, KnowsTheSaveAfterTheOldestStepsWent) {
+    change("Add Item", {"saved"});
+    history.markSaved();
+    for (std::size_t i = 0; i < ModelHistory::maxSteps; ++i)
+        change("Add Item", {"saved", std::to_string(i)});
+    while (history.canUndo())
+        history.undo(model);
+    EXPECT_EQ(model.lstVocab, std::vector<std::string>{"saved"});
+    EXPECT_TRUE(history.atSavedState());
+    history.redo(model);
+    EXPECT_FALSE(history.atSavedState());
+}
+
 TEST_F(History, MergesTypingAndKeepsOnlyTheNewestSteps) {
     change("Edit Notes", {"x"}, true, true);
     change("Edit Notes", {"xy"}, true, true);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/Session.h"
 
+#include "InsightModel.h"
 #include "model/ModelFile.h"
 #include "session/AlphabetEditor.h"
 #include "session/RuleEditor.h"
@@ -93,6 +94,35 @@ TEST_F(SessionTest, ABatchStartsFromTheWordsTheLastDerivationLeft) {
     EXPECT_EQ(report.items[0].blame->rule, "Raising");
 }
 
+// Typing after a save is a step of its own: the model is unsaved until the typing is undone.
+TEST_F(SessionTest, NotesTypedAfterASaveAreAStepOfTheirOwn) {
+    session.setNotes("a");
+    ASSERT_TRUE(session.save());
+    session.setNotes("ab");
+    EXPECT_TRUE(session.unsavedChanges());
+    session.undo();
+    EXPECT_EQ(session.model().notes, "a");
+    EXPECT_FALSE(session.unsavedChanges());
+    session.redo();
+    EXPECT_TRUE(session.unsavedChanges());
+}
+
+// Each Diachronic entry is measured masked alone, the one at its own place.
+TEST_F(SessionTest, RuleImpactMasksEachEntryItself) {
+    Model model = test::insightModel({"Nasal", "Voicing"}, {"ata  ata", "ata  ada", "ete  ete"});
+    model.lstSupply = {"Devoicing", "Nasal", "Revoicing", "Voicing"}; // the rules a file keeps
+    ASSERT_TRUE(writeModelFile(model, folder / "impact.tnl"));
+    ASSERT_TRUE(session.openModel("impact"));
+    session.runBatch();
+    session.reportBatch({});
+    session.measureRuleImpact({});
+    const insight::RuleImpact& impact = *session.lastReport().impact;
+    ASSERT_EQ(impact.entries.size(), 2u);
+    EXPECT_TRUE(impact.entries[0].fixes.empty() && impact.entries[0].breaks.empty()); // Nasal
+    EXPECT_EQ(impact.entries[1].fixes, (std::vector<int>{1, 2}));                     // Voicing
+    EXPECT_EQ(impact.entries[1].breaks, std::vector<int>{0});
+}
+
 TEST_F(SessionTest, UndoAndRedoCrossEveryKindOfEditInOrder) {
     ASSERT_TRUE(session.moveInOrder(OrderList::Diachronic, 0, MoveDirection::Down));
     session.deleteItem(0);
@@ -165,7 +195,7 @@ TEST_F(SessionTest, NotesTypedInARowAreOneStep) {
 }
 
 TEST_F(SessionTest, TheAlphabetEditorKeepsItsChangesAsOneStepOrRestoresThem) {
-    AlphabetEditor editor(session, AlphabetSide::Etymon);
+    AlphabetEditor& editor = session.alphabetEditor(AlphabetSide::Etymon);
     editor.enter();
     EXPECT_TRUE(editor.leave(KeepAnswer::Cancel)); // nothing pending: nothing asked
     editor.toggleValue(0, 10);
@@ -180,16 +210,22 @@ TEST_F(SessionTest, TheAlphabetEditorKeepsItsChangesAsOneStepOrRestoresThem) {
     session.undo();
     EXPECT_EQ(session.model().lstCol, loaded.lstCol);
 
+    AlphabetEditor& reflex = session.alphabetEditor(AlphabetSide::Reflex);
+    reflex.enter();
+    ASSERT_TRUE(reflex.deleteColumn(0));
+    ASSERT_TRUE(reflex.leave(KeepAnswer::Yes));
+    const Model before = session.model();
     editor.enter();
-    editor.resetToDefaults();
+    editor.resetToDefaults(); // both alphabets
     ASSERT_TRUE(editor.insertColumn(0));
-    EXPECT_TRUE(editor.leave(KeepAnswer::No));
-    EXPECT_EQ(session.model().lstCol, loaded.lstCol);
-    EXPECT_EQ(session.undoCaption(), "Undo");
+    EXPECT_TRUE(editor.leave(KeepAnswer::No)); // both as they were
+    EXPECT_EQ(session.model().lstCol, before.lstCol);
+    EXPECT_EQ(session.model().lstColR, before.lstColR);
+    EXPECT_EQ(session.undoCaption(), "Undo Edit Reflex Alphabet");
 }
 
 TEST_F(SessionTest, TheRuleEditorUndoesItsOwnEditsAndKeepsThemAsOneStep) {
-    RuleEditor editor(session);
+    RuleEditor& editor = session.ruleEditor();
     ASSERT_TRUE(editor.open("Alpha"));
     const Lines opened = editor.lines();
     ASSERT_TRUE(editor.insertUnit(1));

@@ -47,7 +47,7 @@ struct TwoModels : Harness {
     void typeNotes(const QString& text) {
         typeText(find<QPlainTextEdit>(home(), "txtNotes"), text);
     }
-    QStringList modelEntries() { return captions(*find<QMenu>(home(), "mnuModelChoice"), 6); }
+    QStringList modelEntries() { return captions(*find<QMenu>(home(), "mnuModelChoice"), 7); }
 };
 
 } // namespace
@@ -120,7 +120,7 @@ private slots:
         for (int i = 25; i >= 1; --i)
             h.touchModel(QStringLiteral("m%1").arg(i, 2, 10, QChar(u'0')));
         h.home().buildModelMenu();
-        QStringList expected = {"New", "Save", "Save As...", "-", "Delete a Model", "-"};
+        QStringList expected = {"New", "Open...", "Save", "Save As...", "-", "Delete a Model", "-"};
         for (int i = 1; i <= 21; ++i)
             expected.append(QStringLiteral("m%1").arg(i, 2, 10, QChar(u'0')));
         auto* menu = h.find<QMenu>(h.home(), "mnuModelChoice");
@@ -206,7 +206,7 @@ private slots:
         auto* name = h.find<QLineEdit>(h.home(), "txtModelName");
         QTest::keyClicks(name, QStringLiteral("beta\r"));
         QVERIFY(h.dialogs.last().startsWith(QStringLiteral("A model named beta already exists.")));
-        QAction* save = h.find<QMenu>(h.home(), "mnuModelChoice")->actions()[1];
+        QAction* save = h.find<QMenu>(h.home(), "mnuModelChoice")->actions()[2];
         QVERIFY(save->isEnabled());
         save->trigger();
         QCOMPARE(h.dialogs.last(), QStringLiteral("Model \"beta\" has been saved."));

@@ -33,6 +33,8 @@ void Form1::buildMenus() {
     mnuModelChoice = menuBar()->addMenu(QStringLiteral("&Model"));
     mnuModelChoice->setObjectName(QStringLiteral("mnuModelChoice"));
     mnuModelChoice->addAction(QStringLiteral("New"), this, &Form1::mnuNew_Click);
+    mnuModelChoice->addAction(QStringLiteral("Open..."), QKeySequence::Open, this,
+                              &Form1::mnuOpen_Click);
     mnuSave = mnuModelChoice->addAction(QStringLiteral("Save"), this, &Form1::mnuSave_Click);
     mnuSaveAs =
         mnuModelChoice->addAction(QStringLiteral("Save As..."), this, &Form1::mnuSaveAs_Click);

@@ -3,6 +3,9 @@
 
 #include "ui/shared/Screen.h"
 
+#include <string>
+#include <vector>
+
 class QAction;
 class QKeyEvent;
 class QLabel;
@@ -34,10 +37,14 @@ public:
 
     // The Model menu's entries; each first closes the help box.
     void mnuNew_Click();
+    void mnuOpen_Click();
     void mnuSave_Click();
     void mnuSaveAs_Click();
     void mnuDelete_Click();
     void chooseModel(const QString& name);
+    // Opens the model file at `path`, in the model folder or anywhere else (Open..., or a
+    // file given to the program), after the offer to save.
+    void openModelFile(const QString& path);
     void File1_Click(const QString& fileName);
     // After a save: the name box is closed and the file list shows the files as they are now.
     void modelSaved();
@@ -95,6 +102,11 @@ private:
     void refreshNotes();
     void acceptModelName();
     void takeModelName(QString name); // by value: it may be replaceName, which it clears
+    // After a load: the panels, the menu entries and the title for the model, then what the
+    // load had to leave out.
+    void showOpenedModel(const std::vector<std::string>& warnings);
+    // "Model "x"", and the folder for a model kept outside the model folder.
+    QString modelTitle() const;
     void showModelPanels();
     void txtModelName_Change();
     bool txtModelName_KeyPress(QKeyEvent* event);

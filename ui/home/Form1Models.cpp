@@ -9,6 +9,8 @@
 #include "ui/shared/Shared.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,15 +24,9 @@ namespace tarnel {
 namespace {
 
 constexpr int maxMenuModels = 21;
-constexpr int maxNameLength = 20;
-constexpr int fixedModelEntries = 5; // New, Save, Save As..., -, Delete a Model
+constexpr int fixedModelEntries = 6; // New, Open..., Save, Save As..., -, Delete a Model
 const QString deleteTitle = QStringLiteral("Choose a Model to Delete");
 constexpr qsizetype maxWarningLines = 20; // so that the box fits on the screen
-
-bool isNameCharacter(QChar c) {
-    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') ||
-           c == u'_';
-}
 
 // The model files' names as the file system has them (UTF-8).
 QStringList modelNames(const Session& session) {
@@ -133,6 +129,15 @@ void Form1::mnuNew_Click() {
     txtModelName->setFocus();
 }
 
+void Form1::mnuOpen_Click() {
+    hideHelp();
+    const QString path = ctx.dialogs.openFileName(QStringLiteral("Open Model"),
+                                                  QStringLiteral("Tarnel models (*.tnl)"));
+    if (!path.isEmpty()) {
+        openModelFile(path);
+    }
+}
+
 void Form1::mnuSave_Click() {
     hideHelp();
     if (!replaceName.isEmpty() && txtModelName->isVisible()) {
@@ -182,64 +187,101 @@ void Form1::chooseModel(const QString& name) {
         ctx.dialogs.ok(fromModelText(opened.message()));
         return;
     }
+    showOpenedModel(*opened);
+}
+
+void Form1::openModelFile(const QString& path) {
+    hideHelp();
+    if (!offerToSave(ctx)) {
+        return;
+    }
+    const auto opened = ctx.session.openModelFile(QFile::encodeName(path).toStdString());
+    if (!opened) {
+        ctx.dialogs.ok(fromModelText(opened.message()));
+        return;
+    }
+    showOpenedModel(*opened);
+}
+
+void Form1::showOpenedModel(const std::vector<std::string>& warnings) {
     hidePanels();
     mnuSave->setEnabled(true);
     mnuSaveAs->setEnabled(true);
-    setCaption(modelCaption(ctx));
+    setCaption(modelTitle());
     showModelPanels();
-    showLoadWarnings(ctx, *opened);
+    showLoadWarnings(ctx, warnings);
 }
 
-// A key in the name box. Returns true when the key is used up here (refused or replaced).
-// Editing keys and shortcuts (selecting, deleting, cutting, undoing) work as in any box;
-// what would bring text in is held to the name rules.
+// A model kept elsewhere shows its folder, so that it is not taken for the model folder's
+// model of the same name.
+QString Form1::modelTitle() const {
+    const std::filesystem::path& file = ctx.session.outsideFile();
+    if (file.empty()) {
+        return modelCaption(ctx);
+    }
+    QString folder = QFile::decodeName(QByteArray::fromStdString(file.parent_path().string()));
+    const QString home = QDir::homePath();
+    if (folder == home || folder.startsWith(home + u'/')) {
+        folder = u'~' + folder.mid(home.size());
+    }
+    return modelCaption(ctx) + QStringLiteral(" in ") + QDir::toNativeSeparators(folder);
+}
+
+namespace {
+
+NameBoxKey nameBoxKey(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
+        return NameBoxKey::Enter;
+    if (event.matches(QKeySequence::Paste))
+        return NameBoxKey::Paste;
+    const QString text = event.text();
+    if (text.isEmpty() || text.front() < u' ' || text.front() == QChar(0x7F))
+        return NameBoxKey::Editing; // editing and cursor keys, shortcuts
+    return text == QStringLiteral(" ") ? NameBoxKey::Blank : NameBoxKey::Character;
+}
+
+} // namespace
+
+// A key in the name box, as the session's name box answers it. Returns true when the key is
+// used up here (refused or replaced); editing keys and shortcuts work as in any box.
 bool Form1::txtModelName_KeyPress(QKeyEvent* event) {
-    if (txtModelName->text().size() > maxNameLength) {
-        txtModelName->backspace();
-        ctx.dialogs.ok(QStringLiteral("Maximum name length = 20"));
-        return true;
-    }
-    const int key = event->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        acceptModelName();
-        return true;
-    }
-    if (event->matches(QKeySequence::Paste)) {
-        pasteModelName();
-        return true;
-    }
     const QString text = event->text();
-    if (text.isEmpty() || text.front() < u' ' || text.front() == QChar(0x7F)) {
-        return false; // editing and cursor keys, shortcuts
+    const char32_t character = text.size() == 1 ? text.front().unicode() : 0;
+    const NameBoxAnswer answer = nameBoxAnswer(
+        static_cast<std::size_t>(txtModelName->text().size()), nameBoxKey(*event), character);
+    switch (answer.action) {
+    case NameBoxAnswer::Action::Pass:
+        return false;
+    case NameBoxAnswer::Action::Accept:
+        acceptModelName();
+        break;
+    case NameBoxAnswer::Action::Paste:
+        pasteModelName();
+        break;
+    case NameBoxAnswer::Action::Underscore:
+        txtModelName->insert(QStringLiteral("_"));
+        break;
+    case NameBoxAnswer::Action::RemoveLast:
+        txtModelName->backspace();
+        break;
+    case NameBoxAnswer::Action::Swallow:
+        break;
     }
-    if (text == QStringLiteral(" ")) {
-        if (!txtModelName->text().isEmpty()) {
-            txtModelName->insert(QStringLiteral("_"));
-        }
-        return true;
-    }
-    return !(text.size() == 1 && isNameCharacter(text[0]));
+    if (answer.message)
+        ctx.dialogs.ok(fromModelText(*answer.message));
+    return true;
 }
 
-// A pasted text keeps its name characters, blanks become "_" (not at the start of an empty
-// box), and the box holds no more than a name may.
 void Form1::pasteModelName() {
-    const QString box = txtModelName->text();
-    QString kept;
-    for (const QChar c : QGuiApplication::clipboard()->text()) {
-        if (isNameCharacter(c)) {
-            kept += c;
-        } else if (c == u' ' && !(box.isEmpty() && kept.isEmpty())) {
-            kept += u'_';
-        }
-    }
-    const qsizetype room = maxNameLength - (box.size() - txtModelName->selectedText().size());
-    txtModelName->insert(kept.left(std::max<qsizetype>(0, room)));
+    const auto kept =
+        static_cast<std::size_t>(txtModelName->text().size() - txtModelName->selectedText().size());
+    txtModelName->insert(QString::fromStdU32String(
+        pastedModelName(QGuiApplication::clipboard()->text().toStdU32String(), kept)));
 }
 
 void Form1::acceptModelName() {
     const std::string name = txtModelName->text().toStdString(); // name characters are ASCII
-    if (!succeeded(ctx, Session::checkModelName(name))) {
+    if (!succeeded(ctx, checkModelName(name))) {
         return;
     }
     if (!succeeded(ctx, ctx.session.checkNameIsFree(name))) {
@@ -265,7 +307,7 @@ void Form1::takeModelName(QString name) {
     if (succeeded(ctx, ctx.session.nameModel(name.toStdString()))) {
         ctx.dialogs.ok(fromModelText(ctx.session.savedMessage()));
     }
-    setCaption(modelCaption(ctx));
+    setCaption(modelTitle());
     txtModelName->hide();
     refreshFileList();
     buildModelMenu();

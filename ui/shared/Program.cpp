@@ -57,9 +57,11 @@ Program::~Program() {
     qDeleteAll(all);
 }
 
-void Program::start() {
+void Program::start(const QString& modelFile) {
     screens_.form1->show();
     screens_.form1->startUp();
+    if (!modelFile.isEmpty())
+        screens_.form1->openModelFile(modelFile);
 }
 
 // Every screen hears of a new model; the showing one of an edit (the others refresh when

@@ -42,8 +42,9 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    // Shows the home screen with the About text and the model menu.
-    void start();
+    // Shows the home screen with the About text and the model menu; given `modelFile`, opens
+    // that model file, wherever it is.
+    void start(const QString& modelFile = {});
 
     Context& context() { return ctx; }
     Screens& screens() { return screens_; }
