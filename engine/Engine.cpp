@@ -186,7 +186,7 @@ bool Engine::mayDecide(const CompiledRule& rule, const WordPlanes& word) {
 void Engine::applyAtFoci(const CompiledRule& rule, int pass, WordPlanes& word, std::uint32_t foci) {
     // Once a change is seen the flag stays set for the application.
     const bool detect = pass < passReflex;
-    if (rule.setsOnly && (rule.writesOnce || !detect)) {
+    if (rule.setsOnly && (rule.writesOnce || !detect || !rule.spreads)) {
         applySets(rule, detect, word, foci);
         if (changed_ && pass > passEtymon)
             afterChange(rule, pass);
@@ -229,7 +229,9 @@ void Engine::applyAtFoci(const CompiledRule& rule, int pass, WordPlanes& word, s
 
 // A rule whose then-steps only set slots keeps the length and runs its writes. One that
 // spreads has the same foci throughout: its writes are made for all but the last at once, and
-// whether they change the sounds is seen before any is made.
+// whether they change the sounds is seen before any is made. Where a run may write a position
+// of a slot twice, whether it changed the sounds is seen by comparing the word before and
+// after it, until a change is seen.
 void Engine::applySets(const CompiledRule& rule, bool detect, WordPlanes& word,
                        std::uint32_t foci) {
     WordKnowledge* knowledge = knowledgeOf(word);
@@ -249,8 +251,15 @@ void Engine::applySets(const CompiledRule& rule, bool detect, WordPlanes& word,
     const std::uint32_t scanned = positionsBelow(word.length);
     while (foci != 0) {
         const int focus = std::countr_zero(foci);
-        const WriteEffect effect = run(focus);
-        changed_ = changed_ || (detect && effect.sound != 0);
+        WriteEffect effect;
+        if (detect && !changed_ && !rule.writesOnce) {
+            const WordPlanes before = word;
+            effect = run(focus);
+            changed_ = soundsDiffer(before, word);
+        } else {
+            effect = run(focus);
+            changed_ = changed_ || (detect && effect.sound != 0);
+        }
         const std::uint32_t later = scanned & ~((2u << focus) - 1);
         if (knowledge != nullptr && !mayDecide(rule, word))
             foci = 0;
