@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <bit>
 #include <optional>
-#include <span>
 #include <utility>
 
 namespace tarnel {
@@ -91,11 +90,10 @@ void shiftInto(const ChangeContext& c, std::uint32_t range, bool down, std::uint
 }
 
 void set(const ThenStep& step, const ChangeContext& c) {
-    const std::span<const SlotWrite> writes(step.writes.data(), step.writeCount);
     if (c.knowledge != nullptr)
-        runWrites<true>(writes, c.word, c.focus, c.knowledge);
+        runWrites<true>(step.writes, c.word, c.focus, c.knowledge);
     else
-        runWrites<false>(writes, c.word, c.focus, nullptr);
+        runWrites<false>(step.writes, c.word, c.focus, nullptr);
 }
 
 void relate(const ThenStep& step, const ChangeContext& c) {
@@ -215,22 +213,23 @@ struct StepCompiler {
     std::vector<ThenStep>& steps;
     std::uint32_t& writes;
 
+    // Writes run in order, so those of a line join the step of an Absolute line just before.
     void operator()(const AbsoluteThen& line) const {
         for (const Unit& unit : line.units) {
             if (unit.feature == noFeature)
                 continue;
-            ThenStep step;
-            step.first = unit.location;
-            const auto add = [this, &step](int slot, bool plus) {
+            if (steps.empty() || steps.back().kind != ThenStep::Kind::Set)
+                steps.emplace_back();
+            ThenStep& step = steps.back();
+            const auto add = [this, &step, &unit](int slot, bool plus) {
                 writes |= 1u << slot;
-                const SlotWrite write = writeAt(step.first, slot, plus);
+                const SlotWrite write = writeAt(unit.location, slot, plus);
                 if (write.reaches())
-                    step.writes[step.writeCount++] = write;
+                    step.writes.push_back(write);
             };
             add(unit.feature, unit.plus);
             if (const auto companion = companionOf(unit.feature, unit.plus))
                 add(companion->first, companion->second);
-            steps.push_back(step);
         }
     }
 

@@ -40,12 +40,12 @@ using ThenLine = std::variant<AbsoluteThen, DeleteThen, SwapThen, InsertThen, Re
 
 ThenLine parseThenLine(std::string_view body);
 
-// One change of a then-line made ready to run at any focus: an Absolute then-line gives one
-// step per unit, with the companion the unit brings along; a line that can change nothing
-// (a name that is no feature) gives none.
+// One change of a then-line made ready to run at any focus: the units of Absolute then-lines
+// in a row, with the companions they bring along, give one step; a line that can change
+// nothing (a name that is no feature) gives none.
 struct ThenStep {
     enum class Kind : std::uint8_t {
-        Set,         // `writes`: a slot at `first`, then its companion
+        Set,         // `writes`, in order
         Relate,      // slot `slot` at `first` from slot `source` at `second`, under `relation`
         CopySegment, // slots 0 to 21 of `second` copied to `first`
         Delete,      // the position `first`
@@ -53,9 +53,9 @@ struct ThenStep {
         Insert,      // the letter `values` (when `hasRow`) at `first`
     };
     Kind kind = Kind::Set;
-    // Set: the writes of the unit and of its companion, those that reach some word's position.
-    std::array<SlotWrite, 2> writes{};
-    std::uint8_t writeCount = 0;
+    // Set: the writes of the units of consecutive Absolute then-lines, each followed by its
+    // companion's, those that reach some word's position.
+    std::vector<SlotWrite> writes;
     bool hasRow = false;
     std::int8_t slot = 0;
     std::int8_t source = 0;

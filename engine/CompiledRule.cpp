@@ -221,9 +221,8 @@ void spreadWrites(CompiledRule& rule) {
     if (!rule.spreads)
         return;
     for (const ThenStep& step : rule.thenSteps)
-        for (int w = 0; w < step.writeCount; ++w)
-            if (const SlotWrite& write = step.writes[static_cast<std::size_t>(w)];
-                write.anchor == SlotWrite::Focus)
+        for (const SlotWrite& write : step.writes)
+            if (write.anchor == SlotWrite::Focus)
                 rule.spreadWrites.push_back({write.slot, write.value != 0, write.offset});
     std::ranges::stable_sort(rule.spreadWrites, std::greater<>(), &SpreadWrite::offset);
 }
@@ -236,8 +235,7 @@ void slotWrites(CompiledRule& rule) {
     if (!rule.setsOnly)
         return;
     for (const ThenStep& step : rule.thenSteps) {
-        for (int w = 0; w < step.writeCount; ++w) {
-            SlotWrite write = step.writes[static_cast<std::size_t>(w)];
+        for (SlotWrite write : step.writes) {
             write.reread = ((rule.rereadSlots >> write.slot) & 1u) != 0 ? ~0u : 0u;
             std::erase_if(rule.writes, [&](const SlotWrite& earlier) {
                 return earlier.slot == write.slot && earlier.anchor == write.anchor &&
