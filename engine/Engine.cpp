@@ -159,11 +159,14 @@ void Engine::derive(std::string_view text) {
 // on the way, and a focus that a deletion has pushed beyond the end does not hold. Most
 // applications find no focus, so that case is kept short.
 void Engine::applyRule(int ruleIndex, int pass) {
-    if (ruleIndex < 0 || ruleIndex >= model_->ruleCount())
-        return;
+    if (ruleIndex >= 0 && ruleIndex < model_->ruleCount())
+        apply(model_->rule(ruleIndex), pass);
+}
+
+// The orders hold only indexes of the model's rules, so the traversals apply them directly.
+void Engine::apply(const CompiledRule& rule, int pass) {
     rulePass_ = pass;
     changed_ = false;
-    const CompiledRule& rule = model_->rule(ruleIndex);
     if (!rule.canChange)
         return;
     WordPlanes& word = pass == passReflex ? reflex_ : working_;
@@ -297,7 +300,7 @@ void Engine::showRuleStage(int kind, const std::string& label) {
 void Engine::traverseEtymonOrder() {
     rulePass_ = passEtymon;
     for (const int rule : orders_.etymon)
-        applyRule(rule, passEtymon);
+        apply(model_->rule(rule), passEtymon);
     if (mode_ == DerivationMode::Interactive)
         show(stageEtymon, "Etymon", working_);
 }
@@ -312,7 +315,7 @@ void Engine::traverseDiachronicOrder() {
             break;
         if (entry.persistent)
             lstPersist_.push_back(entry.rule);
-        applyRule(entry.rule, passDiachronic);
+        apply(model_->rule(entry.rule), passDiachronic);
     }
 }
 
@@ -322,12 +325,12 @@ void Engine::traversePersistentRules() {
     rulePass_ = passPersistent;
     const std::size_t active = lstPersist_.size();
     for (std::size_t i = 0; i < active && !cut_; ++i)
-        applyRule(lstPersist_[i], passPersistent);
+        apply(model_->rule(lstPersist_[i]), passPersistent);
 }
 
 void Engine::traverseReflexOrder() {
     for (const int rule : orders_.reflex)
-        applyRule(rule, passReflex);
+        apply(model_->rule(rule), passReflex);
     if (mode_ == DerivationMode::Reflex)
         show(stageReflex, "Reflex", reflex_);
 }

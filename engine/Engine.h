@@ -109,6 +109,7 @@ public:
     const std::vector<int>& lstPersist() const { return lstPersist_; }
 
 private:
+    void apply(const CompiledRule& rule, int pass);
     bool mayDecide(const CompiledRule& rule, const WordPlanes& word);
     [[gnu::noinline]] void applyAtFoci(const CompiledRule& rule, int pass, WordPlanes& word,
                                        std::uint32_t foci);
