@@ -4,7 +4,10 @@
 #include "RuleText.h"
 #include "core/OutputAlphabet.h"
 
+#include <algorithm>
 #include <bit>
+#include <optional>
+#include <utility>
 
 namespace tarnel {
 
@@ -86,34 +89,11 @@ void shiftInto(const ChangeContext& c, std::uint32_t range, bool down, std::uint
     }
 }
 
-// Slot `slot` of the positions `bits` (one or none) made `plus`.
-void write(WordPlanes& word, int slot, std::uint32_t bits, bool plus) {
-    std::uint32_t& plane = word.plane[static_cast<Index>(slot)];
-    plane = (plane & ~bits) | (bits & (0u - static_cast<std::uint32_t>(plus)));
-}
-
-// Without a branch on the data: a position outside the word is written as no position.
 void set(const ThenStep& step, const ChangeContext& c) {
-    const int length = c.word.length;
-    const std::array<int, 3> anchors{c.focus, -1, length};
-    const auto position =
-        static_cast<unsigned>(anchors[static_cast<Index>(step.anchor)] + step.offset);
-    const std::uint32_t bit = position < static_cast<unsigned>(length) ? 1u << position : 0u;
-    const std::uint32_t also = step.companion >= 0 ? bit : 0u;
-    write(c.word, step.slot, bit, step.plus);
-    write(c.word, step.alsoSlot, also, step.companionPlus);
-    if (c.knowledge != nullptr) {
-        c.knowledge->learnSlot(step.slot, bit);
-        c.knowledge->learnSlot(step.alsoSlot, also);
-    }
-}
-
-// `resolve` split into the part known before the rule runs and the part it adds.
-void anchor(ThenStep& step) {
-    const Location where = step.first;
-    step.offset = where.value;
-    if (where.kind == Location::Kind::Absolute)
-        step.anchor = where.value > 0 ? ThenStep::Anchor::Start : ThenStep::Anchor::End;
+    if (c.knowledge != nullptr)
+        runWrites<true>(step.writes, c.word, c.focus, c.knowledge);
+    else
+        runWrites<false>(step.writes, c.word, c.focus, nullptr);
 }
 
 void relate(const ThenStep& step, const ChangeContext& c) {
@@ -202,45 +182,54 @@ void insert(const ThenStep& step, const ChangeContext& c) {
 }
 
 // A feature set by an Absolute unit brings its companion along, so that no segment is left
-// with a contradictory pair (+high +low, -cons +obstr, ...).
-void addCompanion(ThenStep& step) {
-    const auto bring = [&](int companion, bool plus) {
-        step.companion = static_cast<std::int8_t>(companion);
-        step.companionPlus = plus;
-    };
-    if (step.plus && step.slot == high)
-        bring(low, false);
-    else if (step.plus && step.slot == low)
-        bring(high, false);
-    else if (step.plus && step.slot == front)
-        bring(back, false);
-    else if (step.plus && step.slot == back)
-        bring(front, false);
-    else if (step.plus && step.slot == obstr)
-        bring(cons, true);
-    else if (!step.plus && step.slot == cons)
-        bring(obstr, false);
+// with a contradictory pair (+high +low, -cons +obstr, ...): the companion and its value, or
+// none.
+std::optional<std::pair<int, bool>> companionOf(int slot, bool plus) {
+    if (plus && slot == high)
+        return std::pair{low, false};
+    if (plus && slot == low)
+        return std::pair{high, false};
+    if (plus && slot == front)
+        return std::pair{back, false};
+    if (plus && slot == back)
+        return std::pair{front, false};
+    if (plus && slot == obstr)
+        return std::pair{cons, true};
+    if (!plus && slot == cons)
+        return std::pair{obstr, false};
+    return std::nullopt;
+}
+
+// `resolve` split into the part known before the rule runs and the part it adds.
+SlotWrite writeAt(Location where, int slot, bool plus) {
+    const SlotWrite::Anchor anchor = where.kind != Location::Kind::Absolute ? SlotWrite::Focus
+                                     : where.value > 0                      ? SlotWrite::Start
+                                                                            : SlotWrite::End;
+    const int offset = std::clamp(where.value, -wordPositions - 1, wordPositions + 1);
+    return SlotWrite::make(slot, plus, anchor, offset, false);
 }
 
 struct StepCompiler {
     std::vector<ThenStep>& steps;
     std::uint32_t& writes;
 
+    // Writes run in order, so those of a line join the step of an Absolute line just before.
     void operator()(const AbsoluteThen& line) const {
         for (const Unit& unit : line.units) {
             if (unit.feature == noFeature)
                 continue;
-            ThenStep step;
-            step.slot = static_cast<std::int8_t>(unit.feature);
-            step.plus = unit.plus;
-            step.first = unit.location;
-            anchor(step);
-            addCompanion(step);
-            step.alsoSlot = step.companion >= 0 ? step.companion : step.slot;
-            writes |= 1u << step.slot;
-            if (step.companion >= 0)
-                writes |= 1u << step.companion;
-            steps.push_back(step);
+            if (steps.empty() || steps.back().kind != ThenStep::Kind::Set)
+                steps.emplace_back();
+            ThenStep& step = steps.back();
+            const auto add = [this, &step, &unit](int slot, bool plus) {
+                writes |= 1u << slot;
+                const SlotWrite write = writeAt(unit.location, slot, plus);
+                if (write.reaches())
+                    step.writes.push_back(write);
+            };
+            add(unit.feature, unit.plus);
+            if (const auto companion = companionOf(unit.feature, unit.plus))
+                add(companion->first, companion->second);
         }
     }
 

@@ -3,6 +3,7 @@
 
 #include "Conditions.h"
 #include "Knowledge.h"
+#include "SlotWrites.h"
 #include "WordPlanes.h"
 #include "core/Messages.h"
 #include "core/Word.h"
@@ -39,12 +40,12 @@ using ThenLine = std::variant<AbsoluteThen, DeleteThen, SwapThen, InsertThen, Re
 
 ThenLine parseThenLine(std::string_view body);
 
-// One change of a then-line made ready to run at any focus: an Absolute then-line gives one
-// step per unit, with the companion the unit brings along; a line that can change nothing
-// (a name that is no feature) gives none.
+// One change of a then-line made ready to run at any focus: the units of Absolute then-lines
+// in a row, with the companions they bring along, give one step; a line that can change
+// nothing (a name that is no feature) gives none.
 struct ThenStep {
     enum class Kind : std::uint8_t {
-        Set,         // slot `slot` at `first` made `plus`, then `companion` made `companionPlus`
+        Set,         // `writes`, in order
         Relate,      // slot `slot` at `first` from slot `source` at `second`, under `relation`
         CopySegment, // slots 0 to 21 of `second` copied to `first`
         Delete,      // the position `first`
@@ -52,17 +53,12 @@ struct ThenStep {
         Insert,      // the letter `values` (when `hasRow`) at `first`
     };
     Kind kind = Kind::Set;
-    // Set: `first` read once, as `offset` from the focus, from before the first position or
-    // from the end of the word.
-    enum class Anchor : std::uint8_t { Focus, Start, End } anchor = Anchor::Focus;
-    int offset = 0;
-    bool plus = false;
-    bool companionPlus = false;
+    // Set: the writes of the units of consecutive Absolute then-lines, each followed by its
+    // companion's, those that reach some word's position.
+    std::vector<SlotWrite> writes;
     bool hasRow = false;
     std::int8_t slot = 0;
     std::int8_t source = 0;
-    std::int8_t companion = -1; // none
-    std::int8_t alsoSlot = 0;   // the companion, or `slot` where there is none
     Relation relation = Relation::Invalid;
     Location first;
     Location second;

@@ -39,6 +39,26 @@ TallyReading readingOf(Relation relation, int number, int width) {
     return TallyReading::None;
 }
 
+// Absolute numbers beyond any word's positions all read nothing; a following place beyond
+// them is not given a sight.
+Sight sightOf(Location location) {
+    Sight sight;
+    if (location.kind == Location::Kind::Absolute) {
+        sight.fixed = true;
+        sight.number = static_cast<std::int16_t>(
+            std::clamp(location.value, -wordPositions - 1, wordPositions + 1));
+    } else if (location.kind == Location::Kind::Offset &&
+               std::abs(location.value) < wordPositions) {
+        sight.shift = static_cast<std::uint8_t>(wordPositions + location.value);
+    }
+    return sight;
+}
+
+// An offset from the focus that reaches no position of any word.
+bool beyondReach(Location location) {
+    return location.kind == Location::Kind::Offset && std::abs(location.value) >= wordPositions;
+}
+
 struct StepCompiler {
     CompiledRule& rule;
     std::uint32_t& reads;
@@ -53,24 +73,24 @@ struct StepCompiler {
                 return step;
         step.kind = IfStep::Kind::Units;
         step.firstTest = static_cast<std::uint32_t>(rule.slotTests.size());
-        for (const Unit& unit : line.units)
-            add(unit, step.firstTest);
+        for (const Unit& unit : line.units) {
+            const bool afterTheEnd =
+                unit.location.kind == Location::Kind::Absolute && unit.location.value == 0;
+            readsSlot(unit.feature, afterTheEnd);
+            const SlotTest test{unit.plus ? 0u : ~0u, static_cast<std::int8_t>(unit.feature),
+                                sightOf(unit.location)};
+            // The tests of fixed places decide for every focus at once, so they come first.
+            const auto followingTests =
+                std::ranges::find_if(rule.slotTests.begin() + step.firstTest, rule.slotTests.end(),
+                                     [](const SlotTest& other) { return !other.sight.fixed; });
+            rule.slotTests.insert(test.sight.fixed ? followingTests : rule.slotTests.end(), test);
+        }
         step.endTest = static_cast<std::uint32_t>(rule.slotTests.size());
+        step.followingTest = static_cast<std::uint32_t>(
+            std::ranges::find_if(rule.slotTests.begin() + step.firstTest, rule.slotTests.end(),
+                                 [](const SlotTest& test) { return !test.sight.fixed; }) -
+            rule.slotTests.begin());
         return step;
-    }
-
-    // The units of a line that look at one location become one test.
-    void add(const Unit& unit, std::size_t lineTests) const {
-        auto test = rule.slotTests.begin() + static_cast<long>(lineTests);
-        while (test != rule.slotTests.end() && (test->location.kind != unit.location.kind ||
-                                                test->location.value != unit.location.value))
-            ++test;
-        if (test == rule.slotTests.end())
-            test = rule.slotTests.insert(test, SlotTest{unit.location, 0, 0});
-        (unit.plus ? test->plus : test->minus) |= 1u << unit.feature;
-        const bool afterTheEnd =
-            unit.location.kind == Location::Kind::Absolute && unit.location.value == 0;
-        readsSlot(unit.feature, afterTheEnd);
     }
 
     void readsSlot(int slot, bool afterTheEnd = false) const {
@@ -83,7 +103,8 @@ struct StepCompiler {
 
     IfStep operator()(const RelativeLine& line) const {
         IfStep step;
-        if (line.first == noFeature || line.second == noFeature)
+        if (line.first == noFeature || line.second == noFeature ||
+            beyondReach(line.firstLocation) || beyondReach(line.secondLocation))
             return step;
         // "all" first compares slots 0 to 21, whatever the second names.
         if (line.first == allFeature) {
@@ -97,6 +118,8 @@ struct StepCompiler {
         }
         step.first = line.firstLocation;
         step.second = line.secondLocation;
+        step.firstSight = sightOf(line.firstLocation);
+        step.secondSight = sightOf(line.secondLocation);
         step.firstSlot = line.first;
         step.secondSlot = line.second;
         step.relation = line.relation;
@@ -148,27 +171,6 @@ struct StepCompiler {
     }
 };
 
-// What line `number` needs at the focus: the slots of its tests there, and for "and" those of
-// both lines it names.
-void focusNeeds(const CompiledRule& rule, int number, std::uint32_t& plus, std::uint32_t& minus) {
-    if (number <= 0 || number > static_cast<int>(rule.ifLines.size()))
-        return;
-    const IfStep& step = rule.ifLines[static_cast<std::size_t>(number - 1)];
-    if (step.kind == IfStep::Kind::Branching && step.isAnd) {
-        focusNeeds(rule, step.left, plus, minus);
-        focusNeeds(rule, step.right, plus, minus);
-    } else if (step.kind == IfStep::Kind::Units) {
-        for (std::uint32_t t = step.firstTest; t < step.endTest; ++t) {
-            const SlotTest& test = rule.slotTests[t];
-            // Only the features: a batch thread always knows those of the word's positions.
-            if (test.location.kind == Location::Kind::Focus) {
-                plus |= test.plus & soundFeatureSlots;
-                minus |= test.minus & soundFeatureSlots;
-            }
-        }
-    }
-}
-
 // About how much work deciding line `number` takes. Lines later than a Branching line are
 // weighed first, so every line is weighed once.
 int weigh(CompiledRule& rule, int number, std::vector<int>& weights) {
@@ -218,14 +220,37 @@ void spreadWrites(CompiledRule& rule) {
         });
     if (!rule.spreads)
         return;
-    for (const ThenStep& step : rule.thenSteps) {
-        if (step.anchor != ThenStep::Anchor::Focus || std::abs(step.offset) >= wordPositions)
-            continue;
-        rule.spreadWrites.push_back({step.slot, step.plus, step.offset});
-        if (step.companion >= 0)
-            rule.spreadWrites.push_back({step.companion, step.companionPlus, step.offset});
-    }
+    for (const ThenStep& step : rule.thenSteps)
+        for (const SlotWrite& write : step.writes)
+            if (write.anchor == SlotWrite::Focus)
+                rule.spreadWrites.push_back({write.slot, write.value != 0, write.offset});
     std::ranges::stable_sort(rule.spreadWrites, std::greater<>(), &SpreadWrite::offset);
+}
+
+// The then-steps of a rule that only sets slots, as one list of writes. A write that a later
+// one of the same slot at the same place overrides is left out.
+void slotWrites(CompiledRule& rule) {
+    rule.setsOnly = std::ranges::all_of(
+        rule.thenSteps, [](const ThenStep& step) { return step.kind == ThenStep::Kind::Set; });
+    if (!rule.setsOnly)
+        return;
+    for (const ThenStep& step : rule.thenSteps) {
+        for (SlotWrite write : step.writes) {
+            write.reread = ((rule.rereadSlots >> write.slot) & 1u) != 0 ? ~0u : 0u;
+            std::erase_if(rule.writes, [&](const SlotWrite& earlier) {
+                return earlier.slot == write.slot && earlier.anchor == write.anchor &&
+                       earlier.offset == write.offset;
+            });
+            rule.writes.push_back(write);
+        }
+    }
+    // Writes of one slot from one anchor land at different positions; from two anchors they
+    // may meet.
+    rule.writesOnce = std::ranges::all_of(rule.writes, [&rule](const SlotWrite& write) {
+        return std::ranges::all_of(rule.writes, [&write](const SlotWrite& other) {
+            return other.slot != write.slot || other.anchor == write.anchor;
+        });
+    });
 }
 
 } // namespace
@@ -252,9 +277,9 @@ CompiledRule compileRule(const std::vector<std::string>& lines) {
     });
     rule.rereadSlots = reads & writes;
     spreadWrites(rule);
+    slotWrites(rule);
     std::vector<int> weights(rule.ifLines.size(), -1);
     weigh(rule, 1, weights);
-    focusNeeds(rule, 1, rule.focusPlus, rule.focusMinus);
     return rule;
 }
 

@@ -3,6 +3,7 @@
 
 #include "Changes.h"
 #include "Conditions.h"
+#include "SlotWrites.h"
 #include "WordPlanes.h"
 
 #include <cstdint>
@@ -11,12 +12,23 @@
 
 namespace tarnel {
 
-// The units of an Absolute if-line that look at one location, merged: the slots that must be
-// plus there and those that must be minus.
+// How every focus at once sees one location. One that follows the focus by `offset` is bit
+// f + offset of a plane moved to bit f: bit f of (plane << 21) >> `shift`, with `shift` 21 +
+// offset. An absolute one is a single position, the same for every focus: `number` counted
+// from the start for a number above 0, else back from the end of the word (0 for the position
+// just past it).
+struct Sight {
+    bool fixed = false;
+    std::uint8_t shift = wordPositions;
+    std::int16_t number = 0;
+};
+
+// A unit of an Absolute if-line: slot `slot` must be plus at its place, or minus where `flip`
+// is all ones.
 struct SlotTest {
-    Location location;
-    std::uint32_t plus = 0;
-    std::uint32_t minus = 0;
+    std::uint32_t flip = 0;
+    std::int8_t slot = 0;
+    Sight sight;
 };
 
 // How a COUNT line whose window follows the focus reads the tally where the window lies in
@@ -27,8 +39,9 @@ enum class TallyReading : std::uint8_t { Tally, All, Any, NotAll, NotAny, Every,
 // One if-line made ready to be decided at every focus at once.
 struct IfStep {
     enum class Kind : std::uint8_t {
-        Never,        // a line that holds nowhere (a name that is no feature, ...)
-        Units,        // Absolute: slot tests [firstTest, endTest)
+        Never, // a line that holds nowhere (a name that is no feature, ...)
+        Units, // Absolute: slot tests [firstTest, endTest), the fixed ones first
+
         Relative,     // slot `firstSlot` at `first` against `secondSlot` at `second`
         SameSegments, // Relative with "all": slots 0 to 21 at `first` and at `second`
         Count,        // COUNT of `plus` `firstSlot` from `first` to `second`
@@ -51,7 +64,10 @@ struct IfStep {
     int left = 0;
     int right = 0;
     bool isAnd = false;
+    Sight firstSight;
+    Sight secondSight;
     std::uint32_t firstTest = 0;
+    std::uint32_t followingTest = 0; // the first test whose place follows the focus
     std::uint32_t endTest = 0;
 };
 
@@ -83,16 +99,18 @@ struct CompiledRule {
     // absolute positions are made again, the same, at the last focus.
     bool spreads = false;
     std::vector<SpreadWrite> spreadWrites;
+    // Whether every then-step sets a slot; such a rule runs `writes` instead of its steps.
+    // Where it writes no position of a slot twice at one focus, `writesOnce`, what the writes
+    // change is what the application changes.
+    bool setsOnly = false;
+    bool writesOnce = false;
+    std::vector<SlotWrite> writes;
     // The slots whose values the if-lines may read where the run may not have made them
     // itself: "mark", "segment" and "all" at the word's positions (a deletion or insertion can
     // bring values from beyond the word there), and the slots read at position `length`.
     // Every other slot at the word's positions holds what the word's encoding or a rule wrote.
     std::uint32_t unsureSlots = 0;
     std::uint32_t beyondSlots = 0;
-    // Slots that must be plus, and minus, at a focus where line A holds: a quick test that
-    // rules most applications out before the lines are decided.
-    std::uint32_t focusPlus = 0;
-    std::uint32_t focusMinus = 0;
 };
 
 CompiledRule compileRule(const std::vector<std::string>& lines);

@@ -4,6 +4,7 @@
 #include "core/Encoder.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 
 namespace tarnel {
@@ -31,6 +32,28 @@ void spread(const CompiledRule& rule, WordPlanes& word, std::uint32_t foci,
         if (knowledge != nullptr)
             knowledge->learn(1u << write.slot, at);
     }
+}
+
+// Whether the writes of a rule that spreads change a sound at any of `foci` of `word`, made
+// one focus after another. Until the first change each focus finds the sounds as they were,
+// and where no position of a slot is written twice at one focus, a write changes the sounds
+// exactly when its slot is a sound that differs from its value.
+bool spreadChangesSounds(const CompiledRule& rule, const WordPlanes& word, std::uint32_t foci) {
+    const std::uint32_t inside = positionsBelow(word.length);
+    const std::array<int, 3> anchors{0, -1, word.length};
+    for (const SlotWrite& write : rule.writes) {
+        const std::uint32_t differ =
+            (word.plane[static_cast<std::size_t>(write.slot)] ^ write.value) & inside & write.sound;
+        if (write.anchor == SlotWrite::Focus) {
+            if ((seenFrom(differ, write.offset) & foci) != 0)
+                return true;
+        } else {
+            const auto position = static_cast<unsigned>(anchors[write.anchor] + write.offset);
+            if (position < static_cast<unsigned>(word.length) && ((differ >> position) & 1u) != 0)
+                return true;
+        }
+    }
+    return false;
 }
 
 // Whether any of the slots `slots` changed, at any position.
@@ -136,19 +159,18 @@ void Engine::derive(std::string_view text) {
 // on the way, and a focus that a deletion has pushed beyond the end does not hold. Most
 // applications find no focus, so that case is kept short.
 void Engine::applyRule(int ruleIndex, int pass) {
-    if (ruleIndex < 0 || ruleIndex >= model_->ruleCount())
-        return;
+    if (ruleIndex >= 0 && ruleIndex < model_->ruleCount())
+        apply(model_->rule(ruleIndex), pass);
+}
+
+// The orders hold only indexes of the model's rules, so the traversals apply them directly.
+void Engine::apply(const CompiledRule& rule, int pass) {
     rulePass_ = pass;
     changed_ = false;
-    const CompiledRule& rule = model_->rule(ruleIndex);
     if (!rule.canChange)
         return;
     WordPlanes& word = pass == passReflex ? reflex_ : working_;
-    std::uint32_t candidates = positionsBelow(word.length);
-    for (std::uint32_t plus = rule.focusPlus; plus != 0; plus &= plus - 1)
-        candidates &= word.plane[static_cast<std::size_t>(std::countr_zero(plus))];
-    for (std::uint32_t minus = rule.focusMinus; minus != 0; minus &= minus - 1)
-        candidates &= ~word.plane[static_cast<std::size_t>(std::countr_zero(minus))];
+    const std::uint32_t candidates = positionsBelow(word.length);
     if (candidates == 0)
         return;
     const std::uint32_t foci = mayDecide(rule, word) ? holdingFoci(rule, word, candidates) : 0;
@@ -165,9 +187,15 @@ bool Engine::mayDecide(const CompiledRule& rule, const WordPlanes& word) {
 // After the then-lines have run at a focus, line A is decided again for the foci after it,
 // unless they changed none of the slots it reads and kept the length.
 void Engine::applyAtFoci(const CompiledRule& rule, int pass, WordPlanes& word, std::uint32_t foci) {
-    const std::uint32_t scanned = positionsBelow(word.length);
     // Once a change is seen the flag stays set for the application.
     const bool detect = pass < passReflex;
+    if (rule.setsOnly && (rule.writesOnce || !detect || !rule.spreads)) {
+        applySets(rule, detect, word, foci);
+        if (changed_ && pass > passEtymon)
+            afterChange(rule, pass);
+        return;
+    }
+    const std::uint32_t scanned = positionsBelow(word.length);
     const bool mayReread = !rule.keepsLength || rule.rereadSlots != 0;
     ChangeContext context{word, 0, rule.name, *messages_, knowledgeOf(word)};
     while (foci != 0) {
@@ -202,6 +230,49 @@ void Engine::applyAtFoci(const CompiledRule& rule, int pass, WordPlanes& word, s
         afterChange(rule, pass);
 }
 
+// A rule whose then-steps only set slots keeps the length and runs its writes. One that
+// spreads has the same foci throughout: its writes are made for all but the last at once, and
+// whether they change the sounds is seen before any is made. Where a run may write a position
+// of a slot twice, whether it changed the sounds is seen by comparing the word before and
+// after it, until a change is seen.
+void Engine::applySets(const CompiledRule& rule, bool detect, WordPlanes& word,
+                       std::uint32_t foci) {
+    WordKnowledge* knowledge = knowledgeOf(word);
+    const auto run = [&](int focus) {
+        return knowledge != nullptr ? runWrites<true>(rule.writes, word, focus, knowledge)
+                                    : runWrites<false>(rule.writes, word, focus, nullptr);
+    };
+    if (rule.spreads) {
+        if (detect)
+            changed_ = spreadChangesSounds(rule, word, foci);
+        const std::uint32_t last = 1u << (31 - std::countl_zero(foci));
+        if (foci != last)
+            spread(rule, word, foci & ~last, knowledge);
+        run(std::countr_zero(last));
+        return;
+    }
+    const std::uint32_t scanned = positionsBelow(word.length);
+    while (foci != 0) {
+        const int focus = std::countr_zero(foci);
+        WriteEffect effect;
+        if (detect && !changed_ && !rule.writesOnce) {
+            const WordPlanes before = word;
+            effect = run(focus);
+            changed_ = soundsDiffer(before, word);
+        } else {
+            effect = run(focus);
+            changed_ = changed_ || (detect && effect.sound != 0);
+        }
+        const std::uint32_t later = scanned & ~((2u << focus) - 1);
+        if (knowledge != nullptr && !mayDecide(rule, word))
+            foci = 0;
+        else if (effect.reread == 0)
+            foci &= later;
+        else
+            foci = holdingFoci(rule, word, later);
+    }
+}
+
 void Engine::afterChange(const CompiledRule& rule, int pass) {
     if (pass == passDiachronic) {
         if (mode_ == DerivationMode::Interactive)
@@ -229,7 +300,7 @@ void Engine::showRuleStage(int kind, const std::string& label) {
 void Engine::traverseEtymonOrder() {
     rulePass_ = passEtymon;
     for (const int rule : orders_.etymon)
-        applyRule(rule, passEtymon);
+        apply(model_->rule(rule), passEtymon);
     if (mode_ == DerivationMode::Interactive)
         show(stageEtymon, "Etymon", working_);
 }
@@ -244,7 +315,7 @@ void Engine::traverseDiachronicOrder() {
             break;
         if (entry.persistent)
             lstPersist_.push_back(entry.rule);
-        applyRule(entry.rule, passDiachronic);
+        apply(model_->rule(entry.rule), passDiachronic);
     }
 }
 
@@ -254,12 +325,12 @@ void Engine::traversePersistentRules() {
     rulePass_ = passPersistent;
     const std::size_t active = lstPersist_.size();
     for (std::size_t i = 0; i < active && !cut_; ++i)
-        applyRule(lstPersist_[i], passPersistent);
+        apply(model_->rule(lstPersist_[i]), passPersistent);
 }
 
 void Engine::traverseReflexOrder() {
     for (const int rule : orders_.reflex)
-        applyRule(rule, passReflex);
+        apply(model_->rule(rule), passReflex);
     if (mode_ == DerivationMode::Reflex)
         show(stageReflex, "Reflex", reflex_);
 }

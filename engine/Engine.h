@@ -109,9 +109,11 @@ public:
     const std::vector<int>& lstPersist() const { return lstPersist_; }
 
 private:
+    void apply(const CompiledRule& rule, int pass);
     bool mayDecide(const CompiledRule& rule, const WordPlanes& word);
     [[gnu::noinline]] void applyAtFoci(const CompiledRule& rule, int pass, WordPlanes& word,
                                        std::uint32_t foci);
+    void applySets(const CompiledRule& rule, bool detect, WordPlanes& word, std::uint32_t foci);
     void encodeInto(WordPlanes& word, std::string_view text, bool etymon);
     bool knowsWhatItReads(const CompiledRule& rule, const WordPlanes& word);
     WordKnowledge* knowledgeOf(const WordPlanes& word);

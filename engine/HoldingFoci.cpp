@@ -16,51 +16,32 @@ namespace {
 
 constexpr std::uint32_t everyFocus = allPositions;
 
-// How every focus at once sees one location: through a shift of a plane for a location that
-// follows the focus, through the bit at one position for an absolute one. A position outside
-// the 21 shows minus.
+// Bit f + offset of `positions` moved to bit f, for a sight that follows the focus. Planes
+// hold no bit beyond position 20, so no bit beyond them comes in.
+std::uint32_t follow(std::uint32_t positions, const Sight& sight) {
+    return static_cast<std::uint32_t>((std::uint64_t{positions} << wordPositions) >> sight.shift);
+}
+
+// How every focus at once sees one location of a Relative line: the foci at which it lies
+// inside the word, and a function giving what they see of a plane there.
 struct View {
-    bool fixed = false;
-    int right = 0;        // following: bit p + right seen by focus p ...
-    int left = 0;         // ... or bit p - left
-    int position = 31;    // fixed: the position seen (31 for none)
-    std::uint32_t inside; // the foci at which the location lies inside the word
+    Sight sight;
+    int position = 0;     // a fixed place's
+    std::uint32_t inside; // the foci at which the place lies inside the word
+
+    std::uint32_t seen(std::uint32_t plane) const {
+        if (sight.fixed)
+            return 0u - ((plane >> position) & 1u);
+        return follow(plane, sight);
+    }
 };
 
-View viewOf(Location location, int length, std::uint32_t inWord) {
-    View view;
-    view.inside = inWord;
-    switch (location.kind) {
-    case Location::Kind::Focus:
-        return view;
-    case Location::Kind::Offset:
-        (location.value >= 0 ? view.right : view.left) = std::min(std::abs(location.value), 31);
-        view.inside = seenFrom(inWord, location.value);
-        return view;
-    case Location::Kind::Absolute:
-        break;
-    }
-    const int position = resolve(location, 0, length);
-    view.fixed = true;
-    view.inside = position >= 0 && position < length ? everyFocus : 0u;
-    view.position = position >= 0 && position < wordPositions ? position : 31;
-    return view;
-}
-
-// Planes hold no bit beyond position 20, so a shift of up to 31 leaves what seenFrom leaves.
-std::uint32_t seen(std::uint32_t plane, const View& view) {
-    if (view.fixed)
-        return (0u - ((plane >> view.position) & 1u)) & everyFocus;
-    return ((plane >> view.right) << view.left) & everyFocus;
-}
-
-// Where an Absolute if-line's absolute location looks, or -1 when the line is false for
-// lack of a place. Position `length` itself (absolute 0) is allowed: it reads the spare
-// beyond the word.
-int absoluteIfPosition(int n, int length) {
-    if (n > 0)
-        return n > length ? -1 : n - 1;
-    return length + n;
+View viewOf(const Sight& sight, int length, std::uint32_t inWord) {
+    if (!sight.fixed)
+        return {sight, 0, follow(inWord, sight) & everyFocus};
+    const int position = sight.number > 0 ? sight.number - 1 : length + sight.number;
+    const bool inside = position >= 0 && position < length;
+    return {sight, inside ? position : 0, inside ? everyFocus : 0u};
 }
 
 // A tally for every focus at once, one bit plane per binary digit (a window inside the word
@@ -153,7 +134,7 @@ TARNEL_POPCOUNT_CLONES std::uint32_t countedFoci(const IfStep& step, std::uint32
 class Decider {
 public:
     Decider(const CompiledRule& rule, const WordPlanes& word)
-        : rule_(rule), word_(word), inWord_(positionsBelow(word.length)) {}
+        : rule_(rule), word_(word), length_(word.length), inWord_(positionsBelow(word.length)) {}
 
     // The foci among `candidates` at which line `number` (A = 1; 0 for none) holds.
     std::uint32_t foci(int number, std::uint32_t candidates) const {
@@ -189,69 +170,58 @@ private:
         return left | foci(step.right, candidates & ~left);
     }
 
-    std::uint32_t plane(int slot) const { return word_.plane[static_cast<std::size_t>(slot)]; }
-
-    std::uint32_t matching(const SlotTest& test) const {
-        std::uint32_t match = allPositions;
-        for (std::uint32_t wanted = test.plus; wanted != 0; wanted &= wanted - 1)
-            match &= plane(std::countr_zero(wanted));
-        for (std::uint32_t wanted = test.minus; wanted != 0; wanted &= wanted - 1)
-            match &= ~plane(std::countr_zero(wanted));
-        return match;
+    std::uint32_t plane(int slot) const {
+        return word_.plane[static_cast<std::size_t>(static_cast<unsigned>(slot))];
     }
 
-    // Offsets that reach no position were left out when the rule was compiled.
+    std::uint32_t tested(const SlotTest& test) const { return plane(test.slot) ^ test.flip; }
+
+    // The tests of fixed places hold at every focus or at none; a place past the word's end
+    // holds for none but the one just past it (0), which reads the spare position there.
     std::uint32_t units(const IfStep& step, std::uint32_t foci) const {
-        for (std::uint32_t t = step.firstTest; t < step.endTest && foci != 0; ++t) {
-            const SlotTest& test = rule_.slotTests[static_cast<std::size_t>(t)];
-            const std::uint32_t match = matching(test);
-            const int offset = test.location.value;
-            switch (test.location.kind) {
-            case Location::Kind::Focus:
-                foci &= match;
-                break;
-            case Location::Kind::Offset:
-                foci &= offset >= 0 ? (match & inWord_) >> offset : (match & inWord_) << -offset;
-                break;
-            case Location::Kind::Absolute: {
-                const int position = absoluteIfPosition(test.location.value, word_.length);
-                if (position < 0 || ((match >> position) & 1u) == 0)
-                    foci = 0;
-            }
-            }
+        const std::uint32_t following = step.followingTest;
+        for (std::uint32_t t = step.firstTest; t < following; ++t) {
+            const SlotTest& test = rule_.slotTests[t];
+            const int number = test.sight.number;
+            const auto position = static_cast<unsigned>(number > 0 ? number - 1 : length_ + number);
+            const unsigned limit = number > 0 ? length_ : length_ + 1;
+            if (position >= limit || ((tested(test) >> position) & 1u) == 0)
+                return 0;
+        }
+        for (std::uint32_t t = following; t < step.endTest; ++t) {
+            const SlotTest& test = rule_.slotTests[t];
+            foci &= follow(tested(test) & inWord_, test.sight);
         }
         return foci;
     }
 
     [[gnu::noinline]] std::uint32_t relative(const IfStep& step) const {
-        const View first = viewOf(step.first, word_.length, inWord_);
-        const View second = viewOf(step.second, word_.length, inWord_);
+        const View first = viewOf(step.firstSight, length_, inWord_);
+        const View second = viewOf(step.secondSight, length_, inWord_);
         const std::uint32_t inside = first.inside & second.inside;
         if (inside == 0)
             return 0;
         if (step.kind == IfStep::Kind::SameSegments)
             return inside & ~segmentsDiffer(first, second);
         const std::uint32_t differ =
-            seen(plane(step.firstSlot), first) ^ seen(plane(step.secondSlot), second);
+            first.seen(plane(step.firstSlot)) ^ second.seen(plane(step.secondSlot));
         if (step.relation == Relation::Equal)
             return inside & ~differ;
         return step.relation == Relation::NotEqual ? inside & differ : 0u;
     }
 
-    // The foci at which slots 0 to 21 differ between the two locations; two locations that
-    // follow the focus are compared a shift of every plane at a time.
+    // The foci at which slots 0 to 21 differ between the two places; two places that follow
+    // the focus are compared a shift of every plane at a time.
     std::uint32_t segmentsDiffer(const View& first, const View& second) const {
         std::uint32_t differ = 0;
-        if (first.fixed || second.fixed) {
+        if (first.sight.fixed || second.sight.fixed) {
             for (int s = 0; s <= markFeature; ++s)
-                differ |= seen(plane(s), first) ^ seen(plane(s), second);
+                differ |= first.seen(plane(s)) ^ second.seen(plane(s));
             return differ;
         }
-        for (std::size_t s = 0; s <= markFeature; ++s) {
-            const std::uint32_t p = word_.plane[s];
-            differ |= ((p >> first.right) << first.left) ^ ((p >> second.right) << second.left);
-        }
-        return differ & everyFocus;
+        for (std::size_t s = 0; s <= markFeature; ++s)
+            differ |= follow(word_.plane[s], first.sight) ^ follow(word_.plane[s], second.sight);
+        return differ;
     }
 
     std::uint32_t countedPlane(const IfStep& step) const {
@@ -259,7 +229,7 @@ private:
     }
 
     std::uint32_t count(const IfStep& step, std::uint32_t candidates) const {
-        return countedFoci(step, countedPlane(step) & inWord_, word_.length, candidates);
+        return countedFoci(step, countedPlane(step) & inWord_, length_, candidates);
     }
 
     // A COUNT line whose window follows the focus; where the window ends beyond the word
@@ -305,6 +275,7 @@ private:
 
     const CompiledRule& rule_;
     const WordPlanes& word_;
+    const int length_;
     const std::uint32_t inWord_;
 };
 
