@@ -4,6 +4,7 @@
 #include "frontend/ModelText.h"
 #include "session/Session.h"
 #include "ui/rules/MarkColumn.h"
+#include "ui/rules/RulesFromTextDialog.h"
 #include "ui/rules/frmOrderHelp.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/Shared.h"
@@ -93,7 +94,10 @@ QWidget* frmOrder::buildSupplyColumn() {
     btnDelFromSupply = makeButton(QStringLiteral("Delete from Supply"), "btnDelFromSupply");
     btnDelFromSupply->setStyleSheet(QStringLiteral("background-color: #ffc0cb;"));
     lstSupply = makeList("lstSupply");
+    auto* btnNewRuleFromText =
+        makeButton(QStringLiteral("New Rule from Text\u2026"), "btnNewRuleFromText");
     connect(btnNewRule, &QPushButton::clicked, this, &frmOrder::btnNewRule_Click);
+    connect(btnNewRuleFromText, &QPushButton::clicked, this, &frmOrder::btnNewRuleFromText_Click);
     connect(btnDelFromSupply, &QPushButton::clicked, this, &frmOrder::btnDelFromSupply_Click);
     connect(lstSupply, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { lstSupply_DblClick(lstSupply->row(item)); });
@@ -102,6 +106,7 @@ QWidget* frmOrder::buildSupplyColumn() {
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(btnNewRule);
+    layout->addWidget(btnNewRuleFromText);
     layout->addWidget(btnDelFromSupply);
     layout->addSpacing(12);
     layout->addWidget(makeLabel(QStringLiteral("Supply"), "lblSupply"));
@@ -263,6 +268,12 @@ void frmOrder::optOrder_Click(OrderList order) {
     lblOrder->setText(QString::fromLatin1(orderNames[toIndex(order)]));
     setTitle();
     keepColumnsInStep();
+}
+
+void frmOrder::btnNewRuleFromText_Click() {
+    auto* box = new RulesFromTextDialog(ctx, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void frmOrder::keepColumnsInStep() {
