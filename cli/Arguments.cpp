@@ -27,6 +27,7 @@ const ValueOption valueOptions[] = {
     {"--resave", &Arguments::outputPath, std::nullopt},
     {"--import-vocabulary", &Arguments::listPath, Command::ImportVocabulary},
     {"--export-vocabulary", &Arguments::listPath, Command::ExportVocabulary},
+    {"--rule-words", &Arguments::entryName, Command::RuleWords},
     {"--baseline", &Arguments::baselinePath, std::nullopt},
     {"--csv", &Arguments::csvPath, std::nullopt},
 };
@@ -50,6 +51,9 @@ bool fits(const Arguments& a, bool resave) {
     case Command::ExportVocabulary:
         return !resave && !batchOptions && !a.firstRowIsHeader &&
                (a.command != Command::ExportVocabulary || !a.json);
+    case Command::RuleWords:
+        return !resave && !a.firstRowIsHeader && a.baselinePath.empty() && !a.impact &&
+               a.csvPath.empty();
     case Command::Resave:
         return !a.json && !batchOptions && !a.firstRowIsHeader;
     case Command::ImportVocabulary:

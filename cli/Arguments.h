@@ -7,7 +7,7 @@
 
 namespace tarnel::cli {
 
-enum class Command { Batch, Derive, Reflex, Resave, ImportVocabulary, ExportVocabulary };
+enum class Command { Batch, Derive, Reflex, Resave, ImportVocabulary, ExportVocabulary, RuleWords };
 
 // What the command line asks for.
 struct Arguments {
@@ -18,6 +18,7 @@ struct Arguments {
     std::string word;       // --derive / --reflex: UTF-8, as typed
     std::string outputPath; // --resave
     std::string listPath;   // --import-vocabulary / --export-vocabulary
+    std::string entryName;  // --rule-words: UTF-8, as typed
     std::string modelPath;
     int jobs = 0;             // --jobs: threads of a batch run; 0 for every core
     std::string baselinePath; // --baseline: an earlier --json output to compare with
@@ -40,6 +41,8 @@ inline constexpr const char* usage =
     "       tarnel-batch --import-vocabulary LIST [--header | --no-header]\n"
     "                    MODEL.tnl --resave OUT.tnl         add a word list, save to OUT\n"
     "       tarnel-batch --export-vocabulary FILE MODEL.tnl write the Vocabulary to FILE\n"
+    "       tarnel-batch [--json] [--jobs N] --rule-words NAME MODEL.tnl\n"
+    "                    the items order entry NAME changed in a batch run\n"
     "       tarnel-batch --help                             print this help\n"
     "       tarnel-batch --version                          print the version\n";
 
@@ -66,6 +69,8 @@ inline constexpr const char* optionHelp =
     "  --export-vocabulary FILE\n"
     "                    write the Vocabulary to FILE, as CSV when its name ends in .csv,\n"
     "                    else as TSV (UTF-8, a header row)\n"
+    "  --rule-words NAME make a batch run and list the items whose word the order entry\n"
+    "                    NAME changed, with the word before and after its change\n"
     "  --help            print this help and exit\n"
     "  --version         print the version of tarnel-batch and exit\n"
     "  --                end the options; the model file follows\n"

@@ -142,6 +142,21 @@ QByteArray batchText(const BatchOutput& output) {
     return fromModelText(tarnel::batchText(output.run, output.report)).toUtf8();
 }
 
+QByteArray ruleWordsJson(const std::string& entry, const std::vector<insight::RuleWord>& words) {
+    return line(insight::ruleWordsJson(entry, words));
+}
+
+QByteArray ruleWordsText(const std::string& entry, const std::vector<insight::RuleWord>& words) {
+    QString text = fromModelText(entry) +
+                   QStringLiteral(" changed %1 of the items in the batch run\n").arg(words.size());
+    for (const insight::RuleWord& word : words)
+        text += QStringLiteral("%1 > %2:  %3 > %4  %5\n")
+                    .arg(fromModelText(word.etymon), fromModelText(word.reflex),
+                         QString::fromStdString(word.before), QString::fromStdString(word.after),
+                         word.good ? QStringLiteral("Good") : QStringLiteral("Bad"));
+    return text.toUtf8();
+}
+
 QByteArray messagesText(const std::vector<std::string>& messages) {
     QString text;
     for (const auto& message : messages)

@@ -4,6 +4,7 @@
 #include "session/BatchRun.h"
 #include "session/DerivationView.h"
 #include "session/insight/Report.h"
+#include "session/insight/RuleWords.h"
 
 #include <QByteArray>
 #include <string>
@@ -48,6 +49,12 @@ QByteArray batchJson(const BatchOutput& output);
 
 // What a person reads at a terminal. Messages are not included: they go to stderr.
 QByteArray batchText(const BatchOutput& output);
+
+// The items an order entry changed: as JSON, one object and a line feed (see
+// insight::ruleWordsJson); as text, one line each ("etymon > reflex:  before > after  Good"),
+// after a line with their count.
+QByteArray ruleWordsJson(const std::string& entry, const std::vector<insight::RuleWord>& words);
+QByteArray ruleWordsText(const std::string& entry, const std::vector<insight::RuleWord>& words);
 
 // Message-box texts for stderr, one per line (a text's own CR LF become line feeds).
 QByteArray messagesText(const std::vector<std::string>& messages);

@@ -135,6 +135,23 @@ int batch(Session& session, const Arguments& arguments, std::vector<std::string>
     return 0;
 }
 
+// A batch run, then the items whose word the entry named on the command line changed.
+int ruleWords(Session& session, const Arguments& arguments, Streams& streams) {
+    const auto name = utf8ToCp1252(arguments.entryName);
+    const auto entry = name ? session.entryNamed(*name) : std::nullopt;
+    if (!entry) {
+        streams.err(errorLine("no order entry is named \"" + arguments.entryName + "\"."));
+        return exitBadInput;
+    }
+    if (arguments.jobs != 0)
+        session.setJobs(arguments.jobs);
+    session.runBatch();
+    const std::vector<insight::RuleWord> words =
+        session.ruleWords(entry->first, entry->second, composeNfc);
+    streams.out(arguments.json ? cli::ruleWordsJson(*name, words) : ruleWordsText(*name, words));
+    return 0;
+}
+
 int resave(const Session& session, const Arguments& arguments, Streams& streams) {
     const Result<> saved = session.saveTo(pathOf(arguments.outputPath));
     if (saved)
@@ -189,6 +206,7 @@ int run(const std::vector<std::string>& argumentList, Streams& streams) {
                               "\" holds a character that Windows-1252 cannot hold."));
         return exitBadInput;
     }
+
     if (word->size() > static_cast<std::size_t>(maxTypedLength)) {
         streams.err(errorLine("Maximum word length is 20."));
         return exitBadInput;
@@ -208,6 +226,8 @@ int run(const std::vector<std::string>& argumentList, Streams& streams) {
         return importVocabulary(session, *arguments, streams);
     case Command::ExportVocabulary:
         return exportVocabulary(session, *arguments, streams);
+    case Command::RuleWords:
+        return ruleWords(session, *arguments, streams);
     case Command::Derive:
     case Command::Reflex:
         return derive(session, *arguments, *word, *opened, streams);

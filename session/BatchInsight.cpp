@@ -48,4 +48,52 @@ void Session::measureRuleImpact(const insight::ImpactProgress& progress) {
     insight::addImpact(report_, insight::measureRuleImpact(model(), batchRun_, progress, runner));
 }
 
+namespace {
+
+bool sameOrders(const Model& a, const Model& b) {
+    return a.lst1Rule == b.lst1Rule && a.lstEtyOrd == b.lstEtyOrd && a.lstDiacOrd == b.lstDiacOrd &&
+           a.lstM == b.lstM && a.lstP == b.lstP && a.lstReflOrd == b.lstReflOrd &&
+           a.lstCol == b.lstCol && a.lstColR == b.lstColR;
+}
+
+OrderList listOf(insight::Order order) {
+    switch (order) {
+    case insight::Order::Etymon:
+        return OrderList::Etymon;
+    case insight::Order::Diachronic:
+        return OrderList::Diachronic;
+    case insight::Order::Reflex:
+        break;
+    }
+    return OrderList::Reflex;
+}
+
+} // namespace
+
+bool Session::rulesOfLastBatch() const {
+    return !batchRun_.items.empty() && sameOrders(model(), batchModel_);
+}
+
+// An entry is found by its place among the three orders, which the run's model shares.
+std::vector<insight::RuleWord> Session::ruleWords(OrderList order, std::size_t row,
+                                                  const insight::Normaliser& normalise) const {
+    if (!rulesOfLastBatch())
+        return {};
+    const Model& ran = batchModel_;
+    std::size_t entry = row;
+    if (order != OrderList::Etymon)
+        entry += ran.lstEtyOrd.size();
+    if (order == OrderList::Reflex)
+        entry += ran.lstDiacOrd.size();
+    return insight::ruleWords(ran, insight::orderEntries(ran), batchRun_, entry, normalise);
+}
+
+std::optional<std::pair<OrderList, std::size_t>>
+Session::entryNamed(const std::string& name) const {
+    for (const insight::OrderEntry& entry : insight::orderEntries(model()))
+        if (entry.name == name)
+            return std::pair(listOf(entry.order), static_cast<std::size_t>(entry.position));
+    return std::nullopt;
+}
+
 } // namespace tarnel

@@ -85,6 +85,7 @@ constexpr double questionedSeconds = 10;
 void Session::runBatch(BatchDisplay& display, MessageSink& messages) {
     Engine& batch = engine();
     batchRun_ = {};
+    batchModel_ = model();
     batchRun_.startWorking = batch.workingWord();
     batchRun_.startReflex = batch.reflexWord();
     BatchRunRecorder recorder(batchRun_, &display, &messages);

@@ -51,6 +51,7 @@ void Session::replaceModel(Model model, bool named, std::filesystem::path outsid
     outsideFile_ = std::move(outsideFile);
     lastRun_.reset();
     batchRun_ = {};
+    batchModel_ = {};
     report_ = {};
     document_.replace(std::move(model));
 }

@@ -14,6 +14,7 @@
 #include "exchange/WordListImport.h"
 #include "insight/Report.h"
 #include "insight/RuleImpact.h"
+#include "insight/RuleWords.h"
 #include "model/Model.h"
 #include "model/RuleOrders.h"
 
@@ -185,6 +186,17 @@ public:
     // Diachronic entry alone were masked.
     void measureRuleImpact(const insight::ImpactProgress& progress);
 
+    // The items whose word entry `row` of `order` changed in the last batch run, with the
+    // word before and after it; none when the orders have changed since that run (or there
+    // was none: see rulesOfLastBatch).
+    std::vector<insight::RuleWord> ruleWords(OrderList order, std::size_t row,
+                                             const insight::Normaliser& normalise) const;
+    // The order and row of the first entry named `name` (Etymon, then Diachronic, then Reflex
+    // Order); none when no entry has that name.
+    std::optional<std::pair<OrderList, std::size_t>> entryNamed(const std::string& name) const;
+    // The last batch run was made with the orders as they are now.
+    bool rulesOfLastBatch() const;
+
     // --- Word lists and reports, in and out --------------------------------------------------
 
     // The word list at `path` read for import against the model (nothing changes yet).
@@ -231,6 +243,7 @@ private:
     Document document_;
     std::optional<std::vector<insight::PreviousItem>> lastRun_;
     BatchRun batchRun_;
+    Model batchModel_; // the model as the last batch ran it
     insight::BatchReport report_;
     bool named_ = false;
     // The engine's sinks, pointed at the caller's for the length of a run.

@@ -35,10 +35,11 @@ bool onEtymonSide(Order order) {
 // Etymon side: the Etymon and unmasked Diachronic entries through the Etymon Alphabet;
 // reflex side: the Reflex entries through the Reflex Alphabet. Both run as a Diachronic Order
 // after an empty Etymon Order.
-Model tracingModel(const Model& model, const std::vector<OrderEntry>& entries, bool etymonSide) {
+Model tracingModel(const Model& model, const std::vector<OrderEntry>& entries, bool etymonSide,
+                   std::size_t lastEntry) {
     Model tracing;
     tracing.lstCol = etymonSide ? model.lstCol : model.lstColR;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
+    for (std::size_t i = 0; i < entries.size() && i <= lastEntry; ++i) {
         const OrderEntry& entry = entries[i];
         if (onEtymonSide(entry.order) != etymonSide || entry.masked || !entry.rule)
             continue;
@@ -52,37 +53,18 @@ Model tracingModel(const Model& model, const std::vector<OrderEntry>& entries, b
     return tracing;
 }
 
-// Keeps the stages of one derivation at a time, measured against `expected`.
-class StageRecorder : public StageDisplay, public MessageSink {
+// Keeps the stages of one derivation at a time, measured against `expected`. An Etymon
+// entry's change is part of the etymon stage.
+class StageRecorder {
 public:
-    explicit StageRecorder(const std::vector<OrderEntry>& entries) : entries_(entries) {}
+    StageRecorder(const std::vector<OrderEntry>& entries, const FeatureWord* expected)
+        : entries_(entries), expected_(expected) {}
 
-    void begin(const FeatureWord* expected) {
-        expected_ = expected;
-        trace_ = {};
-    }
-    ItemTrace take() { return std::move(trace_); }
-
-    void showStage(int kind, const std::string& label, const Word& word) override {
-        if (kind == stageEtymon) {
+    void stage(int entry, bool reapplied, const Word& word) {
+        if (entry < 0) {
             trace_.stages.push_back({-1, false, distanceOf(word)});
-        } else if (kind == stageDiachronic || kind == stagePersistent) {
-            record(entryOfLabel(label), kind == stagePersistent, word);
-        }
-    }
-    // The batch run has shown its messages already.
-    void showMessage(const std::string&) override {}
-
-private:
-    int distanceOf(const Word& word) const {
-        return expected_ ? featureDistance21(featureWord(word), *expected_) : 0;
-    }
-
-    // An Etymon entry's change is part of the etymon stage.
-    void record(int entry, bool reapplied, const Word& word) {
-        if (entry < 0 || static_cast<std::size_t>(entry) >= entries_.size() ||
-            trace_.stages.empty())
             return;
+        }
         if (std::find(trace_.changedBy.begin(), trace_.changedBy.end(), entry) ==
             trace_.changedBy.end())
             trace_.changedBy.push_back(entry);
@@ -91,47 +73,70 @@ private:
         else
             trace_.stages.push_back({entry, reapplied, distanceOf(word)});
     }
-
-    const std::vector<OrderEntry>& entries_;
-    const FeatureWord* expected_ = nullptr;
-    ItemTrace trace_;
-};
-
-// The one place insight uses the engine: derivations in interactive mode, stages shown, on
-// the tracing model compiled once for all the words.
-class StageDeriver {
-public:
-    StageDeriver(const Model& model, StageRecorder& recorder)
-        : compiled_(model), engine_(compiled_, recorder, &recorder) {
-        engine_.setDerivationMode(DerivationMode::Interactive);
-    }
-    // The word is encoded over `start`, so what it holds beyond the text's length is what the
-    // batch's word held there.
-    void derive(std::string_view text, const Word& start) {
-        engine_.setWorkingWord(start);
-        engine_.derive(text);
-    }
+    ItemTrace take() { return std::move(trace_); }
 
 private:
-    const CompiledModel compiled_;
-    Engine engine_;
+    int distanceOf(const Word& word) const {
+        return expected_ ? featureDistance21(featureWord(word), *expected_) : 0;
+    }
+
+    const std::vector<OrderEntry>& entries_;
+    const FeatureWord* expected_;
+    ItemTrace trace_;
 };
 
 } // namespace
 
+// The one place insight uses the engine: derivations in interactive mode, stages shown, on
+// the tracing model compiled once for all the words.
+class StageTracer::Display : public StageDisplay, public MessageSink {
+public:
+    void showStage(int kind, const std::string& label, const Word& word) override {
+        if (kind == stageEtymon)
+            visit(-1, false, word);
+        else if (kind == stageDiachronic || kind == stagePersistent)
+            if (const int entry = entryOfLabel(label); entry >= 0)
+                visit(entry, kind == stagePersistent, word);
+    }
+    // The batch run has shown its messages already.
+    void showMessage(const std::string&) override {}
+
+    StageVisitor visit;
+};
+
+StageTracer::StageTracer(const Model& model, const std::vector<OrderEntry>& entries,
+                         bool etymonSide, std::size_t lastEntry)
+    : display_(std::make_unique<Display>()),
+      compiled_(
+          std::make_unique<CompiledModel>(tracingModel(model, entries, etymonSide, lastEntry))),
+      engine_(std::make_unique<Engine>(*compiled_, *display_, display_.get())),
+      etymonSide_(etymonSide) {
+    engine_->setDerivationMode(DerivationMode::Interactive);
+}
+
+StageTracer::~StageTracer() = default;
+
+// The word is encoded over the one the run derived the item from, so what it holds beyond
+// the text's length is what the batch's word held there.
+void StageTracer::trace(const BatchRun& run, std::size_t item, const StageVisitor& visit) {
+    display_->visit = visit;
+    engine_->setWorkingWord(etymonSide_ ? run.workingBefore(item) : run.reflexBefore(item));
+    engine_->derive(etymonSide_ ? run.items[item].etymon : run.items[item].reflex);
+}
+
 std::vector<ItemTrace> traceEtymons(const Model& model, const std::vector<OrderEntry>& entries,
                                     const BatchRun& run, Traced which) {
-    const Model tracing = tracingModel(model, entries, true);
-    StageRecorder recorder(entries);
-    StageDeriver deriver(tracing, recorder);
+    StageTracer tracer(model, entries, true);
     std::vector<ItemTrace> traces(run.items.size());
     for (std::size_t i = 0; i < run.items.size(); ++i) {
         const BatchItemResult& item = run.items[i];
         if (which == Traced::BadItems && item.good())
             continue;
         const FeatureWord expected = featureWord(item.expected);
-        recorder.begin(&expected);
-        deriver.derive(item.etymon, run.workingBefore(i));
+        StageRecorder recorder(entries, &expected);
+        tracer.trace(run, i, [&recorder](int entry, bool reapplied, const Word& word) {
+            recorder.stage(entry, reapplied, word);
+        });
         traces[i] = recorder.take();
     }
     return traces;
@@ -139,13 +144,13 @@ std::vector<ItemTrace> traceEtymons(const Model& model, const std::vector<OrderE
 
 std::vector<std::vector<int>>
 traceReflexes(const Model& model, const std::vector<OrderEntry>& entries, const BatchRun& run) {
-    const Model tracing = tracingModel(model, entries, false);
-    StageRecorder recorder(entries);
-    StageDeriver deriver(tracing, recorder);
+    StageTracer tracer(model, entries, false);
     std::vector<std::vector<int>> changes(run.items.size());
     for (std::size_t i = 0; i < run.items.size(); ++i) {
-        recorder.begin(nullptr);
-        deriver.derive(run.items[i].reflex, run.reflexBefore(i));
+        StageRecorder recorder(entries, nullptr);
+        tracer.trace(run, i, [&recorder](int entry, bool reapplied, const Word& word) {
+            recorder.stage(entry, reapplied, word);
+        });
         changes[i] = recorder.take().changedBy;
     }
     return changes;

@@ -4,7 +4,15 @@
 #include "OrderEntries.h"
 #include "session/BatchRun.h"
 
+#include <functional>
+#include <limits>
+#include <memory>
 #include <vector>
+
+namespace tarnel {
+class CompiledModel;
+class Engine;
+} // namespace tarnel
 
 namespace tarnel::insight {
 
@@ -23,6 +31,32 @@ struct ItemTrace {
 };
 
 enum class Traced { BadItems, AllItems };
+
+// Called for each stage of a traced derivation: `entry` is the order entry that made it, its
+// place in `entries` (-1 for the word as encoded), `reapplied` a persistent re-application.
+using StageVisitor = std::function<void(int entry, bool reapplied, const Word& word)>;
+
+// Derives items of a run again, stage by stage, on one side: the etymon through the Etymon
+// and Diachronic entries, or the reflex through the Reflex entries, each entry a stage of its
+// own, each item from the words the run derived it from. Entries after `lastEntry` are left
+// out, which shortens the derivations where only the stages up to it matter.
+class StageTracer {
+public:
+    StageTracer(const Model& model, const std::vector<OrderEntry>& entries, bool etymonSide,
+                std::size_t lastEntry = std::numeric_limits<std::size_t>::max());
+    ~StageTracer();
+    StageTracer(const StageTracer&) = delete;
+    StageTracer& operator=(const StageTracer&) = delete;
+
+    void trace(const BatchRun& run, std::size_t item, const StageVisitor& visit);
+
+private:
+    class Display;
+    std::unique_ptr<Display> display_;
+    std::unique_ptr<CompiledModel> compiled_;
+    std::unique_ptr<Engine> engine_;
+    bool etymonSide_;
+};
 
 // Derives the etymons of `run` again with their stages, one derivation per traced item, each
 // from the words the run derived it from; the result runs parallel to `run.items`. `entries`

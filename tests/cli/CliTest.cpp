@@ -128,7 +128,9 @@ TEST_F(Cli, BadInputExitsWithStatusTwoAndOneLine) {
                                  {"--jobs", "0", model_},
                                  {"--jobs", "two", model_},
                                  {model_, "--jobs"},
-                                 {"--jobs", "2", "--derive", "ata", model_}};
+                                 {"--jobs", "2", "--derive", "ata", model_},
+                                 {"--rule-words", "Nasal", model_},
+                                 {"--rule-words", "Voicing", "--impact", model_}};
     for (const QStringList& arguments : cases) {
         const Outcome result = run(arguments);
         EXPECT_EQ(result.status, 2) << arguments.join(' ').toStdString();
@@ -139,6 +141,21 @@ TEST_F(Cli, BadInputExitsWithStatusTwoAndOneLine) {
     EXPECT_TRUE(run({"--verbose", model_}).err.startsWith("usage:"));
     EXPECT_EQ(run({"--reflex", QString(21, u'a'), model_}).err,
               "tarnel-batch: Maximum word length is 20.\n");
+}
+
+// Voicing changes both words "ata"; Length, first found in the Diachronic Order, all three.
+TEST_F(Cli, RuleWordsListTheItemsAnEntryChanged) {
+    const Outcome voicing = run({"--json", "--rule-words", "Voicing", model_});
+    EXPECT_EQ(voicing.out, "{\"rule\":\"Voicing\",\"items\":["
+                           "{\"etymon\":\"ata\",\"reflex\":\"ada\",\"before\":\"ata\","
+                           "\"after\":\"ada\",\"good\":true},"
+                           "{\"etymon\":\"ata\",\"reflex\":\"ata\",\"before\":\"ata\","
+                           "\"after\":\"ada\",\"good\":false}]}\n");
+    const Outcome length = run({"--rule-words", "Length", "--jobs", "2", model_});
+    EXPECT_EQ(length.status, 0);
+    EXPECT_TRUE(length.out.startsWith("Length changed 3 of the items in the batch run\n"
+                                      "ata > ada:  ada > a\xCB\x90"
+                                      "da\xCB\x90  Good\n"));
 }
 
 TEST_F(Cli, ResaveWritesTheLoadedModelUnderItsOwnName) {
@@ -196,7 +213,7 @@ TEST_F(Cli, TheManualPageDescribesTheOptionsOfTheHelp) {
     const std::string helpOptions = options(help, QStringLiteral("^  (--[a-z-]*)"));
     EXPECT_EQ(helpOptions,
               "-- --baseline --csv --derive --export-vocabulary --header --help --impact "
-              "--import-vocabulary --jobs --json --reflex --resave --version");
+              "--import-vocabulary --jobs --json --reflex --resave --rule-words --version");
     EXPECT_EQ(helpOptions,
               options(page, QStringLiteral("^\\.TP\\n\\.B[IR]? ((?:\\\\-)+(?:[a-z]|\\\\-)*)")));
 }

@@ -10,6 +10,7 @@
 #include "ui/shared/Dialogs.h"
 #include "ui/shared/RunGuard.h"
 #include "ui/shared/Shared.h"
+#include "ui/shared/Tables.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -36,62 +37,6 @@ const QStringList ruleColumns = {QStringLiteral("Order"), QStringLiteral("Place"
                                  QStringLiteral("Rule"),  QStringLiteral("Changed"),
                                  QStringLiteral("Good"),  QStringLiteral("Bad"),
                                  QStringLiteral("Impact")};
-
-QTableWidget* makeTable(const char* name, const QStringList& columns) {
-    auto* table = new QTableWidget(0, static_cast<int>(columns.size()));
-    table->setObjectName(QString::fromLatin1(name));
-    table->setHorizontalHeaderLabels(columns);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->verticalHeader()->hide();
-    table->horizontalHeader()->setStretchLastSection(true);
-    return table;
-}
-
-constexpr int sortRole = Qt::UserRole + 1;
-
-// A cell that shows a number to three places and sorts by its value.
-class NumberItem : public QTableWidgetItem {
-public:
-    explicit NumberItem(double value) : QTableWidgetItem(QString::number(value, 'f', 3)) {
-        setData(sortRole, value);
-        setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
-    bool operator<(const QTableWidgetItem& other) const override {
-        return data(sortRole).toDouble() < other.data(sortRole).toDouble();
-    }
-};
-
-// A cell that shows text and sorts by the place of its row in the list it came from (the
-// Vocabulary, the orders), so that the table opens in that order.
-class PlacedItem : public QTableWidgetItem {
-public:
-    PlacedItem(const QString& text, int place) : QTableWidgetItem(text) {
-        setData(sortRole, place);
-    }
-    bool operator<(const QTableWidgetItem& other) const override {
-        return data(sortRole).toInt() < other.data(sortRole).toInt();
-    }
-};
-
-// Sorting on again, by the first column, smallest first.
-void sortInListOrder(QTableWidget* table) {
-    table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
-    table->setSortingEnabled(true);
-}
-
-// A cell that sorts as it shows: text as text, whole numbers as numbers.
-QTableWidgetItem* cell(const QVariant& value) {
-    auto* item = new QTableWidgetItem;
-    item->setData(Qt::DisplayRole, value);
-    return item;
-}
-
-QTableWidgetItem* ipaCell(const std::string& utf8) {
-    QTableWidgetItem* item = cell(QString::fromStdString(utf8));
-    item->setFont(ipaFont(14));
-    return item;
-}
 
 QPushButton* button(const QString& text, const char* name) {
     auto* b = new QPushButton(text);

@@ -4,6 +4,7 @@
 #include "frontend/ModelText.h"
 #include "session/Session.h"
 #include "ui/rules/MarkColumn.h"
+#include "ui/rules/RuleWordsPanel.h"
 #include "ui/rules/RulesFromTextDialog.h"
 #include "ui/rules/frmOrderHelp.h"
 #include "ui/shared/Context.h"
@@ -69,13 +70,19 @@ frmOrder::frmOrder(Context& context) : Screen(context) {
     setCaption(QStringLiteral("Edit Rule Order"));
     addStandardMenus(ruleOrderHelpTopics());
 
-    auto* body = new QWidget;
-    auto* columns = new QHBoxLayout(body);
-    columns->setContentsMargins(24, 16, 24, 16);
+    auto* lists = new QWidget;
+    auto* columns = new QHBoxLayout(lists);
+    columns->setContentsMargins(0, 0, 0, 0);
     columns->setSpacing(28);
     columns->addWidget(buildSupplyColumn(), 3);
     columns->addWidget(buildControlColumn(), 2);
     columns->addWidget(buildOrderColumn(), 4);
+    ruleWords = new RuleWordsPanel;
+    auto* body = new QWidget;
+    auto* rows = new QVBoxLayout(body);
+    rows->setContentsMargins(24, 16, 24, 16);
+    rows->addWidget(lists, 3);
+    rows->addWidget(ruleWords, 2);
     setCentralWidget(body);
     body->setMouseTracking(true);
     body->installEventFilter(this);
@@ -177,6 +184,7 @@ QWidget* frmOrder::buildOrderColumn() {
                 [this, list, i](QListWidgetItem* item) {
                     lstOrder_DblClick(static_cast<OrderList>(i), list->row(item));
                 });
+        connect(list, &QListWidget::itemSelectionChanged, this, &frmOrder::showRuleWords);
     }
     auto* columnM = makeMarkColumn("lstM");
     columnM->onMouseRelease = columnM->onKeyRelease = [this] { lstM_Release(); };
@@ -268,6 +276,7 @@ void frmOrder::optOrder_Click(OrderList order) {
     lblOrder->setText(QString::fromLatin1(orderNames[toIndex(order)]));
     setTitle();
     keepColumnsInStep();
+    showRuleWords();
 }
 
 void frmOrder::btnNewRuleFromText_Click() {

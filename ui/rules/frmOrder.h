@@ -16,6 +16,8 @@ class QTimer;
 
 namespace tarnel {
 
+class RuleWordsPanel;
+
 // The rule order screen: the Supply of rules and the three orders. Every list is a view of
 // the model, rebuilt from it after each action.
 class frmOrder : public Screen {
@@ -64,6 +66,7 @@ private:
     QLabel* lblM = nullptr;
     QLabel* lblP = nullptr;
     QTimer* Timer1 = nullptr;
+    RuleWordsPanel* ruleWords = nullptr;
 
     OrderList shownOrder = OrderList::Diachronic;
     std::string chosenSupplyName; // the Supply entry last clicked
@@ -76,6 +79,7 @@ private:
     QListWidget* visibleList() const;
     QListWidget* listOf(OrderList order) const;
     void refreshLists();
+    void showRuleWords();
     void refreshOrder(OrderList order);
     void highlightSupply(const std::string& name);
     void clearHighlights();

@@ -2,6 +2,7 @@
 // The rule order screen's actions: every button, list click and mark column release.
 #include "frontend/ModelText.h"
 #include "session/Session.h"
+#include "ui/rules/RuleWordsPanel.h"
 #include "ui/rules/frmOrder.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/Dialogs.h"
@@ -69,6 +70,11 @@ void frmOrder::refreshLists() {
     highlightSupply(supplyHighlighted ? chosenSupplyName : std::string());
     for (const auto order : {OrderList::Etymon, OrderList::Diachronic, OrderList::Reflex})
         refreshOrder(order);
+    showRuleWords();
+}
+
+void frmOrder::showRuleWords() {
+    ruleWords->showEntry(ctx.session, shownOrder, highlightedRow(visibleList()));
 }
 
 // Highlights the Supply entry named `name`, or none.
@@ -84,6 +90,7 @@ void frmOrder::clearHighlights() {
     setHighlight(lstSupply, std::nullopt);
     for (QListWidget* list : orderLists)
         setHighlight(list, std::nullopt);
+    showRuleWords();
 }
 
 void frmOrder::btnNewRule_Click() {

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "RuleWords.h"
+
+#include "Trace.h"
+
+namespace tarnel::insight {
+
+std::vector<RuleWord> ruleWords(const Model& model, const std::vector<OrderEntry>& entries,
+                                const BatchRun& run, std::size_t entry,
+                                const Normaliser& normalise) {
+    std::vector<RuleWord> words;
+    if (entry >= entries.size() || entries[entry].masked || !entries[entry].rule)
+        return words;
+    const bool etymonSide = entries[entry].order != Order::Reflex;
+    const auto spell = [&](const Word& word) {
+        return etymonSide ? derivedIpa(word, normalise) : expectedIpa(word, normalise);
+    };
+    // A persistent entry may first change a word after a later entry; any other does so at
+    // its own stage or never.
+    StageTracer tracer(model, entries, etymonSide,
+                       entries[entry].persistent ? entries.size() : entry);
+    for (std::size_t i = 0; i < run.items.size(); ++i) {
+        Word last;
+        bool found = false;
+        tracer.trace(run, i, [&](int stage, bool, const Word& word) {
+            if (!found && stage == static_cast<int>(entry)) {
+                const BatchItemResult& item = run.items[i];
+                words.push_back(
+                    {item.index, item.etymon, item.reflex, spell(last), spell(word), item.good()});
+                found = true;
+            }
+            last = word;
+        });
+    }
+    return words;
+}
+
+Json ruleWordsJson(const std::string& rule, const std::vector<RuleWord>& words) {
+    Json items = Json::Array{};
+    for (const RuleWord& word : words)
+        items.push(Json(Json::Object{})
+                       .set("etymon", Json::fromCp1252(word.etymon))
+                       .set("reflex", Json::fromCp1252(word.reflex))
+                       .set("before", word.before)
+                       .set("after", word.after)
+                       .set("good", word.good));
+    return Json(Json::Object{}).set("rule", Json::fromCp1252(rule)).set("items", std::move(items));
+}
+
+} // namespace tarnel::insight

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "OrderEntries.h"
+#include "Report.h"
+#include "session/BatchRun.h"
+#include "session/Json.h"
+
+#include <string>
+#include <vector>
+
+namespace tarnel::insight {
+
+// An item whose word an order entry changed in a batch run: the word just before the
+// entry's first change and just after it (a reflex for a Reflex entry), and how the item
+// ended.
+struct RuleWord {
+    int index = 0;      // the item's place in the Vocabulary
+    std::string etymon; // Windows-1252
+    std::string reflex;
+    std::string before; // IPA, UTF-8
+    std::string after;
+    bool good = false;
+};
+
+// The items of `run`, a run of `model`, whose word order entry `entry` (a place in
+// `entries`) changed, in the run's order. A masked entry, or one that names no rule,
+// changes nothing.
+std::vector<RuleWord> ruleWords(const Model& model, const std::vector<OrderEntry>& entries,
+                                const BatchRun& run, std::size_t entry,
+                                const Normaliser& normalise);
+
+// {"rule": NAME, "items": [{"etymon", "reflex", "before", "after", "good"}…]}
+Json ruleWordsJson(const std::string& rule, const std::vector<RuleWord>& words);
+
+} // namespace tarnel::insight
