@@ -26,6 +26,7 @@ void RuleEditor::begin(std::vector<std::string> lines, std::string name, bool ne
     draft_ = RuleDraft{std::move(lines), name, newRule, false};
     currentName_ = std::move(name);
     changed_ = false;
+    textEdited_ = false;
     history_.clear();
 }
 
@@ -102,6 +103,34 @@ bool RuleEditor::pasteBody() {
     return true;
 }
 
+std::vector<RuleProblem> RuleEditor::checkText(std::string_view text) const {
+    const std::string_view ownName = draft_.newRule ? std::string_view() : draft_.oldName;
+    return checkOneRule(readRulesText(text), {document_.model().lstSupply, ownName});
+}
+
+Result<> RuleEditor::editText(std::string_view text) {
+    std::vector<TextRule> rules = readRulesText(text);
+    if (rules.size() != 1 || !rules.front().ended)
+        return fail("The rule editor holds one rule, from its name line to its END line; the "
+                    "text holds " +
+                    (rules.empty()       ? std::string("none")
+                     : rules.size() == 1 ? std::string("a rule without its END line")
+                                         : std::to_string(rules.size()) + " rules") +
+                    ".");
+    if (rules.front().lines == draft_.lines)
+        return {}; // the text as it was shown, or the same lines written otherwise
+    step("Edit Text", [&] { draft_.lines = std::move(rules.front().lines); });
+    textEdited_ = true;
+    currentName_ = ruleNameOf(draft_.lines.front());
+    if (currentName_ != draft_.oldName)
+        draft_.nameChanged = true;
+    return {};
+}
+
+std::vector<RuleProblem> RuleEditor::keepProblems() const {
+    return textEdited_ ? checkText(text()) : std::vector<RuleProblem>();
+}
+
 Result<> RuleEditor::acceptName(const std::string& name) {
     if (Result<> refused = checkNewRuleName(document_.model(), name); !refused)
         return refused;
@@ -113,6 +142,8 @@ Result<> RuleEditor::acceptName(const std::string& name) {
 }
 
 Result<std::string> RuleEditor::keep() {
+    if (const std::vector<RuleProblem> problems = keepProblems(); !problems.empty())
+        return fail(problemList(keepProblemsHeadline, problems));
     const std::string name =
         draft_.lines.empty() ? std::string() : std::string(ruleNameOf(draft_.lines.front()));
     Result<std::string> kept = document_.edit(
@@ -129,6 +160,7 @@ Result<std::string> RuleEditor::keep() {
 void RuleEditor::close() {
     draft_.lines.clear();
     changed_ = false;
+    textEdited_ = false;
     history_.clear();
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "EditHistory.h"
+#include "RuleCheck.h"
 #include "RuleEditing.h"
 #include "RuleElements.h"
 #include "RuleReturn.h"
@@ -52,6 +53,17 @@ public:
     void copyBody();
     bool pasteBody();
 
+    // The text view: the working copy as text (its lines, CR LF between them), the problems
+    // of a text as this rule, and the text in the working copy's place as one step "Edit
+    // Text", refused with nothing changed unless the text holds one rule, END line and all. A
+    // text that holds the working copy's lines as they are changes nothing.
+    std::string text() const { return textOfRule(draft_.lines); }
+    std::vector<RuleProblem> checkText(std::string_view text) const;
+    Result<> editText(std::string_view text);
+    // The problems that keep Return from storing a rule edited as text; none for a rule
+    // edited by its elements alone, which is stored as it is.
+    std::vector<RuleProblem> keepProblems() const;
+
     // The name box: opening it counts as a change; Enter checks the name and renames.
     void nameBoxOpened() { changed_ = true; }
     Result<> acceptName(const std::string& name);
@@ -79,6 +91,7 @@ private:
     RuleDraft draft_;
     std::string currentName_;
     bool changed_ = false;
+    bool textEdited_ = false;
     std::vector<std::string> copyBuffer_; // lstCopyPaste
     EditHistory<std::vector<std::string>> history_;
 };

@@ -132,6 +132,12 @@ public:
     // A release in the persistence column.
     void togglePersistence(std::optional<std::size_t> row);
 
+    // New Rule from Text: rules pasted as the model file writes them, checked as the rule
+    // editor's text is, then added to the Supply as one change, or none of them while any
+    // problem remains (the refusal lists them). The names added, in the text's order.
+    std::vector<RuleProblem> checkNewRules(std::string_view text) const;
+    Result<std::vector<std::string>> addRulesFromText(std::string_view text);
+
     // --- Derivations ----------------------------------------------------------------------
 
     // The derivation screen's mode: Interactive (from the Etymon Order) or Reflex (the Reflex

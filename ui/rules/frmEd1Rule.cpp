@@ -3,6 +3,7 @@
 
 #include "frontend/ModelText.h"
 #include "session/Session.h"
+#include "ui/rules/RuleTextView.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/Dialogs.h"
 #include "ui/shared/Navigator.h"
@@ -14,9 +15,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTabWidget>
 
 namespace tarnel {
 
@@ -24,6 +28,7 @@ namespace {
 
 constexpr int rowHeight = 30;
 constexpr int margin = 8;
+constexpr int textTab = 1;
 
 // Colours that tell the kinds of element apart at a glance.
 QString elementStyle(ElementKind kind) {
@@ -80,7 +85,14 @@ frmEd1Rule::frmEd1Rule(Context& context) : Screen(context) {
     auto* layout = new QHBoxLayout(body);
     layout->addWidget(ruleArea, 1);
     layout->addLayout(scrollColumn);
-    setCentralWidget(body);
+    txtView = new RuleTextView([this](const std::string& text) { return editor().checkText(text); });
+    txtView->setObjectName(QStringLiteral("txtView"));
+    tabRule = new QTabWidget;
+    tabRule->setObjectName(QStringLiteral("tabRule"));
+    tabRule->addTab(body, QStringLiteral("Elements"));
+    tabRule->addTab(txtView, QStringLiteral("Text"));
+    connect(tabRule, &QTabWidget::currentChanged, this, &frmEd1Rule::tabRule_CurrentChanged);
+    setCentralWidget(tabRule);
 
     txtRuleName = new QLineEdit(ruleBody);
     txtRuleName->setObjectName(QStringLiteral("txtRuleName"));
@@ -109,38 +121,81 @@ void frmEd1Rule::editRule(const std::string& name) {
                            fromModelText(name) + QStringLiteral("\""));
 }
 
+// The tab the user worked in last shows the rule; a new rule is named in the name box, or in
+// its text.
 void frmEd1Rule::enterScreen() {
     hideBoxes();
     buildRuleButtons();
-    if (editor().isNew() && !editor().changed())
+    if (textShowing())
+        txtView->setText(fromModelLines(editor().text()));
+    else if (editor().isNew() && !editor().changed())
         openNameBox();
 }
 
-// The element edits are undone here, one at a time, while the rule is being edited; Return
-// then stores them in the model as one change.
+bool frmEd1Rule::textShowing() const {
+    return tabRule->currentIndex() == textTab;
+}
+
+void frmEd1Rule::tabRule_CurrentChanged(int index) {
+    if (index == textTab) {
+        hideBoxes();
+        txtView->setText(fromModelLines(editor().text()));
+        txtView->textBox()->setFocus();
+    } else if (!applyText()) {
+        const QSignalBlocker blocker(tabRule);
+        tabRule->setCurrentIndex(textTab);
+    }
+}
+
+bool frmEd1Rule::applyText() {
+    const std::optional<std::string> text = txtView->modelText();
+    if (!text) {
+        ctx.dialogs.ok(txtView->unstorableText());
+        return false;
+    }
+    const Result<> edited = editor().editText(*text);
+    refuseOr(edited);
+    return edited.ok();
+}
+
+// The element edits are undone here, one at a time, while the rule is being edited, a text
+// edit as one; Return then stores them in the model as one change. In the Text tab Undo and
+// Redo act on the typing.
 bool frmEd1Rule::canUndo() const {
+    if (textShowing())
+        return txtView->textBox()->document()->isUndoAvailable();
     return ctx.session.ruleEditor().canUndo() && !boxOpen();
 }
 
 bool frmEd1Rule::canRedo() const {
+    if (textShowing())
+        return txtView->textBox()->document()->isRedoAvailable();
     return ctx.session.ruleEditor().canRedo() && !boxOpen();
 }
 
 QString frmEd1Rule::undoCaption() const {
+    if (textShowing())
+        return QStringLiteral("Undo");
     return fromModelText(ctx.session.ruleEditor().undoCaption());
 }
 
 QString frmEd1Rule::redoCaption() const {
+    if (textShowing())
+        return QStringLiteral("Redo");
     return fromModelText(ctx.session.ruleEditor().redoCaption());
 }
 
 void frmEd1Rule::undo() {
-    if (canUndo())
+    if (textShowing())
+        txtView->textBox()->undo();
+    else if (canUndo())
         editor().undo();
 }
 
 void frmEd1Rule::redo() {
-    if (canRedo())
+    if (textShowing())
+        txtView->textBox()->redo();
+    else if (canRedo())
         editor().redo();
 }
 
@@ -257,12 +312,18 @@ void frmEd1Rule::mnuReturn_Click() {
 // However the editor is left (Return, the window's close button, the quit), an edit not yet
 // stored is kept or dropped as the user says; false when the user stays.
 bool frmEd1Rule::settleChanges() {
+    if (textShowing() && !applyText())
+        return false;
     if (!editor().changed())
         return true;
     const Answer answer = ctx.dialogs.yesNoCancel(QStringLiteral("Keep the changes?"));
     if (answer == Answer::Cancel)
         return false;
     if (answer == Answer::Yes) {
+        if (const auto problems = editor().keepProblems(); !problems.empty()) {
+            showProblems(ctx.dialogs, keepProblemsHeadline, problems);
+            return false;
+        }
         const Result<std::string> kept = editor().keep();
         if (!kept) {
             ctx.dialogs.ok(fromModelText(kept.message()));

@@ -14,15 +14,19 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QScrollArea;
+class QTabWidget;
 
 namespace tarnel {
 
 class RuleEditor;
+class RuleTextView;
 
 // The rule editor: one rule at a time, shown as a button per element (btnRuleElement), one
 // row per line. Clicks open the element's menu or rotate its value; the name and comments
-// are typed into small boxes. It shows the working copy of the session's rule editor and is
-// left through Return, which stores the working copy in the model.
+// are typed into small boxes. The Text tab shows the same rule as the model file writes it,
+// to be edited as text; leaving the tab puts the text in the working copy as one edit. It
+// shows the working copy of the session's rule editor and is left through Return, which
+// stores the working copy in the model.
 class frmEd1Rule : public Screen {
     Q_OBJECT
 public:
@@ -50,6 +54,10 @@ public:
     // The menu a click opened last (tests pick its actions), or nullptr.
     QMenu* openMenu() const { return shownMenu; }
 
+    // The Elements and Text tabs, and what the Text tab shows.
+    QTabWidget* ruleTabs() const { return tabRule; }
+    RuleTextView* textView() const { return txtView; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -62,6 +70,10 @@ private:
     void setRuleButtonsEnabled(bool enabled);
     void placeScrollButtons();
     bool settleChanges();
+    bool textShowing() const;
+    void tabRule_CurrentChanged(int index);
+    // The text of the Text tab in the working copy's place; false, said why, when refused.
+    bool applyText();
 
     void btnRuleElement_Click(int index);
     void btnRuleElement_RightClick(int index);
@@ -87,6 +99,8 @@ private:
     void acceptComment();
     void hideBoxes();
 
+    QTabWidget* tabRule = nullptr;
+    RuleTextView* txtView = nullptr;
     QScrollArea* ruleArea = nullptr;
     QWidget* ruleBody = nullptr;
     QPushButton* btnScrollUp = nullptr;

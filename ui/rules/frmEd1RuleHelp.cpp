@@ -107,11 +107,26 @@ HelpTopic copyAndPaste() {
                   "loaded."});
 }
 
+HelpTopic writingAsText() {
+    return topic("Writing a Rule as Text", "Writing a Rule as Text:",
+                 {"The Text tab shows the rule as the model file writes it, one line per line, "
+                  "and lets you type it, or paste a rule copied from another model's file.",
+                  "Feature names and key words are offered as you type: Enter or Tab takes the "
+                  "one highlighted.",
+                  "Every line is checked as you type; each problem is marked where it lies and "
+                  "listed under the text.  Click a problem to go there.",
+                  "Going back to the Elements tab puts the text in the rule as one change, "
+                  "which Undo takes back.  Return keeps the rule only when no problem remains.",
+                  "\"New Rule from Text\u2026\" on the order screen adds one or more rules "
+                  "pasted in the same way."});
+}
+
 } // namespace
 
 HelpTopics ruleEditorHelp() {
-    return {helpWithHelp(),  helpSeparator(), ruleFormat(),     ruleComponents(), ifLineTypes(),
-            thenLineTypes(), howToWrite(),    usingTheEditor(), copyAndPaste()};
+    return {helpWithHelp(),   helpSeparator(), ruleFormat(),     ruleComponents(),
+            ifLineTypes(),    thenLineTypes(), howToWrite(),     usingTheEditor(),
+            copyAndPaste(),   writingAsText()};
 }
 
 } // namespace tarnel

@@ -5,6 +5,7 @@
 #include "session/Session.h"
 #include "ui/rules/MarkColumn.h"
 #include "ui/rules/RuleWordsPanel.h"
+#include "ui/rules/RulesFromTextDialog.h"
 #include "ui/rules/frmOrderHelp.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/FilterBox.h"
@@ -101,7 +102,10 @@ QWidget* frmOrder::buildSupplyColumn() {
     btnDelFromSupply = makeButton(QStringLiteral("Delete from Supply"), "btnDelFromSupply");
     btnDelFromSupply->setStyleSheet(QStringLiteral("background-color: #ffc0cb;"));
     lstSupply = makeList("lstSupply");
+    auto* btnNewRuleFromText =
+        makeButton(QStringLiteral("New Rule from Text\u2026"), "btnNewRuleFromText");
     connect(btnNewRule, &QPushButton::clicked, this, &frmOrder::btnNewRule_Click);
+    connect(btnNewRuleFromText, &QPushButton::clicked, this, &frmOrder::btnNewRuleFromText_Click);
     connect(btnDelFromSupply, &QPushButton::clicked, this, &frmOrder::btnDelFromSupply_Click);
     connect(lstSupply, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { lstSupply_DblClick(lstSupply->row(item)); });
@@ -110,6 +114,7 @@ QWidget* frmOrder::buildSupplyColumn() {
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(btnNewRule);
+    layout->addWidget(btnNewRuleFromText);
     layout->addWidget(btnDelFromSupply);
     layout->addSpacing(12);
     layout->addWidget(makeLabel(QStringLiteral("Supply"), "lblSupply"));
@@ -282,6 +287,12 @@ void frmOrder::optOrder_Click(OrderList order) {
     setTitle();
     keepColumnsInStep();
     showRuleWords();
+}
+
+void frmOrder::btnNewRuleFromText_Click() {
+    auto* box = new RulesFromTextDialog(ctx, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void frmOrder::keepColumnsInStep() {

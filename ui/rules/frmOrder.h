@@ -37,6 +37,8 @@ public:
     OrderList visibleOrder() const { return shownOrder; }
 
     void btnNewRule_Click();
+    // New Rule from Text: its box, over this screen.
+    void btnNewRuleFromText_Click();
     void lstSupply_DblClick(int row);
     void lstOrder_DblClick(OrderList order, int row);
     void btnDelFromSupply_Click();
