@@ -44,14 +44,14 @@ bool fits(const Arguments& a, bool resave) {
         a.jobs != 0 || !a.baselinePath.empty() || a.impact || !a.csvPath.empty();
     switch (a.command) {
     case Command::Batch:
-        return !resave && !a.firstRowIsHeader;
+        return !resave && !a.firstRowIsHeader && !a.ipa;
     case Command::Derive:
     case Command::Reflex:
     case Command::ExportVocabulary:
         return !resave && !batchOptions && !a.firstRowIsHeader &&
-               (a.command != Command::ExportVocabulary || !a.json);
+               (a.command != Command::ExportVocabulary || (!a.json && !a.ipa));
     case Command::Resave:
-        return !a.json && !batchOptions && !a.firstRowIsHeader;
+        return !a.json && !batchOptions && !a.firstRowIsHeader && !a.ipa;
     case Command::ImportVocabulary:
         return resave && !a.json && !batchOptions;
     }
@@ -75,6 +75,8 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& argument
             result.json = true;
         } else if (argument == "--impact" && !result.impact) {
             result.impact = true;
+        } else if (argument == "--ipa" && !result.ipa) {
+            result.ipa = true;
         } else if ((argument == "--header" || argument == "--no-header") &&
                    !result.firstRowIsHeader) {
             result.firstRowIsHeader = argument == "--header";

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "AlphabetSide.h"
 #include "EditHistory.h"
 #include "core/Result.h"
 #include "model/AlphabetEditing.h"
@@ -13,8 +14,6 @@
 namespace tarnel {
 
 class Document;
-
-enum class AlphabetSide { Etymon, Reflex };
 
 enum class KeepAnswer { Yes, No, Cancel };
 

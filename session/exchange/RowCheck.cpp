@@ -61,11 +61,25 @@ std::string aboutWord(WordField word, std::string_view rest) {
     return "The " + std::string(word.role) + std::string(rest);
 }
 
+// The IPA word in the characters of its alphabet, or the refusal of its first unknown symbol.
+std::optional<RefusedRow> fromIpa(const Row& row, WordField word, const IpaAlphabets& ipa,
+                                  std::string& out) {
+    const IpaText read =
+        readIpaWord(utf8Of(trimmedField(row, word.index)),
+                    word.index == 0 ? AlphabetSide::Etymon : AlphabetSide::Reflex, ipa);
+    if (read.refusal)
+        return refusal(row, ipaRefusalMessage(*read.refusal));
+    out = read.keyboard;
+    return std::nullopt;
+}
+
 std::optional<RefusedRow> checkWord(const RowReader& reader, const Row& row, WordField word,
-                                    std::string& out) {
+                                    const IpaAlphabets* ipa, std::string& out) {
     const std::u32string_view text = trimmedField(row, word.index);
     if (text.empty())
         return refusal(row, aboutWord(word, " is missing."));
+    if (ipa != nullptr && text.find(U' ') == std::u32string_view::npos)
+        return fromIpa(row, word, *ipa, out);
     if (auto refused = toCp1252(reader, row, word, out))
         return refused;
     if (text.find(U' ') != std::u32string_view::npos)
@@ -97,14 +111,14 @@ bool isBlankRow(const Row& row) {
 }
 
 RowOutcome checkRow(const RowReader& reader, const Row& row, const Alphabet& etymon,
-                    const Alphabet& reflex) {
+                    const Alphabet& reflex, const IpaAlphabets* ipa) {
     if (row.unclosedQuote)
         return {{}, refusal(row, "A quotation mark opened in this row is never closed.")};
     std::string etymonWord;
     std::string reflexWord;
-    if (auto refused = checkWord(reader, row, etymonField, etymonWord))
+    if (auto refused = checkWord(reader, row, etymonField, ipa, etymonWord))
         return {{}, refused};
-    if (auto refused = checkWord(reader, row, reflexField, reflexWord))
+    if (auto refused = checkWord(reader, row, reflexField, ipa, reflexWord))
         return {{}, refused};
     const std::string typed = etymonWord + " " + reflexWord;
     if (Result<> checked = checkTypedItem(typed, etymon, reflex); !checked)

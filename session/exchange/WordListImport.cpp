@@ -81,7 +81,7 @@ private:
 } // namespace
 
 Result<WordListImport> readWordList(std::string_view bytes, const Model& model,
-                                    HeaderChoice header) {
+                                    HeaderChoice header, const IpaAlphabets* ipa) {
     auto decoded = decodeWordListText(bytes);
     if (!decoded)
         return fail(decoded.message());
@@ -95,7 +95,7 @@ Result<WordListImport> readWordList(std::string_view bytes, const Model& model,
     for (Row row; reader.next(row);) {
         if (isBlankRow(row))
             continue;
-        RowOutcome outcome = checkRow(reader, row, model.lstCol, model.lstColR);
+        RowOutcome outcome = checkRow(reader, row, model.lstCol, model.lstColR, ipa);
         const bool isFirst = std::exchange(first, false);
         if (isFirst && !row.unclosedQuote)
             import.eitherWayLine = row.line;

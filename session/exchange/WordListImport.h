@@ -48,9 +48,11 @@ struct WordListImport {
 };
 
 // Reads the bytes of a word list against the alphabets and the Vocabulary of `model`.
-// Refused as a whole only when the text itself cannot be read.
+// Refused as a whole only when the text itself cannot be read. With `ipa` the two columns are
+// IPA.
 Result<WordListImport> readWordList(std::string_view bytes, const Model& model,
-                                    HeaderChoice header = HeaderChoice::Automatic);
+                                    HeaderChoice header = HeaderChoice::Automatic,
+                                    const IpaAlphabets* ipa = nullptr);
 
 // `vocabulary` with the items of `import` added, in the order the Vocabulary keeps: each
 // new item after the items equal to it, as if added one at a time. The new items are sorted

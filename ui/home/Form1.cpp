@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -138,6 +139,7 @@ void Form1::startUp() {
 void Form1::showVocabulary() {
     refreshVocab();
     lblVocab->show();
+    chkVocabIpa->show();
     lstVocab->show();
     setCaption(modelCaption(ctx) + QStringLiteral(":  Edit Vocabulary"));
 }

@@ -8,6 +8,7 @@
 #include "ui/shared/Dialogs.h"
 #include "ui/shared/Shared.h"
 
+#include <QCheckBox>
 #include <QFile>
 
 namespace tarnel {
@@ -28,8 +29,9 @@ void Form1::mnuImportVocabulary_Click() {
     if (path.isEmpty()) {
         return;
     }
+    const bool ipa = chkVocabIpa->isChecked();
     Result<WordListImport> read =
-        ctx.session.readWordList(localPath(path), HeaderChoice::Automatic);
+        ctx.session.readWordList(localPath(path), HeaderChoice::Automatic, ipa);
     if (!read) {
         ctx.dialogs.ok(fromModelText(read.message()));
         return;
@@ -52,7 +54,7 @@ void Form1::mnuImportVocabulary_Click() {
     // The first row read the other way than the one shown: the list is read again so.
     if (*chosen != HeaderChoice::Automatic &&
         (*chosen == HeaderChoice::Yes) != read->header.has_value())
-        read = ctx.session.readWordList(localPath(path), *chosen);
+        read = ctx.session.readWordList(localPath(path), *chosen, ipa);
     if (read)
         ctx.session.importVocabulary(*read);
 }

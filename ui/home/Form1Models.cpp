@@ -8,6 +8,7 @@
 #include "ui/shared/ModelTextEdits.h"
 #include "ui/shared/Shared.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -88,7 +89,8 @@ void Form1::hidePanels() {
     for (QWidget* panel : {static_cast<QWidget*>(txtModelName), static_cast<QWidget*>(File1),
                            static_cast<QWidget*>(lblDelete), static_cast<QWidget*>(lblNotes),
                            static_cast<QWidget*>(txtNotes), static_cast<QWidget*>(lblVocab),
-                           static_cast<QWidget*>(lstVocab), itemBox,
+                           static_cast<QWidget*>(chkVocabIpa), static_cast<QWidget*>(lstVocab),
+                           itemBox,
                            static_cast<QWidget*>(txtMassVocab), static_cast<QWidget*>(btnDone)}) {
         panel->hide();
     }
@@ -99,6 +101,7 @@ void Form1::showModelPanels() {
     lblNotes->show();
     txtNotes->show();
     lblVocab->show();
+    chkVocabIpa->show();
     lstVocab->show();
 }
 
