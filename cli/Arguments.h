@@ -77,8 +77,8 @@ inline constexpr const char* optionHelp =
     "  --version         print the version of tarnel-batch and exit\n"
     "  --                end the options; the model file follows\n"
     "\n"
-    "WORD is UTF-8 and must fit Windows-1252 (without --ipa). Exit status: 0 when the run was made,\n"
-    "1 when a file could not be written or the output was lost, 2 for bad arguments, an\n"
-    "unreadable model, word list or baseline, or an unusable word.\n";
+    "WORD is UTF-8 and must fit Windows-1252 (without --ipa). Exit status: 0 when the run\n"
+    "was made, 1 when a file could not be written or the output was lost, 2 for bad\n"
+    "arguments, an unreadable model, word list or baseline, or an unusable word.\n";
 
 } // namespace tarnel::cli

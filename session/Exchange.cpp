@@ -17,8 +17,8 @@ std::string readingFailure(std::string_view what, const std::filesystem::path& p
 
 } // namespace
 
-Result<WordListImport> Session::readWordList(const std::filesystem::path& path,
-                                             HeaderChoice header, bool ipa) const {
+Result<WordListImport> Session::readWordList(const std::filesystem::path& path, HeaderChoice header,
+                                             bool ipa) const {
     const Result<std::string> file = readTextFile(path, "The word list");
     if (!file)
         return fail(file.message());

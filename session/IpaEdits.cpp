@@ -16,8 +16,7 @@ const IpaAlphabet& Session::ipaAlphabet(AlphabetSide side) const {
     const bool etymon = side == AlphabetSide::Etymon;
     std::unique_ptr<IpaAlphabet>& kept = etymon ? ipaEtymon_ : ipaReflex_;
     if (!kept)
-        kept = std::make_unique<IpaAlphabet>(etymon ? model().lstCol : model().lstColR,
-                                             *spelling_);
+        kept = std::make_unique<IpaAlphabet>(etymon ? model().lstCol : model().lstColR, *spelling_);
     return *kept;
 }
 

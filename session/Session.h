@@ -125,9 +125,7 @@ public:
         return tarnel::readIpaItem(utf8, ipaAlphabets());
     }
     // An item of the Vocabulary written in IPA (UTF-8).
-    std::string ipaItem(std::string_view item) const {
-        return writeIpaItem(item, ipaAlphabets());
-    }
+    std::string ipaItem(std::string_view item) const { return writeIpaItem(item, ipaAlphabets()); }
     // What to say of a symbol refused in a typed word (UTF-8): the refusal and the offer to
     // add a column for it headed by `character` (Yes adds it), or, with no character, why no
     // column can be made (OK).

@@ -80,8 +80,8 @@ private:
 
 } // namespace
 
-Result<WordListImport> readWordList(std::string_view bytes, const Model& model,
-                                    HeaderChoice header, const IpaAlphabets* ipa) {
+Result<WordListImport> readWordList(std::string_view bytes, const Model& model, HeaderChoice header,
+                                    const IpaAlphabets* ipa) {
     auto decoded = decodeWordListText(bytes);
     if (!decoded)
         return fail(decoded.message());

@@ -14,9 +14,9 @@ namespace tarnel {
 
 // A symbol of an IPA word that no column of the alphabet shows as.
 struct IpaRefusal {
-    std::string symbol;        // UTF-8, composed
-    std::size_t position = 0;  // of the symbol in the word, from 1
-    std::u32string key;        // what it is matched by
+    std::string symbol;       // UTF-8, composed
+    std::size_t position = 0; // of the symbol in the word, from 1
+    std::u32string key;       // what it is matched by
 };
 
 // An IPA word read through an alphabet: the word in the columns' characters (Windows-1252),

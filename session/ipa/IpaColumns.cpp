@@ -89,9 +89,8 @@ std::optional<char> proposeCharacter(const Alphabet& alphabet, std::string_view 
                                      const IpaSpelling& spelling) {
     std::string candidates;
     const std::vector<IpaSymbol> symbols = spelling.split(symbol);
-    const char32_t base = symbols.size() == 1 && !symbols.front().key.empty()
-                              ? symbols.front().key.front()
-                              : U' ';
+    const char32_t base =
+        symbols.size() == 1 && !symbols.front().key.empty() ? symbols.front().key.front() : U' ';
     if (base < 0x80 && std::isalpha(static_cast<int>(base)))
         candidates += static_cast<char>(base);
     for (const OutputRow& row : outputAlphabet())

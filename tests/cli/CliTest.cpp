@@ -196,7 +196,7 @@ TEST_F(Cli, TheManualPageDescribesTheOptionsOfTheHelp) {
     const std::string helpOptions = options(help, QStringLiteral("^  (--[a-z-]*)"));
     EXPECT_EQ(helpOptions,
               "-- --baseline --csv --derive --export-vocabulary --header --help --impact "
-              "--import-vocabulary --jobs --json --reflex --resave --version");
+              "--import-vocabulary --ipa --jobs --json --reflex --resave --version");
     EXPECT_EQ(helpOptions,
               options(page, QStringLiteral("^\\.TP\\n\\.B[IR]? ((?:\\\\-)+(?:[a-z]|\\\\-)*)")));
 }

@@ -244,8 +244,7 @@ std::optional<std::string> frmDerive::typedWord() {
     if (!chkIpa->isChecked() || text.contains(u' '))
         return toModelText(text).value_or(std::string());
     for (;;) {
-        const IpaText read =
-            readIpaWord(text.toStdString(), side(), ctx.session.ipaAlphabets());
+        const IpaText read = readIpaWord(text.toStdString(), side(), ctx.session.ipaAlphabets());
         if (read.refusal && !offerIpaColumn(ctx, *read.refusal))
             return std::nullopt;
         if (read.refusal)
@@ -297,9 +296,9 @@ bool frmDerive::ipaKeyPress(QKeyEvent* event) {
     QString after = txtEtymon->text();
     after.remove(txtEtymon->selectionStart(), txtEtymon->selectedText().size());
     after += event->text();
-    const auto check = checkIpaKey(event->text().toStdString(),
-                                   ctx.session.ipaSpelling().split(after.toStdString()).size(),
-                                   screenMode);
+    const auto check =
+        checkIpaKey(event->text().toStdString(),
+                    ctx.session.ipaSpelling().split(after.toStdString()).size(), screenMode);
     if (!check)
         return false;
     ctx.dialogs.ok(QString::fromStdString(*check));

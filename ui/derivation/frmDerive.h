@@ -3,8 +3,8 @@
 
 #include "core/Messages.h"
 #include "engine/DerivationMode.h"
-#include "session/BatchRun.h"
 #include "session/AlphabetSide.h"
+#include "session/BatchRun.h"
 #include "session/insight/Report.h"
 #include "ui/shared/Screen.h"
 

@@ -10,8 +10,8 @@
 #include "ui/shared/Shared.h"
 
 #include <QApplication>
-#include <QHBoxLayout>
 #include <QCheckBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>

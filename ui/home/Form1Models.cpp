@@ -86,12 +86,12 @@ void Form1::refreshFileList() {
 }
 
 void Form1::hidePanels() {
-    for (QWidget* panel : {static_cast<QWidget*>(txtModelName), static_cast<QWidget*>(File1),
-                           static_cast<QWidget*>(lblDelete), static_cast<QWidget*>(lblNotes),
-                           static_cast<QWidget*>(txtNotes), static_cast<QWidget*>(lblVocab),
-                           static_cast<QWidget*>(chkVocabIpa), static_cast<QWidget*>(lstVocab),
-                           itemBox,
-                           static_cast<QWidget*>(txtMassVocab), static_cast<QWidget*>(btnDone)}) {
+    for (QWidget* panel :
+         {static_cast<QWidget*>(txtModelName), static_cast<QWidget*>(File1),
+          static_cast<QWidget*>(lblDelete), static_cast<QWidget*>(lblNotes),
+          static_cast<QWidget*>(txtNotes), static_cast<QWidget*>(lblVocab),
+          static_cast<QWidget*>(chkVocabIpa), static_cast<QWidget*>(lstVocab), itemBox,
+          static_cast<QWidget*>(txtMassVocab), static_cast<QWidget*>(btnDone)}) {
         panel->hide();
     }
     hideHelp();

@@ -65,9 +65,8 @@ QWidget* Form1::buildVocabPanel() {
     txtMassVocab = new ModelPlainTextEdit;
     txtMassVocab->setObjectName(QStringLiteral("txtMassVocab"));
     txtMassVocab->refuse = [this](const QString& character) { refuseCharacter(character); };
-    for (QWidget* widget :
-         {heading, itemBox, static_cast<QWidget*>(lstVocab),
-          static_cast<QWidget*>(btnDone), static_cast<QWidget*>(txtMassVocab)}) {
+    for (QWidget* widget : {heading, itemBox, static_cast<QWidget*>(lstVocab),
+                            static_cast<QWidget*>(btnDone), static_cast<QWidget*>(txtMassVocab)}) {
         layout->addWidget(widget, widget == lstVocab || widget == txtMassVocab ? 1 : 0);
         widget->setVisible(widget == heading); // its label and box are shown with the list
     }
@@ -163,9 +162,8 @@ void Form1::mnuCopyEtymon_Click() {
 }
 
 QString Form1::itemInBox(const std::string& item) const {
-    return chkVocabIpa->isChecked()
-               ? QString::fromStdString(composeNfc(ctx.session.ipaItem(item)))
-               : fromModelText(item);
+    return chkVocabIpa->isChecked() ? QString::fromStdString(composeNfc(ctx.session.ipaItem(item)))
+                                    : fromModelText(item);
 }
 
 std::optional<std::string> Form1::vocabText(const QString& text) {

@@ -16,8 +16,7 @@ namespace {
 
 // True when `text` holds a character a model file cannot; `refuse` has been told which.
 // IPA text is read into model text later, symbol by symbol, and refused there.
-bool refused(const QString& text, const std::function<void(const QString&)>& refuse,
-             bool ipa) {
+bool refused(const QString& text, const std::function<void(const QString&)>& refuse, bool ipa) {
     if (ipa)
         return false;
     const std::optional<QString> character = firstUnstorable(text);

@@ -79,8 +79,8 @@ bool offerIpaColumn(Context& ctx, const IpaWordRefusal& refused) {
     }
     if (ctx.dialogs.yesNo(text) != Answer::Yes)
         return false;
-    return succeeded(ctx, ctx.session.addIpaColumn(refused.side, refused.refusal.symbol,
-                                                    *offer.character));
+    return succeeded(
+        ctx, ctx.session.addIpaColumn(refused.side, refused.refusal.symbol, *offer.character));
 }
 
 bool succeeded(Context& ctx, const Result<>& result) {
