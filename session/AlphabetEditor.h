@@ -40,6 +40,9 @@ public:
     std::optional<std::size_t> moveColumn(std::size_t column, int step);
     // Insert: a copy of the column to its right, whose character is then typed.
     Result<std::size_t> insertColumn(std::size_t column);
+    // A new column to the right of `column` with the 21 values `values` (those of an IPA
+    // symbol), whose character is then typed as after Insert.
+    Result<std::size_t> insertColumnWithValues(std::size_t column, std::string_view values);
     Result<> deleteColumn(std::size_t column);
     Result<> renameColumn(std::size_t column, char character);
     // A character typed for the new column; false when it was ignored (a control code).
