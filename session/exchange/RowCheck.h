@@ -21,6 +21,7 @@ struct RefusedRow {
 struct RowOutcome {
     std::string item;
     std::optional<RefusedRow> refusal;
+    std::optional<IpaWordRefusal> unknownSymbol; // an IPA symbol no column shows as
 };
 
 // Checks the first two fields of `row` as the etymon and the reflex, trimmed of blanks and

@@ -62,6 +62,8 @@ public:
     }
 
     void add(int line, RowOutcome outcome) {
+        if (outcome.unknownSymbol)
+            addUnknown(std::move(*outcome.unknownSymbol));
         if (outcome.refusal) {
             import_.refused.push_back(std::move(*outcome.refusal));
             return;
@@ -74,6 +76,15 @@ public:
     }
 
 private:
+    void addUnknown(IpaWordRefusal unknown) {
+        std::vector<IpaWordRefusal>& known = import_.unknownSymbols;
+        const auto same = [&](const IpaWordRefusal& symbol) {
+            return symbol.side == unknown.side && symbol.refusal.key == unknown.refusal.key;
+        };
+        if (std::none_of(known.begin(), known.end(), same))
+            known.push_back(std::move(unknown));
+    }
+
     WordListImport& import_;
     std::unordered_map<std::string, int> seen_; // each item, with the line that brought it
 };

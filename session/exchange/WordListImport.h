@@ -38,6 +38,9 @@ struct SkippedRow {
 struct WordListImport {
     std::vector<std::string> items; // "etymon  reflex" (Windows-1252), in file order
     std::vector<RefusedRow> refused;
+    // The IPA symbols of the refused rows that no column shows as, each once (by alphabet and
+    // symbol), in the order they were met.
+    std::vector<IpaWordRefusal> unknownSymbols;
     std::vector<SkippedRow> duplicates;
     std::optional<HeaderRow> header;
     // The first row that is not blank, when it may be read either way, as a header or as an

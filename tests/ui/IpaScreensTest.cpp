@@ -7,6 +7,7 @@
 #include "ui/alphabets/IpaColumnPanel.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -42,6 +43,25 @@ private slots:
         QCOMPARE(box->text(), QStringLiteral("pɛs  pes"));
         ipa->setChecked(false); // the open box shows the alphabet's characters
         QCOMPARE(box->text(), QStringLiteral("pEs  pes"));
+        QCOMPARE(h.dialogs.unscripted, 0);
+    }
+
+    void anImportedListInIpaOffersItsUnknownSymbols() {
+        Harness h;
+        h.load(sampleModel());
+        h.home().showVocabulary();
+        h.find<QCheckBox>(h.home(), "chkVocabIpa")->setChecked(true);
+        QFile list(h.dir.filePath(QStringLiteral("list.csv")));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write("etymon,reflex\npɛs,pes\npaʃ,pa\n");
+        list.close();
+        h.dialogs.chooseFile(list.fileName());
+        h.dialogs.answer(Answer::Yes); // ɛ
+        h.dialogs.answer(Answer::No);  // ʃ
+        h.dialogs.choice(0);           // the first row is a header
+        h.home().mnuImportVocabulary_Click();
+        QCOMPARE(h.model().lstVocab, (std::vector<std::string>{"pEs  pes"}));
+        QCOMPARE(h.model().lstCol.back().front(), 'E');
         QCOMPARE(h.dialogs.unscripted, 0);
     }
 

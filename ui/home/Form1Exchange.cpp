@@ -36,6 +36,15 @@ void Form1::mnuImportVocabulary_Click() {
         ctx.dialogs.ok(fromModelText(read.message()));
         return;
     }
+    // Each IPA symbol that no column shows as is offered as a new column, before the list is
+    // read again with the columns added.
+    bool added = false;
+    for (const IpaWordRefusal& unknown : read->unknownSymbols)
+        added = offerIpaColumn(ctx, unknown) || added;
+    if (added)
+        read = ctx.session.readWordList(localPath(path), HeaderChoice::Automatic, ipa);
+    if (!read)
+        return;
     const QString summary = QString::fromStdString(importSummary(*read));
     const QString details = QString::fromStdString(importDetails(*read));
     if (read->items.empty() && read->eitherWayLine == 0) {
