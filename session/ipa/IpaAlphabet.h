@@ -49,9 +49,6 @@ public:
 
     const IpaSpelling& spelling() const { return *spelling_; }
 
-    // Symbols in `utf8`, for the length of a word.
-    std::size_t symbolCount(std::string_view utf8) const { return spelling_->split(utf8).size(); }
-
 private:
     const IpaSpelling* spelling_;
     std::vector<std::string> symbols_;

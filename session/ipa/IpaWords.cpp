@@ -30,11 +30,11 @@ void forEachWord(std::string_view text, Word&& word, Between&& between) {
     }
 }
 
-} // namespace
-
 std::string alphabetName(AlphabetSide side) {
     return side == AlphabetSide::Etymon ? "Etymon Alphabet" : "Reflex Alphabet";
 }
+
+} // namespace
 
 IpaText readIpaWord(std::string_view utf8, AlphabetSide side, const IpaAlphabets& alphabets) {
     IpaReading reading = alphabets.of(side).read(utf8);

@@ -52,6 +52,4 @@ std::string ipaAddQuestion(const IpaWordRefusal& refused, char character);
 // Why no column can be made for the symbol (UTF-8).
 std::string ipaNoValuesMessage(std::string_view symbol);
 
-std::string alphabetName(AlphabetSide side);
-
 } // namespace tarnel

@@ -294,7 +294,8 @@ bool frmDerive::ipaKeyPress(QKeyEvent* event) {
         return true;
     }
     QString after = txtEtymon->text();
-    after.remove(txtEtymon->selectionStart(), txtEtymon->selectedText().size());
+    if (txtEtymon->hasSelectedText())
+        after.remove(txtEtymon->selectionStart(), txtEtymon->selectedText().size());
     after += event->text();
     const auto check =
         checkIpaKey(event->text().toStdString(),
