@@ -45,18 +45,19 @@ bool fits(const Arguments& a, bool resave) {
         a.jobs != 0 || !a.baselinePath.empty() || a.impact || !a.csvPath.empty();
     switch (a.command) {
     case Command::Batch:
-        return !resave && !a.firstRowIsHeader;
+        return !resave && !a.firstRowIsHeader && !a.ipa;
     case Command::Derive:
     case Command::Reflex:
+        return !resave && !batchOptions && !a.firstRowIsHeader;
     case Command::Check:
     case Command::ExportVocabulary:
-        return !resave && !batchOptions && !a.firstRowIsHeader &&
+        return !resave && !batchOptions && !a.firstRowIsHeader && !a.ipa &&
                (a.command != Command::ExportVocabulary || !a.json);
     case Command::RuleWords:
-        return !resave && !a.firstRowIsHeader && a.baselinePath.empty() && !a.impact &&
+        return !resave && !a.firstRowIsHeader && !a.ipa && a.baselinePath.empty() && !a.impact &&
                a.csvPath.empty();
     case Command::Resave:
-        return !a.json && !batchOptions && !a.firstRowIsHeader;
+        return !a.json && !batchOptions && !a.firstRowIsHeader && !a.ipa;
     case Command::ImportVocabulary:
         return resave && !a.json && !batchOptions;
     }
@@ -83,6 +84,8 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& argument
         } else if (argument == "--check" && !commandGiven) {
             commandGiven = true;
             result.command = Command::Check;
+        } else if (argument == "--ipa" && !result.ipa) {
+            result.ipa = true;
         } else if ((argument == "--header" || argument == "--no-header") &&
                    !result.firstRowIsHeader) {
             result.firstRowIsHeader = argument == "--header";

@@ -36,6 +36,8 @@ struct Arguments {
     // --header / --no-header: the word list's first row names the columns, or is an item;
     // without either, it is a header when it is no valid item or reads "etymon", "reflex"
     std::optional<bool> firstRowIsHeader;
+    // --ipa: WORD of --derive and --reflex, and the columns of the word list, are IPA
+    bool ipa = false;
 };
 
 // No value when the arguments do not fit any form of the usage.
@@ -44,10 +46,12 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& argument
 inline constexpr const char* usage =
     "usage: tarnel-batch [--json] [--jobs N] [--baseline OLD.json] [--impact] [--csv FILE]\n"
     "                    MODEL.tnl                          batch run over the Vocabulary\n"
-    "       tarnel-batch [--json] --derive WORD MODEL.tnl   diachronic derivation of WORD\n"
-    "       tarnel-batch [--json] --reflex WORD MODEL.tnl   reflex interpretation of WORD\n"
+    "       tarnel-batch [--json] [--ipa] --derive WORD MODEL.tnl\n"
+    "                                                       diachronic derivation of WORD\n"
+    "       tarnel-batch [--json] [--ipa] --reflex WORD MODEL.tnl\n"
+    "                                                       reflex interpretation of WORD\n"
     "       tarnel-batch --resave OUT.tnl MODEL.tnl         load MODEL, save it to OUT\n"
-    "       tarnel-batch --import-vocabulary LIST [--header | --no-header]\n"
+    "       tarnel-batch --import-vocabulary LIST [--header | --no-header] [--ipa]\n"
     "                    MODEL.tnl --resave OUT.tnl         add a word list, save to OUT\n"
     "       tarnel-batch --export-vocabulary FILE MODEL.tnl write the Vocabulary to FILE\n"
     "       tarnel-batch [--json] [--jobs N] --rule-words NAME MODEL.tnl\n"
@@ -76,6 +80,9 @@ inline constexpr const char* optionHelp =
     "                    with --import-vocabulary: the list's first row names the columns,\n"
     "                    or is an item (default: a header when it is no valid item or\n"
     "                    reads etymon, reflex)\n"
+    "  --ipa             with --derive, --reflex and --import-vocabulary: WORD and the\n"
+    "                    list's two columns are IPA (Unicode), each symbol taken as the\n"
+    "                    alphabet character whose feature values show as it\n"
     "  --export-vocabulary FILE\n"
     "                    write the Vocabulary to FILE, as CSV when its name ends in .csv,\n"
     "                    else as TSV (UTF-8, a header row)\n"
@@ -88,8 +95,8 @@ inline constexpr const char* optionHelp =
     "  --version         print the version of tarnel-batch and exit\n"
     "  --                end the options; the model file follows\n"
     "\n"
-    "WORD is UTF-8 and must fit Windows-1252. Exit status: 0 when the run was made,\n"
-    "1 when a file could not be written or the output was lost, 2 for bad arguments, an\n"
-    "unreadable model, word list or baseline, or an unusable word.\n";
+    "WORD is UTF-8 and must fit Windows-1252 (without --ipa). Exit status: 0 when the run\n"
+    "was made, 1 when a file could not be written or the output was lost, 2 for bad\n"
+    "arguments, an unreadable model, word list or baseline, or an unusable word.\n";
 
 } // namespace tarnel::cli

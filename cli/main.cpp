@@ -165,7 +165,8 @@ int importVocabulary(Session& session, const Arguments& arguments, Streams& stre
     const HeaderChoice header = !arguments.firstRowIsHeader   ? HeaderChoice::Automatic
                                 : *arguments.firstRowIsHeader ? HeaderChoice::Yes
                                                               : HeaderChoice::No;
-    const Result<WordListImport> read = session.importWordList(pathOf(arguments.listPath), header);
+    const Result<WordListImport> read =
+        session.importWordList(pathOf(arguments.listPath), header, arguments.ipa);
     if (!read) {
         streams.err(errorLine(cp1252ToUtf8(read.message())));
         return exitBadInput;
@@ -193,6 +194,25 @@ int check(const Session& session, const Arguments& arguments, Streams& streams) 
     return 0;
 }
 
+// WORD in the characters of its alphabet: as it is, or read from IPA (UTF-8 messages).
+Result<std::string> typedWord(const Session& session, const Arguments& arguments) {
+    std::optional<std::string> word = utf8ToCp1252(arguments.word);
+    if (arguments.ipa && !arguments.word.empty()) {
+        const AlphabetSide side =
+            arguments.command == Command::Reflex ? AlphabetSide::Reflex : AlphabetSide::Etymon;
+        const IpaText read = readIpaWord(arguments.word, side, session.ipaAlphabets());
+        if (read.refusal)
+            return fail(ipaRefusalMessage(*read.refusal));
+        word = read.keyboard;
+    }
+    if (!word)
+        return fail("the word \"" + arguments.word +
+                    "\" holds a character that Windows-1252 cannot hold.");
+    if (word->size() > static_cast<std::size_t>(maxTypedLength))
+        return fail("Maximum word length is 20.");
+    return *word;
+}
+
 int run(const std::vector<std::string>& argumentList, Streams& streams) {
     const auto arguments = parseArguments(argumentList);
     if (!arguments) {
@@ -207,21 +227,16 @@ int run(const std::vector<std::string>& argumentList, Streams& streams) {
         streams.out("tarnel-batch " TARNEL_VERSION "\n");
         return 0;
     }
-    const auto word = utf8ToCp1252(arguments->word);
-    if (!word) {
-        streams.err(errorLine("the word \"" + arguments->word +
-                              "\" holds a character that Windows-1252 cannot hold."));
-        return exitBadInput;
-    }
-
-    if (word->size() > static_cast<std::size_t>(maxTypedLength)) {
-        streams.err(errorLine("Maximum word length is 20."));
-        return exitBadInput;
-    }
     Session session(pathOf(arguments->modelPath).parent_path());
+    session.setTextNormaliser(composeNfc);
     const auto opened = session.openFile(pathOf(arguments->modelPath));
     if (!opened) {
         streams.err(errorLine(cp1252ToUtf8(opened.message())));
+        return exitBadInput;
+    }
+    const auto word = typedWord(session, *arguments);
+    if (!word) {
+        streams.err(errorLine(word.message()));
         return exitBadInput;
     }
     // JSON output carries them among its messages; that of --check holds its problems alone.

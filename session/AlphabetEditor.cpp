@@ -99,6 +99,21 @@ Result<std::size_t> AlphabetEditor::insertColumn(std::size_t column) {
     return column + 1;
 }
 
+Result<std::size_t> AlphabetEditor::insertColumnWithValues(std::size_t column,
+                                                           std::string_view values) {
+    insertCaption_ = "New Column";
+    const Result<> inserted = step(insertCaption_, [&](Model& m) -> Result<> {
+        Alphabet& alphabet = sideOf(m);
+        if (Result<> copied = insertCopy(alphabet, column); !copied)
+            return copied;
+        alphabet[column + 1].replace(1, std::string::npos, values);
+        return {};
+    });
+    if (!inserted)
+        return fail(inserted.message());
+    return column + 1;
+}
+
 Result<> AlphabetEditor::deleteColumn(std::size_t column) {
     return step(columnCaption("Delete Column", column),
                 [&](Model& m) { return tarnel::deleteColumn(sideOf(m), column); });

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "AlphabetSide.h"
 #include "EditHistory.h"
 #include "core/Result.h"
 #include "model/AlphabetEditing.h"
@@ -13,8 +14,6 @@
 namespace tarnel {
 
 class Document;
-
-enum class AlphabetSide { Etymon, Reflex };
 
 enum class KeepAnswer { Yes, No, Cancel };
 
@@ -41,6 +40,9 @@ public:
     std::optional<std::size_t> moveColumn(std::size_t column, int step);
     // Insert: a copy of the column to its right, whose character is then typed.
     Result<std::size_t> insertColumn(std::size_t column);
+    // A new column to the right of `column` with the 21 values `values` (those of an IPA
+    // symbol), whose character is then typed as after Insert.
+    Result<std::size_t> insertColumnWithValues(std::size_t column, std::string_view values);
     Result<> deleteColumn(std::size_t column);
     Result<> renameColumn(std::size_t column, char character);
     // A character typed for the new column; false when it was ignored (a control code).

@@ -17,17 +17,18 @@ std::string readingFailure(std::string_view what, const std::filesystem::path& p
 
 } // namespace
 
-Result<WordListImport> Session::readWordList(const std::filesystem::path& path,
-                                             HeaderChoice header) const {
+Result<WordListImport> Session::readWordList(const std::filesystem::path& path, HeaderChoice header,
+                                             bool ipa) const {
     const Result<std::string> file = readTextFile(path, "The word list");
     if (!file)
         return fail(file.message());
-    return tarnel::readWordList(*file, model(), header);
+    const IpaAlphabets alphabets = ipaAlphabets();
+    return tarnel::readWordList(*file, model(), header, ipa ? &alphabets : nullptr);
 }
 
 Result<WordListImport> Session::importWordList(const std::filesystem::path& path,
-                                               HeaderChoice header) {
-    Result<WordListImport> read = readWordList(path, header);
+                                               HeaderChoice header, bool ipa) {
+    Result<WordListImport> read = readWordList(path, header, ipa);
     if (read)
         importVocabulary(*read);
     return read;

@@ -39,6 +39,10 @@ Session::Session(std::filesystem::path modelFolder)
     document_.addListener([this](Change change) {
         if (change == Change::Replaced || change == Change::Edited)
             compiledStale_ = true;
+        if (change != Change::Saved) {
+            ipaEtymon_.reset();
+            ipaReflex_.reset();
+        }
     });
 }
 

@@ -16,6 +16,7 @@
 #include "insight/Report.h"
 #include "insight/RuleImpact.h"
 #include "insight/RuleWords.h"
+#include "ipa/IpaWords.h"
 #include "model/Model.h"
 #include "model/RuleOrders.h"
 
@@ -117,6 +118,34 @@ public:
     // The etymon of item `row` (its text before the first blank).
     std::string itemEtymon(std::size_t row) const;
 
+    // --- IPA --------------------------------------------------------------------------------
+
+    // The composition the front end shows IPA with (to NFC); typed IPA is read through it.
+    void setTextNormaliser(TextNormaliser normalise);
+    const IpaSpelling& ipaSpelling() const { return *spelling_; }
+    // An alphabet as IPA, made again only after the model changed.
+    const IpaAlphabet& ipaAlphabet(AlphabetSide side) const;
+    IpaAlphabets ipaAlphabets() const {
+        return {ipaAlphabet(AlphabetSide::Etymon), ipaAlphabet(AlphabetSide::Reflex)};
+    }
+    // A pair or a line of the Vocabulary typed in IPA (UTF-8), in the alphabets' characters.
+    IpaText readIpaItem(std::string_view utf8) const {
+        return tarnel::readIpaItem(utf8, ipaAlphabets());
+    }
+    // An item of the Vocabulary written in IPA (UTF-8).
+    std::string ipaItem(std::string_view item) const { return writeIpaItem(item, ipaAlphabets()); }
+    // What to say of a symbol refused in a typed word (UTF-8): the refusal and the offer to
+    // add a column for it headed by `character` (Yes adds it), or, with no character, why no
+    // column can be made (OK).
+    struct IpaColumnOffer {
+        std::string text;
+        std::optional<char> character;
+    };
+    IpaColumnOffer offerIpaColumn(const IpaWordRefusal& refused) const;
+    // A column showing `symbol` added to an alphabet, headed by `character`, as one step
+    // ("Add Column E").
+    Result<> addIpaColumn(AlphabetSide side, std::string_view symbol, char character);
+
     // --- Supply and orders ----------------------------------------------------------------
 
     // Insert Above / Insert Below; refused (the screen's message) without what it needs.
@@ -207,10 +236,12 @@ public:
     // --- Word lists and reports, in and out --------------------------------------------------
 
     // The word list at `path` read for import against the model (nothing changes yet).
-    Result<WordListImport> readWordList(const std::filesystem::path& path,
-                                        HeaderChoice header) const;
+    // With `ipa` its two columns are IPA.
+    Result<WordListImport> readWordList(const std::filesystem::path& path, HeaderChoice header,
+                                        bool ipa = false) const;
     // The word list at `path` read and added to the Vocabulary as one change.
-    Result<WordListImport> importWordList(const std::filesystem::path& path, HeaderChoice header);
+    Result<WordListImport> importWordList(const std::filesystem::path& path, HeaderChoice header,
+                                          bool ipa = false);
     // The Vocabulary written as TSV, or as CSV when the file's name ends in ".csv".
     Result<> exportVocabulary(const std::filesystem::path& path) const;
     enum class ReportFormat { Csv, Json };
@@ -270,6 +301,10 @@ private:
     ThreadPool* pool();
     mutable std::unique_ptr<CompiledModel> compiled_;
     mutable bool compiledStale_ = true;
+    // The alphabets as IPA, kept until the alphabets change.
+    std::unique_ptr<IpaSpelling> spelling_ = std::make_unique<IpaSpelling>();
+    mutable std::unique_ptr<IpaAlphabet> ipaEtymon_;
+    mutable std::unique_ptr<IpaAlphabet> ipaReflex_;
     Forwarder forwarder_;
     std::unique_ptr<Engine> engine_;
     int jobs_;

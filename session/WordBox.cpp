@@ -75,6 +75,16 @@ std::string foreignCharacterMessage(std::string_view character, DerivationMode m
     return "Character \"" + std::string(character) + "\" not found in Etymon Alphabet.";
 }
 
+std::optional<std::string> checkIpaKey(std::string_view typed, std::size_t symbolsAfter,
+                                       DerivationMode mode) {
+    if (typed == " ")
+        return mode == DerivationMode::Reflex ? "Space not allowed in reflex."
+                                              : "Space not allowed in etymon.";
+    if (symbolsAfter > static_cast<std::size_t>(maxTypedLength))
+        return std::string(maxWordLengthMessage);
+    return std::nullopt;
+}
+
 bool pasteTooLong(std::string_view text) {
     return text.substr(0, text.find(' ')).size() > maxTypedLength;
 }

@@ -40,6 +40,12 @@ KeyCheck checkWordKey(std::string_view text, int keyCode, DerivationMode mode,
 
 inline constexpr std::string_view maxWordLengthMessage = "Maximum word length is 20.";
 
+// A key typed while the box takes IPA, whose text would then hold `symbolsAfter` symbols:
+// the refusal of a blank, or of a symbol beyond the 20 a word can hold; none for any other
+// key (the word's symbols are read when it is derived).
+std::optional<std::string> checkIpaKey(std::string_view typed, std::size_t symbolsAfter,
+                                       DerivationMode mode);
+
 // The refusal of a typed or pasted character that Windows-1252 cannot hold, so that no
 // alphabet holds it (`character` and the result UTF-8): "Character "ʃ" not found in Etymon
 // Alphabet." in the interactive mode, the reflex mode's own refusal there.

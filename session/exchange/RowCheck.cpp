@@ -61,11 +61,26 @@ std::string aboutWord(WordField word, std::string_view rest) {
     return "The " + std::string(word.role) + std::string(rest);
 }
 
+// The IPA word in the characters of its alphabet, or the refusal of its first unknown symbol.
+std::optional<RefusedRow> fromIpa(const Row& row, WordField word, const IpaAlphabets& ipa,
+                                  std::string& out, RowOutcome& outcome) {
+    IpaText read = readIpaWord(utf8Of(trimmedField(row, word.index)),
+                               word.index == 0 ? AlphabetSide::Etymon : AlphabetSide::Reflex, ipa);
+    out = std::move(read.keyboard);
+    if (!read.refusal)
+        return std::nullopt;
+    outcome.unknownSymbol = std::move(read.refusal);
+    return refusal(row, ipaRefusalMessage(*outcome.unknownSymbol));
+}
+
 std::optional<RefusedRow> checkWord(const RowReader& reader, const Row& row, WordField word,
-                                    std::string& out) {
+                                    const IpaAlphabets* ipa, std::string& out,
+                                    RowOutcome& outcome) {
     const std::u32string_view text = trimmedField(row, word.index);
     if (text.empty())
         return refusal(row, aboutWord(word, " is missing."));
+    if (ipa != nullptr && text.find(U' ') == std::u32string_view::npos)
+        return fromIpa(row, word, *ipa, out, outcome);
     if (auto refused = toCp1252(reader, row, word, out))
         return refused;
     if (text.find(U' ') != std::u32string_view::npos)
@@ -97,19 +112,25 @@ bool isBlankRow(const Row& row) {
 }
 
 RowOutcome checkRow(const RowReader& reader, const Row& row, const Alphabet& etymon,
-                    const Alphabet& reflex) {
-    if (row.unclosedQuote)
-        return {{}, refusal(row, "A quotation mark opened in this row is never closed.")};
+                    const Alphabet& reflex, const IpaAlphabets* ipa) {
+    RowOutcome outcome;
+    if (row.unclosedQuote) {
+        outcome.refusal = refusal(row, "A quotation mark opened in this row is never closed.");
+        return outcome;
+    }
     std::string etymonWord;
     std::string reflexWord;
-    if (auto refused = checkWord(reader, row, etymonField, etymonWord))
-        return {{}, refused};
-    if (auto refused = checkWord(reader, row, reflexField, reflexWord))
-        return {{}, refused};
+    outcome.refusal = checkWord(reader, row, etymonField, ipa, etymonWord, outcome);
+    if (!outcome.refusal)
+        outcome.refusal = checkWord(reader, row, reflexField, ipa, reflexWord, outcome);
+    if (outcome.refusal)
+        return outcome;
     const std::string typed = etymonWord + " " + reflexWord;
     if (Result<> checked = checkTypedItem(typed, etymon, reflex); !checked)
-        return {{}, refusal(row, cp1252ToUtf8(checked.message()))};
-    return {vocabItem(typed), std::nullopt};
+        outcome.refusal = refusal(row, cp1252ToUtf8(checked.message()));
+    else
+        outcome.item = vocabItem(typed);
+    return outcome;
 }
 
 } // namespace tarnel

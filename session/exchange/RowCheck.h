@@ -3,6 +3,7 @@
 
 #include "RowReader.h"
 #include "core/Alphabet.h"
+#include "session/ipa/IpaWords.h"
 
 #include <optional>
 #include <string>
@@ -20,13 +21,15 @@ struct RefusedRow {
 struct RowOutcome {
     std::string item;
     std::optional<RefusedRow> refusal;
+    std::optional<IpaWordRefusal> unknownSymbol; // an IPA symbol no column shows as
 };
 
 // Checks the first two fields of `row` as the etymon and the reflex, trimmed of blanks and
 // control characters, in this order: both present, every character one Windows-1252 can
 // hold, one word each, then the checks of a typed item (the length, the two alphabets).
+// With `ipa` the two fields are IPA, read through the alphabets as symbols.
 RowOutcome checkRow(const RowReader& reader, const Row& row, const Alphabet& etymon,
-                    const Alphabet& reflex);
+                    const Alphabet& reflex, const IpaAlphabets* ipa = nullptr);
 
 // A row of nothing but blanks and separators.
 bool isBlankRow(const Row& row);

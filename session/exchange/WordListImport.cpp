@@ -62,6 +62,8 @@ public:
     }
 
     void add(int line, RowOutcome outcome) {
+        if (outcome.unknownSymbol)
+            addUnknown(std::move(*outcome.unknownSymbol));
         if (outcome.refusal) {
             import_.refused.push_back(std::move(*outcome.refusal));
             return;
@@ -74,14 +76,23 @@ public:
     }
 
 private:
+    void addUnknown(IpaWordRefusal unknown) {
+        std::vector<IpaWordRefusal>& known = import_.unknownSymbols;
+        const auto same = [&](const IpaWordRefusal& symbol) {
+            return symbol.side == unknown.side && symbol.refusal.key == unknown.refusal.key;
+        };
+        if (std::none_of(known.begin(), known.end(), same))
+            known.push_back(std::move(unknown));
+    }
+
     WordListImport& import_;
     std::unordered_map<std::string, int> seen_; // each item, with the line that brought it
 };
 
 } // namespace
 
-Result<WordListImport> readWordList(std::string_view bytes, const Model& model,
-                                    HeaderChoice header) {
+Result<WordListImport> readWordList(std::string_view bytes, const Model& model, HeaderChoice header,
+                                    const IpaAlphabets* ipa) {
     auto decoded = decodeWordListText(bytes);
     if (!decoded)
         return fail(decoded.message());
@@ -95,7 +106,7 @@ Result<WordListImport> readWordList(std::string_view bytes, const Model& model,
     for (Row row; reader.next(row);) {
         if (isBlankRow(row))
             continue;
-        RowOutcome outcome = checkRow(reader, row, model.lstCol, model.lstColR);
+        RowOutcome outcome = checkRow(reader, row, model.lstCol, model.lstColR, ipa);
         const bool isFirst = std::exchange(first, false);
         if (isFirst && !row.unclosedQuote)
             import.eitherWayLine = row.line;

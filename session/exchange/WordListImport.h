@@ -38,6 +38,9 @@ struct SkippedRow {
 struct WordListImport {
     std::vector<std::string> items; // "etymon  reflex" (Windows-1252), in file order
     std::vector<RefusedRow> refused;
+    // The IPA symbols of the refused rows that no column shows as, each once (by alphabet and
+    // symbol), in the order they were met.
+    std::vector<IpaWordRefusal> unknownSymbols;
     std::vector<SkippedRow> duplicates;
     std::optional<HeaderRow> header;
     // The first row that is not blank, when it may be read either way, as a header or as an
@@ -48,9 +51,11 @@ struct WordListImport {
 };
 
 // Reads the bytes of a word list against the alphabets and the Vocabulary of `model`.
-// Refused as a whole only when the text itself cannot be read.
+// Refused as a whole only when the text itself cannot be read. With `ipa` the two columns are
+// IPA.
 Result<WordListImport> readWordList(std::string_view bytes, const Model& model,
-                                    HeaderChoice header = HeaderChoice::Automatic);
+                                    HeaderChoice header = HeaderChoice::Automatic,
+                                    const IpaAlphabets* ipa = nullptr);
 
 // `vocabulary` with the items of `import` added, in the order the Vocabulary keeps: each
 // new item after the items equal to it, as if added one at a time. The new items are sorted

@@ -204,7 +204,7 @@ TEST_F(Cli, TheManualPageDescribesTheOptionsOfTheHelp) {
     const std::string helpOptions = options(help, QStringLiteral("^  (--[a-z-]*)"));
     EXPECT_EQ(helpOptions,
               "-- --baseline --check --csv --derive --export-vocabulary --header --help --impact "
-              "--import-vocabulary --jobs --json --reflex --resave --rule-words --version");
+              "--import-vocabulary --ipa --jobs --json --reflex --resave --rule-words --version");
     EXPECT_EQ(helpOptions,
               options(page, QStringLiteral("^\\.TP\\n\\.B[IR]? ((?:\\\\-)+(?:[a-z]|\\\\-)*)")));
 }

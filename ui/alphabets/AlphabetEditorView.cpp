@@ -4,7 +4,9 @@
 #include "core/Cp1252.h"
 #include "frontend/ModelText.h"
 #include "session/Session.h"
+#include "session/ipa/IpaColumns.h"
 #include "ui/alphabets/AlphabetGridStyle.h"
+#include "ui/alphabets/IpaColumnPanel.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/Dialogs.h"
 
@@ -25,6 +27,7 @@ constexpr int featsWidth = 70;
 constexpr int itemCount = 22; // the character, then the 21 values
 constexpr int boxWidth = 40;
 constexpr int instructionWidth = 190;
+constexpr int newCharBoxSpace = 56; // the new-character box and its instruction
 
 bool isEditingKey(int key) {
     return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Insert ||
@@ -46,7 +49,9 @@ std::optional<char> characterOfKey(const QKeyEvent* event) {
 AlphabetEditorView::AlphabetEditorView(AlphabetSide side, Context& ctx, QWidget* parent)
     : QWidget(parent), lstFeats(new QListWidget(this)), lstCol(new QTableWidget(this)),
       txtNewChar(new QLineEdit(this)), lblNewCharInstruc(new QLabel(this)),
-      scrInAlph(new QScrollBar(Qt::Horizontal, this)), side(side), ctx(ctx) {
+      scrInAlph(new QScrollBar(Qt::Horizontal, this)),
+      ipaPanel(new IpaColumnPanel(ipaPalette(ctx.session.ipaSpelling()), this)), side(side),
+      ctx(ctx) {
     const QString suffix = side == AlphabetSide::Reflex ? QStringLiteral("R") : QString();
     lstFeats->setObjectName(QStringLiteral("lstFeats") + suffix);
     lstCol->setObjectName(QStringLiteral("lstCol") + suffix);
@@ -78,6 +83,8 @@ AlphabetEditorView::AlphabetEditorView(AlphabetSide side, Context& ctx, QWidget*
     lstCol->installEventFilter(this);
     lstCol->viewport()->installEventFilter(this);
     connect(lstCol, &QTableWidget::cellClicked, this, &AlphabetEditorView::lstCol_Click);
+    lstCol->setItemDelegateForRow(0, new ColumnHeadDelegate(lstCol));
+    connect(ipaPanel, &IpaColumnPanel::columnRequested, this, &AlphabetEditorView::insertIpaColumn);
 
     txtNewChar->setContextMenuPolicy(Qt::NoContextMenu);
     txtNewChar->setAcceptDrops(false);
@@ -87,7 +94,8 @@ AlphabetEditorView::AlphabetEditorView(AlphabetSide side, Context& ctx, QWidget*
 
     connect(scrInAlph, &QScrollBar::valueChanged, this,
             [this](int value) { lstCol->horizontalScrollBar()->setValue(value); });
-    setMinimumSize(480, margin + gridHeadHeight + lstFeats->height() + 110);
+    setMinimumSize(480, margin + gridHeadHeight + lstFeats->height() + 40 + newCharBoxSpace +
+                            ipaPanel->sizeHint().height());
 }
 
 AlphabetEditor& AlphabetEditorView::editor() {
@@ -128,6 +136,7 @@ void AlphabetEditorView::resetToDefaults() {
 
 void AlphabetEditorView::refresh() {
     const Alphabet& alphabet = columns();
+    const IpaAlphabet& ipa = ctx.session.ipaAlphabet(side);
     lstCol->clearContents();
     lstCol->setColumnCount(int(alphabet.size()));
     QFont headFont = font();
@@ -143,8 +152,13 @@ void AlphabetEditorView::refresh() {
                 text = columnValue(entry, row - 1) ? QStringLiteral("+") : QStringLiteral("-");
             auto* item = new QTableWidgetItem(text);
             item->setTextAlignment(Qt::AlignCenter);
-            if (row == 0)
+            if (row == 0) {
                 item->setFont(headFont);
+                const QString symbol =
+                    QString::fromStdString(ipa.columnSymbol(std::size_t(column)));
+                item->setData(Qt::UserRole, symbol);
+                item->setToolTip(symbol);
+            }
             lstCol->setItem(row, column, item);
         }
     }
@@ -163,6 +177,8 @@ void AlphabetEditorView::resizeEvent(QResizeEvent* event) {
     lstCol->setGeometry(left, margin, std::max(gridColumnWidth, width() - left - margin),
                         gridHeadHeight + lstFeats->height());
     scrInAlph->setGeometry(left, lstCol->y() + lstCol->height() + 6, lstCol->width(), 18);
+    ipaPanel->setGeometry(margin, scrInAlph->y() + scrInAlph->height() + newCharBoxSpace,
+                          width() - 2 * margin, ipaPanel->sizeHint().height());
     fitScrollRange();
     QWidget::resizeEvent(event);
 }
@@ -268,6 +284,29 @@ void AlphabetEditorView::insertColumn(int column) {
     showNewCharBox(*newColumn);
 }
 
+void AlphabetEditorView::insertIpaColumn(const QString& symbol) {
+    if (newColumn)
+        removeNewColumn();
+    const std::string text = composeNfc(symbol.toStdString());
+    const IpaSpelling& spelling = ctx.session.ipaSpelling();
+    const std::optional<std::string> values = valuesForIpa(spelling, text);
+    if (!values)
+        return ctx.dialogs.ok(QString::fromStdString(ipaNoValuesMessage(text)));
+    const int current = lstCol->currentColumn();
+    const int after = current >= 0 ? current : int(columns().size()) - 1;
+    const Result<std::size_t> inserted =
+        editor().insertColumnWithValues(std::size_t(after), *values);
+    if (!inserted)
+        return ctx.dialogs.ok(fromModelText(inserted.message()));
+    newColumn = int(*inserted);
+    selectColumn(*newColumn);
+    showNewCharBox(*newColumn);
+    if (const auto proposed = proposeCharacter(columns(), text, spelling)) {
+        txtNewChar->setText(fromModelText(std::string(1, *proposed)));
+        txtNewChar->selectAll();
+    }
+}
+
 void AlphabetEditorView::showNewCharBox(int column) {
     const QRect cell = lstCol->visualRect(lstCol->model()->index(0, column));
     const int columnLeft = lstCol->x() + cell.left();
@@ -304,7 +343,9 @@ void AlphabetEditorView::txtNewChar_KeyPress(QKeyEvent* event) {
         return;
     if (event->key() == Qt::Key_Escape)
         return removeNewColumn();
-    const QString text = event->text();
+    // Enter takes the character the box proposes.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const QString text = enter ? txtNewChar->text() : event->text();
     if (const auto character = firstUnstorable(text))
         return ctx.dialogs.ok(unstorableMessage(*character));
     if (text.size() != 1)

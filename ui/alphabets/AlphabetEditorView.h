@@ -16,6 +16,7 @@ class QTableWidget;
 namespace tarnel {
 
 struct Context;
+class IpaColumnPanel;
 
 // The grid editor of one input alphabet, shared by the Etymon and Reflex Alphabet screens:
 // one column per character with its 21 values, the feature names at the left. A click on a
@@ -33,6 +34,7 @@ public:
     QLineEdit* txtNewChar;
     QLabel* lblNewCharInstruc;
     QScrollBar* scrInAlph;
+    IpaColumnPanel* ipaPanel;
 
     // Shows the alphabet and keeps a backup of both alphabets; the changes are not pending.
     void editAlphabet();
@@ -58,6 +60,9 @@ private:
     void lstCol_KeyUp(QKeyEvent* event);
     void renameFromKey(QKeyEvent* event, int column);
     void insertColumn(int column);
+    // A new column right of the selected one (or last) with the values that show as `symbol`;
+    // its character is proposed in the new-character box.
+    void insertIpaColumn(const QString& symbol);
     void txtNewChar_KeyPress(QKeyEvent* event);
     void showNewCharBox(int column);
     void hideNewCharBox();

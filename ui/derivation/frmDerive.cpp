@@ -15,6 +15,7 @@
 #include "ui/shared/Shared.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -75,6 +76,12 @@ QWidget* frmDerive::buildWordPanel() {
     txtEtymon->keyPress = [this](QKeyEvent* event) { return txtEtymon_KeyPress(event); };
     connect(txtEtymon, &QLineEdit::textEdited, this, &frmDerive::txtEtymon_Change);
 
+    chkIpa = new QCheckBox(QStringLiteral("IPA"));
+    chkIpa->setObjectName(QStringLiteral("chkIpa"));
+    chkIpa->setToolTip(QStringLiteral("Type the word in IPA; each symbol is read as the "
+                                      "alphabet character whose feature values show as it"));
+    connect(chkIpa, &QCheckBox::toggled, this, &frmDerive::chkIpa_Toggle);
+
     btnDerive = new QPushButton(QStringLiteral("Derive"));
     btnDerive->setObjectName(QStringLiteral("btnDerive"));
     connect(btnDerive, &QPushButton::clicked, this, &frmDerive::btnDerive_Click);
@@ -83,6 +90,7 @@ QWidget* frmDerive::buildWordPanel() {
     connect(btnClear, &QPushButton::clicked, this, &frmDerive::btnClear_Click);
 
     row->addWidget(txtEtymon);
+    row->addWidget(chkIpa);
     row->addWidget(btnDerive);
     row->addWidget(btnClear);
     row->addStretch(1);
@@ -165,7 +173,8 @@ void frmDerive::copyEtymon(const QString& etymon) {
     if (screenMode != DerivationMode::Interactive)
         enterWordMode(DerivationMode::Interactive);
     resetDerivation();
-    txtEtymon->setText(etymon);
+    txtEtymon->setText(chkIpa->isChecked() ? wordInBox(toModelText(etymon).value_or(std::string()))
+                                           : etymon);
     txtEtymon->setFocus();
 }
 
@@ -181,7 +190,7 @@ void frmDerive::showReport() {
 void frmDerive::deriveItem(const BatchRun& run, int index) {
     const BatchItemResult& item = run.items.at(static_cast<std::size_t>(index));
     enterWordMode(DerivationMode::Interactive);
-    txtEtymon->setText(fromModelText(item.etymon));
+    txtEtymon->setText(wordInBox(item.etymon));
     setNormalColour(true);
     clearStagesForDerive();
     ctx.session.deriveBatchItem(run, static_cast<std::size_t>(index), messages, *stageView);
@@ -219,11 +228,82 @@ void frmDerive::clearStagesForDerive() {
 
 void frmDerive::btnDerive_Click() {
     clearStagesForDerive();
-    // The box lets in only what a model's text can hold.
-    const std::string word = toModelText(txtEtymon->text()).value_or(std::string());
-    if (!succeeded(ctx, ctx.session.derive(word, messages, *stageView)))
+    const std::optional<std::string> word = typedWord();
+    if (!word || !succeeded(ctx, ctx.session.derive(*word, messages, *stageView)))
         return;
     updateScrollButtons();
+}
+
+AlphabetSide frmDerive::side() const {
+    return screenMode == DerivationMode::Reflex ? AlphabetSide::Reflex : AlphabetSide::Etymon;
+}
+
+std::optional<std::string> frmDerive::typedWord() {
+    const QString text = txtEtymon->text();
+    // The box lets in only what a model's text can hold; the prompt is no word.
+    if (!chkIpa->isChecked() || text.contains(u' '))
+        return toModelText(text).value_or(std::string());
+    for (;;) {
+        const IpaText read = readIpaWord(text.toStdString(), side(), ctx.session.ipaAlphabets());
+        if (read.refusal && !offerIpaColumn(ctx, *read.refusal))
+            return std::nullopt;
+        if (read.refusal)
+            continue;
+        if (read.keyboard.size() <= static_cast<std::size_t>(maxTypedLength))
+            return read.keyboard;
+        ctx.dialogs.ok(QString::fromLatin1(maxWordLengthMessage));
+        return std::nullopt;
+    }
+}
+
+QString frmDerive::wordInBox(const std::string& word) const {
+    if (!chkIpa->isChecked())
+        return fromModelText(word);
+    return QString::fromStdString(composeNfc(ctx.session.ipaAlphabet(side()).write(word)));
+}
+
+// The box's word is shown the other way: IPA as the alphabet's characters, or back. A word
+// that cannot be read so stays as it is; the prompt stays a prompt.
+void frmDerive::chkIpa_Toggle(bool ipa) {
+    const QString text = txtEtymon->text();
+    if (text.isEmpty() || text.contains(u' '))
+        return;
+    if (ipa) {
+        if (const auto word = toModelText(text))
+            txtEtymon->setText(wordInBox(*word));
+        return;
+    }
+    const IpaText read = readIpaWord(text.toStdString(), side(), ctx.session.ipaAlphabets());
+    if (!read.refusal)
+        txtEtymon->setText(fromModelText(read.keyboard));
+}
+
+// A word typed in IPA is checked when it is derived: a symbol of several characters cannot
+// be checked key by key. Only its length (in symbols) and blanks are refused as it is typed.
+bool frmDerive::ipaKeyPress(QKeyEvent* event) {
+    const auto code = wordKeyCode(*event);
+    const QString text = txtEtymon->text();
+    if (text == QLatin1String(etymonPrompt) || text == QLatin1String(reflexPrompt)) {
+        txtEtymon->setText(QString());
+        setNormalColour(true);
+    }
+    if (!code || *code == keyBackspace || *code == keyPaste)
+        return false;
+    if (*code == keyEnter) {
+        btnDerive_Click();
+        return true;
+    }
+    QString after = txtEtymon->text();
+    if (txtEtymon->hasSelectedText())
+        after.remove(txtEtymon->selectionStart(), txtEtymon->selectedText().size());
+    after += event->text();
+    const auto check =
+        checkIpaKey(event->text().toStdString(),
+                    ctx.session.ipaSpelling().split(after.toStdString()).size(), screenMode);
+    if (!check)
+        return false;
+    ctx.dialogs.ok(QString::fromStdString(*check));
+    return true;
 }
 
 void frmDerive::btnClear_Click() {
@@ -240,6 +320,8 @@ void frmDerive::btnScroll_Click(int index) {
 }
 
 bool frmDerive::txtEtymon_KeyPress(QKeyEvent* event) {
+    if (chkIpa->isChecked())
+        return ipaKeyPress(event);
     const auto code = wordKeyCode(*event);
     const std::string text = toModelText(txtEtymon->text()).value_or(std::string());
     const std::size_t selected = static_cast<std::size_t>(txtEtymon->selectedText().size());
@@ -275,16 +357,17 @@ void frmDerive::txtEtymon_Change(const QString& text) {
     if (text != QLatin1String(etymonPrompt) && text != QLatin1String(reflexPrompt))
         setNormalColour(true);
     // A pasted text is not checked key by key: characters that no alphabet can hold are
-    // dropped, a blank cuts it, and the encoder reports the rest when the word is derived.
+    // dropped (unless the word is IPA), a blank cuts it, and the encoder reports the rest when
+    // the word is derived.
     QString kept;
     QString foreign;
     for (const QChar c : text)
-        (toModelText(QString(c)) ? kept : foreign) += c;
+        (chkIpa->isChecked() || toModelText(QString(c)) ? kept : foreign) += c;
     if (!foreign.isEmpty())
         ctx.dialogs.ok(foreignRefusal(foreign.left(1)));
-    if (const auto cut = checkChangedText(toModelText(kept).value_or(std::string()))) {
+    if (const auto cut = checkChangedText(kept.toStdString())) {
         ctx.dialogs.ok(fromModelText(cut->message));
-        kept = fromModelText(cut->text);
+        kept = QString::fromStdString(cut->text);
     }
     if (kept != text) {
         txtEtymon->setText(kept);

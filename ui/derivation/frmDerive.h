@@ -3,13 +3,17 @@
 
 #include "core/Messages.h"
 #include "engine/DerivationMode.h"
+#include "session/AlphabetSide.h"
 #include "session/BatchRun.h"
 #include "session/insight/Report.h"
 #include "ui/shared/Screen.h"
 
 #include <array>
 #include <memory>
+#include <optional>
+#include <string>
 
+class QCheckBox;
 class QKeyEvent;
 class QLabel;
 class QPushButton;
@@ -70,6 +74,7 @@ private:
 
     QWidget* wordPanel = nullptr;
     WordBoxEdit* txtEtymon = nullptr;
+    QCheckBox* chkIpa = nullptr; // the word is typed in IPA
     QPushButton* btnDerive = nullptr;
     QPushButton* btnClear = nullptr;
     std::array<QPushButton*, 2> btnScroll{};
@@ -87,6 +92,15 @@ private:
     void setNormalColour(bool normal);
     void clearStagesForDerive();
     bool txtEtymon_KeyPress(QKeyEvent* event);
+    bool ipaKeyPress(QKeyEvent* event);
+    void chkIpa_Toggle(bool ipa);
+    // The word box's text in the characters of the mode's alphabet: read from IPA when the
+    // IPA box is checked (an unknown symbol refused with the offer to add it); no value when
+    // it was refused.
+    std::optional<std::string> typedWord();
+    // A word of the alphabet's characters as the box shows it.
+    QString wordInBox(const std::string& word) const;
+    AlphabetSide side() const;
     void txtEtymon_Change(const QString& text);
     bool pasteFits();
     QString foreignRefusal(const QString& character) const;

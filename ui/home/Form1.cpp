@@ -11,6 +11,7 @@
 #include "ui/shared/Shared.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -141,6 +142,7 @@ void Form1::startUp() {
 void Form1::showVocabulary() {
     refreshVocab();
     lblVocab->show();
+    chkVocabIpa->show();
     lstVocab->show();
     setCaption(modelCaption(ctx) + QStringLiteral(":  Edit Vocabulary"));
 }

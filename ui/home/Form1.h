@@ -4,10 +4,12 @@
 #include "ui/shared/Screen.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 class QAction;
+class QCheckBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -88,6 +90,7 @@ private:
     QLabel* lblNotes = nullptr;
     ModelPlainTextEdit* txtNotes = nullptr;
     QLabel* lblVocab = nullptr;
+    QCheckBox* chkVocabIpa = nullptr; // the pairs are typed, edited and imported in IPA
     QListWidget* lstVocab = nullptr;
     FilterBox* vocabFilter = nullptr;
     ModelLineEdit* txtVocab = nullptr;
@@ -134,6 +137,13 @@ private:
     void lstVocab_ContextMenu(QPoint at);
     void closeItemBox();
     void txtVocab_Enter();
+    void chkVocabIpa_Toggle(bool ipa);
+    // Text of an editing box as model text: read from IPA when the IPA box is checked (each
+    // unknown symbol refused with the offer to add it), else as it stands. No value when it
+    // was refused.
+    std::optional<std::string> vocabText(const QString& text);
+    // An item as the editing boxes show it: in IPA when the IPA box is checked.
+    QString itemInBox(const std::string& item) const;
     int highlightedItem(const QString& message);
 };
 

@@ -8,6 +8,7 @@
 #include "ui/shared/Dialogs.h"
 #include "ui/shared/Shared.h"
 
+#include <QCheckBox>
 #include <QFile>
 
 namespace tarnel {
@@ -28,12 +29,22 @@ void Form1::mnuImportVocabulary_Click() {
     if (path.isEmpty()) {
         return;
     }
+    const bool ipa = chkVocabIpa->isChecked();
     Result<WordListImport> read =
-        ctx.session.readWordList(localPath(path), HeaderChoice::Automatic);
+        ctx.session.readWordList(localPath(path), HeaderChoice::Automatic, ipa);
     if (!read) {
         ctx.dialogs.ok(fromModelText(read.message()));
         return;
     }
+    // Each IPA symbol that no column shows as is offered as a new column, before the list is
+    // read again with the columns added.
+    bool added = false;
+    for (const IpaWordRefusal& unknown : read->unknownSymbols)
+        added = offerIpaColumn(ctx, unknown) || added;
+    if (added)
+        read = ctx.session.readWordList(localPath(path), HeaderChoice::Automatic, ipa);
+    if (!read)
+        return;
     const QString summary = QString::fromStdString(importSummary(*read));
     const QString details = QString::fromStdString(importDetails(*read));
     if (read->items.empty() && read->eitherWayLine == 0) {
@@ -52,7 +63,7 @@ void Form1::mnuImportVocabulary_Click() {
     // The first row read the other way than the one shown: the list is read again so.
     if (*chosen != HeaderChoice::Automatic &&
         (*chosen == HeaderChoice::Yes) != read->header.has_value())
-        read = ctx.session.readWordList(localPath(path), *chosen);
+        read = ctx.session.readWordList(localPath(path), *chosen, ipa);
     if (read)
         ctx.session.importVocabulary(*read);
 }

@@ -9,6 +9,7 @@
 #include "ui/shared/ModelTextEdits.h"
 #include "ui/shared/Shared.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -86,11 +87,12 @@ void Form1::refreshFileList() {
 }
 
 void Form1::hidePanels() {
-    for (QWidget* panel : {static_cast<QWidget*>(txtModelName), static_cast<QWidget*>(File1),
-                           static_cast<QWidget*>(lblDelete), static_cast<QWidget*>(lblNotes),
-                           static_cast<QWidget*>(txtNotes), static_cast<QWidget*>(lblVocab),
-                           static_cast<QWidget*>(lstVocab), itemBox,
-                           static_cast<QWidget*>(txtMassVocab), static_cast<QWidget*>(btnDone)}) {
+    for (QWidget* panel :
+         {static_cast<QWidget*>(txtModelName), static_cast<QWidget*>(File1),
+          static_cast<QWidget*>(lblDelete), static_cast<QWidget*>(lblNotes),
+          static_cast<QWidget*>(txtNotes), static_cast<QWidget*>(lblVocab),
+          static_cast<QWidget*>(chkVocabIpa), static_cast<QWidget*>(lstVocab), itemBox,
+          static_cast<QWidget*>(txtMassVocab), static_cast<QWidget*>(btnDone)}) {
         panel->hide();
     }
     hideHelp();
@@ -100,6 +102,7 @@ void Form1::showModelPanels() {
     lblNotes->show();
     txtNotes->show();
     lblVocab->show();
+    chkVocabIpa->show();
     lstVocab->show();
 }
 

@@ -10,6 +10,7 @@
 #include "ui/shared/Navigator.h"
 #include "ui/shared/Shared.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,6 +28,18 @@ QWidget* Form1::buildVocabPanel() {
     lblVocab = new QLabel(QStringLiteral("Vocabulary"));
     lblVocab->setObjectName(QStringLiteral("lblVocab"));
     lblVocab->setToolTip(QStringLiteral("Etymon / reflex pairs for batch testing"));
+    chkVocabIpa = new QCheckBox(QStringLiteral("IPA"));
+    chkVocabIpa->setObjectName(QStringLiteral("chkVocabIpa"));
+    chkVocabIpa->setToolTip(
+        QStringLiteral("Type, edit and import word pairs in IPA; each symbol is stored as the "
+                       "alphabet character whose feature values show as it"));
+    connect(chkVocabIpa, &QCheckBox::toggled, this, &Form1::chkVocabIpa_Toggle);
+    auto* heading = new QWidget;
+    auto* headingRow = new QHBoxLayout(heading);
+    headingRow->setContentsMargins(0, 0, 0, 0);
+    headingRow->addWidget(lblVocab);
+    headingRow->addStretch(1);
+    headingRow->addWidget(chkVocabIpa);
     lstVocab = new QListWidget;
     lstVocab->setObjectName(QStringLiteral("lstVocab"));
     lstVocab->setToolTip(QStringLiteral("Right-click for the Vocabulary menu"));
@@ -54,14 +67,15 @@ QWidget* Form1::buildVocabPanel() {
     txtMassVocab = new ModelPlainTextEdit;
     txtMassVocab->setObjectName(QStringLiteral("txtMassVocab"));
     txtMassVocab->refuse = [this](const QString& character) { refuseCharacter(character); };
-    for (QWidget* widget :
-         {static_cast<QWidget*>(lblVocab), itemBox, static_cast<QWidget*>(lstVocab),
-          static_cast<QWidget*>(btnDone), static_cast<QWidget*>(txtMassVocab)}) {
+    for (QWidget* widget : {heading, itemBox, static_cast<QWidget*>(lstVocab),
+                            static_cast<QWidget*>(btnDone), static_cast<QWidget*>(txtMassVocab)}) {
         if (widget == lstVocab)
             layout->addWidget(vocabFilter);
         layout->addWidget(widget, widget == lstVocab || widget == txtMassVocab ? 1 : 0);
-        widget->hide();
+        widget->setVisible(widget == heading); // its label and box are shown with the list
     }
+    lblVocab->hide();
+    chkVocabIpa->hide();
     return panel;
 }
 
@@ -127,7 +141,7 @@ void Form1::mnuEditItem_Click() {
         return;
     }
     editedRow = row;
-    txtVocab->setText(fromModelText(ctx.session.model().lstVocab[static_cast<std::size_t>(row)]));
+    txtVocab->setText(itemInBox(ctx.session.model().lstVocab[static_cast<std::size_t>(row)]));
     itemBox->show();
     txtVocab->setFocus();
 }
@@ -135,7 +149,7 @@ void Form1::mnuEditItem_Click() {
 void Form1::mnuEditAll_Click() {
     QStringList lines;
     for (const std::string& item : ctx.session.model().lstVocab) {
-        lines.append(fromModelText(item));
+        lines.append(itemInBox(item));
     }
     txtMassVocab->setPlainText(lines.join(u'\n'));
     btnDone->show();
@@ -152,10 +166,51 @@ void Form1::mnuCopyEtymon_Click() {
     }
 }
 
+QString Form1::itemInBox(const std::string& item) const {
+    return chkVocabIpa->isChecked() ? QString::fromStdString(composeNfc(ctx.session.ipaItem(item)))
+                                    : fromModelText(item);
+}
+
+std::optional<std::string> Form1::vocabText(const QString& text) {
+    if (!chkVocabIpa->isChecked()) {
+        const std::optional<std::string> bytes = toModelText(text);
+        if (!bytes)
+            refuseCharacter(firstUnstorable(text).value_or(QString()));
+        return bytes;
+    }
+    for (;;) {
+        const IpaText read = ctx.session.readIpaItem(text.toStdString());
+        if (!read.refusal)
+            return read.keyboard;
+        if (!offerIpaColumn(ctx, *read.refusal))
+            return std::nullopt;
+    }
+}
+
+// The open boxes show their text the other way: IPA as the alphabets' characters, or back.
+// Text that cannot be read so stays as it is.
+void Form1::chkVocabIpa_Toggle(bool ipa) {
+    txtVocab->ipa = txtMassVocab->ipa = ipa;
+    const auto convert = [this, ipa](const QString& text) {
+        if (ipa)
+            return toModelText(text) ? itemInBox(*toModelText(text)) : text;
+        const IpaText read = ctx.session.readIpaItem(text.toStdString());
+        return read.refusal ? text : fromModelText(read.keyboard);
+    };
+    if (!txtVocab->text().isEmpty())
+        txtVocab->setText(convert(txtVocab->text()));
+    if (!txtMassVocab->isHidden()) {
+        QStringList lines = txtMassVocab->toPlainText().split(u'\n');
+        for (QString& line : lines)
+            line = convert(line);
+        txtMassVocab->setPlainText(lines.join(u'\n'));
+    }
+}
+
 void Form1::txtVocab_Enter() {
-    const std::optional<std::string> text = toModelText(txtVocab->text());
+    const std::optional<std::string> text = vocabText(txtVocab->text());
     if (!text) {
-        return; // the box lets no such character in
+        return;
     }
     const std::optional<std::size_t> replacing =
         editedRow >= 0 ? std::optional<std::size_t>(editedRow) : std::nullopt;
@@ -176,9 +231,8 @@ void Form1::btnDone_Click() {
     }
     std::vector<std::string> lines;
     for (const QString& line : all.isEmpty() ? QStringList() : all.split(u'\n')) {
-        const std::optional<std::string> bytes = toModelText(line);
+        const std::optional<std::string> bytes = vocabText(line);
         if (!bytes) {
-            refuseCharacter(firstUnstorable(line).value_or(QString()));
             return;
         }
         lines.push_back(*bytes);

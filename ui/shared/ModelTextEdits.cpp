@@ -15,7 +15,10 @@ namespace tarnel {
 namespace {
 
 // True when `text` holds a character a model file cannot; `refuse` has been told which.
-bool refused(const QString& text, const std::function<void(const QString&)>& refuse) {
+// IPA text is read into model text later, symbol by symbol, and refused there.
+bool refused(const QString& text, const std::function<void(const QString&)>& refuse, bool ipa) {
+    if (ipa)
+        return false;
     const std::optional<QString> character = firstUnstorable(text);
     if (character && refuse)
         refuse(*character);
@@ -30,33 +33,33 @@ QString clipboardText() {
 
 void ModelPlainTextEdit::keyPressEvent(QKeyEvent* event) {
     const QString text = event->matches(QKeySequence::Paste) ? clipboardText() : event->text();
-    if (!refused(text, refuse))
+    if (!refused(text, refuse, ipa))
         QPlainTextEdit::keyPressEvent(event);
 }
 
 void ModelPlainTextEdit::inputMethodEvent(QInputMethodEvent* event) {
-    if (!refused(event->commitString(), refuse))
+    if (!refused(event->commitString(), refuse, ipa))
         QPlainTextEdit::inputMethodEvent(event);
 }
 
 void ModelPlainTextEdit::insertFromMimeData(const QMimeData* source) {
-    if (!refused(source->text(), refuse))
+    if (!refused(source->text(), refuse, ipa))
         QPlainTextEdit::insertFromMimeData(source);
 }
 
 void ModelLineEdit::keyPressEvent(QKeyEvent* event) {
     const QString text = event->matches(QKeySequence::Paste) ? clipboardText() : event->text();
-    if (!refused(text, refuse))
+    if (!refused(text, refuse, ipa))
         QLineEdit::keyPressEvent(event);
 }
 
 void ModelLineEdit::inputMethodEvent(QInputMethodEvent* event) {
-    if (!refused(event->commitString(), refuse))
+    if (!refused(event->commitString(), refuse, ipa))
         QLineEdit::inputMethodEvent(event);
 }
 
 void ModelLineEdit::dropEvent(QDropEvent* event) {
-    if (refused(event->mimeData()->text(), refuse))
+    if (refused(event->mimeData()->text(), refuse, ipa))
         event->ignore();
     else
         QLineEdit::dropEvent(event);
@@ -80,7 +83,7 @@ void ModelLineEdit::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void ModelLineEdit::pasteStorable() {
-    if (!refused(clipboardText(), refuse))
+    if (!refused(clipboardText(), refuse, ipa))
         paste();
 }
 

@@ -12,11 +12,13 @@ namespace tarnel {
 // Boxes whose text becomes model text, which a model file holds as Windows-1252. A character
 // the code page lacks is refused wherever it would come in (typed, pasted, dropped, composed
 // by an input method): nothing is inserted and `refuse` is told the first such character.
+// While `ipa` is set the box takes any text: it is IPA, read into model text when it is used.
 class ModelPlainTextEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
     using QPlainTextEdit::QPlainTextEdit;
     std::function<void(const QString& character)> refuse;
+    bool ipa = false;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -32,6 +34,7 @@ class ModelLineEdit : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
     std::function<void(const QString& character)> refuse;
+    bool ipa = false;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -39,6 +39,7 @@ QList<Screen*> Screens::all() const {
 Program::Program(Dialogs& dialogs, const QString& modelDirectory, std::function<void()> quit)
     : session(localPath(modelDirectory)), ctx{session, dialogs, *this},
       endProgram(std::move(quit)) {
+    session.setTextNormaliser(composeNfc);
     Screens& s = screens_;
     s.form1 = new Form1(ctx);
     s.outAlph = new frmOutAlph(ctx);

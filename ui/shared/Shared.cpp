@@ -70,6 +70,19 @@ bool saveModel(Context& ctx) {
     return true;
 }
 
+bool offerIpaColumn(Context& ctx, const IpaWordRefusal& refused) {
+    const Session::IpaColumnOffer offer = ctx.session.offerIpaColumn(refused);
+    const QString text = QString::fromStdString(offer.text);
+    if (!offer.character) {
+        ctx.dialogs.ok(text);
+        return false;
+    }
+    if (ctx.dialogs.yesNo(text) != Answer::Yes)
+        return false;
+    return succeeded(
+        ctx, ctx.session.addIpaColumn(refused.side, refused.refusal.symbol, *offer.character));
+}
+
 bool succeeded(Context& ctx, const Result<>& result) {
     if (!result) {
         ctx.dialogs.ok(fromModelText(result.message()));

@@ -13,6 +13,7 @@ class QFontMetrics;
 namespace tarnel {
 
 struct Context;
+struct IpaWordRefusal;
 
 // Procedures shared by the screens (navigation itself is the Navigator's).
 
@@ -36,6 +37,10 @@ bool offerToSave(Context& ctx);
 // Saves the model under its name and says so, or why it could not; returns whether it was
 // saved.
 bool saveModel(Context& ctx);
+
+// A symbol of a word typed in IPA that no column shows as: the user is told so, with the
+// offer to add a column for it. True when a column was added (the word can be read again).
+bool offerIpaColumn(Context& ctx, const IpaWordRefusal& refused);
 
 // Shows the message of a refused or failed operation; true when there was none.
 bool succeeded(Context& ctx, const Result<>& result);
