@@ -41,7 +41,7 @@ const ValueOption* valueOption(const std::string& argument) {
 // The forms of the usage: which options go with which command.
 bool fits(const Arguments& a, bool resave) {
     const bool batchOptions =
-        a.jobs != 0 || !a.baselinePath.empty() || a.impact || !a.csvPath.empty();
+        a.jobs != 0 || !a.baselinePath.empty() || a.impact || a.diagnose || !a.csvPath.empty();
     switch (a.command) {
     case Command::Batch:
         return !resave && !a.firstRowIsHeader;
@@ -75,6 +75,8 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& argument
             result.json = true;
         } else if (argument == "--impact" && !result.impact) {
             result.impact = true;
+        } else if (argument == "--diagnose" && !result.diagnose) {
+            result.diagnose = true;
         } else if ((argument == "--header" || argument == "--no-header") &&
                    !result.firstRowIsHeader) {
             result.firstRowIsHeader = argument == "--header";

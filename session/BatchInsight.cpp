@@ -48,4 +48,9 @@ void Session::measureRuleImpact(const insight::ImpactProgress& progress) {
     insight::addImpact(report_, insight::measureRuleImpact(model(), batchRun_, progress, runner));
 }
 
+void Session::findOrderFixes(const insight::ImpactProgress& progress) {
+    insight::addOrderFixes(report_,
+                           insight::findOrderFixes(model(), compiled(), batchRun_, pool(), progress));
+}
+
 } // namespace tarnel

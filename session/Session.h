@@ -178,6 +178,9 @@ public:
     // Adds to the last report the net change in Good items of the last run if each
     // Diachronic entry alone were masked.
     void measureRuleImpact(const insight::ImpactProgress& progress);
+    // Adds to the last report, for each Bad item of the last run, the single edits of the
+    // Diachronic Order that would turn it Good, with what each does to the whole run.
+    void findOrderFixes(const insight::ImpactProgress& progress);
 
     // --- Word lists and reports, in and out --------------------------------------------------
 

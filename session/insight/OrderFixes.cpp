@@ -1,0 +1,393 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "OrderFixes.h"
+
+#include "OrderProbe.h"
+#include "engine/ThreadPool.h"
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <condition_variable>
+#include <cstdlib>
+#include <mutex>
+#include <tuple>
+
+namespace tarnel::insight {
+
+namespace {
+
+// Runs `task(index, probe)` for every index below `count` on this thread and all but one of
+// the pool's, each with a probe of its own; `progress` hears on this thread how many are done.
+template <typename Task>
+bool forEachParallel(int count, const CompiledModel& compiled, const std::vector<Place>& places,
+                     ThreadPool* pool, const ImpactProgress& progress, Task task) {
+    std::atomic<int> next = 0;
+    std::atomic<bool> stop = false;
+    std::mutex mutex;
+    std::condition_variable changed;
+    int done = 0;
+    int helpers = pool != nullptr ? std::max(pool->size() - 1, 0) : 0;
+    const auto work = [&](bool here) {
+        OrderProbe probe(compiled, places);
+        for (int k = next++; k < count && !stop; k = next++) {
+            task(k, probe);
+            int now = 0;
+            {
+                std::lock_guard lock(mutex);
+                now = ++done;
+            }
+            changed.notify_all();
+            if (here && progress && !progress(now, count))
+                stop = true;
+        }
+    };
+    for (int h = 0; h < helpers; ++h)
+        pool->submit([&] {
+            work(false);
+            std::lock_guard lock(mutex);
+            --helpers;
+            changed.notify_all();
+        });
+    work(true);
+    std::unique_lock lock(mutex);
+    while (helpers > 0) {
+        const int seen = done;
+        changed.wait(lock, [&] { return helpers == 0 || done != seen; });
+        if (progress && !stop) {
+            const int now = done;
+            lock.unlock();
+            if (!progress(now, count))
+                stop = true;
+            lock.lock();
+        }
+    }
+    return done == count;
+}
+
+std::string entryName(const Model& model, int place) {
+    std::string name = model.lstDiacOrd[static_cast<std::size_t>(place)];
+    if (name.starts_with('-'))
+        name.erase(0, 1);
+    return name;
+}
+
+// One edit tried on one entry: the order it makes, where it begins, and from where on the
+// order and its active persistent rules are the traced ones again.
+struct Trial {
+    OrderFix fix;
+    std::vector<Place> order;
+    int from = 0;
+    int same = 0;
+};
+
+// The entry swapped with one after it, and the items that show each way the two interact.
+struct Swap {
+    int with = 0;
+    std::vector<Place> order;
+    std::array<std::vector<int>, 4> shown; // by Relation
+};
+
+struct EntryFindings {
+    std::vector<OrderFix> fixes;
+    std::vector<Interaction> interactions;
+};
+
+class EntrySearch {
+public:
+    EntrySearch(const Model& model, const std::vector<Place>& places, int entry)
+        : model_(model), places_(places), k_(entry), subject_(places[static_cast<std::size_t>(entry)]),
+          n_(static_cast<int>(places.size())), reach_(n_ > 2 * moveReach + 1 ? moveReach : n_) {}
+
+    EntryFindings run(const std::vector<ItemPath>& paths, OrderProbe& probe);
+
+private:
+    void addTrials();
+    void addSwaps();
+    void trySwap(Swap& swap, const ItemPath& path, int item, OrderProbe& probe);
+    std::vector<Interaction> interactions() const;
+    void add(EditKind kind, int to, std::vector<Place> order, int from, int same);
+    bool unchanged(const Trial& trial, const ItemPath& path) const;
+    std::vector<OrderFix> nearestMoves(std::vector<OrderFix> fixes) const;
+
+    const Model& model_;
+    const std::vector<Place>& places_;
+    int k_;
+    Place subject_;
+    int n_;
+    int reach_;
+    std::vector<Trial> trials_;
+    std::vector<Swap> swaps_;
+    // For the item being tried: whether the entry's rule alters the word met at a place, and
+    // whether it alters any word from there on.
+    std::vector<bool> alters_;
+    std::vector<bool> altersLater_;
+};
+
+void EntrySearch::add(EditKind kind, int to, std::vector<Place> order, int from, int same) {
+    Trial trial;
+    trial.fix.edit = {kind, k_, to};
+    trial.fix.name = entryName(model_, k_);
+    trial.order = std::move(order);
+    trial.from = from;
+    trial.same = same;
+    trials_.push_back(std::move(trial));
+}
+
+void EntrySearch::addTrials() {
+    const int end = subject_.persistent ? n_ : k_ + 1;
+    std::vector<Place> order = places_;
+    order[static_cast<std::size_t>(k_)].masked = !subject_.masked;
+    add(subject_.masked ? EditKind::Unmask : EditKind::Mask, -1, order, k_, end);
+    if (subject_.masked)
+        return;
+    order = places_;
+    order[static_cast<std::size_t>(k_)].persistent = !subject_.persistent;
+    add(subject_.persistent ? EditKind::Unpersist : EditKind::Persist, -1, order, k_, n_);
+    for (int to = std::max(0, k_ - reach_); to <= std::min(n_ - 1, k_ + reach_); ++to) {
+        if (to == k_)
+            continue;
+        order = places_;
+        order.erase(order.begin() + k_);
+        order.insert(order.begin() + to, subject_);
+        const int from = std::min(k_, to);
+        add(EditKind::Move, to, std::move(order), from,
+            subject_.persistent ? n_ : std::max(k_, to) + 1);
+        // The entry it then runs next to, among those that run.
+        const int step = to < k_ ? 1 : -1;
+        for (int j = to; j != k_; j += step)
+            if (places_[static_cast<std::size_t>(j)].runs()) {
+                trials_.back().fix.neighbour = entryName(model_, j);
+                break;
+            }
+    }
+}
+
+// Whether the trial surely leaves the item as it was: the entry's rule changes none of the
+// words it would meet that it did not meet before, and met none it changed.
+bool EntrySearch::unchanged(const Trial& trial, const ItemPath& path) const {
+    const auto altersAt = [&](int place) { return alters_[path.before(place)]; };
+    const auto altersFrom = [&](int place) { return altersLater_[path.before(place)]; };
+    if (subject_.persistent || trial.fix.edit.kind == EditKind::Persist)
+        return !altersFrom(trial.from);
+    if (trial.fix.edit.kind != EditKind::Move)
+        return !altersAt(k_);
+    const int to = trial.fix.edit.to;
+    return !altersAt(k_) && !altersAt(to < k_ ? to : to + 1);
+}
+
+void EntrySearch::addSwaps() {
+    if (!subject_.runs())
+        return;
+    for (int j = k_ + 1; j <= std::min(n_ - 1, k_ + reach_); ++j) {
+        if (!places_[static_cast<std::size_t>(j)].runs())
+            continue;
+        Swap swap;
+        swap.with = j;
+        swap.order = places_;
+        std::swap(swap.order[static_cast<std::size_t>(k_)], swap.order[static_cast<std::size_t>(j)]);
+        swaps_.push_back(std::move(swap));
+    }
+}
+
+// With the entry A first and B second: A feeds B where B applies only with A before it, and
+// bleeds it where B applies only without; B counter-feeds A where A would apply only after B,
+// and counter-bleeds it where A applies only before B.
+void EntrySearch::trySwap(Swap& swap, const ItemPath& path, int item, OrderProbe& probe) {
+    const Place& other = places_[static_cast<std::size_t>(swap.with)];
+    const bool persistent = subject_.persistent || other.persistent;
+    const bool aFirst = alters_[path.before(k_)];
+    const bool bSecond = std::binary_search(path.applied.begin(), path.applied.end(), swap.with);
+    const bool bFirst = probe.alters(other.rule, path.words[path.before(k_)].word);
+    if (!persistent && !aFirst && !bSecond && !bFirst && !alters_[path.before(swap.with)])
+        return;
+    const OrderProbe::Outcome swapped =
+        probe.derive(swap.order, path, k_, persistent ? n_ : swap.with + 1, swap.with);
+    if (swapped.good == path.good)
+        return;
+    const bool aSecond = swapped.watchedApplied;
+    const auto show = [&](Relation relation) {
+        swap.shown[static_cast<std::size_t>(relation)].push_back(item);
+    };
+    if (bSecond != bFirst)
+        show(bSecond ? Relation::Feeds : Relation::Bleeds);
+    if (aSecond != aFirst)
+        show(aSecond ? Relation::CounterFeeds : Relation::CounterBleeds);
+}
+
+std::vector<Interaction> EntrySearch::interactions() const {
+    std::vector<Interaction> found;
+    for (const Swap& swap : swaps_)
+        for (std::size_t r = 0; r < swap.shown.size(); ++r) {
+            if (swap.shown[r].empty())
+                continue;
+            const auto relation = static_cast<Relation>(r);
+            const bool aActs = relation == Relation::Feeds || relation == Relation::Bleeds;
+            Interaction interaction;
+            interaction.rulePlace = aActs ? k_ : swap.with;
+            interaction.otherPlace = aActs ? swap.with : k_;
+            interaction.rule = entryName(model_, interaction.rulePlace);
+            interaction.other = entryName(model_, interaction.otherPlace);
+            interaction.relation = relation;
+            interaction.items = swap.shown[r];
+            found.push_back(std::move(interaction));
+        }
+    return found;
+}
+
+EntryFindings EntrySearch::run(const std::vector<ItemPath>& paths, OrderProbe& probe) {
+    if (subject_.rule < 0)
+        return {};
+    addTrials();
+    addSwaps();
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        const ItemPath& path = paths[i];
+        if (!path.known)
+            continue;
+        const std::size_t words = path.words.size();
+        alters_.assign(words, false);
+        altersLater_.assign(words + 1, false);
+        for (std::size_t j = words; j-- > 0;) {
+            alters_[j] = probe.alters(subject_.rule, path.words[j].word);
+            altersLater_[j] = alters_[j] || altersLater_[j + 1];
+        }
+        for (Trial& trial : trials_) {
+            if (unchanged(trial, path) ||
+                probe.derive(trial.order, path, trial.from, trial.same).good == path.good)
+                continue;
+            (path.good ? trial.fix.breaks : trial.fix.fixes).push_back(static_cast<int>(i));
+        }
+        for (Swap& swap : swaps_)
+            trySwap(swap, path, static_cast<int>(i), probe);
+    }
+    EntryFindings findings;
+    for (Trial& trial : trials_)
+        if (!trial.fix.fixes.empty())
+            findings.fixes.push_back(std::move(trial.fix));
+    findings.fixes = nearestMoves(std::move(findings.fixes));
+    findings.interactions = interactions();
+    return findings;
+}
+
+// Of the moves of the entry that do the very same, the shortest says it.
+std::vector<OrderFix> EntrySearch::nearestMoves(std::vector<OrderFix> fixes) const {
+    const auto distance = [this](const OrderFix& fix) { return std::abs(fix.edit.to - k_); };
+    std::stable_sort(fixes.begin(), fixes.end(), [&](const OrderFix& a, const OrderFix& b) {
+        return distance(a) < distance(b);
+    });
+    std::vector<OrderFix> kept;
+    for (OrderFix& fix : fixes) {
+        const bool same = std::any_of(kept.begin(), kept.end(), [&](const OrderFix& other) {
+            return fix.edit.kind == EditKind::Move && other.edit.kind == EditKind::Move &&
+                   fix.fixes == other.fixes && fix.breaks == other.breaks;
+        });
+        if (!same)
+            kept.push_back(std::move(fix));
+    }
+    return kept;
+}
+
+bool better(const OrderFix& a, const OrderFix& b) {
+    const auto key = [](const OrderFix& f) {
+        return std::make_tuple(-f.net(), f.broken(), static_cast<int>(f.edit.kind),
+                               f.edit.kind == EditKind::Move ? std::abs(f.edit.to - f.edit.entry) : 0,
+                               f.edit.entry, f.edit.to);
+    };
+    return key(a) < key(b);
+}
+
+} // namespace
+
+std::string_view editName(EditKind kind) {
+    switch (kind) {
+    case EditKind::Mask:
+        return "mask";
+    case EditKind::Unmask:
+        return "unmask";
+    case EditKind::Persist:
+        return "persist";
+    case EditKind::Unpersist:
+        return "unpersist";
+    case EditKind::Move:
+        break;
+    }
+    return "move";
+}
+
+std::string_view relationName(Relation relation) {
+    switch (relation) {
+    case Relation::Bleeds:
+        return "bleeds";
+    case Relation::CounterFeeds:
+        return "counter-feeds";
+    case Relation::CounterBleeds:
+        return "counter-bleeds";
+    case Relation::Feeds:
+        break;
+    }
+    return "feeds";
+}
+
+std::string interactionText(const Interaction& interaction) {
+    return interaction.rule + " " + std::string(relationName(interaction.relation)) + " " +
+           interaction.other;
+}
+
+std::string fixText(const OrderFix& fix) {
+    std::string what;
+    switch (fix.edit.kind) {
+    case EditKind::Move:
+        what = " ran " + std::string(fix.edit.to < fix.edit.entry ? "before " : "after ") +
+               fix.neighbour;
+        break;
+    case EditKind::Mask:
+        what = " were masked";
+        break;
+    case EditKind::Unmask:
+        what = " were unmasked";
+        break;
+    case EditKind::Persist:
+        what = " were persistent";
+        break;
+    case EditKind::Unpersist:
+        what = " were not persistent";
+        break;
+    }
+    return "Good if " + fix.name + what + ": +" + std::to_string(fix.fixed()) + " fixed, " +
+           std::to_string(fix.broken()) + " broken";
+}
+
+OrderFixes findOrderFixes(const Model& model, const CompiledModel& compiled, const BatchRun& run,
+                          ThreadPool* pool, const ImpactProgress& progress) {
+    const std::vector<Place> places = diachronicPlaces(model, compiled);
+    std::vector<ItemPath> paths(run.items.size());
+    forEachParallel(static_cast<int>(paths.size()), compiled, places, pool, {},
+                    [&](int i, OrderProbe& probe) {
+                        paths[static_cast<std::size_t>(i)] =
+                            probe.trace(run, static_cast<std::size_t>(i));
+                    });
+    const int n = static_cast<int>(places.size());
+    std::vector<EntryFindings> byEntry(places.size());
+    OrderFixes result;
+    result.stopped = !forEachParallel(n, compiled, places, pool, progress,
+                                      [&](int k, OrderProbe& probe) {
+                                          byEntry[static_cast<std::size_t>(k)] =
+                                              EntrySearch(model, places, k).run(paths, probe);
+                                      });
+    for (EntryFindings& found : byEntry) {
+        std::move(found.fixes.begin(), found.fixes.end(), std::back_inserter(result.fixes));
+        std::move(found.interactions.begin(), found.interactions.end(),
+                  std::back_inserter(result.interactions));
+    }
+    std::stable_sort(result.interactions.begin(), result.interactions.end(),
+                     [](const Interaction& a, const Interaction& b) {
+                         return a.items.size() > b.items.size();
+                     });
+    std::stable_sort(result.fixes.begin(), result.fixes.end(), better);
+    result.byItem.resize(run.items.size());
+    for (std::size_t f = 0; f < result.fixes.size(); ++f)
+        for (const int item : result.fixes[f].fixes)
+            result.byItem[static_cast<std::size_t>(item)].push_back(static_cast<int>(f));
+    return result;
+}
+
+} // namespace tarnel::insight

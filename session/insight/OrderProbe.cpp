@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "OrderProbe.h"
+
+#include <algorithm>
+
+namespace tarnel::insight {
+
+namespace {
+
+bool samePlanes(const WordPlanes& a, const WordPlanes& b) {
+    return a.length == b.length && a.plane == b.plane;
+}
+
+WordPlanes planesOf(const Word& word) {
+    WordPlanes planes = toPlanes(word);
+    planes.length = std::clamp(word.length, 0, maxTypedLength);
+    return planes;
+}
+
+} // namespace
+
+std::vector<Place> diachronicPlaces(const Model& model, const CompiledModel& compiled) {
+    std::vector<Place> places;
+    for (std::size_t k = 0; k < model.lstDiacOrd.size(); ++k) {
+        std::string_view name = model.lstDiacOrd[k];
+        Place place;
+        place.masked = name.starts_with('-');
+        if (place.masked)
+            name.remove_prefix(1);
+        place.rule = compiled.findRule(name).value_or(-1);
+        place.persistent = k < model.lstP.size() && model.lstP[k] == "P";
+        places.push_back(place);
+    }
+    return places;
+}
+
+std::size_t ItemPath::before(int place) const {
+    const auto first = std::partition_point(words.begin(), words.end(),
+                                            [place](const PathWord& w) { return w.place < place; });
+    return static_cast<std::size_t>(first - words.begin()) - 1;
+}
+
+OrderProbe::OrderProbe(const CompiledModel& compiled, const std::vector<Place>& places)
+    : places_(places), engine_(compiled, silent_) {
+    for (std::size_t k = 0; k < places.size(); ++k)
+        if (places[k].runs() && places[k].persistent)
+            persistent_.push_back({static_cast<int>(k), places[k].rule});
+}
+
+// As the batch traverses the Diachronic Order: a persistent rule is active from its turn on,
+// and every change is followed by one re-application of the active ones. Tells, when watched,
+// whether the entry's own application changed the word.
+bool OrderProbe::take(const Place& place, std::vector<int>& active, ItemPath* record, int at,
+                      bool watch) {
+    if (place.persistent)
+        active.push_back(place.rule);
+    const bool applied = apply(place.rule, record, at, watch);
+    if (record != nullptr && applied)
+        record->applied.push_back(at);
+    if (engine_.changed()) {
+        const std::size_t n = active.size();
+        for (std::size_t i = 0; i < n; ++i)
+            apply(active[i], record, at, false);
+    }
+    return applied;
+}
+
+// Rules are applied in the Etymon Order's pass, which changes the word alone and leaves the
+// re-applications to `take`.
+bool OrderProbe::apply(int rule, ItemPath* record, int place, bool watch) {
+    if (record == nullptr && !watch) {
+        engine_.applyRule(rule, passEtymon);
+        return false;
+    }
+    const WordPlanes before = engine_.workingPlanes();
+    engine_.applyRule(rule, passEtymon);
+    if (samePlanes(before, engine_.workingPlanes()))
+        return false;
+    if (record != nullptr)
+        record->words.push_back({place, engine_.workingPlanes()});
+    return true;
+}
+
+ItemPath OrderProbe::trace(const BatchRun& run, std::size_t item) {
+    const BatchItemResult& result = run.items[item];
+    ItemPath path;
+    if (result.etymon.size() > maxTypedLength || result.reflex.size() > maxTypedLength)
+        return path;
+    engine_.setWorkingWord(run.workingBefore(item));
+    engine_.derive(result.etymon);
+    engine_.traverseEtymonOrder();
+    path.words.push_back({-1, engine_.workingPlanes()});
+    std::vector<int> active;
+    for (std::size_t k = 0; k < places_.size(); ++k)
+        if (places_[k].runs())
+            take(places_[k], active, &path, static_cast<int>(k), true);
+    path.expected = planesOf(result.expected);
+    path.good = !findDiscrepancy(engine_.workingPlanes(), path.expected);
+    path.known = path.good == result.good() &&
+                 samePlanes(engine_.workingPlanes(), planesOf(result.derived));
+    return path;
+}
+
+bool OrderProbe::alters(int rule, const WordPlanes& word) {
+    engine_.setWorkingPlanes(word);
+    engine_.applyRule(rule, passEtymon);
+    return !samePlanes(word, engine_.workingPlanes());
+}
+
+OrderProbe::Outcome OrderProbe::derive(const std::vector<Place>& order, const ItemPath& path,
+                                       int from, int same, int watched) {
+    std::size_t at = path.before(from);
+    engine_.setWorkingPlanes(path.words[at].word);
+    std::vector<int> active;
+    for (auto p = persistent_.begin(); p != persistent_.end() && p->first < from; ++p)
+        active.push_back(p->second);
+    Outcome outcome;
+    const int n = static_cast<int>(order.size());
+    for (int k = from; k < n; ++k) {
+        if (k >= same) {
+            while (at + 1 < path.words.size() && path.words[at + 1].place < k)
+                ++at;
+            if (samePlanes(engine_.workingPlanes(), path.words[at].word)) {
+                outcome.good = path.good;
+                return outcome;
+            }
+        }
+        const Place& place = order[static_cast<std::size_t>(k)];
+        if (place.runs() && take(place, active, nullptr, k, k == watched))
+            outcome.watchedApplied = true;
+    }
+    outcome.good = !findDiscrepancy(engine_.workingPlanes(), path.expected);
+    return outcome;
+}
+
+} // namespace tarnel::insight
