@@ -94,16 +94,19 @@ struct EntryFindings {
 
 class EntrySearch {
 public:
-    EntrySearch(const Model& model, const std::vector<Place>& places, int entry)
-        : model_(model), places_(places), k_(entry), subject_(places[static_cast<std::size_t>(entry)]),
-          n_(static_cast<int>(places.size())), reach_(n_ > 2 * moveReach + 1 ? moveReach : n_) {}
+    EntrySearch(const Model& model, const std::vector<Place>& places, int entry, int reach)
+        : model_(model), places_(places), k_(entry),
+          subject_(places[static_cast<std::size_t>(entry)]), n_(static_cast<int>(places.size())),
+          reach_(reach) {}
 
     EntryFindings run(const std::vector<ItemPath>& paths, OrderProbe& probe);
+    std::vector<int> gains(const std::vector<ItemPath>& paths, OrderProbe& probe);
 
 private:
     void addTrials();
     void addSwaps();
     void trySwap(Swap& swap, const ItemPath& path, int item, OrderProbe& probe);
+    void evaluate(const std::vector<ItemPath>& paths, OrderProbe& probe);
     std::vector<Interaction> interactions() const;
     void add(EditKind kind, int to, std::vector<Place> order, int from, int same);
     bool unchanged(const Trial& trial, const ItemPath& path) const;
@@ -184,7 +187,8 @@ void EntrySearch::addSwaps() {
         Swap swap;
         swap.with = j;
         swap.order = places_;
-        std::swap(swap.order[static_cast<std::size_t>(k_)], swap.order[static_cast<std::size_t>(j)]);
+        std::swap(swap.order[static_cast<std::size_t>(k_)],
+                  swap.order[static_cast<std::size_t>(j)]);
         swaps_.push_back(std::move(swap));
     }
 }
@@ -234,11 +238,7 @@ std::vector<Interaction> EntrySearch::interactions() const {
     return found;
 }
 
-EntryFindings EntrySearch::run(const std::vector<ItemPath>& paths, OrderProbe& probe) {
-    if (subject_.rule < 0)
-        return {};
-    addTrials();
-    addSwaps();
+void EntrySearch::evaluate(const std::vector<ItemPath>& paths, OrderProbe& probe) {
     for (std::size_t i = 0; i < paths.size(); ++i) {
         const ItemPath& path = paths[i];
         if (!path.known)
@@ -250,8 +250,9 @@ EntryFindings EntrySearch::run(const std::vector<ItemPath>& paths, OrderProbe& p
             alters_[j] = probe.alters(subject_.rule, path.words[j].word);
             altersLater_[j] = alters_[j] || altersLater_[j + 1];
         }
+        // A rule that changes none of the item's words leaves it alone wherever it runs.
         for (Trial& trial : trials_) {
-            if (unchanged(trial, path) ||
+            if (!altersLater_[0] || unchanged(trial, path) ||
                 probe.derive(trial.order, path, trial.from, trial.same).good == path.good)
                 continue;
             (path.good ? trial.fix.breaks : trial.fix.fixes).push_back(static_cast<int>(i));
@@ -259,6 +260,14 @@ EntryFindings EntrySearch::run(const std::vector<ItemPath>& paths, OrderProbe& p
         for (Swap& swap : swaps_)
             trySwap(swap, path, static_cast<int>(i), probe);
     }
+}
+
+EntryFindings EntrySearch::run(const std::vector<ItemPath>& paths, OrderProbe& probe) {
+    if (subject_.rule < 0)
+        return {};
+    addTrials();
+    addSwaps();
+    evaluate(paths, probe);
     EntryFindings findings;
     for (Trial& trial : trials_)
         if (!trial.fix.fixes.empty())
@@ -266,6 +275,18 @@ EntryFindings EntrySearch::run(const std::vector<ItemPath>& paths, OrderProbe& p
     findings.fixes = nearestMoves(std::move(findings.fixes));
     findings.interactions = interactions();
     return findings;
+}
+
+std::vector<int> EntrySearch::gains(const std::vector<ItemPath>& paths, OrderProbe& probe) {
+    std::vector<int> gains(places_.size());
+    if (!subject_.runs())
+        return gains;
+    addTrials();
+    evaluate(paths, probe);
+    for (const Trial& trial : trials_)
+        if (trial.fix.edit.kind == EditKind::Move)
+            gains[static_cast<std::size_t>(trial.fix.edit.to)] = trial.fix.net();
+    return gains;
 }
 
 // Of the moves of the entry that do the very same, the shortest says it.
@@ -289,7 +310,8 @@ std::vector<OrderFix> EntrySearch::nearestMoves(std::vector<OrderFix> fixes) con
 bool better(const OrderFix& a, const OrderFix& b) {
     const auto key = [](const OrderFix& f) {
         return std::make_tuple(-f.net(), f.broken(), static_cast<int>(f.edit.kind),
-                               f.edit.kind == EditKind::Move ? std::abs(f.edit.to - f.edit.entry) : 0,
+                               f.edit.kind == EditKind::Move ? std::abs(f.edit.to - f.edit.entry)
+                                                             : 0,
                                f.edit.entry, f.edit.to);
     };
     return key(a) < key(b);
@@ -356,32 +378,51 @@ std::string fixText(const OrderFix& fix) {
            std::to_string(fix.broken()) + " broken";
 }
 
+namespace {
+
+std::vector<ItemPath> tracePaths(const CompiledModel& compiled, const std::vector<Place>& places,
+                                 const BatchRun& run, ThreadPool* pool) {
+    std::vector<ItemPath> paths(run.items.size());
+    forEachParallel(
+        static_cast<int>(paths.size()), compiled, places, pool, {}, [&](int i, OrderProbe& probe) {
+            paths[static_cast<std::size_t>(i)] = probe.trace(run, static_cast<std::size_t>(i));
+        });
+    return paths;
+}
+
+} // namespace
+
+std::vector<int> placeGains(const Model& model, const CompiledModel& compiled, const BatchRun& run,
+                            int entry, ThreadPool* pool) {
+    const std::vector<Place> places = diachronicPlaces(model, compiled);
+    if (entry < 0 || entry >= static_cast<int>(places.size()))
+        return {};
+    const std::vector<ItemPath> paths = tracePaths(compiled, places, run, pool);
+    OrderProbe probe(compiled, places);
+    return EntrySearch(model, places, entry, static_cast<int>(places.size())).gains(paths, probe);
+}
+
 OrderFixes findOrderFixes(const Model& model, const CompiledModel& compiled, const BatchRun& run,
                           ThreadPool* pool, const ImpactProgress& progress) {
     const std::vector<Place> places = diachronicPlaces(model, compiled);
-    std::vector<ItemPath> paths(run.items.size());
-    forEachParallel(static_cast<int>(paths.size()), compiled, places, pool, {},
-                    [&](int i, OrderProbe& probe) {
-                        paths[static_cast<std::size_t>(i)] =
-                            probe.trace(run, static_cast<std::size_t>(i));
-                    });
+    const std::vector<ItemPath> paths = tracePaths(compiled, places, run, pool);
     const int n = static_cast<int>(places.size());
+    const int reach = n > 2 * moveReach + 1 ? moveReach : n;
     std::vector<EntryFindings> byEntry(places.size());
     OrderFixes result;
-    result.stopped = !forEachParallel(n, compiled, places, pool, progress,
-                                      [&](int k, OrderProbe& probe) {
-                                          byEntry[static_cast<std::size_t>(k)] =
-                                              EntrySearch(model, places, k).run(paths, probe);
-                                      });
+    result.stopped =
+        !forEachParallel(n, compiled, places, pool, progress, [&](int k, OrderProbe& probe) {
+            byEntry[static_cast<std::size_t>(k)] =
+                EntrySearch(model, places, k, reach).run(paths, probe);
+        });
     for (EntryFindings& found : byEntry) {
         std::move(found.fixes.begin(), found.fixes.end(), std::back_inserter(result.fixes));
         std::move(found.interactions.begin(), found.interactions.end(),
                   std::back_inserter(result.interactions));
     }
-    std::stable_sort(result.interactions.begin(), result.interactions.end(),
-                     [](const Interaction& a, const Interaction& b) {
-                         return a.items.size() > b.items.size();
-                     });
+    std::stable_sort(
+        result.interactions.begin(), result.interactions.end(),
+        [](const Interaction& a, const Interaction& b) { return a.items.size() > b.items.size(); });
     std::stable_sort(result.fixes.begin(), result.fixes.end(), better);
     result.byItem.resize(run.items.size());
     for (std::size_t f = 0; f < result.fixes.size(); ++f)

@@ -64,8 +64,8 @@ struct Interaction {
 std::string interactionText(const Interaction& interaction);
 
 struct OrderFixes {
-    std::vector<OrderFix> fixes;          // best first: the most net Good items, then the fewest broken
-    std::vector<std::vector<int>> byItem; // for each item of the run, the fixes that turn it Good
+    std::vector<OrderFix> fixes; // best first: the most net Good items, then the fewest broken
+    std::vector<std::vector<int>> byItem;  // for each item of the run, the fixes that turn it Good
     std::vector<Interaction> interactions; // the most items first
     bool stopped = false;                  // the progress callback ended the search early
 };
@@ -81,5 +81,11 @@ inline constexpr int moveReach = 30;
 // one, telling `progress` after each entry.
 OrderFixes findOrderFixes(const Model& model, const CompiledModel& compiled, const BatchRun& run,
                           ThreadPool* pool, const ImpactProgress& progress = {});
+
+// The net change in Good items of `run`, the last run of `model`, were Diachronic entry `entry`
+// moved to each place of the order (0 at its own place, and everywhere for an entry that
+// does not run).
+std::vector<int> placeGains(const Model& model, const CompiledModel& compiled, const BatchRun& run,
+                            int entry, ThreadPool* pool);
 
 } // namespace tarnel::insight

@@ -96,8 +96,8 @@ ItemPath OrderProbe::trace(const BatchRun& run, std::size_t item) {
             take(places_[k], active, &path, static_cast<int>(k), true);
     path.expected = planesOf(result.expected);
     path.good = !findDiscrepancy(engine_.workingPlanes(), path.expected);
-    path.known = path.good == result.good() &&
-                 samePlanes(engine_.workingPlanes(), planesOf(result.derived));
+    path.known =
+        path.good == result.good() && samePlanes(engine_.workingPlanes(), planesOf(result.derived));
     return path;
 }
 

@@ -111,8 +111,7 @@ std::string itemsCsv(const BatchReport& report) {
 
 Json fixJson(const OrderFix& fix) {
     Json json = Json::Object{};
-    json.set("edit", std::string(editName(fix.edit.kind)))
-        .set("entry", Json::fromCp1252(fix.name));
+    json.set("edit", std::string(editName(fix.edit.kind))).set("entry", Json::fromCp1252(fix.name));
     if (fix.edit.kind == EditKind::Move)
         json.set("to", fix.edit.to);
     json.set("fixed", fix.fixed()).set("broken", fix.broken());

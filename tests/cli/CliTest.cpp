@@ -195,8 +195,8 @@ TEST_F(Cli, TheManualPageDescribesTheOptionsOfTheHelp) {
     const QString page = QString::fromUtf8(bytes(TARNEL_BATCH_MAN_PAGE));
     const std::string helpOptions = options(help, QStringLiteral("^  (--[a-z-]*)"));
     EXPECT_EQ(helpOptions,
-              "-- --baseline --csv --derive --diagnose --export-vocabulary --header --help --impact "
-              "--import-vocabulary --jobs --json --reflex --resave --version");
+              "-- --baseline --csv --derive --diagnose --export-vocabulary --header --help "
+              "--impact --import-vocabulary --jobs --json --reflex --resave --version");
     EXPECT_EQ(helpOptions,
               options(page, QStringLiteral("^\\.TP\\n\\.B[IR]? ((?:\\\\-)+(?:[a-z]|\\\\-)*)")));
 }

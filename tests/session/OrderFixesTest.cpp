@@ -4,7 +4,9 @@
 #include "InsightModel.h"
 #include "engine/CompiledModel.h"
 #include "model/ModelFile.h"
+#include "session/Session.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -120,11 +122,12 @@ TEST(OrderFixes, OnSpan15TheMoveBackComesFirst) {
         int shift;
         bool first; // no other fix scores as well
     };
-    for (const auto& [rule, shift, first] : {Moved{"Lenition", 10, true},
-                                             Moved{"Final_E_Loss", -12, true},
-                                             Moved{"Diphthong_IE", 8, false}}) {
+    for (const auto& [rule, shift, first] :
+         {Moved{"Lenition", 10, true}, Moved{"Final_E_Loss", -12, true},
+          Moved{"Diphthong_IE", 8, false}}) {
         const auto& order = model.lstDiacOrd;
-        const int from = static_cast<int>(std::find(order.begin(), order.end(), rule) - order.begin());
+        const int from =
+            static_cast<int>(std::find(order.begin(), order.end(), rule) - order.begin());
         const Model moved = edited(model, {EditKind::Move, from, from + shift});
         const BatchRun run = runWholeBatch(moved);
         const OrderFixes found = search(moved, run);
@@ -143,7 +146,8 @@ TEST(OrderFixes, OnSpan15TheMoveBackComesFirst) {
             const OrderFix& fix = found.fixes[static_cast<std::size_t>(*back)];
             EXPECT_EQ(back == fixes.begin(), first) << rule;
             EXPECT_EQ(fix.edit.kind, EditKind::Move);
-            EXPECT_EQ(std::make_pair(fix.net(), fix.broken()), std::make_pair(best.net(), best.broken()));
+            EXPECT_EQ(std::make_pair(fix.net(), fix.broken()),
+                      std::make_pair(best.net(), best.broken()));
             if (!restores.insert(*back).second)
                 continue;
             const BatchRun restored = runWholeBatch(edited(moved, fix.edit));
@@ -151,6 +155,46 @@ TEST(OrderFixes, OnSpan15TheMoveBackComesFirst) {
                 EXPECT_EQ(restored.items[j].good(), before.items[j].good()) << rule;
         }
     }
+}
+
+TEST(OrderFixes, PlaceGainsScoreEveryPlaceOfAnEntry) {
+    const Model model = withFrontA({"FrontA", "Nasal", "Voicing"},
+                                   {"ata  eda", "tata  deda", "ada  eda", "apa  apa"});
+    const CompiledModel compiled(model);
+    const BatchRun run = runWholeBatch(model);
+    EXPECT_EQ(placeGains(model, compiled, run, 0, nullptr), (std::vector<int>{0, 0, 2}));
+    EXPECT_EQ(placeGains(model, compiled, run, 2, nullptr), (std::vector<int>{2, 0, 0}));
+}
+
+// Through the session: the report's items carry their fixes and blame the entry to move,
+// the chart's gains come from the model as it stands, and a move to a place is one edit.
+TEST(OrderFixes, TheSessionReportsFixesAndMovesAnEntryToAPlaceAsOneEdit) {
+    const auto folder = std::filesystem::temp_directory_path() / "tarnel-order-fixes";
+    std::filesystem::create_directories(folder);
+    Model model = misordered();
+    model.modelName = "misordered";
+    model.lstSupply = {"Devoicing", "FrontA", "Nasal", "Revoicing", "Voicing"};
+    ASSERT_TRUE(writeModelFile(model, folder / "misordered.tnl"));
+    Session session(folder);
+    ASSERT_TRUE(session.openModel("misordered"));
+    session.runBatch();
+    session.reportBatch({});
+    session.findOrderFixes({});
+    const BatchReport& report = session.lastReport();
+    ASSERT_TRUE(report.orderFixes);
+    const ItemRow& ata = report.items[2]; // the Vocabulary is kept in alphabetical order
+    ASSERT_FALSE(ata.fixes.empty());
+    EXPECT_EQ(fixText(report.orderFixes->fixes[static_cast<std::size_t>(ata.fixes[0])]),
+              "Good if FrontA ran after Voicing: +2 fixed, 0 broken");
+    EXPECT_EQ(ata.blame->rule, "FrontA");
+    EXPECT_TRUE(report.items[0].fixes.empty()); // ada is Good
+    EXPECT_EQ(session.placeGains(0), (std::vector<int>{0, 2}));
+    session.moveToPlace(0, 1);
+    EXPECT_EQ(session.model().lstDiacOrd, (std::vector<std::string>{"Voicing", "FrontA"}));
+    EXPECT_EQ(session.undoCaption(), "Undo Move FrontA to Place 2");
+    session.undo();
+    EXPECT_EQ(session.model().lstDiacOrd, (std::vector<std::string>{"FrontA", "Voicing"}));
+    std::filesystem::remove_all(folder);
 }
 
 struct InteractionCase {
@@ -173,26 +217,26 @@ TEST_P(InteractionCases, NamesHowTwoEntriesWorkOnEachOther) {
 INSTANTIATE_TEST_SUITE_P(
     Pairs, InteractionCases,
     ::testing::Values(
-        InteractionCase{"feeds",
-                        withFrontA({"Voicing", "FrontA"},
-                                   {"ata  eda", "tata  deda", "ada  eda", "apa  apa"}),
-                        "Voicing feeds FrontA",
-                        {0, 1}},
-        InteractionCase{"counterFeeds",
-                        withFrontA({"FrontA", "Voicing"},
-                                   {"ata  ada", "tata  dada", "ada  eda", "apa  apa"}),
-                        "Voicing counter-feeds FrontA",
-                        {0, 1}},
-        InteractionCase{"bleeds",
-                        withFrontA({"Devoicing", "FrontA"},
-                                   {"ada  ata", "ata  ata", "apa  apa", "dada  tata"}),
-                        "Devoicing bleeds FrontA",
-                        {0, 3}},
-        InteractionCase{"counterBleeds",
-                        withFrontA({"FrontA", "Devoicing"},
-                                   {"ada  eta", "ata  ata", "apa  apa", "dada  teta"}),
-                        "Devoicing counter-bleeds FrontA",
-                        {0, 3}}),
+        InteractionCase{
+            "feeds",
+            withFrontA({"Voicing", "FrontA"}, {"ata  eda", "tata  deda", "ada  eda", "apa  apa"}),
+            "Voicing feeds FrontA",
+            {0, 1}},
+        InteractionCase{
+            "counterFeeds",
+            withFrontA({"FrontA", "Voicing"}, {"ata  ada", "tata  dada", "ada  eda", "apa  apa"}),
+            "Voicing counter-feeds FrontA",
+            {0, 1}},
+        InteractionCase{
+            "bleeds",
+            withFrontA({"Devoicing", "FrontA"}, {"ada  ata", "ata  ata", "apa  apa", "dada  tata"}),
+            "Devoicing bleeds FrontA",
+            {0, 3}},
+        InteractionCase{
+            "counterBleeds",
+            withFrontA({"FrontA", "Devoicing"}, {"ada  eta", "ata  ata", "apa  apa", "dada  teta"}),
+            "Devoicing counter-bleeds FrontA",
+            {0, 3}}),
     [](const auto& info) { return std::string(info.param.what); });
 
 } // namespace

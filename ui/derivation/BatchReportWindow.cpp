@@ -193,8 +193,9 @@ void BatchReportWindow::fillInteractions() {
         const QString rule = fromModelText(interaction.rule);
         const QString other = fromModelText(interaction.other);
         const QList<QTableWidgetItem*> cells = {
-            new PlacedItem(rule, row), cell(QString::fromUtf8(insight::relationName(interaction.relation))),
-            cell(other), cell(items.join(QStringLiteral(", ")))};
+            new PlacedItem(rule, row),
+            cell(QString::fromUtf8(insight::relationName(interaction.relation))), cell(other),
+            cell(items.join(QStringLiteral(", ")))};
         for (int column = 0; column < cells.size(); ++column)
             tblInteractions->setItem(row, column, cells[column]);
         rules << rule << other;
@@ -349,17 +350,15 @@ void BatchReportWindow::runStoppable(
 // Re-runs the batch once per Diachronic entry; the bar shows how far it got, and Stop (or
 // Esc) ends it after the entry being measured.
 void BatchReportWindow::btnImpact_Click() {
-    runStoppable(btnImpact, btnStopImpact, prgImpact, [this](const auto& progress) {
-        ctx.session.measureRuleImpact(progress);
-    });
+    runStoppable(btnImpact, btnStopImpact, prgImpact,
+                 [this](const auto& progress) { ctx.session.measureRuleImpact(progress); });
     fillRules();
 }
 
 // Tries every single edit of the Diachronic Order, entry by entry as the bar shows.
 void BatchReportWindow::btnFixes_Click() {
-    runStoppable(btnFixes, btnStopFixes, prgFixes, [this](const auto& progress) {
-        ctx.session.findOrderFixes(progress);
-    });
+    runStoppable(btnFixes, btnStopFixes, prgFixes,
+                 [this](const auto& progress) { ctx.session.findOrderFixes(progress); });
     fillItems();
     fillInteractions();
     emit fixesFound();

@@ -22,8 +22,8 @@ class RunGuard;
 // result, change since the last run, discrepancy, distances, blamed rule and, on request, the
 // best edit of the order that makes a Bad item Good) and a Rules
 // table (what each order entry did, and on request what masking it would do), an
-// Interactions table (found with the fixes, filtered by rule), all sortable, and the report's export as CSV or JSON. Double-clicking an item asks for its
-// derivation.
+// Interactions table (found with the fixes, filtered by rule), all sortable, and the report's
+// export as CSV or JSON. Double-clicking an item asks for its derivation.
 class BatchReportWindow : public QDialog {
     Q_OBJECT
 public:
