@@ -26,7 +26,7 @@ std::string impactText(const insight::RuleImpact& impact) {
     return text;
 }
 
-// Each Bad item with the best edit of the order that makes it Good.
+// Each Bad item with the best edit of the order that makes it Good, then the interactions.
 std::string fixesText(const insight::BatchReport& report) {
     std::string text = "Order fixes (the best single edit for each Bad item):\n";
     for (const insight::ItemRow& row : report.items)
@@ -35,7 +35,7 @@ std::string fixesText(const insight::BatchReport& report) {
                     insight::fixText(
                         report.orderFixes->fixes[static_cast<std::size_t>(row.fixes.front())]) +
                     "\n";
-    text += "Interactions (items whose result swapping the two changes):\n";
+    text += "Interactions (items whose result the order of the two decides):\n";
     for (const insight::Interaction& interaction : report.orderFixes->interactions)
         text += "  " + insight::interactionText(interaction) + ": " +
                 std::to_string(interaction.items.size()) + "\n";

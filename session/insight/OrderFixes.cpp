@@ -80,10 +80,13 @@ struct Trial {
     int same = 0;
 };
 
-// The entry swapped with one after it, and the items that show each way the two interact.
+// The entry and one after it made neighbours, in their order and swapped, and the items that
+// show each way the two interact. Bringing the second up to the first crosses the entries
+// between for both orders alike, so what differs comes of the two alone.
 struct Swap {
     int with = 0;
-    std::vector<Place> order;
+    std::vector<Place> kept;               // the second brought up to just after the entry
+    std::vector<Place> swapped;            // the second brought up to just before it
     std::array<std::vector<int>, 4> shown; // by Relation
 };
 
@@ -186,28 +189,36 @@ void EntrySearch::addSwaps() {
             continue;
         Swap swap;
         swap.with = j;
-        swap.order = places_;
-        std::swap(swap.order[static_cast<std::size_t>(k_)],
-                  swap.order[static_cast<std::size_t>(j)]);
+        swap.kept = places_;
+        swap.kept.erase(swap.kept.begin() + j);
+        swap.swapped = swap.kept;
+        swap.kept.insert(swap.kept.begin() + k_ + 1, places_[static_cast<std::size_t>(j)]);
+        swap.swapped.insert(swap.swapped.begin() + k_, places_[static_cast<std::size_t>(j)]);
         swaps_.push_back(std::move(swap));
     }
 }
 
 // With the entry A first and B second: A feeds B where B applies only with A before it, and
 // bleeds it where B applies only without; B counter-feeds A where A would apply only after B,
-// and counter-bleeds it where A applies only before B.
+// and counter-bleeds it where A applies only before B. Where neither changes the word that
+// the first of them meets, their order makes no difference.
 void EntrySearch::trySwap(Swap& swap, const ItemPath& path, int item, OrderProbe& probe) {
     const Place& other = places_[static_cast<std::size_t>(swap.with)];
     const bool persistent = subject_.persistent || other.persistent;
-    const bool aFirst = alters_[path.before(k_)];
-    const bool bSecond = std::binary_search(path.applied.begin(), path.applied.end(), swap.with);
-    const bool bFirst = probe.alters(other.rule, path.words[path.before(k_)].word);
-    if (!persistent && !aFirst && !bSecond && !bFirst && !alters_[path.before(swap.with)])
+    const std::size_t met = path.before(k_);
+    const bool aFirst = alters_[met];
+    const bool bFirst = probe.alters(other.rule, path.words[met].word);
+    if (!persistent && !aFirst && !bFirst)
         return;
-    const OrderProbe::Outcome swapped =
-        probe.derive(swap.order, path, k_, persistent ? n_ : swap.with + 1, swap.with);
-    if (swapped.good == path.good)
+    const int same = persistent ? n_ : swap.with + 1;
+    OrderProbe::Outcome kept{
+        path.good, std::binary_search(path.applied.begin(), path.applied.end(), swap.with)};
+    if (swap.with > k_ + 1)
+        kept = probe.derive(swap.kept, path, k_ + 1, same, k_ + 1);
+    const OrderProbe::Outcome swapped = probe.derive(swap.swapped, path, k_, same, k_ + 1);
+    if (swapped.good == kept.good)
         return;
+    const bool bSecond = kept.watchedApplied;
     const bool aSecond = swapped.watchedApplied;
     const auto show = [&](Relation relation) {
         swap.shown[static_cast<std::size_t>(relation)].push_back(item);

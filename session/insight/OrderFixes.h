@@ -50,7 +50,8 @@ enum class Relation { Feeds, Bleeds, CounterFeeds, CounterBleeds };
 // "feeds", "bleeds", "counter-feeds", "counter-bleeds".
 std::string_view relationName(Relation relation);
 
-// `rule` feeds (bleeds, ...) `other` in the items, whose result swapping the two changes.
+// `rule` feeds (bleeds, ...) `other` in the items whose result changes when the two, brought
+// next to each other, run in the other order.
 struct Interaction {
     std::string rule; // Windows-1252
     Relation relation = Relation::Feeds;
@@ -75,9 +76,9 @@ inline constexpr int moveReach = 30;
 
 // Tries every single edit of the Diachronic Order of `model` on every item of `run`, its last
 // run: masking or unmasking an entry, making it persistent or not, and moving it to every place
-// (the nearest `moveReach` each way on a long order); and swaps each entry with those after it
-// (as far) to see how they interact. Each item is taken up at the place the
-// edit begins with the word it had there in the run. Runs on every thread of `pool` and this
+// (the nearest `moveReach` each way on a long order); and runs each entry next to each of those
+// after it (as far), in both orders, to see how they interact. Each item is taken up at the place
+// the edit begins with the word it had there in the run. Runs on every thread of `pool` and this
 // one, telling `progress` after each entry.
 OrderFixes findOrderFixes(const Model& model, const CompiledModel& compiled, const BatchRun& run,
                           ThreadPool* pool, const ImpactProgress& progress = {});

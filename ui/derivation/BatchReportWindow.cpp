@@ -167,7 +167,7 @@ QWidget* BatchReportWindow::buildInteractionsTab() {
     layout->addLayout(filter);
     layout->addWidget(tblInteractions, 1);
     layout->addWidget(new QLabel(QStringLiteral("Found with the fixes (Items: Find fixes): the "
-                                                "pairs whose swap changes some item's result.")));
+                                                "pairs whose order decides some item's result.")));
     return tab;
 }
 
