@@ -254,6 +254,7 @@ void EntrySearch::evaluate(const std::vector<ItemPath>& paths, OrderProbe& probe
         const ItemPath& path = paths[i];
         if (!path.known)
             continue;
+        probe.forget();
         const std::size_t words = path.words.size();
         alters_.assign(words, false);
         altersLater_.assign(words + 1, false);

@@ -2,6 +2,8 @@
 #include "OrderProbe.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <optional>
 
 namespace tarnel::insight {
 
@@ -107,6 +109,17 @@ bool OrderProbe::alters(int rule, const WordPlanes& word) {
     return !samePlanes(word, engine_.workingPlanes());
 }
 
+bool OrderProbe::State::operator==(const State& other) const {
+    return place == other.place && samePlanes(word, other.word);
+}
+
+std::size_t OrderProbe::StateHash::operator()(const State& state) const {
+    std::uint64_t hash = 1469598103934665603ull ^ static_cast<std::uint64_t>(state.place);
+    for (const std::uint32_t plane : state.word.plane)
+        hash = (hash ^ plane) * 1099511628211ull;
+    return static_cast<std::size_t>(hash ^ static_cast<std::uint64_t>(state.word.length));
+}
+
 OrderProbe::Outcome OrderProbe::derive(const std::vector<Place>& order, const ItemPath& path,
                                        int from, int same, int watched) {
     std::size_t at = path.before(from);
@@ -115,21 +128,33 @@ OrderProbe::Outcome OrderProbe::derive(const std::vector<Place>& order, const It
     for (auto p = persistent_.begin(); p != persistent_.end() && p->first < from; ++p)
         active.push_back(p->second);
     Outcome outcome;
+    passed_.clear();
     const int n = static_cast<int>(order.size());
-    for (int k = from; k < n; ++k) {
+    std::optional<bool> good;
+    for (int k = from; k < n && !good; ++k) {
         if (k >= same) {
             while (at + 1 < path.words.size() && path.words[at + 1].place < k)
                 ++at;
-            if (samePlanes(engine_.workingPlanes(), path.words[at].word)) {
-                outcome.good = path.good;
-                return outcome;
+            State state{k, engine_.workingPlanes()};
+            if (samePlanes(state.word, path.words[at].word)) {
+                good = path.good;
+                break;
             }
+            if (const auto known = ends_.find(state); known != ends_.end()) {
+                good = known->second;
+                break;
+            }
+            passed_.push_back(std::move(state));
         }
         const Place& place = order[static_cast<std::size_t>(k)];
         if (place.runs() && take(place, active, nullptr, k, k == watched))
             outcome.watchedApplied = true;
     }
-    outcome.good = !findDiscrepancy(engine_.workingPlanes(), path.expected);
+    if (!good)
+        good = !findDiscrepancy(engine_.workingPlanes(), path.expected);
+    for (State& state : passed_)
+        ends_.emplace(std::move(state), *good);
+    outcome.good = *good;
     return outcome;
 }
 

@@ -5,6 +5,7 @@
 #include "engine/Engine.h"
 #include "session/BatchRun.h"
 
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -62,17 +63,31 @@ public:
     };
     Outcome derive(const std::vector<Place>& order, const ItemPath& path, int from, int same,
                    int watched = -1);
+    // Edits of one item often meet at some place with one word: how each word went on from
+    // there is kept for the item's other edits until the probe turns to another item.
+    void forget() { ends_.clear(); }
 
 private:
     struct Silent : MessageSink {
         void showMessage(const std::string&) override {}
     };
     bool apply(int rule, ItemPath* record, int place, bool watch);
+    // A word at a place of the order, the key to how the item ends from there.
+    struct State {
+        int place = 0;
+        WordPlanes word;
+        bool operator==(const State& other) const;
+    };
+    struct StateHash {
+        std::size_t operator()(const State& state) const;
+    };
     bool take(const Place& place, std::vector<int>& active, ItemPath* record, int at, bool watch);
 
     const std::vector<Place>& places_;
     std::vector<std::pair<int, int>> persistent_; // the place and rule of each, in order
     Silent silent_;
+    std::unordered_map<State, bool, StateHash> ends_; // whether the item ends Good from there
+    std::vector<State> passed_;
     Engine engine_;
 };
 
