@@ -94,6 +94,13 @@ void EntrySearch::trySwap(Swap& swap, const ItemPath& path, int item, OrderProbe
     const bool bFirst = probe.alters(other.rule, path.words[met].word);
     if (!persistent && !aFirst && !bFirst)
         return;
+    // Where the two leave one word in either order, all that follows is the same.
+    if (!persistent) {
+        const WordPlanes kept = probe.wordBefore(swap.kept, path, k_ + 1, k_ + 2);
+        const WordPlanes swapped = probe.wordBefore(swap.swapped, path, k_, k_ + 2);
+        if (kept.length == swapped.length && kept.plane == swapped.plane)
+            return;
+    }
     const int same = persistent ? n_ : swap.with + 1;
     OrderProbe::Outcome kept{
         path.good, std::binary_search(path.applied.begin(), path.applied.end(), swap.with)};

@@ -120,6 +120,18 @@ std::size_t OrderProbe::StateHash::operator()(const State& state) const {
     return static_cast<std::size_t>(hash ^ static_cast<std::uint64_t>(state.word.length));
 }
 
+WordPlanes OrderProbe::wordBefore(const std::vector<Place>& order, const ItemPath& path, int from,
+                                  int until) {
+    engine_.setWorkingPlanes(path.words[path.before(from)].word);
+    std::vector<int> active;
+    for (auto p = persistent_.begin(); p != persistent_.end() && p->first < from; ++p)
+        active.push_back(p->second);
+    for (int k = from; k < until; ++k)
+        if (order[static_cast<std::size_t>(k)].runs())
+            take(order[static_cast<std::size_t>(k)], active, nullptr, k, false);
+    return engine_.workingPlanes();
+}
+
 OrderProbe::Outcome OrderProbe::derive(const std::vector<Place>& order, const ItemPath& path,
                                        int from, int same, int watched) {
     std::size_t at = path.before(from);

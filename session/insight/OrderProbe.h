@@ -63,6 +63,9 @@ public:
     };
     Outcome derive(const std::vector<Place>& order, const ItemPath& path, int from, int same,
                    int watched = -1);
+    // The word `order` leaves before place `until`, taken up at `from` as `derive` does.
+    WordPlanes wordBefore(const std::vector<Place>& order, const ItemPath& path, int from,
+                          int until);
     // Edits of one item often meet at some place with one word: how each word went on from
     // there is kept for the item's other edits until the probe turns to another item.
     void forget() { ends_.clear(); }
