@@ -8,6 +8,7 @@
 #include "model/ModelFile.h"
 #include "session/insight/OrderFixes.h"
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <stdexcept>
 #include <string>

@@ -129,10 +129,8 @@ std::vector<Interaction> EntrySearch::interactions() const {
             const auto relation = static_cast<Relation>(r);
             const bool aActs = relation == Relation::Feeds || relation == Relation::Bleeds;
             Interaction interaction;
-            interaction.rulePlace = aActs ? k_ : swap.with;
-            interaction.otherPlace = aActs ? swap.with : k_;
-            interaction.rule = entryName(model_, interaction.rulePlace);
-            interaction.other = entryName(model_, interaction.otherPlace);
+            interaction.rule = entryName(model_, aActs ? k_ : swap.with);
+            interaction.other = entryName(model_, aActs ? swap.with : k_);
             interaction.relation = relation;
             interaction.items = swap.shown[r];
             found.push_back(std::move(interaction));

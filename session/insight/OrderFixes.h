@@ -56,8 +56,6 @@ struct Interaction {
     std::string rule; // Windows-1252
     Relation relation = Relation::Feeds;
     std::string other;
-    int rulePlace = 0; // in the Diachronic Order, from 0
-    int otherPlace = 0;
     std::vector<int> items;
 };
 
@@ -78,8 +76,8 @@ inline constexpr int moveReach = 30;
 // run: masking or unmasking an entry, making it persistent or not, and moving it to every place
 // (the nearest `moveReach` each way on a long order); and runs each entry next to each of those
 // after it (as far), in both orders, to see how they interact. Each item is taken up at the place
-// the edit begins with the word it had there in the run. Runs on every thread of `pool` and this
-// one, telling `progress` after each entry.
+// the edit begins with the word it had there in the run. Runs on this thread and all but one of
+// the threads of `pool`, telling `progress` after each entry.
 OrderFixes findOrderFixes(const Model& model, const CompiledModel& compiled, const BatchRun& run,
                           ThreadPool* pool, const ImpactProgress& progress = {});
 
