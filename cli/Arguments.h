@@ -32,6 +32,7 @@ struct Arguments {
     int jobs = 0;             // --jobs: threads of a batch run; 0 for every core
     std::string baselinePath; // --baseline: an earlier --json output to compare with
     bool impact = false;      // --impact
+    bool diagnose = false;    // --diagnose
     std::string csvPath;      // --csv: the Items table
     // --header / --no-header: the word list's first row names the columns, or is an item;
     // without either, it is a header when it is no valid item or reads "etymon", "reflex"
@@ -44,7 +45,8 @@ struct Arguments {
 std::optional<Arguments> parseArguments(const std::vector<std::string>& arguments);
 
 inline constexpr const char* usage =
-    "usage: tarnel-batch [--json] [--jobs N] [--baseline OLD.json] [--impact] [--csv FILE]\n"
+    "usage: tarnel-batch [--json] [--jobs N] [--baseline OLD.json] [--impact] [--diagnose]\n"
+    "                    [--csv FILE]\n"
     "                    MODEL.tnl                          batch run over the Vocabulary\n"
     "       tarnel-batch [--json] [--ipa] --derive WORD MODEL.tnl\n"
     "                                                       diachronic derivation of WORD\n"
@@ -69,6 +71,8 @@ inline constexpr const char* optionHelp =
     "  --baseline OLD.json\n"
     "                    compare the batch run with an earlier --json output of it\n"
     "  --impact          measure what masking each Diachronic entry alone would do\n"
+    "  --diagnose        find for each Bad item the single edits of the Diachronic Order\n"
+    "                    (mask, unmask, move, persistence) that make it Good\n"
     "  --csv FILE        write the batch run's Items table to FILE as CSV\n"
     "  --derive WORD     derive the etymon WORD, printing every stage\n"
     "  --reflex WORD     interpret the reflex WORD, printing its stages\n"

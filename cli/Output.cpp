@@ -135,6 +135,8 @@ QByteArray batchJson(const BatchOutput& output) {
         object.set("sinceBaseline", insight::sinceJson(*report.since, report));
     if (report.impact)
         object.set("impact", insight::impactJson(*report.impact, report));
+    if (report.orderFixes)
+        object.set("interactions", insight::interactionsJson(*report.orderFixes, report));
     return line(object);
 }
 

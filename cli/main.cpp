@@ -112,10 +112,12 @@ int batch(Session& session, const Arguments& arguments, std::vector<std::string>
     Session::ReportOptions options;
     options.baseline = baseline ? &*baseline : nullptr;
     options.rules = arguments.json;
-    options.items = arguments.json || !arguments.csvPath.empty();
+    options.items = arguments.json || !arguments.csvPath.empty() || arguments.diagnose;
     session.reportBatch(composeNfc, options);
     if (arguments.impact)
         session.measureRuleImpact({});
+    if (arguments.diagnose)
+        session.findOrderFixes({});
     warnings.insert(warnings.end(), run.messages.begin(), run.messages.end());
     const BatchOutput output{run, std::move(warnings), session.lastReport()};
     if (arguments.json) {

@@ -105,6 +105,9 @@ public:
     Word reflexWord() const { return toWord(reflex_); }
     void setWorkingWord(const Word& word);
     void setReflexWord(const Word& word);
+    // The working word as the rules hold it, for a caller that keeps words to start from.
+    const WordPlanes& workingPlanes() const { return working_; }
+    void setWorkingPlanes(const WordPlanes& word) { working_ = word; }
     bool changed() const { return changed_; }
     const std::vector<int>& lstPersist() const { return lstPersist_; }
 

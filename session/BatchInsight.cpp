@@ -96,4 +96,18 @@ Session::entryNamed(const std::string& name) const {
     return std::nullopt;
 }
 
+void Session::findOrderFixes(const insight::ImpactProgress& progress) {
+    insight::addOrderFixes(
+        report_, insight::findOrderFixes(model(), compiled(), batchRun_, pool(), progress));
+}
+
+// A run of its own, so that the last batch and its report stay as the batch screen shows them.
+std::vector<int> Session::placeGains(std::size_t row) {
+    BatchRun run;
+    BatchRunRecorder recorder(run);
+    Engine engine(compiled(), recorder);
+    engine.runBatch(recorder, pool());
+    return insight::placeGains(model(), compiled(), run, static_cast<int>(row), pool());
+}
+
 } // namespace tarnel

@@ -26,6 +26,22 @@ std::string impactText(const insight::RuleImpact& impact) {
     return text;
 }
 
+// Each Bad item with the best edit of the order that makes it Good, then the interactions.
+std::string fixesText(const insight::BatchReport& report) {
+    std::string text = "Order fixes (the best single edit for each Bad item):\n";
+    for (const insight::ItemRow& row : report.items)
+        if (!row.good && !row.fixes.empty())
+            text += "  " + row.etymon + std::string(arrow) + row.reflex + ": " +
+                    insight::fixText(
+                        report.orderFixes->fixes[static_cast<std::size_t>(row.fixes.front())]) +
+                    "\n";
+    text += "Interactions (items whose result the order of the two decides):\n";
+    for (const insight::Interaction& interaction : report.orderFixes->interactions)
+        text += "  " + insight::interactionText(interaction) + ": " +
+                std::to_string(interaction.items.size()) + "\n";
+    return text;
+}
+
 } // namespace
 
 std::string resultLine(std::string_view etymon, std::string_view reflex,
@@ -68,6 +84,8 @@ std::string batchText(const BatchRun& run, const insight::BatchReport& report) {
         text += insight::sinceText(*report.since) + "\n";
     if (report.impact)
         text += impactText(*report.impact);
+    if (report.orderFixes)
+        text += fixesText(report);
     return text;
 }
 

@@ -107,4 +107,22 @@ void Session::togglePersistence(std::optional<std::size_t> row) {
                    ordersPart, [row](Model& m) { tarnel::togglePersistence(m, row); });
 }
 
+void Session::moveToPlace(std::size_t row, std::size_t to) {
+    if (row >= model().lstDiacOrd.size() || to >= model().lstDiacOrd.size() || row == to)
+        return;
+    document_.markUnsaved();
+    document_.edit(named("Move", ruleAt(model(), OrderList::Diachronic, row),
+                         "to Place " + std::to_string(to + 1)),
+                   ordersPart, [row, to](Model& m) {
+                       m.lstM.resize(m.lstDiacOrd.size());
+                       m.lstP.resize(m.lstDiacOrd.size());
+                       for (auto* list : {&m.lstDiacOrd, &m.lstM, &m.lstP}) {
+                           std::string entry = std::move((*list)[row]);
+                           list->erase(list->begin() + static_cast<std::ptrdiff_t>(row));
+                           list->insert(list->begin() + static_cast<std::ptrdiff_t>(to),
+                                        std::move(entry));
+                       }
+                   });
+}
+
 } // namespace tarnel

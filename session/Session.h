@@ -221,6 +221,14 @@ public:
     // Adds to the last report the net change in Good items of the last run if each
     // Diachronic entry alone were masked.
     void measureRuleImpact(const insight::ImpactProgress& progress);
+    // Adds to the last report, for each Bad item of the last run, the single edits of the
+    // Diachronic Order that would turn it Good, with what each does to the whole run.
+    void findOrderFixes(const insight::ImpactProgress& progress);
+    // For Diachronic entry `row`, the net change in Good items of a batch run of the model as
+    // it stands were the entry moved to each place of the Diachronic Order (0 at its own).
+    std::vector<int> placeGains(std::size_t row);
+    // Moves Diachronic entry `row` to place `to` (its place after the move), as one edit.
+    void moveToPlace(std::size_t row, std::size_t to);
 
     // The items whose word entry `row` of `order` changed in the last batch run, with the
     // word before and after it; none when the orders have changed since that run (or there

@@ -105,4 +105,24 @@ void addImpact(BatchReport& report, RuleImpact impact) {
     report.impact = std::move(impact);
 }
 
+void addOrderFixes(BatchReport& report, OrderFixes fixes) {
+    for (ItemRow& row : report.items) {
+        const auto index = static_cast<std::size_t>(row.index);
+        if (row.good || index >= fixes.byItem.size())
+            continue;
+        row.fixes = fixes.byItem[index];
+        if (row.fixes.size() > fixesShown)
+            row.fixes.resize(fixesShown);
+        for (const int f : row.fixes) {
+            const OrderFix& fix = fixes.fixes[static_cast<std::size_t>(f)];
+            if (fix.edit.kind == EditKind::Move || fix.edit.kind == EditKind::Mask) {
+                if (row.blame)
+                    row.blame->rule = fix.name;
+                break;
+            }
+        }
+    }
+    report.orderFixes = std::move(fixes);
+}
+
 } // namespace tarnel::insight

@@ -4,6 +4,7 @@
 #include "Blame.h"
 #include "Distance.h"
 #include "Metrics.h"
+#include "OrderFixes.h"
 #include "RuleImpact.h"
 #include "RuleUse.h"
 #include "SinceLastRun.h"
@@ -36,6 +37,7 @@ struct ItemRow {
     Distances distances;
     std::optional<ItemComparison> since; // none when there is nothing to compare with
     std::optional<Blame> blame;          // Bad items only
+    std::vector<int> fixes;              // the order fixes that turn it Good, best first
 };
 
 struct BatchReport {
@@ -44,6 +46,7 @@ struct BatchReport {
     std::optional<SinceLastRun> since;
     std::optional<RulesTable> rules;
     std::optional<RuleImpact> impact;
+    std::optional<OrderFixes> orderFixes;
 };
 
 struct ReportRequest {
@@ -61,5 +64,12 @@ BatchReport buildReport(const Model& model, const BatchRun& run, const ReportReq
 
 // Adds a measured rule impact to the report and to its Rules table.
 void addImpact(BatchReport& report, RuleImpact impact);
+
+// Adds the order fixes found to the report and to its items. An item that a move or a mask
+// turns Good blames the entry the best of them moves or masks: the order is at fault there.
+void addOrderFixes(BatchReport& report, OrderFixes fixes);
+
+// The fixes of one item that a list shows at most.
+inline constexpr std::size_t fixesShown = 10;
 
 } // namespace tarnel::insight

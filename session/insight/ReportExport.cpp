@@ -109,10 +109,27 @@ std::string itemsCsv(const BatchReport& report) {
     return csv;
 }
 
+Json fixJson(const OrderFix& fix) {
+    Json json = Json::Object{};
+    json.set("edit", std::string(editName(fix.edit.kind))).set("entry", Json::fromCp1252(fix.name));
+    if (fix.edit.kind == EditKind::Move)
+        json.set("to", fix.edit.to);
+    json.set("fixed", fix.fixed()).set("broken", fix.broken());
+    return json;
+}
+
 Json itemsJson(const BatchReport& report) {
     Json items = Json::Array{};
-    for (const ItemRow& row : report.items)
-        items.push(itemJson(row));
+    for (const ItemRow& row : report.items) {
+        Json item = itemJson(row);
+        if (report.orderFixes && !row.good) {
+            Json fixes = Json::Array{};
+            for (const int f : row.fixes)
+                fixes.push(fixJson(report.orderFixes->fixes[static_cast<std::size_t>(f)]));
+            item.set("fixes", std::move(fixes));
+        }
+        items.push(std::move(item));
+    }
     return items;
 }
 
@@ -178,6 +195,19 @@ Json impactJson(const RuleImpact& impact, const BatchReport& report) {
     return json;
 }
 
+Json interactionsJson(const OrderFixes& fixes, const BatchReport& report) {
+    Json interactions = Json::Array{};
+    for (const Interaction& interaction : fixes.interactions) {
+        Json json = Json::Object{};
+        json.set("rule", Json::fromCp1252(interaction.rule))
+            .set("relation", std::string(relationName(interaction.relation)))
+            .set("other", Json::fromCp1252(interaction.other))
+            .set("items", namedItems(interaction.items, report));
+        interactions.push(std::move(json));
+    }
+    return interactions;
+}
+
 Json reportJson(const BatchReport& report, const std::string& modelName) {
     Json json = Json::Object{};
     json.set("model", cp1252ToUtf8(modelName))
@@ -189,6 +219,8 @@ Json reportJson(const BatchReport& report, const std::string& modelName) {
         json.set("sinceBaseline", sinceJson(*report.since, report));
     if (report.impact)
         json.set("impact", impactJson(*report.impact, report));
+    if (report.orderFixes)
+        json.set("interactions", interactionsJson(*report.orderFixes, report));
     return json;
 }
 

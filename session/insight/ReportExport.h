@@ -19,9 +19,11 @@ Json metricsJson(const RunMetrics& metrics);
 Json rulesJson(const RulesTable& rules);
 Json sinceJson(const SinceLastRun& since, const BatchReport& report);
 Json impactJson(const RuleImpact& impact, const BatchReport& report);
+// Each interaction as "rule", "relation" ("feeds", ...), "other" and the "items" that show it.
+Json interactionsJson(const OrderFixes& fixes, const BatchReport& report);
 
 // The whole report of a run of model `modelName` (Windows-1252): the model's name, items,
-// metrics, and rules, sinceBaseline and impact where present.
+// metrics, and rules, sinceBaseline, impact and interactions where present.
 Json reportJson(const BatchReport& report, const std::string& modelName);
 
 } // namespace tarnel::insight

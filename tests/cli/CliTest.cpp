@@ -203,8 +203,9 @@ TEST_F(Cli, TheManualPageDescribesTheOptionsOfTheHelp) {
     const QString page = QString::fromUtf8(bytes(TARNEL_BATCH_MAN_PAGE));
     const std::string helpOptions = options(help, QStringLiteral("^  (--[a-z-]*)"));
     EXPECT_EQ(helpOptions,
-              "-- --baseline --check --csv --derive --export-vocabulary --header --help --impact "
-              "--import-vocabulary --ipa --jobs --json --reflex --resave --rule-words --version");
+              "-- --baseline --check --csv --derive --diagnose --export-vocabulary --header --help "
+              "--impact --import-vocabulary --ipa --jobs --json --reflex --resave --rule-words "
+              "--version");
     EXPECT_EQ(helpOptions,
               options(page, QStringLiteral("^\\.TP\\n\\.B[IR]? ((?:\\\\-)+(?:[a-z]|\\\\-)*)")));
 }

@@ -183,6 +183,9 @@ void BatchPanel::showInsight(const insight::BatchReport& report, bool stopped) {
         QStringList lines;
         if (row.blame)
             lines.append(fromModelText(row.blame->text));
+        for (const int fix : row.fixes)
+            lines.append(fromModelText(
+                insight::fixText(report.orderFixes->fixes[static_cast<std::size_t>(fix)])));
         if (row.since && row.since->change != insight::ItemChange::Unchanged)
             lines.append(fromModelText(row.since->before));
         tips[static_cast<std::size_t>(row.index)] = lines.join(u'\n');

@@ -12,6 +12,7 @@
 #include "ui/shared/Shared.h"
 #include "ui/shared/Tables.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QHBoxLayout>
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -32,7 +34,9 @@ const QStringList itemColumns = {QStringLiteral("Etymon"),      QStringLiteral("
                                  QStringLiteral("Result"),      QStringLiteral("Since Last Run"),
                                  QStringLiteral("Discrepancy"), QStringLiteral("Segment Distance"),
                                  QStringLiteral("Normalised"),  QStringLiteral("Feature Distance"),
-                                 QStringLiteral("Blamed Rule")};
+                                 QStringLiteral("Blamed Rule"), QStringLiteral("Best Fix")};
+const QStringList interactionColumns = {QStringLiteral("Rule"), QStringLiteral("Relation"),
+                                        QStringLiteral("Other Rule"), QStringLiteral("Items")};
 const QStringList ruleColumns = {QStringLiteral("Order"), QStringLiteral("Place"),
                                  QStringLiteral("Rule"),  QStringLiteral("Changed"),
                                  QStringLiteral("Good"),  QStringLiteral("Bad"),
@@ -53,6 +57,7 @@ BatchReportWindow::BatchReportWindow(Context& context, QWidget* parent)
     auto* tabs = new QTabWidget;
     tabs->addTab(buildItemsTab(), QStringLiteral("Items"));
     tabs->addTab(buildRulesTab(), QStringLiteral("Rules"));
+    tabs->addTab(buildInteractionsTab(), QStringLiteral("Interactions"));
     auto* save = new QHBoxLayout;
     QPushButton* csv = button(QStringLiteral("Save as CSV..."), "btnSaveCsv");
     QPushButton* json = button(QStringLiteral("Save as JSON..."), "btnSaveJson");
@@ -73,7 +78,87 @@ QWidget* BatchReportWindow::buildItemsTab() {
     connect(tblItems, &QTableWidget::cellDoubleClicked, this, [this](int row) {
         emit itemChosen(tblItems->item(row, 0)->data(Qt::UserRole).toInt());
     });
-    return tblItems;
+    btnFixes = button(QStringLiteral("Find fixes"), "btnFixes");
+    btnFixes->setToolTip(QStringLiteral("For each Bad item, the single edits of the Diachronic "
+                                        "Order (a move, a mask, persistence) that make it Good"));
+    btnStopFixes = button(QStringLiteral("Stop"), "btnStopFixes");
+    btnStopFixes->hide();
+    prgFixes = new QProgressBar;
+    prgFixes->setObjectName(QStringLiteral("prgFixes"));
+    prgFixes->hide();
+    connect(btnFixes, &QPushButton::clicked, this, &BatchReportWindow::btnFixes_Click);
+    connect(btnStopFixes, &QPushButton::clicked, this, [this] { stopping = true; });
+    auto* fixes = new QHBoxLayout;
+    fixes->addWidget(btnFixes);
+    fixes->addWidget(prgFixes, 1);
+    fixes->addWidget(btnStopFixes);
+    auto* tab = new QWidget;
+    auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(tblItems, 1);
+    layout->addLayout(fixes);
+    return tab;
+}
+
+QWidget* BatchReportWindow::buildInteractionsTab() {
+    tblInteractions = makeTable("tblInteractions", interactionColumns);
+    cboRule = new QComboBox;
+    cboRule->setObjectName(QStringLiteral("cboRule"));
+    connect(cboRule, &QComboBox::currentIndexChanged, this, [this] { filterInteractions(); });
+    auto* filter = new QHBoxLayout;
+    filter->addWidget(new QLabel(QStringLiteral("Rule:")));
+    filter->addWidget(cboRule, 1);
+    auto* tab = new QWidget;
+    auto* layout = new QVBoxLayout(tab);
+    layout->addLayout(filter);
+    layout->addWidget(tblInteractions, 1);
+    layout->addWidget(new QLabel(QStringLiteral("Found with the fixes (Items: Find fixes): the "
+                                                "pairs whose order decides some item's result.")));
+    return tab;
+}
+
+// The interactions found with the fixes, and the rules they name in the filter.
+void BatchReportWindow::fillInteractions() {
+    const insight::BatchReport& report = ctx.session.lastReport();
+    tblInteractions->setSortingEnabled(false);
+    const QSignalBlocker blocker(cboRule);
+    cboRule->clear();
+    cboRule->addItem(QStringLiteral("Every rule"));
+    if (!report.orderFixes) {
+        tblInteractions->setRowCount(0);
+        return;
+    }
+    const auto& interactions = report.orderFixes->interactions;
+    tblInteractions->setRowCount(static_cast<int>(interactions.size()));
+    QStringList rules;
+    int row = 0;
+    for (const insight::Interaction& interaction : interactions) {
+        QStringList items;
+        for (const int item : interaction.items)
+            items.append(fromModelText(report.items[static_cast<std::size_t>(item)].etymon));
+        const QString rule = fromModelText(interaction.rule);
+        const QString other = fromModelText(interaction.other);
+        const QList<QTableWidgetItem*> cells = {
+            new PlacedItem(rule, row),
+            cell(QString::fromUtf8(insight::relationName(interaction.relation))), cell(other),
+            cell(items.join(QStringLiteral(", ")))};
+        for (int column = 0; column < cells.size(); ++column)
+            tblInteractions->setItem(row, column, cells[column]);
+        rules << rule << other;
+        ++row;
+    }
+    rules.removeDuplicates();
+    rules.sort();
+    cboRule->addItems(rules);
+    sortInListOrder(tblInteractions);
+    tblInteractions->resizeColumnsToContents();
+}
+
+void BatchReportWindow::filterInteractions() {
+    const QString rule = cboRule->currentIndex() > 0 ? cboRule->currentText() : QString();
+    for (int row = 0; row < tblInteractions->rowCount(); ++row)
+        tblInteractions->setRowHidden(row, !rule.isEmpty() &&
+                                               tblInteractions->item(row, 0)->text() != rule &&
+                                               tblInteractions->item(row, 2)->text() != rule);
 }
 
 QWidget* BatchReportWindow::buildRulesTab() {
@@ -107,6 +192,7 @@ void BatchReportWindow::showReport() {
     ctx.session.reportWithRules();
     fillItems();
     fillRules();
+    fillInteractions();
     show();
     raise();
 }
@@ -132,11 +218,20 @@ void BatchReportWindow::fillItems() {
             cell(item.distances.segments),
             new NumberItem(item.distances.normalised),
             new NumberItem(item.distances.features),
-            cell(item.blame ? fromModelText(item.blame->rule.value_or(std::string())) : QString())};
+            cell(item.blame ? fromModelText(item.blame->rule.value_or(std::string())) : QString()),
+            cell(QString())};
         for (int column = 0; column < cells.size(); ++column)
             tblItems->setItem(row, column, cells[column]);
         if (item.blame)
-            cells.back()->setToolTip(fromModelText(item.blame->text));
+            cells[10]->setToolTip(fromModelText(item.blame->text));
+        QStringList fixes;
+        for (const int fix : item.fixes)
+            fixes.append(fromModelText(
+                insight::fixText(report.orderFixes->fixes[static_cast<std::size_t>(fix)])));
+        if (!fixes.isEmpty()) {
+            cells.back()->setText(fixes.front());
+            cells.back()->setToolTip(fixes.join(u'\n'));
+        }
         if (item.since)
             cells[5]->setToolTip(fromModelText(item.since->before));
         ++row;
@@ -177,25 +272,41 @@ void BatchReportWindow::fillRules() {
                                   nothing.join(QStringLiteral(", ")));
 }
 
-// Re-runs the batch once per Diachronic entry; the bar shows how far it got, and Stop (or
-// Esc) ends it after the entry being measured.
-void BatchReportWindow::btnImpact_Click() {
+void BatchReportWindow::runStoppable(
+    QPushButton* start, QPushButton* stop, QProgressBar* bar,
+    const std::function<void(const insight::ImpactProgress&)>& search) {
     stopping = false;
-    btnImpact->setEnabled(false);
-    btnStopImpact->show();
-    prgImpact->show();
-    prgImpact->setValue(0);
-    guard = std::make_unique<RunGuard>(*btnStopImpact, [this] { stopping = true; });
-    ctx.session.measureRuleImpact([this](int measured, int total) {
-        prgImpact->setMaximum(total);
-        prgImpact->setValue(measured);
+    start->setEnabled(false);
+    stop->show();
+    bar->show();
+    bar->setValue(0);
+    guard = std::make_unique<RunGuard>(*stop, [this] { stopping = true; });
+    search([this, bar](int done, int total) {
+        bar->setMaximum(total);
+        bar->setValue(done);
         QCoreApplication::processEvents();
         return !stopping;
     });
     guard.reset();
-    btnStopImpact->hide();
-    btnImpact->setEnabled(true);
+    stop->hide();
+    start->setEnabled(true);
+}
+
+// Re-runs the batch once per Diachronic entry; the bar shows how far it got, and Stop (or
+// Esc) ends it after the entry being measured.
+void BatchReportWindow::btnImpact_Click() {
+    runStoppable(btnImpact, btnStopImpact, prgImpact,
+                 [this](const auto& progress) { ctx.session.measureRuleImpact(progress); });
     fillRules();
+}
+
+// Tries every single edit of the Diachronic Order, entry by entry as the bar shows.
+void BatchReportWindow::btnFixes_Click() {
+    runStoppable(btnFixes, btnStopFixes, prgFixes,
+                 [this](const auto& progress) { ctx.session.findOrderFixes(progress); });
+    fillItems();
+    fillInteractions();
+    emit fixesFound();
 }
 
 void BatchReportWindow::btnSaveCsv_Click() {

@@ -183,6 +183,9 @@ void frmDerive::showReport() {
         report = std::make_unique<BatchReportWindow>(ctx, nullptr);
         connect(report.get(), &BatchReportWindow::itemChosen, this,
                 [this](int index) { deriveItem(ctx.session.lastBatch(), index); });
+        connect(report.get(), &BatchReportWindow::fixesFound, this, [this] {
+            batchPanel->showInsight(ctx.session.lastReport(), ctx.session.lastBatch().stopped);
+        });
     }
     report->showReport();
 }

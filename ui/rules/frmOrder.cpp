@@ -169,6 +169,11 @@ QWidget* frmOrder::buildControlColumn() {
     auto* delFromOrder = makeButton(QStringLiteral("Delete from Order"), "btnDelFromOrder");
     connect(delFromOrder, &QPushButton::clicked, this, &frmOrder::btnDelFromOrder_Click);
     layout->addWidget(delFromOrder);
+    btnWhere = makeButton(QStringLiteral("Where could it go?"), "btnWhere");
+    btnWhere->setToolTip(QStringLiteral("For the Diachronic entry clicked: how many more items "
+                                        "would be Good at each place of the order"));
+    connect(btnWhere, &QPushButton::clicked, this, &frmOrder::btnWhere_Click);
+    layout->addWidget(btnWhere);
     return column;
 }
 

@@ -2,8 +2,10 @@
 #pragma once
 
 #include "model/RuleOrders.h"
+#include "ui/rules/PlaceChart.h"
 #include "ui/shared/Screen.h"
 
+#include <QPointer>
 #include <array>
 #include <optional>
 #include <string>
@@ -48,6 +50,9 @@ public:
     void btnUp_Click();
     void btnDown_Click();
     void btnDelFromOrder_Click();
+    // "Where could it go?" for the Diachronic entry clicked; the chart it opens, while open.
+    void btnWhere_Click();
+    PlaceChart* placeChart() const { return chart; }
     void lstM_Release();
     void lstP_MouseUp();
 
@@ -58,6 +63,8 @@ protected:
 private:
     QPushButton* btnNewRule = nullptr;
     QPushButton* btnDelFromSupply = nullptr;
+    QPushButton* btnWhere = nullptr;
+    QPointer<PlaceChart> chart;
     QListWidget* lstSupply = nullptr;
     std::array<QRadioButton*, 3> optOrder{};
     QLabel* lblOrder = nullptr;

@@ -2,6 +2,7 @@
 // The rule order screen's actions: every button, list click and mark column release.
 #include "frontend/ModelText.h"
 #include "session/Session.h"
+#include "ui/rules/PlaceChart.h"
 #include "ui/rules/RuleWordsPanel.h"
 #include "ui/rules/frmOrder.h"
 #include "ui/shared/Context.h"
@@ -10,6 +11,7 @@
 #include "ui/shared/Navigator.h"
 #include "ui/shared/Shared.h"
 
+#include <QApplication>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QSignalBlocker>
@@ -193,6 +195,34 @@ void frmOrder::btnDelFromOrder_Click() {
     QListWidget* list = visibleList();
     if (succeeded(ctx, ctx.session.deleteFromOrder(shownOrder, highlightedRow(list))))
         setHighlight(list, std::nullopt);
+}
+
+// The chart comes from a batch run of the model as it stands, with the entry tried at every
+// place; a double click on a bar moves the entry there, as one edit.
+void frmOrder::btnWhere_Click() {
+    const auto row = highlightedRow(listOf(OrderList::Diachronic));
+    if (shownOrder != OrderList::Diachronic || !row) {
+        ctx.dialogs.ok(QStringLiteral("Click a rule in the Diachronic Order first."));
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    std::vector<int> gains = ctx.session.placeGains(*row);
+    QApplication::restoreOverrideCursor();
+    QStringList names;
+    for (const std::string& entry : ctx.session.model().lstDiacOrd)
+        names.append(fromModelText(entry.starts_with('-') ? entry.substr(1) : entry));
+    const int current = static_cast<int>(*row);
+    if (chart)
+        chart->close();
+    chart = new PlaceChart(names[current], std::move(gains), current, names, this);
+    chart->setAttribute(Qt::WA_DeleteOnClose);
+    connect(chart, &PlaceChart::placeChosen, this, [this, row](int place) {
+        ctx.session.moveToPlace(*row, static_cast<std::size_t>(place));
+        setHighlight(listOf(OrderList::Diachronic), static_cast<std::size_t>(place));
+        keepColumnsInStep();
+        chart->close();
+    });
+    chart->show();
 }
 
 void frmOrder::lstM_Release() {

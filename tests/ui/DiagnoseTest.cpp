@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the screens show of the edits that would fix Bad items: the report's Best Fix column
+// and the chart of the places a Diachronic entry could go, whose bars move it there.
+#include "Harness.h"
+#include "Tests.h"
+#include "ui/derivation/BatchReportWindow.h"
+#include "ui/derivation/frmDerive.h"
+#include "ui/rules/frmOrder.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+namespace tarnel {
+
+namespace {
+
+// FrontA makes a of a before a voiced coronal, which Voicing makes of t: FrontA must come
+// second, and "ata > eda" is Bad while it comes first.
+Model misorderedModel() {
+    Model model = sampleModel({"ada  eda", "ata  eda"});
+    model.lst1Rule = {{"FrontA \xAB...\xBB", "A:  +low (*) +voice (*+1) +cor (*+1) \xAB\xBB",
+                       "1:  INSERT e (*) \xAB\xBB", "END:  FrontA"},
+                      {"Voicing \xAB...\xBB", "A:  +cor (*) -cont (*) \xAB\xBB",
+                       "1:  +voice (*) \xAB\xBB", "END:  Voicing"}};
+    model.lstSupply = {"FrontA", "Voicing"};
+    model.lstDiacOrd = {"FrontA", "Voicing"};
+    model.lstM = model.lstP = {"", ""};
+    return model;
+}
+
+} // namespace
+
+class DiagnoseTest : public QObject {
+    Q_OBJECT
+private slots:
+    void theReportNamesTheBestFixOfABadItem() {
+        Harness h;
+        h.load(misorderedModel());
+        h.program.runBatch();
+        frmDerive& derive = *h.program.screens().derive;
+        QTest::mouseClick(h.find<QPushButton>(derive, "btnReport"), Qt::LeftButton);
+        BatchReportWindow* report = derive.reportWindow();
+        QVERIFY(report);
+        report->btnFixes_Click();
+        auto* items = report->findChild<QTableWidget*>(QStringLiteral("tblItems"));
+        QCOMPARE(items->item(1, 11)->text(),
+                 QStringLiteral("Good if FrontA ran after Voicing: +1 fixed, 0 broken"));
+        QVERIFY(items->item(0, 11)->text().isEmpty()); // ada is Good
+    }
+
+    void aBarOfTheChartMovesTheEntryThereAsOneEdit() {
+        Harness h;
+        h.load(misorderedModel());
+        h.program.editRules();
+        frmOrder& order = *h.program.screens().order;
+        clickRow(h.find<QListWidget>(order, "lstDiacOrd"), 0);
+        QTest::mouseClick(h.find<QPushButton>(order, "btnWhere"), Qt::LeftButton);
+        PlaceChart* chart = order.placeChart();
+        QVERIFY(chart);
+        QCOMPARE(h.find<QLabel>(*chart, "lblBest")->text(),
+                 QStringLiteral("Best: Place 2, after Voicing: +1"));
+        QWidget* bars = h.find<QWidget>(*chart, "barsPlaces");
+        QTest::mouseDClick(bars, Qt::LeftButton, {}, QPoint(bars->width() * 3 / 4, 10));
+        QCOMPARE(rows(h.find<QListWidget>(order, "lstDiacOrd")),
+                 QStringList({QStringLiteral("Voicing"), QStringLiteral("FrontA")}));
+        QCOMPARE(h.ctx().session.undoCaption(), std::string("Undo Move FrontA to Place 2"));
+    }
+};
+
+static RegisterTest<DiagnoseTest> registerDiagnoseTest;
+
+} // namespace tarnel
+
+#include "DiagnoseTest.moc"
