@@ -62,10 +62,10 @@ void expectBatchAgrees(const Model& model, const BatchRun& run, const OrderFixes
 
 // FrontA fronts a before a voiced coronal, which Voicing makes of t and Devoicing of d.
 Model withFrontA(const test::Lines& diachronic, const test::Lines& vocabulary) {
-    Model model = test::insightModel(diachronic, vocabulary);
-    model.lst1Rule.push_back(
-        test::rule("FrontA", "+low (*) +voice (*+1) +cor (*+1)", "INSERT e (*)"));
-    return model;
+    return test::voicingRules()
+        .rule("FrontA", {"+low (*) +voice (*+1) +cor (*+1)"}, {"INSERT e (*)"})
+        .diachronic(diachronic)
+        .vocabulary(vocabulary);
 }
 
 // FrontA must come after Voicing.
@@ -95,18 +95,21 @@ TEST_P(OrderFixCases, FindsAndRanksTheEditsThatMakeItemsGood) {
 
 INSTANTIATE_TEST_SUITE_P(
     Orders, OrderFixCases,
-    ::testing::Values(
-        Case{"swap",
-             misordered(),
-             {"Good if FrontA ran after Voicing: +2 fixed, 0 broken",
-              "Good if Voicing ran before FrontA: +2 fixed, 0 broken",
-              "Good if FrontA were persistent: +2 fixed, 0 broken"}},
-        Case{"unmask",
-             test::insightModel({"Nasal", "-Voicing"}, {"ata  ada", "ete  ede", "apa  apa"}),
-             {"Good if Voicing were unmasked: +2 fixed, 0 broken"}},
-        Case{"mask",
-             test::insightModel({"Voicing", "P Nasal"}, {"ata  ata", "ata  ada", "ete  ete"}),
-             {"Good if Voicing were masked: +2 fixed, 1 broken"}}),
+    ::testing::Values(Case{"swap",
+                           misordered(),
+                           {"Good if FrontA ran after Voicing: +2 fixed, 0 broken",
+                            "Good if Voicing ran before FrontA: +2 fixed, 0 broken",
+                            "Good if FrontA were persistent: +2 fixed, 0 broken"}},
+                      Case{"unmask",
+                           Model(test::voicingRules()
+                                     .diachronic({"Nasal", "-Voicing"})
+                                     .vocabulary({"ata  ada", "ete  ede", "apa  apa"})),
+                           {"Good if Voicing were unmasked: +2 fixed, 0 broken"}},
+                      Case{"mask",
+                           Model(test::voicingRules()
+                                     .diachronic({"Voicing", "P Nasal"})
+                                     .vocabulary({"ata  ata", "ata  ada", "ete  ete"})),
+                           {"Good if Voicing were masked: +2 fixed, 1 broken"}}),
     [](const auto& info) { return std::string(info.param.what); });
 
 // span15 with one rule moved out of its place: for every item the move broke, the move back

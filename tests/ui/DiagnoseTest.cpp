@@ -3,6 +3,7 @@
 // and the chart of the places a Diachronic entry could go, whose bars move it there.
 #include "Harness.h"
 #include "Tests.h"
+#include "support/ModelBuilder.h"
 #include "ui/derivation/BatchReportWindow.h"
 #include "ui/derivation/frmDerive.h"
 #include "ui/rules/frmOrder.h"
@@ -19,7 +20,7 @@ namespace {
 // FrontA makes a of a before a voiced coronal, which Voicing makes of t: FrontA must come
 // second, and "ata > eda" is Bad while it comes first.
 Model misorderedModel() {
-    Model model = sampleModel({"ada  eda", "ata  eda"});
+    Model model = test::ModelBuilder().vocabulary({"ada  eda", "ata  eda"});
     model.lst1Rule = {{"FrontA \xAB...\xBB", "A:  +low (*) +voice (*+1) +cor (*+1) \xAB\xBB",
                        "1:  INSERT e (*) \xAB\xBB", "END:  FrontA"},
                       {"Voicing \xAB...\xBB", "A:  +cor (*) -cont (*) \xAB\xBB",

@@ -3,6 +3,7 @@
 // offer to add an unknown symbol, and the alphabet editor's columns made from IPA.
 #include "Harness.h"
 #include "Tests.h"
+#include "support/ModelBuilder.h"
 #include "ui/alphabets/AlphabetEditorView.h"
 #include "ui/alphabets/IpaColumnPanel.h"
 
@@ -20,7 +21,7 @@ class IpaScreensTest : public QObject {
 private slots:
     void vocabularyPairsAreTypedInIpa() {
         Harness h;
-        h.load(sampleModel({"pata  pada"}));
+        h.load(test::ModelBuilder().vocabulary({"pata  pada"}));
         h.home().showVocabulary();
         auto* ipa = h.find<QCheckBox>(h.home(), "chkVocabIpa");
         auto* box = h.find<QLineEdit>(h.home(), "txtVocab");
@@ -48,7 +49,7 @@ private slots:
 
     void anImportedListInIpaOffersItsUnknownSymbols() {
         Harness h;
-        h.load(sampleModel());
+        h.load(test::ModelBuilder());
         h.home().showVocabulary();
         h.find<QCheckBox>(h.home(), "chkVocabIpa")->setChecked(true);
         QFile list(h.dir.filePath(QStringLiteral("list.csv")));
@@ -67,7 +68,7 @@ private slots:
 
     void theWordBoxTakesIpa() {
         Harness h;
-        h.load(sampleModel());
+        h.load(test::ModelBuilder());
         h.program.runInteractive();
         frmDerive& derive = *h.program.screens().derive;
         auto* box = h.find<QLineEdit>(derive, "txtEtymon");
@@ -86,7 +87,7 @@ private slots:
 
     void alphabetColumnsAreMadeFromIpa() {
         Harness h;
-        h.load(sampleModel());
+        h.load(test::ModelBuilder());
         h.program.editEtymonAlphabet();
         AlphabetEditorView& view = *h.program.screens().inAlph->body;
         const auto head = [&](int column) {

@@ -5,6 +5,7 @@
 
 #include "Harness.h"
 #include "Tests.h"
+#include "support/ModelBuilder.h"
 
 #include <QPlainTextEdit>
 #include <QTest>
@@ -16,7 +17,7 @@ class ModelCheckWindowTest : public QObject {
 private slots:
     void showsTheProblemsOfALoadBesideTheScreensAndNothingForACleanFile() {
         Harness h;
-        Model damaged = sampleModel({"ata  ada"});
+        Model damaged = test::ModelBuilder().vocabulary({"ata  ada"});
         damaged.lstEtyOrd = {"Lost", "Gone"};
         h.load(damaged, QStringLiteral("damaged"));
         ModelCheckWindow* window = h.home().modelCheckWindow();
@@ -26,7 +27,7 @@ private slots:
         QCOMPARE(text.count(u'\n'), 1);
         QVERIFY(text.contains(QStringLiteral("names \"Gone\", which is no rule")));
 
-        h.load(sampleModel({"ata  ada"}), QStringLiteral("clean"));
+        h.load(test::ModelBuilder().vocabulary({"ata  ada"}), QStringLiteral("clean"));
         QVERIFY(!window->isVisible());
     }
 };

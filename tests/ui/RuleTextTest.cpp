@@ -2,6 +2,7 @@
 // Rules written as text: the rule editor's Text tab and New Rule from Text on the order screen.
 #include "Harness.h"
 #include "Tests.h"
+#include "support/ModelBuilder.h"
 #include "ui/rules/RuleTextView.h"
 #include "ui/rules/RulesFromTextDialog.h"
 
@@ -20,9 +21,9 @@ using Lines = std::vector<std::string>;
 
 // A model holding the rule Lenition.
 Model lenitionModel() {
-    Model m = sampleModel();
-    m.lst1Rule = {{"Lenition \xAB...\xBB", "A:  +obstr (*) \xAB...\xBB", "1:  +cont (*) \xAB...\xBB",
-                   "END:  Lenition"}};
+    Model m = test::ModelBuilder();
+    m.lst1Rule = {{"Lenition \xAB...\xBB", "A:  +obstr (*) \xAB...\xBB",
+                   "1:  +cont (*) \xAB...\xBB", "END:  Lenition"}};
     m.lstSupply = {"Lenition"};
     return m;
 }
