@@ -4,7 +4,6 @@
 #include "LineCheck.h"
 
 #include "RuleCheck.h"
-
 #include "core/Features.h"
 #include "core/Text.h"
 #include "engine/Changes.h"
@@ -111,8 +110,10 @@ std::optional<Location> strictLocation(std::string_view token) {
 // What the engine reads from a line, as text, so that two readings compare.
 struct Reading {
     std::string text;
-    void add(Location l) { text += "L" + std::to_string(static_cast<int>(l.kind)) + ":" +
-                                   std::to_string(l.value) + " "; }
+    void add(Location l) {
+        text +=
+            "L" + std::to_string(static_cast<int>(l.kind)) + ":" + std::to_string(l.value) + " ";
+    }
     void add(int n) { text += std::to_string(n) + " "; }
     void add(const std::vector<Unit>& units) {
         for (const Unit& u : units) {
@@ -244,8 +245,8 @@ private:
     }
     void noMoreThan(std::size_t count, std::string_view kind) {
         if (tokens_.size() > count)
-            spot(tokens_[count], quoted(tokens_[count].text) + " is more than " +
-                                     std::string(kind) + " holds");
+            spot(tokens_[count],
+                 quoted(tokens_[count].text) + " is more than " + std::string(kind) + " holds");
     }
     bool keyword(const Token& t, std::string_view word) {
         if (t.text == word)
@@ -287,8 +288,7 @@ private:
     std::optional<int> unsignedFeature(const Token& t,
                                        const std::vector<std::string_view>& candidates) {
         if (t.text.front() == '+' || t.text.front() == '-') {
-            spot(t, "a feature of a Relative line has no sign: write " +
-                        quoted(t.text.substr(1)));
+            spot(t, "a feature of a Relative line has no sign: write " + quoted(t.text.substr(1)));
             return std::nullopt;
         }
         return feature(t, 0, true, candidates);
@@ -347,8 +347,8 @@ private:
             location(*t);
         const Token* relation = at(2, shape);
         if (relation && relation->text != "=" && relation->text != "<>")
-            spot(*relation, quoted(relation->text) +
-                                " is no comparison in a Relative line: write = or <>");
+            spot(*relation,
+                 quoted(relation->text) + " is no comparison in a Relative line: write = or <>");
         const Token* second = at(3, shape);
         const auto secondFeature = second ? unsignedFeature(*second, featureWords()) : std::nullopt;
         const Token* secondPlace = at(4, shape);
@@ -378,8 +378,8 @@ private:
         const auto end = to ? location(*to) : std::nullopt;
         const Token* relation = at(4, shape);
         if (relation && relation->text != "=" && relation->text != ">" && relation->text != "<")
-            spot(*relation, quoted(relation->text) +
-                                " is no comparison in a COUNT line: write =, > or <");
+            spot(*relation,
+                 quoted(relation->text) + " is no comparison in a COUNT line: write =, > or <");
         const Token* number = at(5, shape);
         const bool counted = number && countNumber(*number);
         noMoreThan(6, "a COUNT line");
@@ -391,7 +391,8 @@ private:
     }
 
     bool countNumber(const Token& t) {
-        const bool digits = std::ranges::all_of(t.text, [](char c) { return c >= '0' && c <= '9'; });
+        const bool digits =
+            std::ranges::all_of(t.text, [](char c) { return c >= '0' && c <= '9'; });
         if (!digits) {
             spot(t, quoted(t.text) + " is no number; a COUNT line ends with a whole number, as 1");
             return false;
@@ -418,12 +419,12 @@ private:
         const Token& first = tokens_[0];
         if (first.text.size() != 1 || first.text[0] < 'A' || first.text[0] > 'Z') {
             const auto slip = slipFor(first.text, withKeywords({"COUNT"}));
-            spot(first, slip ? quoted(first.text) + " is no feature; did you mean " +
-                                   quoted(*slip) + "?"
-                             : quoted(first.text) +
-                                   " begins no kind of if-line: an if-line is Absolute "
-                                   "(+voice (*)), Relative (voice (*) = voice (*+1)), COUNT "
-                                   "(COUNT +syll (*) (-1) > 1) or Branching (B and C)");
+            spot(first,
+                 slip ? quoted(first.text) + " is no feature; did you mean " + quoted(*slip) + "?"
+                      : quoted(first.text) +
+                            " begins no kind of if-line: an if-line is Absolute "
+                            "(+voice (*)), Relative (voice (*) = voice (*+1)), COUNT "
+                            "(COUNT +syll (*) (-1) > 1) or Branching (B and C)");
             return;
         }
         const Token* conjunction = at(1, shape);
@@ -474,7 +475,8 @@ private:
     }
 
     void insertLine() {
-        constexpr std::string_view shape = "INSERT takes a letter and a location, as INSERT e (*+1)";
+        constexpr std::string_view shape =
+            "INSERT takes a letter and a location, as INSERT e (*+1)";
         keyword(tokens_[0], "INSERT");
         if (const Token* letter = at(1, shape)) {
             // Every one of them has its row in the Output Alphabet.

@@ -36,8 +36,7 @@ std::vector<RuleProblem> checkRule(const TextRule& rule, const TakenNames& taken
 // The rule editor's text: exactly one rule, checked.
 std::vector<RuleProblem> checkOneRule(const std::vector<TextRule>& rules, const TakenNames& taken);
 // Rules to add to the Supply: at least one, each checked, no two of one name.
-std::vector<RuleProblem> checkNewRules(const std::vector<TextRule>& rules,
-                                       const TakenNames& taken);
+std::vector<RuleProblem> checkNewRules(const std::vector<TextRule>& rules, const TakenNames& taken);
 
 // A refusal that lists problems: `headline`, then each problem on a line of its own.
 std::string problemList(std::string_view headline, const std::vector<RuleProblem>& problems);

@@ -86,10 +86,10 @@ TEST_F(TextEditing, OnlyOneWholeRuleReplacesTheWorkingCopy) {
         EXPECT_EQ(editor.lines(), lenition());
         EXPECT_FALSE(editor.canUndo());
     }
-    EXPECT_EQ(editor.editText("Lenition\nA:  +obstr (*)\n1:  +cont (*)\nEND:  Lenition\n\nX")
-                  .message(),
-              "The rule editor holds one rule, from its name line to its END line; the text "
-              "holds 2 rules.");
+    EXPECT_EQ(
+        editor.editText("Lenition\nA:  +obstr (*)\n1:  +cont (*)\nEND:  Lenition\n\nX").message(),
+        "The rule editor holds one rule, from its name line to its END line; the text "
+        "holds 2 rules.");
     ASSERT_TRUE(editor.editText("Spirantisation\nA:  +obstr (*)\n1:  +cont (*)\nEND:  "
                                 "Spirantisation"));
     EXPECT_TRUE(editor.nameChanged());
@@ -101,8 +101,9 @@ TEST_F(TextEditing, OnlyOneWholeRuleReplacesTheWorkingCopy) {
 TEST(RulesFromText, TwoRulesAreAddedAsOneStepOrNotAtAll) {
     Session session(std::filesystem::temp_directory_path() / "tarnel-rules-from-text");
     session.newModel();
-    const std::string two = "\n" + velarisation + "\n\nApocope\nA:  +syll (-1)\n1:  DELETE "
-                                                  "(-1)\nEND:  Apocope\n";
+    const std::string two = "\n" + velarisation +
+                            "\n\nApocope\nA:  +syll (-1)\n1:  DELETE "
+                            "(-1)\nEND:  Apocope\n";
     ASSERT_TRUE(session.checkNewRules(two).empty());
     const auto added = session.addRulesFromText(two);
     ASSERT_TRUE(added);

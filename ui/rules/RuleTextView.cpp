@@ -73,7 +73,8 @@ private:
         }
         popup->setCurrentIndex(completer_->completionModel()->index(0, 0));
         QRect place = cursorRect();
-        place.setWidth(popup->sizeHintForColumn(0) + popup->verticalScrollBar()->sizeHint().width());
+        place.setWidth(popup->sizeHintForColumn(0) +
+                       popup->verticalScrollBar()->sizeHint().width());
         completer_->complete(place);
     }
 
@@ -96,7 +97,8 @@ QStringList completionWords() {
 
 } // namespace
 
-RuleTextView::RuleTextView(Check check, QWidget* parent) : QWidget(parent), check_(std::move(check)) {
+RuleTextView::RuleTextView(Check check, QWidget* parent)
+    : QWidget(parent), check_(std::move(check)) {
     wordCompleter = new QCompleter(new QStringListModel(completionWords(), this), this);
     wordCompleter->setObjectName(QStringLiteral("wordCompleter"));
     wordCompleter->setCaseSensitivity(Qt::CaseInsensitive);
@@ -146,8 +148,8 @@ void RuleTextView::recheck() {
     QList<Problem> problems;
     if (const std::optional<std::string> text = modelText()) {
         for (const RuleProblem& problem : check_(*text))
-            problems.append({problem.line, problem.column, problem.length,
-                             fromModelText(problem.text)});
+            problems.append(
+                {problem.line, problem.column, problem.length, fromModelText(problem.text)});
     } else {
         const QString all = this->text();
         const QString character = *firstUnstorable(all);

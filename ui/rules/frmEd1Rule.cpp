@@ -85,7 +85,8 @@ frmEd1Rule::frmEd1Rule(Context& context) : Screen(context) {
     auto* layout = new QHBoxLayout(body);
     layout->addWidget(ruleArea, 1);
     layout->addLayout(scrollColumn);
-    txtView = new RuleTextView([this](const std::string& text) { return editor().checkText(text); });
+    txtView =
+        new RuleTextView([this](const std::string& text) { return editor().checkText(text); });
     txtView->setObjectName(QStringLiteral("txtView"));
     tabRule = new QTabWidget;
     tabRule->setObjectName(QStringLiteral("tabRule"));

@@ -124,9 +124,8 @@ HelpTopic writingAsText() {
 } // namespace
 
 HelpTopics ruleEditorHelp() {
-    return {helpWithHelp(),   helpSeparator(), ruleFormat(),     ruleComponents(),
-            ifLineTypes(),    thenLineTypes(), howToWrite(),     usingTheEditor(),
-            copyAndPaste(),   writingAsText()};
+    return {helpWithHelp(),  helpSeparator(), ruleFormat(),     ruleComponents(), ifLineTypes(),
+            thenLineTypes(), howToWrite(),    usingTheEditor(), copyAndPaste(),   writingAsText()};
 }
 
 } // namespace tarnel
