@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rule editor's Text tab: opening it on a rule (the rule as text, checked and drawn) and
 // one key typed into it (checked and drawn again), on the longest rule of span15 and of the
-// shared 746-rule, 1,378-item model. Each figure is printed beside its target, 50 ms.
+// shared 746-rule, 1,378-item model, and the editor's preview of what storing a rule would do.
+// Each figure is printed beside its target, 50 ms.
 #include "BenchModels.h"
 #include "frontend/ModelText.h"
 #include "model/ModelFile.h"
 #include "session/Document.h"
 #include "session/RuleEditor.h"
+#include "session/Session.h"
 #include "ui/rules/RuleTextView.h"
 
 #include <QApplication>
@@ -96,9 +98,26 @@ void BM_KeyTyped(benchmark::State& state) {
     reportTarget(state);
 }
 
+// The rule editor's preview of the middle entry of the Diachronic Order: the last batch run
+// made again with the rule as edited, and the items the rule changes at its place.
+void BM_Preview(benchmark::State& state) {
+    Session session(std::filesystem::temp_directory_path());
+    if (!session.openFile(modelPath(state.range(0)))) {
+        state.SkipWithError(bench::missingSharedModel(bench::steadySharedModel).c_str());
+        return;
+    }
+    session.runBatch();
+    const auto& order = session.model().lstDiacOrd;
+    (void)session.ruleEditor().open(order[order.size() / 2]);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(session.previewRuleEdit({}, composeNfc));
+    reportTarget(state);
+}
+
 BENCHMARK(BM_OpenTextTab)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 // The time is that of two keys; each has the target.
 BENCHMARK(BM_KeyTyped)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Preview)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 } // namespace tarnel

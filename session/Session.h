@@ -227,6 +227,10 @@ public:
     // For Diachronic entry `row`, the net change in Good items of a batch run of the model as
     // it stands were the entry moved to each place of the Diachronic Order (0 at its own).
     std::vector<int> placeGains(std::size_t row);
+    // What storing the rule editor's working copy, or `lines` (the rule as typed in its text
+    // view) in its place, would do to the last batch run, which it runs again with the edit.
+    insight::RulePreview previewRuleEdit(const std::optional<std::vector<std::string>>& lines,
+                                         const insight::Normaliser& normalise);
     // Moves Diachronic entry `row` to place `to` (its place after the move), as one edit.
     void moveToPlace(std::size_t row, std::size_t to);
 

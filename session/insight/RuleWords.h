@@ -30,6 +30,16 @@ std::vector<RuleWord> ruleWords(const Model& model, const std::vector<OrderEntry
                                 const BatchRun& run, std::size_t entry,
                                 const Normaliser& normalise);
 
+// What storing an edited rule would do to a batch run: the items whose word its first
+// order entry would change, and how many items would turn Good (fixed) or Bad (broken); a
+// note instead when there is nothing to compare with.
+struct RulePreview {
+    std::string note; // Windows-1252; empty when the items are shown
+    int fixed = 0;
+    int broken = 0;
+    std::vector<RuleWord> words;
+};
+
 // {"rule": NAME, "items": [{"etymon", "reflex", "before", "after", "good"}…]}
 Json ruleWordsJson(const std::string& rule, const std::vector<RuleWord>& words);
 

@@ -68,6 +68,28 @@ TEST_F(RuleWordsTest, NothingIsListedForOrdersTheLastRunDidNotHave) {
     EXPECT_EQ(words(OrderList::Diachronic, 0).size(), 2u);
 }
 
+// Voicing made to devoice leaves the t of both "ata" alone, which breaks "ata  ata".
+TEST_F(RuleWordsTest, APreviewTellsWhatStoringTheEditedRuleWouldDo) {
+    ASSERT_TRUE(session.ruleEditor().open("Voicing"));
+    EXPECT_FALSE(session.previewRuleEdit({}, {}).note.empty()); // no run yet
+    session.runBatch();
+    const insight::RulePreview unchanged = session.previewRuleEdit({}, {});
+    EXPECT_EQ(unchanged.note, "");
+    EXPECT_EQ(unchanged.words.size(), 2u);
+    EXPECT_EQ(unchanged.fixed + unchanged.broken, 0);
+
+    const insight::RulePreview devoicing =
+        session.previewRuleEdit(test::rule("Voicing", {"+cor (*) -cont (*)"}, {"-voice (*)"}), {});
+    EXPECT_TRUE(devoicing.words.empty());
+    EXPECT_EQ(devoicing.fixed, 0);
+    EXPECT_EQ(devoicing.broken, 1);
+    EXPECT_EQ(session.lastBatch().goodCount(), 2); // the last run stays as it was
+
+    ASSERT_TRUE(session.ruleEditor().open("Devoicing")); // masked: nothing to preview
+    EXPECT_EQ(session.previewRuleEdit({}, {}).note,
+              "This rule is in no order, or only masked: storing it changes no word.");
+}
+
 TEST_F(RuleWordsTest, EntriesAreFoundByNameInTheOrderOfTheOrders) {
     using Place = std::optional<std::pair<OrderList, std::size_t>>;
     EXPECT_EQ(session.entryNamed("Nasal"), Place({OrderList::Diachronic, 1}));

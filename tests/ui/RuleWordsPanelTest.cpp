@@ -4,9 +4,12 @@
 #include "Tests.h"
 #include "session/Session.h"
 #include "support/ModelBuilder.h"
+#include "ui/rules/RuleTextView.h"
 
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 
@@ -30,6 +33,7 @@ Model wordsModel() {
 class RuleWordsPanelTest : public QObject {
     Q_OBJECT
 private slots:
+    void theRuleEditorPreviewsItsRuleAsTyped();
     void showsTheItemsTheChosenEntryChangedUntilTheModelChanges() {
         Harness h;
         h.load(wordsModel(), QStringLiteral("Words"));
@@ -62,6 +66,31 @@ private slots:
             QStringLiteral("The model has changed since the last batch run")));
     }
 };
+
+// While a rule is edited, the same panel tells what storing it would do.
+void RuleWordsPanelTest::theRuleEditorPreviewsItsRuleAsTyped() {
+    Harness h;
+    h.load(wordsModel(), QStringLiteral("Words"));
+    h.ctx().session.runBatch();
+    h.program.editRules();
+    frmOrder& order = *h.program.screens().order;
+    frmEd1Rule& editor = *h.program.screens().ed1Rule;
+    auto* list = h.find<QListWidget>(order, "lstDiacOrd");
+    clickRow(list, 0);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                       list->visualItemRect(list->item(0)).center());
+    auto* caption = h.find<QLabel>(editor, "lblRuleWords");
+    QTRY_COMPARE(caption->text(), QStringLiteral("Stored as it stands, this rule would change 2 "
+                                                 "items; in the batch, 0 would be fixed and 0 "
+                                                 "broken."));
+    h.find<QTabWidget>(editor, "tabRule")->setCurrentIndex(1);
+    auto* text = h.find<RuleTextView>(editor, "txtView")->textBox();
+    text->setPlainText(
+        text->toPlainText().replace(QStringLiteral("+voice"), QStringLiteral("-voice")));
+    QTRY_COMPARE(caption->text(), QStringLiteral("Stored as it stands, this rule would change 0 "
+                                                 "items; in the batch, 1 would be fixed and 1 "
+                                                 "broken.")); // ata  ata and ata  ada swap
+}
 
 static RegisterTest<RuleWordsPanelTest> registerRuleWordsPanelTest;
 

@@ -45,26 +45,34 @@ RuleWordsPanel::RuleWordsPanel(QWidget* parent) : QWidget(parent) {
 
 void RuleWordsPanel::showEntry(const Session& session, OrderList order,
                                std::optional<std::size_t> row) {
-    tblRuleWords->setSortingEnabled(false);
-    tblRuleWords->setRowCount(0);
     const std::vector<std::string>& names = orderEntries(session.model(), order);
     if (!row || *row >= names.size()) {
-        lblRuleWords->setText(QStringLiteral(
+        showNote(QStringLiteral(
             "Choose an order entry to see the Vocabulary items it changed in the last batch run."));
         return;
     }
     if (session.lastBatch().items.empty()) {
-        lblRuleWords->setText(
-            QStringLiteral("Run the batch to see the Vocabulary items each entry changes."));
+        showNote(QStringLiteral("Run the batch to see the Vocabulary items each entry changes."));
         return;
     }
     if (!session.rulesOfLastBatch()) {
-        lblRuleWords->setText(QStringLiteral("The model has changed since the last batch run: "
-                                             "run it again to see what this entry changes."));
+        showNote(QStringLiteral("The model has changed since the last batch run: run it again to "
+                                "see what this entry changes."));
         return;
     }
     const std::vector<insight::RuleWord> words = session.ruleWords(order, *row, composeNfc);
-    lblRuleWords->setText(countText(words, names[*row]));
+    showWords(countText(words, names[*row]), words);
+}
+
+void RuleWordsPanel::showNote(const QString& note) {
+    tblRuleWords->setSortingEnabled(false);
+    tblRuleWords->setRowCount(0);
+    lblRuleWords->setText(note);
+}
+
+void RuleWordsPanel::showWords(const QString& caption,
+                               const std::vector<insight::RuleWord>& words) {
+    showNote(caption);
     tblRuleWords->setRowCount(static_cast<int>(words.size()));
     for (int r = 0; r < static_cast<int>(words.size()); ++r) {
         const insight::RuleWord& word = words[static_cast<std::size_t>(r)];

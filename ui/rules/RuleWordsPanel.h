@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/RuleOrders.h"
+#include "session/insight/RuleWords.h"
 
 #include <QWidget>
 #include <optional>
@@ -24,6 +25,9 @@ public:
     // Shows the items of entry `row` of `order`; a line saying why there are none to show when
     // no entry is chosen, no batch has run or the orders changed since.
     void showEntry(const Session& session, OrderList order, std::optional<std::size_t> row);
+    // `caption` above `words`; a note alone when there are none to show.
+    void showWords(const QString& caption, const std::vector<insight::RuleWord>& words);
+    void showNote(const QString& note);
 
 private:
     QLabel* lblRuleWords = nullptr;

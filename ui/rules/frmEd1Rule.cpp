@@ -4,6 +4,7 @@
 #include "frontend/ModelText.h"
 #include "session/Session.h"
 #include "ui/rules/RuleTextView.h"
+#include "ui/rules/RuleWordsPanel.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/Dialogs.h"
 #include "ui/shared/Navigator.h"
@@ -21,10 +22,13 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace tarnel {
 
 namespace {
+
+constexpr int previewDelayMs = 150; // after the last change, before the preview runs
 
 constexpr int rowHeight = 30;
 constexpr int margin = 8;
@@ -93,7 +97,18 @@ frmEd1Rule::frmEd1Rule(Context& context) : Screen(context) {
     tabRule->addTab(body, QStringLiteral("Elements"));
     tabRule->addTab(txtView, QStringLiteral("Text"));
     connect(tabRule, &QTabWidget::currentChanged, this, &frmEd1Rule::tabRule_CurrentChanged);
-    setCentralWidget(tabRule);
+    previewPanel = new RuleWordsPanel;
+    previewTimer = new QTimer(this);
+    previewTimer->setSingleShot(true);
+    previewTimer->setInterval(previewDelayMs);
+    connect(previewTimer, &QTimer::timeout, this, &frmEd1Rule::showPreview);
+    connect(txtView->textBox(), &QPlainTextEdit::textChanged, this, &frmEd1Rule::schedulePreview);
+    auto* central = new QWidget;
+    auto* rows = new QVBoxLayout(central);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->addWidget(tabRule, 3);
+    rows->addWidget(previewPanel, 2);
+    setCentralWidget(central);
 
     txtRuleName = new QLineEdit(ruleBody);
     txtRuleName->setObjectName(QStringLiteral("txtRuleName"));
@@ -126,6 +141,7 @@ void frmEd1Rule::editRule(const std::string& name) {
 // its text.
 void frmEd1Rule::enterScreen() {
     hideBoxes();
+    schedulePreview();
     buildRuleButtons();
     if (textShowing())
         txtView->setText(fromModelLines(editor().text()));
@@ -201,6 +217,7 @@ void frmEd1Rule::redo() {
 }
 
 void frmEd1Rule::modelEdited() {
+    schedulePreview();
     if (!boxOpen())
         buildRuleButtons();
 }

@@ -15,11 +15,13 @@ class QMenu;
 class QPushButton;
 class QScrollArea;
 class QTabWidget;
+class QTimer;
 
 namespace tarnel {
 
 class RuleEditor;
 class RuleTextView;
+class RuleWordsPanel;
 
 // The rule editor: one rule at a time, shown as a button per element (btnRuleElement), one
 // row per line. Clicks open the element's menu or rotate its value; the name and comments
@@ -99,7 +101,14 @@ private:
     void acceptComment();
     void hideBoxes();
 
+    // The preview below the rule: what storing it would do to the last batch run, shown a
+    // moment after the last change.
+    void schedulePreview();
+    void showPreview();
+
     QTabWidget* tabRule = nullptr;
+    RuleWordsPanel* previewPanel = nullptr;
+    QTimer* previewTimer = nullptr;
     RuleTextView* txtView = nullptr;
     QScrollArea* ruleArea = nullptr;
     QWidget* ruleBody = nullptr;
