@@ -131,7 +131,8 @@ TEST(OrderFixes, OnSpan15TheMoveBackComesFirst) {
         const auto& order = model.lstDiacOrd;
         const int from =
             static_cast<int>(std::find(order.begin(), order.end(), rule) - order.begin());
-        const Model moved = edited(model, {EditKind::Move, from, from + shift});
+        const int to = from + shift;
+        const Model moved = edited(model, {EditKind::Move, from, to});
         const BatchRun run = runWholeBatch(moved);
         const OrderFixes found = search(moved, run);
         expectBatchAgrees(moved, run, found, 3);
@@ -142,7 +143,7 @@ TEST(OrderFixes, OnSpan15TheMoveBackComesFirst) {
             const std::vector<int>& fixes = found.byItem[i];
             ASSERT_FALSE(fixes.empty()) << rule;
             const auto back = std::find_if(fixes.begin(), fixes.end(), [&](int f) {
-                return found.fixes[static_cast<std::size_t>(f)].edit.entry == from + shift;
+                return found.fixes[static_cast<std::size_t>(f)].edit.entry == to;
             });
             ASSERT_NE(back, fixes.end()) << rule;
             const OrderFix& best = found.fixes[static_cast<std::size_t>(fixes.front())];
