@@ -74,17 +74,23 @@ FilterBox::FilterBox(const char* name, QPlainTextEdit* text, std::function<QStri
     apply();
 }
 
+// With no filter and no row hidden before, every row shows already: a long list is not walked
+// (nor a text view laid out again) after every batch run or refill.
 void FilterBox::apply() {
     const QString filter = edit_->text();
     const int rows = rows_();
-    int shown = 0;
-    for (int row = 0; row < rows; ++row) {
-        const bool holds = filter.isEmpty() || holdsFilter(text_(row), filter);
-        hide_(row, !holds);
-        shown += holds ? 1 : 0;
+    int shown = rows;
+    if (!filter.isEmpty() || hiding_) {
+        shown = 0;
+        for (int row = 0; row < rows; ++row) {
+            const bool holds = filter.isEmpty() || holdsFilter(text_(row), filter);
+            hide_(row, !holds);
+            shown += holds ? 1 : 0;
+        }
+        if (refresh_)
+            refresh_();
     }
-    if (refresh_)
-        refresh_();
+    hiding_ = shown < rows;
     count_->setText(filter.isEmpty() ? QStringLiteral("%1 shown").arg(rows)
                                      : QStringLiteral("%1 of %2 shown").arg(shown).arg(rows));
 }

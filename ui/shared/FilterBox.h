@@ -40,6 +40,7 @@ private:
     std::function<QString(int)> text_;
     std::function<void(int, bool)> hide_;
     std::function<void()> refresh_;
+    bool hiding_ = false; // some row was hidden when the filter was last applied
 
     explicit FilterBox(const char* name, QWidget* list);
 };
