@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/Encoder.h"
 #include "engine/Engine.h"
 #include "support/ModelBuilder.h"
 
@@ -11,18 +10,14 @@
 
 namespace tarnel::test {
 
-// A model with the default alphabets and a few rules, and an engine over it. The fixture is
-// the engine's message sink and stage display: it records the messages, and the stages as
-// "kind label word" joined by "/".
+// A model with the default alphabets and the rule RAISE_A (a > e), and an engine over it. The
+// fixture is the engine's message sink and stage display: it records the messages, and the stages
+// as "kind label word" joined by "/".
 class EngineTest : public ::testing::Test, public MessageSink, public StageDisplay {
 protected:
     EngineTest() {
         engine_.setDerivationMode(DerivationMode::Interactive);
-        addRule("RAISE_A", {"+low (*)"}, {"-low (*)"});                      // a > e
-        addRule("RAISE_E", {"+syll (*) -low (*) -high (*)"}, {"+high (*)"}); // e > i
-        addRule("LEFT", {"-syll (*) +syll (*+1)"}, {"SWAP (*) (*+1)"});      // pa > ap
-        addRule("MARK", {"+syll (*)"}, {"+mark (*)"});
-        addRule("ENDING_LOSS", {"+syll (-1)"}, {"DELETE (-1)"});
+        addRule("RAISE_A", {"+low (*)"}, {"-low (*)"});
     }
     void showMessage(const std::string& text) override { messages.push_back(text); }
     void showStage(int kind, const std::string& label, const Word& word) override {
@@ -30,19 +25,13 @@ protected:
             (stages.empty() ? "" : "/") + std::to_string(kind) + " " + label + " " + spell(word);
     }
 
-    // Adds a rule; returns its index.
-    int addRule(const std::string& name, const Lines& ifs, const Lines& thens) {
+    // Adds a rule.
+    void addRule(const std::string& name, const Lines& ifs, const Lines& thens) {
         model.lst1Rule.push_back(rule(name, ifs, thens));
-        return static_cast<int>(model.lst1Rule.size()) - 1;
     }
     // The Diachronic Order; "P NAME" is a persistent entry.
     void setDiachronic(const Lines& entries) { model = ModelBuilder(model).diachronic(entries); }
 
-    Word makeWord(const std::string& text) {
-        Word word;
-        encodeEtymon(text, EncodingTable(model.lstCol), word, *this);
-        return word;
-    }
     // The word read back through the Etymon Alphabet, '?' where no letter fits (the mark is
     // no part of a letter).
     std::string spell(const Word& word) const {
@@ -57,13 +46,6 @@ protected:
         }
         return text;
     }
-    // Applies rule `index` once to `text` in pass 1; returns the resulting spelling.
-    std::string applyTo(int index, const std::string& text) {
-        engine().setWorkingWord(makeWord(text));
-        engine().applyRule(index, passEtymon);
-        return spell(engine().workingWord());
-    }
-
     // The engine, over the model as the test has left it.
     Engine& engine() {
         compiled = std::make_unique<CompiledModel>(model);
