@@ -2,11 +2,12 @@
 // The rule editor's operations on a rule's lines, and storing the edited rule. The rule editor
 // screen's tests check the captions of the elements, the name box and the comment box, a
 // rename, the ninth unit, and a new name through the Supply.
-#include "engine/EngineFixture.h"
-#include "engine/RuleTemplates.h"
 #include "session/RuleEditing.h"
 #include "session/RuleElements.h"
 #include "session/RuleReturn.h"
+#include "support/ModelBuilder.h"
+
+#include <gtest/gtest.h>
 
 namespace tarnel::test {
 namespace {
@@ -226,25 +227,6 @@ TEST_F(KeepChanges, ANewRuleIsRefusedUnderAnExistingNameElseStoredAndAddedToTheS
     EXPECT_TRUE(keepRuleChanges(model, editing));
     EXPECT_EQ(model.lst1Rule.back(), editing.lines);
     EXPECT_EQ(model.lstSupply, (Lines{"Apocope", "Breaking", "Lenition"}));
-}
-
-// Final devoicing, built from a new rule by the editor's operations and stored on Return.
-TEST_F(EngineTest, ARuleBuiltByEditingDerivesThroughTheEngine) {
-    RuleDraft editing;
-    editing.newRule = true;
-    editing.lines.assign(newRuleTemplate.begin(), newRuleTemplate.end());
-    Lines& lines = editing.lines;
-    renameRule(lines, "Devoicing");
-    changeFeature(lines, 1, 0, "obstr");
-    setToken(lines, 1, 1, "(-1)");
-    changeFeature(lines, 2, 0, "voice");
-    toggleSign(lines, 2, 0);
-    setToken(lines, 2, 1, "(-1)");
-    ASSERT_TRUE(keepRuleChanges(model, editing));
-    setDiachronic({"Devoicing"});
-    engine().derive("bad");
-    EXPECT_EQ(stages, "1 Etymon bad/2 Devoicing bat/0 End bat");
-    EXPECT_TRUE(messages.empty());
 }
 
 } // namespace

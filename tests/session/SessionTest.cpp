@@ -69,21 +69,6 @@ TEST_F(SessionTest, NotesTypedAfterASaveAreAStepOfTheirOwn) {
     EXPECT_TRUE(session.unsavedChanges());
 }
 
-// Each Diachronic entry is measured masked alone, the one at its own place.
-TEST_F(SessionTest, RuleImpactMasksEachEntryItself) {
-    open(voicingRules()
-             .diachronic({"Nasal", "Voicing"})
-             .vocabulary({"ata  ata", "ata  ada", "ete  ete"}));
-    session.runBatch();
-    session.reportBatch({});
-    session.measureRuleImpact({});
-    const insight::RuleImpact& impact = *session.lastReport().impact;
-    ASSERT_EQ(impact.entries.size(), 2u);
-    EXPECT_TRUE(impact.entries[0].fixes.empty() && impact.entries[0].breaks.empty()); // Nasal
-    EXPECT_EQ(impact.entries[1].fixes, (std::vector<int>{1, 2}));                     // Voicing
-    EXPECT_EQ(impact.entries[1].breaks, std::vector<int>{0});
-}
-
 TEST_F(SessionTest, UndoAndRedoCrossEveryKindOfEditInOrder) {
     ASSERT_TRUE(session.moveInOrder(OrderList::Diachronic, 0, MoveDirection::Down));
     session.deleteItem(0);
