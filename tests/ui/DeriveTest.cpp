@@ -64,9 +64,6 @@ private slots:
                  QStringLiteral("Model \"demo\", Interactive Mode, Diachronic Derivation"));
         QCOMPARE(s.box->text(), QStringLiteral("Type etymon here"));
         QCOMPARE(s.derive.focusWidget(), s.box);
-        QCOMPARE(menuTexts(s.derive, "mnuHelp"),
-                 (QStringList{"Help with Help", "", "Interactive Derivation", "Batch Derivation",
-                              "Reading Batch Results", "", "Testing Reflex Rules"}));
         QTest::keyClicks(s.box, QStringLiteral("tak"));
         QTest::mouseClick(s.find<QPushButton>(s.derive, "btnDerive"), Qt::LeftButton);
         QCOMPARE(s.ruleNames(), (QStringList{"Etymon:", "RAISE", "P-PERS", "ODD", "End"}));
@@ -138,38 +135,6 @@ private slots:
         QCOMPARE(s.cells().last()->text(), QStringLiteral("\u02C8a\u02D0"));
     }
 
-    // At 20 characters every key that adds none works; a paste too long is refused whole.
-    void wordBoxEditsFreelyAtTwentyAndCutsAPasteAtItsFirstBlank() {
-        DeriveScreen s;
-        s.paste(QString(20, u'a') + u'k');
-        QCOMPARE(s.dialogs.texts, QStringList{"Maximum word length is 20."});
-        QCOMPARE(s.box->text(), QString());
-        s.dialogs.texts.clear();
-        QTest::keyClicks(s.box, QString(20, u'a'));
-        QTest::keyClick(s.box, Qt::Key_Backspace);
-        QTest::keyClick(s.box, Qt::Key_A);
-        QTest::keyClick(s.box, Qt::Key_Home);
-        QTest::keyClick(s.box, Qt::Key_Delete, Qt::NoModifier);
-        QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
-        QApplication::sendEvent(s.box, &del); // as the system types Delete, with its character
-        QCOMPARE(s.box->text(), QString(18, u'a'));
-        QTest::keyClicks(s.box, QStringLiteral("kk"));
-        QTest::keyClick(s.box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(s.box, Qt::Key_K); // replaces the selection
-        QCOMPARE(s.box->text(), QStringLiteral("k"));
-        QCOMPARE(s.dialogs.texts, QStringList());
-        s.box->clear();
-        s.paste(QStringLiteral("pa ter"));
-        QCOMPARE(s.box->text(), QStringLiteral("pa"));
-        s.paste(QStringLiteral("t1k")); // the encoder reports the 1, and the rest is derived
-        QCOMPARE(s.box->text(), QStringLiteral("pat1k"));
-        QTest::keyClick(s.box, Qt::Key_Return);
-        QCOMPARE(s.dialogs.texts, (QStringList{"Space not allowed in etymon.",
-                                               "Character 1\" not found in etymon alphabet.\r\n"
-                                               "Results for pat1k\" not reliable."}));
-        QCOMPARE(s.ruleNames(), (QStringList{"Etymon:", "RAISE", "P-PERS", "ODD", "End"}));
-    }
-
     // The word box undoes its own typing, never its prompt; past that the keys undo the model.
     void undoKeysRunFromTheWordBoxIntoTheModel() {
         DeriveScreen s(smallModel({"pa  pa"}));
@@ -205,15 +170,6 @@ private slots:
         s.program.runInteractive(); // the word modes hide the results
         QVERIFY(!s.find<QLabel>(s.derive, "lblGood")->isVisible());
         QVERIFY(s.box->isVisible());
-    }
-
-    void batchGathersItsMessagesIntoOneBox() {
-        Model model = smallModel({"pe  pe", "te  te", "ep  ep", "pa  pa"});
-        std::erase_if(model.lstCol, [](const AlphabetColumn& c) { return c.front() == 'e'; });
-        DeriveScreen s(model, &Program::runBatch);
-        QCOMPARE(s.dialogs.texts,
-                 QStringList{"Character \"e\" not found in etymon alphabet.  (3 items)"});
-        QCOMPARE(s.label("lblPercentDone"), QStringLiteral("100% done"));
     }
 
     void escOrStopEndsABatchAfterTheCurrentItem_data() {
@@ -254,6 +210,8 @@ private slots:
         s.program.editVocabulary();
         s.find<QListWidget>(s.home(), "lstVocab")->setCurrentRow(1);
         s.home().mnuCopyEtymon_Click();
+        QCOMPARE(s.showing(), QList<Screen*>{&s.derive});
+        QCOMPARE(s.box->text(), QStringLiteral("tak"));
         QCOMPARE(s.derive.focusWidget(), s.box);
         QVERIFY(s.ruleNames().isEmpty());
         QTest::keyClick(s.box, Qt::Key_Return);

@@ -20,15 +20,11 @@ namespace {
 // FrontA makes a of a before a voiced coronal, which Voicing makes of t: FrontA must come
 // second, and "ata > eda" is Bad while it comes first.
 Model misorderedModel() {
-    Model model = test::ModelBuilder().vocabulary({"ada  eda", "ata  eda"});
-    model.lst1Rule = {{"FrontA \xAB...\xBB", "A:  +low (*) +voice (*+1) +cor (*+1) \xAB\xBB",
-                       "1:  INSERT e (*) \xAB\xBB", "END:  FrontA"},
-                      {"Voicing \xAB...\xBB", "A:  +cor (*) -cont (*) \xAB\xBB",
-                       "1:  +voice (*) \xAB\xBB", "END:  Voicing"}};
-    model.lstSupply = {"FrontA", "Voicing"};
-    model.lstDiacOrd = {"FrontA", "Voicing"};
-    model.lstM = model.lstP = {"", ""};
-    return model;
+    return test::ModelBuilder()
+        .rule("FrontA", {"+low (*) +voice (*+1) +cor (*+1)"}, {"INSERT e (*)"})
+        .rule("Voicing", {"+cor (*) -cont (*)"}, {"+voice (*)"})
+        .diachronic({"FrontA", "Voicing"})
+        .vocabulary({"ada  eda", "ata  eda"});
 }
 
 } // namespace

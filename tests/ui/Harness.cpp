@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QTest>
 #include <algorithm>
 
@@ -84,13 +83,6 @@ QStringList labelTexts(QWidget& screen, const char* name) {
     QStringList texts;
     for (const QLabel* label : screen.findChildren<QLabel*>(QString::fromLatin1(name)))
         texts.append(label->text());
-    return texts;
-}
-
-QStringList menuTexts(QWidget& screen, const char* name) {
-    QStringList texts;
-    for (const QAction* action : screen.findChild<QMenu*>(QString::fromLatin1(name))->actions())
-        texts.append(action->text());
     return texts;
 }
 

@@ -64,8 +64,6 @@ QList<QPushButton*> ruleButtons(frmEd1Rule& editor);
 QPushButton* ruleButton(frmEd1Rule& editor, const QString& caption, int n = 0);
 // The texts of the labels named `name` on `screen`, in the order they were made.
 QStringList labelTexts(QWidget& screen, const char* name);
-// The texts of the actions of the menu `name` on `screen`, "" for a separator.
-QStringList menuTexts(QWidget& screen, const char* name);
 // Types `text` into `widget` key by key, any Unicode character included.
 void typeText(QWidget* widget, const QString& text);
 

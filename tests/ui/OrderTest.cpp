@@ -87,13 +87,6 @@ private slots:
             QCOMPARE(o.find<QLabel>(o.screen, "lblP")->isVisible(), shown == 1);
             QCOMPARE(o.find<QLabel>(o.screen, "lblOrder")->text(), captions[shown]);
         }
-        QCOMPARE(o.find<QPushButton>(o.screen, "btnNewRule")->text(),
-                 QStringLiteral("Create New Rule"));
-        QCOMPARE(o.find<QLabel>(o.screen, "lblM")->toolTip(),
-                 QStringLiteral("M = Masked (rule disabled)"));
-        QCOMPARE(menuTexts(o.screen, "mnuHelp").mid(2),
-                 (QStringList{"The Supply List", "The Order Lists", "Masking a Rule",
-                              "Persistent Rules", "Editing a Rule"}));
     }
 
     // What each button says when a list it needs has no highlight; nothing moves.

@@ -106,21 +106,6 @@ private slots:
         QCOMPARE(h.temp().front(), "Lenition" + c);
     }
 
-    void commentsNeedThreeCharactersOrNone() {
-        RuleHarness h;
-        h.editor().editRule("Lenition");
-        h.click(QStringLiteral("\u00AB...\u00BB"), 1);
-        QCOMPARE(h.commentBox()->text(), QStringLiteral("Type new comment here."));
-        h.type(h.commentBox(), QStringLiteral("ab"));
-        QCOMPARE(h.dialogs.last(),
-                 QStringLiteral("Comment must be 3 or more characters, or none at all."));
-        QVERIFY(h.commentBox()->isVisible());
-        QCOMPARE(h.commentBox()->text(), QString());
-        h.type(h.commentBox(), QStringLiteral("stop"));
-        QCOMPARE(h.temp()[1], std::string("A:  +obstr (*) \xAB stop \xBB"));
-        QVERIFY(h.ctx().session.ruleEditor().changed());
-    }
-
     void theNinthUnitIsRefusedByTheRightClickMenu() {
         RuleHarness h;
         h.editor().editRule("Lenition");

@@ -19,18 +19,10 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// A model holding the rule Lenition.
-Model lenitionModel() {
-    Model m = test::ModelBuilder();
-    m.lst1Rule = {{"Lenition \xAB...\xBB", "A:  +obstr (*) \xAB...\xBB",
-                   "1:  +cont (*) \xAB...\xBB", "END:  Lenition"}};
-    m.lstSupply = {"Lenition"};
-    return m;
-}
-
 struct TextHarness : Harness {
     TextHarness() {
-        load(lenitionModel(), QStringLiteral("Test"));
+        load(test::ModelBuilder().rule("Lenition", {"+obstr (*)"}, {"+cont (*)"}),
+             QStringLiteral("Test"));
         program.editRules();
     }
     frmEd1Rule& editor() { return *program.screens().ed1Rule; }
@@ -113,22 +105,6 @@ private slots:
         QCOMPARE(h.view().completer()->currentCompletion(), QStringLiteral("voice"));
         QTest::keyClick(h.view().completer()->popup(), Qt::Key_Return);
         QVERIFY(box->toPlainText().endsWith(QStringLiteral("1:  -voice")));
-    }
-
-    // Return from the Text tab keeps no rule with problems: it lists them and stays.
-    void returnListsTheProblemsAndStays() {
-        TextHarness h;
-        h.editor().editRule("Lenition");
-        h.editor().ruleTabs()->setCurrentIndex(1);
-        h.typeOver({QStringLiteral("Lenition"), QStringLiteral("A:  +obstr (*)"),
-                    QStringLiteral("1:  +cont (*+)"), QStringLiteral("END:  Lenition")});
-        h.dialogs.answer(Answer::Yes);
-        h.editor().mnuReturn_Click();
-        QVERIFY(h.editor().isVisible());
-        QCOMPARE(h.dialogs.last(), QStringLiteral("The rule cannot be kept while these problems "
-                                                  "remain:"));
-        QVERIFY(h.dialogs.lastDetails.startsWith(QStringLiteral("Line 1, column 11: \"(*+)\"")));
-        QCOMPARE(h.model().lst1Rule.front()[2], std::string("1:  +cont (*) \xAB...\xBB"));
     }
 
     // New Rule from Text adds the rules pasted as one change.

@@ -168,15 +168,6 @@ private slots:
         QVERIFY(h.ctx().session.unsavedChanges());
     }
 
-    void copyEtymonShowsTheDerivationScreen() {
-        VocabHarness h;
-        h.list().setCurrentRow(1);
-        h.home().mnuCopyEtymon_Click();
-        QCOMPARE(h.showing(), QList<Screen*>{h.program.screens().derive});
-        QCOMPARE(h.find<QLineEdit>(*h.program.screens().derive, "txtEtymon")->text(),
-                 QStringLiteral("pater"));
-    }
-
     void wordListsGoOutAndComeInAsOneUndoableChange() {
         VocabHarness h;
         const QString out = QDir(h.dir.path()).filePath(QStringLiteral("vocab.csv"));
@@ -199,22 +190,6 @@ private slots:
         QCOMPARE(h.dialogs.lastButtons,
                  (QStringList{"First row is a header", "First row is an item", "Cancel"}));
         QVERIFY(h.dialogs.last().contains(QStringLiteral("Line 1 was taken as a header")));
-        QCOMPARE(h.dialogs.lastDetails,
-                 QStringLiteral("Refused rows:\r\nLine 4: Character \"Z\" is not in "
-                                "the Etymon Alphabet.\r\nSkipped duplicates:\r\nLine 3: \"mater  "
-                                "madre\" is in the Vocabulary already."));
-        QCOMPARE(h.vocab(), (Items{"frater  fraile", "mater  madre", "pater  padre"}));
-        h.ctx().session.undo();
-
-        // A first row that is a valid item may still be the header, as the user says.
-        list.open(QIODevice::WriteOnly);
-        list.write("latin\tspanish\nfrater\tfraile\n");
-        list.close();
-        h.dialogs.chooseFile(in);
-        h.dialogs.choice(0);
-        h.home().mnuImportVocabulary_Click();
-        QVERIFY(h.dialogs.last().contains(QStringLiteral("The first row (line 1) is read as an "
-                                                         "item.")));
         QCOMPARE(h.vocab(), (Items{"frater  fraile", "mater  madre", "pater  padre"}));
         QCOMPARE(h.list().count(), 3);
         h.ctx().session.undo();
