@@ -101,12 +101,6 @@ TEST_F(Cli, BatchListsGoodAndBadLinesAndCollectsMessages) {
     EXPECT_TRUE(messages[0].toString().contains("\r\n"));
 }
 
-TEST_F(Cli, BatchOnSeveralThreadsWritesWhatOneThreadWrites) {
-    const QJsonObject oneThread = json({"--jobs", "1", "--json", model_});
-    EXPECT_EQ(json({"--json", "--jobs", "16", model_}), oneThread);
-    EXPECT_EQ(json({"--json", model_}), oneThread);
-}
-
 TEST_F(Cli, BadInputExitsWithStatusTwoAndOneLine) {
     std::ofstream(dir_.filePath("short.tnl").toStdString(), std::ios::binary) << "****\r\n\xA7";
     const QStringList cases[] = {{"--json", model_, "--verbose"},
@@ -224,40 +218,6 @@ TEST_F(Cli, OutputThatCannotBeWrittenFailsTheRun) {
     }
 }
 
-// Each hand-written file of the model tests, copied to folders 0, 1, 2 under one name (the
-// name line follows the file's name; the last one holds a section mark): after a resave and
-// a second one the file is the same, and so are the results but for the warnings of the
-// first load.
-TEST_F(Cli, HandWrittenModelsBatchTheSameAfterTwoResaves) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"order-section-mark.tnl", "m.tnl"}, {"lower-case-names.tnl", "m.tnl"},
-        {"guillemet-name.tnl", "m.tnl"},     {"number-lines.tnl", "m.tnl"},
-        {"double-minus.tnl", "m.tnl"},       {"plain.tnl", "x\xC2\xA7y.tnl"}};
-    for (const char* folder : {"0", "1", "2"})
-        ASSERT_TRUE(QDir(dir_.path()).mkpath(folder));
-    for (const auto& [name, copy] : cases) {
-        SCOPED_TRACE(name);
-        QString files[3];
-        for (int i = 0; i < 3; ++i)
-            files[i] = dir_.filePath(QString::number(i) + "/" + QString::fromUtf8(copy));
-        QFile::remove(files[0]);
-        ASSERT_TRUE(QFile::copy(QDir(TARNEL_MODEL_TEST_DATA).filePath(name), files[0]));
-        ASSERT_EQ(run({"--resave", files[1], files[0]}).status, 0);
-        ASSERT_EQ(run({"--resave", files[2], files[1]}).status, 0);
-        EXPECT_EQ(bytes(files[1]), bytes(files[2]));
-        QJsonObject results[3];
-        for (int i = 0; i < 3; ++i) {
-            results[i] = json({"--json", files[i]});
-            for (const QJsonValue message : results[i].take("messages").toArray())
-                EXPECT_TRUE(i == 0 && message.toString().startsWith("Line "))
-                    << i << message.toString().toStdString();
-        }
-        EXPECT_EQ(results[0], results[1]);
-        EXPECT_EQ(results[1], results[2]);
-        EXPECT_EQ(results[1]["goodCount"].toInt(), 2);
-    }
-}
-
 // On stderr in text output, among the messages in JSON.
 TEST_F(Cli, LoadWarningsComeBeforeAnyOtherMessage) {
     const QString file = QDir(TARNEL_MODEL_TEST_DATA).filePath("double-minus.tnl");
@@ -318,4 +278,59 @@ TEST_F(Cli, WordListsGoOutAndComeIn) {
     EXPECT_EQ(loadModelFile(saved.toStdString())->model.lstVocab,
               (std::vector<std::string>{"ata  ada", "ata  ata", "ax  ada"}));
     EXPECT_EQ(run({"--no-header", model_}).status, 2);
+}
+
+// The Reflex Alphabet of the model has "T", a t shown as "tʲ", and "N", a nasal a shown as "ã".
+TEST_F(Cli, AWordInIpaIsDerivedAsItsAlphabetCharacters) {
+    const QString nfd = QString::fromUtf8("ta\xCC\x83"); // "tã", decomposed
+    const std::pair<QStringList, QStringList> same[] = {
+        {{"--json", "--ipa", "--reflex", QString::fromUtf8("tʲã"), model_},
+         {"--json", "--reflex", "TN", model_}},
+        {{"--ipa", "--reflex", nfd, model_}, {"--reflex", "tN", model_}},
+        {{"--ipa", "--derive", "ata", model_}, {"--derive", "ata", model_}},
+    };
+    for (const auto& [ipa, keyboard] : same) {
+        const Outcome read = run(ipa);
+        EXPECT_EQ(read.status, 0) << read.err.toStdString();
+        EXPECT_EQ(read.out, run(keyboard).out);
+    }
+    const Outcome refused = run({"--ipa", "--derive", QString::fromUtf8("atã"), model_});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err.toStdString(), "tarnel-batch: Symbol \"ã\" at position 3 of \"atã\" is "
+                                         "not in the Etymon Alphabet.\n");
+    EXPECT_EQ(run({"--ipa", model_}).status, 2); // a batch run reads no word
+}
+
+// --check: the item "ax  ada" holds an "x" that the Etymon Alphabet lacks; nothing is said of a
+// clean sample, and status 2 only for a file that cannot be read.
+TEST_F(Cli, CheckListsTheProblemsAsTextOrJsonAndSucceeds) {
+    const QString problem = "Line 69: the item \"ax  ada\" has \"x\", which the Etymon Alphabet "
+                            "does not hold; the item's results are not reliable.";
+    const Outcome text = run({"--check", model_});
+    EXPECT_EQ(text.status, 0);
+    EXPECT_EQ(text.out, (problem + '\n').toUtf8());
+    EXPECT_TRUE(text.err.isEmpty()) << text.err.toStdString();
+
+    const QJsonObject entry{{"line", 69}, {"text", problem}};
+    const Outcome json = run({"--check", "--json", model_});
+    EXPECT_EQ(json.status, 0);
+    EXPECT_EQ(QJsonDocument::fromJson(json.out).object(),
+              (QJsonObject{{"problems", QJsonArray{entry}}}));
+    EXPECT_EQ(run({"--check", "--json", TARNEL_SAMPLES_DIR "/span15.tnl"}).out,
+              "{\"problems\":[]}\n");
+}
+
+TEST_F(Cli, CheckOfAFileThatCannotBeReadExitsWithStatusTwo) {
+    QFile utf8(dir_.filePath("utf8.tnl")), source(model_);
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly) && utf8.open(QIODevice::WriteOnly));
+    utf8.write(QString::fromLatin1(source.readAll()).toUtf8()); // its marks are Latin-1 too
+    utf8.close();
+    for (const QString& file : {dir_.filePath("missing.tnl"), utf8.fileName()}) {
+        const Outcome result = run({"--check", file});
+        EXPECT_EQ(result.status, 2) << file.toStdString();
+        EXPECT_TRUE(result.out.isEmpty());
+        EXPECT_FALSE(result.err.isEmpty());
+    }
+    EXPECT_TRUE(run({"--check", utf8.fileName()})
+                    .err.contains("This file is UTF-8 text; model files are Windows-1252"));
 }
