@@ -22,20 +22,6 @@ Word unfit() {
 
 } // namespace
 
-TEST(DerivationCaption, NamesTheModelAndTheMode) {
-    EXPECT_EQ(derivationCaption(DerivationMode::Interactive, "span15"),
-              "Model \"span15\", Interactive Mode, Diachronic Derivation");
-    EXPECT_EQ(derivationCaption(DerivationMode::Reflex, "igpay"),
-              "Model \"igpay\", Interactive Mode, Reflex Rules");
-    EXPECT_EQ(derivationCaption(DerivationMode::Batch, "igpay"), "Model \"igpay\", Batch Mode");
-}
-
-TEST(WordBox, PromptFollowsTheMode) {
-    EXPECT_EQ(wordPrompt(DerivationMode::Interactive), "Type etymon here");
-    EXPECT_EQ(wordPrompt(DerivationMode::Reflex), "Type reflex here");
-    EXPECT_EQ(wordPrompt(DerivationMode::Batch), "");
-}
-
 TEST(WordBox, DerivesOnlyAWordWithoutBlanks) {
     EXPECT_EQ(derivableWord("pater"), "pater");
     EXPECT_EQ(derivableWord(""), std::nullopt);

@@ -126,20 +126,6 @@ TEST_F(SessionTest, RefusedEditsLeaveNoStepButSomeStillMarkTheModelChanged) {
     EXPECT_EQ(session.redoCaption(), "Redo Insert Alpha Below");
 }
 
-TEST_F(SessionTest, NotesTypedInARowAreOneStep) {
-    session.setNotes("a");
-    session.setNotes("ab");
-    session.setNotes("abc");
-    EXPECT_TRUE(session.addItem("x x"));
-    session.setNotes("abcd");
-    session.undo();
-    session.undo();
-    EXPECT_EQ(session.model().notes, "abc");
-    session.undo();
-    EXPECT_EQ(session.model().notes, "");
-    EXPECT_FALSE(session.canUndo());
-}
-
 TEST_F(SessionTest, TheAlphabetEditorKeepsItsChangesAsOneStepOrRestoresThem) {
     AlphabetEditor& editor = session.alphabetEditor(AlphabetSide::Etymon);
     editor.enter();
