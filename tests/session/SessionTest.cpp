@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "InsightModel.h"
 #include "SessionFixture.h"
 #include "session/AlphabetEditor.h"
 #include "session/RuleEditor.h"
