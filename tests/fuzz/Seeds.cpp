@@ -9,11 +9,11 @@
 
 #include "RulesModel.h"
 #include "model/RuleName.h"
+#include "support/Files.h"
 
 #include <algorithm>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <random>
 #include <vector>
 
@@ -38,11 +38,6 @@ const char* const bodies[][2] = {
                                  "a comment\xBB"},
     {"A:  +nas (*+1) -syll (*)", "1:  +nas (*)"},
 };
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 void writeFile(const fs::path& path, std::string_view text) {
     std::ofstream(path, std::ios::binary) << text;
@@ -152,7 +147,7 @@ int main(int argc, char* argv[]) {
     fs::create_directories(output / "editor");
     std::vector<std::string> models;
     for (int i = 2; i < argc; ++i) {
-        models.push_back(readFile(argv[i]));
+        models.push_back(test::fileBytes(argv[i]));
         if (const Result<LoadedModel> read = readModelText(models.back(), "seed"); read)
             models.push_back(modelFileText(smallModel(read->model)));
     }

@@ -5,6 +5,7 @@
 #include "model/ModelFile.h"
 
 #include "model/AlphabeticalList.h"
+#include "support/Files.h"
 #include "support/SavedModel.h"
 
 #include <csignal>
@@ -21,13 +22,8 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-std::string contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 std::string dataFile(const char* name) {
-    return contents(fs::path(TARNEL_MODEL_TEST_DATA) / name);
+    return test::fileBytes(fs::path(TARNEL_MODEL_TEST_DATA) / name);
 }
 
 // The model data/sample.tnl holds.
@@ -149,7 +145,7 @@ TEST_F(ModelFileTest, WritesThenLoadsAModelNamedByItsFile) {
     const fs::path path = dir_ / "span\xC3\xA9.tnl";
     ASSERT_TRUE(writeModelFile(Model{}, path));
     ASSERT_TRUE(writeModelFile(sampleModel(), path)); // replaces the first file
-    EXPECT_EQ(contents(path), dataFile("sample.tnl"));
+    EXPECT_EQ(test::fileBytes(path), dataFile("sample.tnl"));
     EXPECT_EQ(entries(), 1u); // no file left beside it
     const auto loaded = loadModelFile(path);
     ASSERT_TRUE(loaded) << loaded.message();
@@ -200,7 +196,7 @@ TEST_F(ModelFileTest, AFailedSaveLeavesNothingChanged) {
     setrlimit(RLIMIT_FSIZE, &limit);
     EXPECT_FALSE(writeModelFile(Model{}, existing));
     setrlimit(RLIMIT_FSIZE, &old);
-    EXPECT_EQ(contents(existing), dataFile("sample.tnl"));
+    EXPECT_EQ(test::fileBytes(existing), dataFile("sample.tnl"));
     EXPECT_TRUE(fs::is_directory(dir_ / "folder.tnl"));
     EXPECT_EQ(entries(), 2u); // no half-written file left behind
 }

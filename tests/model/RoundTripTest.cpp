@@ -3,9 +3,9 @@
 // what it left out, and a save and a second save give the same model and the same file.
 
 #include "model/ModelFile.h"
+#include "support/Files.h"
 #include "support/SavedModel.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -17,8 +17,7 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string dataFile(std::string_view name) {
-    std::ifstream in(fs::path(TARNEL_MODEL_TEST_DATA) / name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+    return test::fileBytes(fs::path(TARNEL_MODEL_TEST_DATA) / name);
 }
 
 std::string leftOut(int line, std::string_view what, std::string_view text) {

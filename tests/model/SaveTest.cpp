@@ -3,6 +3,7 @@
 // files, long names, the leftovers of interrupted saves, a folder that cannot be flushed.
 
 #include "model/ModelFile.h"
+#include "support/Files.h"
 
 #include <fcntl.h>
 #include <fstream>
@@ -14,16 +15,12 @@
 #include <unistd.h>
 
 using namespace tarnel;
+using tarnel::test::fileBytes;
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr uid_t nobody = 65534;
-
-std::string contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 std::string refused(std::string_view name, std::string_view reason) {
     return "The model could not be saved to \"" + std::string(name) + "\": " + std::string(reason) +
@@ -102,8 +99,8 @@ TEST_F(SaveTest, SavesThroughSymbolicLinksToTheFileTheyName) {
         ASSERT_EQ(save(dir_ / link), "") << link;
     for (const char* link : {"outer.tnl", "inner.tnl", "dangling.tnl"})
         EXPECT_TRUE(fs::is_symlink(dir_ / link)) << link;
-    EXPECT_EQ(contents(dir_ / "real/model.tnl"), savedText());
-    EXPECT_EQ(contents(dir_ / "real/new.tnl"), savedText());
+    EXPECT_EQ(fileBytes(dir_ / "real/model.tnl"), savedText());
+    EXPECT_EQ(fileBytes(dir_ / "real/new.tnl"), savedText());
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "real"), {}), 2);
 }
 
@@ -135,7 +132,8 @@ TEST_F(SaveTest, RefusesWhatIsNotAPlainWritableFile) {
     EXPECT_EQ(fs::hard_link_count(dir_ / "linked.tnl"), 2u);
     fs::permissions(dir_ / "no-access.tnl", fs::perms::owner_read);
     for (const char* name : {"linked.tnl", "read-only.tnl", "no-access.tnl"})
-        EXPECT_EQ(contents(dir_ / name), std::string(name).substr(0, std::string(name).size() - 4));
+        EXPECT_EQ(fileBytes(dir_ / name),
+                  std::string(name).substr(0, std::string(name).size() - 4));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 7);
 }
 
@@ -143,7 +141,7 @@ TEST_F(SaveTest, RefusesWhatIsNotAPlainWritableFile) {
 TEST_F(SaveTest, ANameAsLongAsTheSystemAllowsStillSaves) {
     const fs::path path = dir_ / (std::string(251, 'm') + ".tnl");
     ASSERT_EQ(save(path), "");
-    EXPECT_EQ(contents(path), savedText());
+    EXPECT_EQ(fileBytes(path), savedText());
 }
 
 // Only files of the save's own naming, whose process is gone and which nobody has locked.
@@ -176,7 +174,7 @@ TEST_F(SaveTest, AFolderThatCannotBeFlushedIsReported) {
     EXPECT_EQ(result, "The model was saved to \"model.tnl\", but the folder could not be flushed "
                       "to disk: Permission denied. The save may not survive a crash.");
     fs::permissions(folder, fs::perms::owner_all);
-    EXPECT_EQ(contents(folder / "model.tnl"), savedText());
+    EXPECT_EQ(fileBytes(folder / "model.tnl"), savedText());
 }
 
 // Another user's file in a folder anyone may write to: renaming over it would work, but it is
@@ -190,5 +188,5 @@ TEST_F(SaveTest, RefusesAFileTheUserMayNotWrite) {
     fs::permissions(folder, fs::perms::all);
     EXPECT_EQ(asOrdinaryUser(folder, [&] { return save(folder / "theirs.tnl"); }),
               refused("theirs.tnl", "The file is read-only"));
-    EXPECT_EQ(contents(folder / "theirs.tnl"), "theirs");
+    EXPECT_EQ(fileBytes(folder / "theirs.tnl"), "theirs");
 }

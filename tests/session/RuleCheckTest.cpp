@@ -6,10 +6,9 @@
 #include "engine/CompiledRule.h"
 #include "model/ModelFile.h"
 #include "model/RuleName.h"
+#include "support/Files.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace tarnel {
 namespace {
@@ -67,18 +66,11 @@ TEST(RuleTextReader, PastedRulesReadAsTheModelFileReaderReadsThem) {
     EXPECT_EQ(unended.front().textLines, (std::vector<int>{0, 1, 2}));
 }
 
-std::string sampleFile(const char* name) {
-    std::ifstream in(std::string(TARNEL_SAMPLES_DIR) + "/" + name, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 // Every rule of the sample models is valid: a whole model file pasted reads as its rules, in
 // file order, and the check finds nothing (no Supply to collide with).
 TEST(RuleCheck, EveryRuleOfTheSamplesPasses) {
     for (const char* sample : {"span15.tnl", "igpay.tnl"}) {
-        const std::string file = sampleFile(sample);
+        const std::string file = test::fileBytes(std::string(TARNEL_SAMPLES_DIR) + "/" + sample);
         const Result<LoadedModel> loaded = readModelText(file, sample);
         ASSERT_TRUE(loaded) << sample;
         const std::vector<TextRule> rules = readRulesText(file);
