@@ -205,7 +205,7 @@ TEST_F(Cli, TheManualPageDescribesTheOptionsOfTheHelp) {
     EXPECT_EQ(helpOptions,
               "-- --baseline --check --csv --derive --diagnose --export-vocabulary --header --help "
               "--impact --import-vocabulary --ipa --jobs --json --reflex --resave --rule-words "
-              "--version");
+              "--suggest --version");
     EXPECT_EQ(helpOptions,
               options(page, QStringLiteral("^\\.TP\\n\\.B[IR]? ((?:\\\\-)+(?:[a-z]|\\\\-)*)")));
 }
