@@ -319,3 +319,19 @@ TEST_F(Cli, WordListsGoOutAndComeIn) {
               (std::vector<std::string>{"ata  ada", "ata  ata", "ax  ada"}));
     EXPECT_EQ(run({"--no-header", model_}).status, 2);
 }
+
+TEST_F(Cli, SuggestAddsRulesForTheItemsThatLackAChange) {
+    const QJsonArray groups = json({"--json", "--suggest", model_})["suggestions"].toArray();
+    ASSERT_EQ(groups.size(), 2);
+    const QJsonObject insert = groups[1].toObject();
+    EXPECT_EQ(insert["items"].toArray(), QJsonArray({"ax"}));
+    const QJsonObject rule = insert["rules"].toArray()[0].toObject();
+    EXPECT_EQ(rule.keys(), QStringList({"broken", "fixed", "lines", "place"}));
+    EXPECT_EQ(rule["lines"].toArray()[2].toString(), QStringLiteral("1:  INSERT a (*+1) «...»"));
+    EXPECT_EQ(rule["place"].toInt(), 0);
+    EXPECT_EQ(rule["fixed"].toInt(), 1);
+    EXPECT_EQ(rule["broken"].toInt(), 0);
+    EXPECT_TRUE(run({"--suggest", model_})
+                    .out.contains("\n  INSERT a: ax\n    Suggested_insert_a_1 "
+                                  "before Voicing: +1 fixed, 0 broken:  A:  "));
+}
