@@ -32,6 +32,7 @@ private slots:
             h.find<QLabel>(*report, "lblRule")->text().contains(QStringLiteral("1:  +voice (*)")));
         QCOMPARE(h.find<QLabel>(*report, "lblScore")->text(),
                  QStringLiteral("at the end: +2 fixed, 0 broken"));
+        QCOMPARE(h.find<QLabel>(*report, "lblFixes")->text(), QStringLiteral("Fixes: apa, ata"));
         QTest::mouseClick(h.find<QPushButton>(*report, "btnAddRule"), Qt::LeftButton);
         QCOMPARE(h.ctx().session.model().lstDiacOrd.size(), 2u);
         QCOMPARE(h.ctx().session.lastBatch().goodCount(), 3);

@@ -20,9 +20,9 @@ QLabel* label(const QString& text, const char* name) {
     return l;
 }
 
-QString itemsText(const insight::SuggestionGroup& group, const insight::BatchReport& report) {
+QString itemsText(const std::vector<int>& indexes, const insight::BatchReport& report) {
     QStringList items;
-    for (const int i : group.items)
+    for (const int i : indexes)
         items << fromModelText(report.items[static_cast<std::size_t>(i)].etymon);
     return items.join(QStringLiteral(", "));
 }
@@ -66,7 +66,7 @@ void SuggestionsView::fill(const insight::BatchReport& report) {
         const insight::SuggestionGroup& group = groups[g];
         list->addWidget(label(QStringLiteral("<b>%1</b>: %2")
                                   .arg(fromModelText(insight::changeText(group.change)),
-                                       itemsText(group, report).toHtmlEscaped()),
+                                       itemsText(group.items, report).toHtmlEscaped()),
                               "lblGroup"));
         if (group.rules.empty())
             list->addWidget(label(QStringLiteral("No rule found that fixes more than it breaks."),
@@ -84,6 +84,8 @@ void SuggestionsView::fill(const insight::BatchReport& report) {
                                         .arg(rule.fixed())
                                         .arg(rule.broken),
                                     "lblScore"));
+            layout->addWidget(
+                label(QStringLiteral("Fixes: ") + itemsText(rule.fixes, report), "lblFixes"));
             auto* add = new QPushButton(QStringLiteral("Add this rule"));
             add->setObjectName(QStringLiteral("btnAddRule"));
             connect(add, &QPushButton::clicked, this,
