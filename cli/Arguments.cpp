@@ -41,8 +41,8 @@ const ValueOption* valueOption(const std::string& argument) {
 
 // The forms of the usage: which options go with which command.
 bool fits(const Arguments& a, bool resave) {
-    const bool batchOptions =
-        a.jobs != 0 || !a.baselinePath.empty() || a.impact || a.diagnose || !a.csvPath.empty();
+    const bool batchOptions = a.jobs != 0 || !a.baselinePath.empty() || a.impact || a.diagnose ||
+                              a.suggest || !a.csvPath.empty();
     switch (a.command) {
     case Command::Batch:
         return !resave && !a.firstRowIsHeader && !a.ipa;
@@ -54,8 +54,8 @@ bool fits(const Arguments& a, bool resave) {
         return !resave && !batchOptions && !a.firstRowIsHeader && !a.ipa &&
                (a.command != Command::ExportVocabulary || !a.json);
     case Command::RuleWords:
-        return !resave && !a.firstRowIsHeader && !a.ipa && !a.diagnose && a.baselinePath.empty() &&
-               !a.impact && a.csvPath.empty();
+        return !resave && !a.firstRowIsHeader && !a.ipa && !a.diagnose && !a.suggest &&
+               a.baselinePath.empty() && !a.impact && a.csvPath.empty();
     case Command::Resave:
         return !a.json && !batchOptions && !a.firstRowIsHeader && !a.ipa;
     case Command::ImportVocabulary:
@@ -88,6 +88,8 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& argument
             result.ipa = true;
         } else if (argument == "--diagnose" && !result.diagnose) {
             result.diagnose = true;
+        } else if (argument == "--suggest" && !result.suggest) {
+            result.suggest = true;
         } else if ((argument == "--header" || argument == "--no-header") &&
                    !result.firstRowIsHeader) {
             result.firstRowIsHeader = argument == "--header";

@@ -33,6 +33,7 @@ struct Arguments {
     std::string baselinePath; // --baseline: an earlier --json output to compare with
     bool impact = false;      // --impact
     bool diagnose = false;    // --diagnose
+    bool suggest = false;     // --suggest
     std::string csvPath;      // --csv: the Items table
     // --header / --no-header: the word list's first row names the columns, or is an item;
     // without either, it is a header when it is no valid item or reads "etymon", "reflex"
@@ -46,7 +47,7 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& argument
 
 inline constexpr const char* usage =
     "usage: tarnel-batch [--json] [--jobs N] [--baseline OLD.json] [--impact] [--diagnose]\n"
-    "                    [--csv FILE]\n"
+    "                    [--suggest] [--csv FILE]\n"
     "                    MODEL.tnl                          batch run over the Vocabulary\n"
     "       tarnel-batch [--json] [--ipa] --derive WORD MODEL.tnl\n"
     "                                                       diachronic derivation of WORD\n"
@@ -73,6 +74,10 @@ inline constexpr const char* optionHelp =
     "  --impact          measure what masking each Diachronic entry alone would do\n"
     "  --diagnose        find for each Bad item the single edits of the Diachronic Order\n"
     "                    (mask, unmask, move, persistence) that make it Good\n"
+    "  --suggest         suggest new rules for the Bad items that lack a change, grouped by\n"
+    "                    the change they need: for each group the three best rules, with\n"
+    "                    the place in the Diachronic Order each goes before and the items\n"
+    "                    it fixes and breaks\n"
     "  --csv FILE        write the batch run's Items table to FILE as CSV\n"
     "  --derive WORD     derive the etymon WORD, printing every stage\n"
     "  --reflex WORD     interpret the reflex WORD, printing its stages\n"

@@ -137,6 +137,8 @@ QByteArray batchJson(const BatchOutput& output) {
         object.set("impact", insight::impactJson(*report.impact, report));
     if (report.orderFixes)
         object.set("interactions", insight::interactionsJson(*report.orderFixes, report));
+    if (report.suggestions)
+        object.set("suggestions", insight::suggestionsJson(*report.suggestions, report));
     return line(object);
 }
 

@@ -112,12 +112,15 @@ int batch(Session& session, const Arguments& arguments, std::vector<std::string>
     Session::ReportOptions options;
     options.baseline = baseline ? &*baseline : nullptr;
     options.rules = arguments.json;
-    options.items = arguments.json || !arguments.csvPath.empty() || arguments.diagnose;
+    options.items =
+        arguments.json || !arguments.csvPath.empty() || arguments.diagnose || arguments.suggest;
     session.reportBatch(composeNfc, options);
     if (arguments.impact)
         session.measureRuleImpact({});
     if (arguments.diagnose)
         session.findOrderFixes({});
+    if (arguments.suggest)
+        session.suggestRules({});
     warnings.insert(warnings.end(), run.messages.begin(), run.messages.end());
     const BatchOutput output{run, std::move(warnings), session.lastReport()};
     if (arguments.json) {

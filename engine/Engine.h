@@ -77,6 +77,9 @@ public:
     bool runBatch(BatchDisplay& display, ThreadPool* pool = nullptr);
 
     void applyRule(int ruleIndex, int pass);
+    // A rule compiled apart from the model, applied as a rule of it would be: for trying a rule
+    // that the model does not hold yet.
+    void applyCompiled(const CompiledRule& rule, int pass) { apply(rule, pass); }
     void traverseEtymonOrder();
     void traverseDiachronicOrder();
     void traversePersistentRules();

@@ -2,6 +2,7 @@
 #include "BatchText.h"
 
 #include "insight/Metrics.h"
+#include "model/RuleName.h"
 
 namespace tarnel {
 
@@ -39,6 +40,22 @@ std::string fixesText(const insight::BatchReport& report) {
     for (const insight::Interaction& interaction : report.orderFixes->interactions)
         text += "  " + insight::interactionText(interaction) + ": " +
                 std::to_string(interaction.items.size()) + "\n";
+    return text;
+}
+
+// Each group's change and items, then its rules, one a line.
+std::string suggestionsText(const insight::BatchReport& report) {
+    std::string text = "Suggested rules (for the Bad items that lack a change):\n";
+    for (const insight::SuggestionGroup& group : report.suggestions->groups) {
+        std::string items;
+        for (const int i : group.items)
+            items += (items.empty() ? "" : ", ") + report.items[static_cast<std::size_t>(i)].etymon;
+        text += "  " + insight::changeText(group.change) + ": " + items + "\n";
+        for (const insight::SuggestedRule& rule : group.rules)
+            text += "    " + std::string(ruleName(rule.lines)) + " " + insight::placeText(rule) +
+                    ": +" + std::to_string(rule.fixed()) + " fixed, " +
+                    std::to_string(rule.broken) + " broken:  " + insight::ruleSummary(rule) + "\n";
+    }
     return text;
 }
 
@@ -86,6 +103,8 @@ std::string batchText(const BatchRun& run, const insight::BatchReport& report) {
         text += impactText(*report.impact);
     if (report.orderFixes)
         text += fixesText(report);
+    if (report.suggestions)
+        text += suggestionsText(report);
     return text;
 }
 

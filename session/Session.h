@@ -224,6 +224,15 @@ public:
     // Adds to the last report, for each Bad item of the last run, the single edits of the
     // Diachronic Order that would turn it Good, with what each does to the whole run.
     void findOrderFixes(const insight::ImpactProgress& progress);
+    // Adds to the last report, for the Bad items of the last run for which a change is
+    // missing, grouped by the change each needs, the best new rules that make it, each at its
+    // best place in the Diachronic Order.
+    void suggestRules(const insight::ImpactProgress& progress);
+    // Rule `index` of suggestion group `group` of the last report added to the rule store and
+    // the Supply and inserted into the Diachronic Order at its place, as one edit ("Add
+    // Suggested Rule"); renamed when its name has been taken since. False, with nothing
+    // changed, when there is no such rule or the orders have changed since the last run.
+    bool addSuggestedRule(std::size_t group, std::size_t index);
     // For Diachronic entry `row`, the net change in Good items of a batch run of the model as
     // it stands were the entry moved to each place of the Diachronic Order (0 at its own).
     std::vector<int> placeGains(std::size_t row);

@@ -120,12 +120,17 @@ std::size_t OrderProbe::StateHash::operator()(const State& state) const {
     return static_cast<std::size_t>(hash ^ static_cast<std::uint64_t>(state.word.length));
 }
 
+std::vector<int> OrderProbe::activeBefore(int place) const {
+    std::vector<int> active;
+    for (auto p = persistent_.begin(); p != persistent_.end() && p->first < place; ++p)
+        active.push_back(p->second);
+    return active;
+}
+
 WordPlanes OrderProbe::wordBefore(const std::vector<Place>& order, const ItemPath& path, int from,
                                   int until) {
     engine_.setWorkingPlanes(path.words[path.before(from)].word);
-    std::vector<int> active;
-    for (auto p = persistent_.begin(); p != persistent_.end() && p->first < from; ++p)
-        active.push_back(p->second);
+    std::vector<int> active = activeBefore(from);
     for (int k = from; k < until; ++k)
         if (order[static_cast<std::size_t>(k)].runs())
             take(order[static_cast<std::size_t>(k)], active, nullptr, k, false);
@@ -134,11 +139,14 @@ WordPlanes OrderProbe::wordBefore(const std::vector<Place>& order, const ItemPat
 
 OrderProbe::Outcome OrderProbe::derive(const std::vector<Place>& order, const ItemPath& path,
                                        int from, int same, int watched) {
+    engine_.setWorkingPlanes(path.words[path.before(from)].word);
+    std::vector<int> active = activeBefore(from);
+    return goOn(order, path, from, same, active, watched);
+}
+
+OrderProbe::Outcome OrderProbe::goOn(const std::vector<Place>& order, const ItemPath& path,
+                                     int from, int same, std::vector<int>& active, int watched) {
     std::size_t at = path.before(from);
-    engine_.setWorkingPlanes(path.words[at].word);
-    std::vector<int> active;
-    for (auto p = persistent_.begin(); p != persistent_.end() && p->first < from; ++p)
-        active.push_back(p->second);
     Outcome outcome;
     passed_.clear();
     const int n = static_cast<int>(order.size());
@@ -168,6 +176,25 @@ OrderProbe::Outcome OrderProbe::derive(const std::vector<Place>& order, const It
         ends_.emplace(std::move(state), *good);
     outcome.good = *good;
     return outcome;
+}
+
+bool OrderProbe::alters(const CompiledRule& rule, const WordPlanes& word) {
+    engine_.setWorkingPlanes(word);
+    engine_.applyCompiled(rule, passEtymon);
+    return !samePlanes(word, engine_.workingPlanes());
+}
+
+// The new rule is not persistent; a change it makes is followed by one re-application of the
+// persistent rules active at its place, as any entry's is.
+bool OrderProbe::endsGoodWith(const CompiledRule& rule, const ItemPath& path, int place) {
+    const WordPlanes& met = path.words[path.before(place)].word;
+    if (!alters(rule, met))
+        return path.good;
+    std::vector<int> active = activeBefore(place);
+    if (engine_.changed())
+        for (const int persistent : active)
+            apply(persistent, nullptr, place, false);
+    return goOn(places_, path, place, place, active, -1).good;
 }
 
 } // namespace tarnel::insight

@@ -63,6 +63,11 @@ public:
     };
     Outcome derive(const std::vector<Place>& order, const ItemPath& path, int from, int same,
                    int watched = -1);
+    // Whether `rule`, a rule the model does not hold, would change `word`; and how the item ends
+    // were it run just before place `place` of the traced order (after its last for the order's
+    // length), taken up there with the word the path kept.
+    bool alters(const CompiledRule& rule, const WordPlanes& word);
+    bool endsGoodWith(const CompiledRule& rule, const ItemPath& path, int place);
     // The word `order` leaves before place `until`, taken up at `from` as `derive` does.
     WordPlanes wordBefore(const std::vector<Place>& order, const ItemPath& path, int from,
                           int until);
@@ -84,6 +89,11 @@ private:
     struct StateHash {
         std::size_t operator()(const State& state) const;
     };
+    std::vector<int> activeBefore(int place) const;
+    // Goes on from place `from` of `order` with the word and the active persistent rules as
+    // they are; see `derive`.
+    Outcome goOn(const std::vector<Place>& order, const ItemPath& path, int from, int same,
+                 std::vector<int>& active, int watched);
     bool take(const Place& place, std::vector<int>& active, ItemPath* record, int at, bool watch);
 
     const std::vector<Place>& places_;

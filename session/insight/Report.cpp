@@ -125,4 +125,12 @@ void addOrderFixes(BatchReport& report, OrderFixes fixes) {
     report.orderFixes = std::move(fixes);
 }
 
+std::vector<int> missingChangeItems(const BatchReport& report) {
+    std::vector<int> items;
+    for (const ItemRow& row : report.items)
+        if (!row.good && row.blame && row.blame->text == missingChangeText)
+            items.push_back(row.index);
+    return items;
+}
+
 } // namespace tarnel::insight

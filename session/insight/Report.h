@@ -8,6 +8,7 @@
 #include "RuleImpact.h"
 #include "RuleUse.h"
 #include "SinceLastRun.h"
+#include "Suggestions.h"
 #include "session/BatchRun.h"
 
 #include <functional>
@@ -47,6 +48,7 @@ struct BatchReport {
     std::optional<RulesTable> rules;
     std::optional<RuleImpact> impact;
     std::optional<OrderFixes> orderFixes;
+    std::optional<Suggestions> suggestions;
 };
 
 struct ReportRequest {
@@ -68,6 +70,9 @@ void addImpact(BatchReport& report, RuleImpact impact);
 // Adds the order fixes found to the report and to its items. An item that a move or a mask
 // turns Good blames the entry the best of them moves or masks: the order is at fault there.
 void addOrderFixes(BatchReport& report, OrderFixes fixes);
+
+// The Bad items of the report for which a change is missing.
+std::vector<int> missingChangeItems(const BatchReport& report);
 
 // The fixes of one item that a list shows at most.
 inline constexpr std::size_t fixesShown = 10;

@@ -109,6 +109,31 @@ std::string itemsCsv(const BatchReport& report) {
     return csv;
 }
 
+Json suggestionsJson(const Suggestions& suggestions, const BatchReport& report) {
+    Json groups = Json::Array{};
+    for (const SuggestionGroup& group : suggestions.groups) {
+        Json items = Json::Array{};
+        for (const int i : group.items)
+            items.push(Json::fromCp1252(report.items[static_cast<std::size_t>(i)].etymon));
+        Json rules = Json::Array{};
+        for (const SuggestedRule& rule : group.rules) {
+            Json lines = Json::Array{};
+            for (const std::string& text : rule.lines)
+                lines.push(Json::fromCp1252(text));
+            Json json = Json::Object{};
+            json.set("lines", std::move(lines))
+                .set("place", rule.place)
+                .set("fixed", rule.fixed())
+                .set("broken", rule.broken);
+            rules.push(std::move(json));
+        }
+        Json json = Json::Object{};
+        json.set("items", std::move(items)).set("rules", std::move(rules));
+        groups.push(std::move(json));
+    }
+    return groups;
+}
+
 Json fixJson(const OrderFix& fix) {
     Json json = Json::Object{};
     json.set("edit", std::string(editName(fix.edit.kind))).set("entry", Json::fromCp1252(fix.name));

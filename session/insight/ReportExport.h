@@ -21,6 +21,9 @@ Json sinceJson(const SinceLastRun& since, const BatchReport& report);
 Json impactJson(const RuleImpact& impact, const BatchReport& report);
 // Each interaction as "rule", "relation" ("feeds", ...), "other" and the "items" that show it.
 Json interactionsJson(const OrderFixes& fixes, const BatchReport& report);
+// Each group as its "items" (their etymons) and its "rules", each with its "lines", its
+// "place" and the numbers of items it "fixed" and "broken".
+Json suggestionsJson(const Suggestions& suggestions, const BatchReport& report);
 
 // The whole report of a run of model `modelName` (Windows-1252): the model's name, items,
 // metrics, and rules, sinceBaseline, impact and interactions where present.

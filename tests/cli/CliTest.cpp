@@ -195,7 +195,7 @@ TEST_F(Cli, TheManualPageDescribesTheOptionsOfTheHelp) {
     EXPECT_EQ(helpOptions,
               "-- --baseline --check --csv --derive --diagnose --export-vocabulary --header --help "
               "--impact --import-vocabulary --ipa --jobs --json --reflex --resave --rule-words "
-              "--version");
+              "--suggest --version");
     EXPECT_EQ(helpOptions,
               options(page, QStringLiteral("^\\.TP\\n\\.B[IR]? ((?:\\\\-)+(?:[a-z]|\\\\-)*)")));
 }
@@ -329,4 +329,20 @@ TEST_F(Cli, CheckOfAFileThatCannotBeReadExitsWithStatusTwo) {
     }
     EXPECT_TRUE(run({"--check", utf8.fileName()})
                     .err.contains("This file is UTF-8 text; model files are Windows-1252"));
+}
+
+TEST_F(Cli, SuggestAddsRulesForTheItemsThatLackAChange) {
+    const QJsonArray groups = json({"--json", "--suggest", model_})["suggestions"].toArray();
+    ASSERT_EQ(groups.size(), 2);
+    const QJsonObject insert = groups[1].toObject();
+    EXPECT_EQ(insert["items"].toArray(), QJsonArray({"ax"}));
+    const QJsonObject rule = insert["rules"].toArray()[0].toObject();
+    EXPECT_EQ(rule.keys(), QStringList({"broken", "fixed", "lines", "place"}));
+    EXPECT_EQ(rule["lines"].toArray()[2].toString(), QStringLiteral("1:  INSERT a (*+1) «...»"));
+    EXPECT_EQ(rule["place"].toInt(), 0);
+    EXPECT_EQ(rule["fixed"].toInt(), 1);
+    EXPECT_EQ(rule["broken"].toInt(), 0);
+    EXPECT_TRUE(run({"--suggest", model_})
+                    .out.contains("\n  INSERT a: ax\n    Suggested_insert_a_1 "
+                                  "before Voicing: +1 fixed, 0 broken:  A:  "));
 }

@@ -6,6 +6,7 @@
 #include "session/insight/Metrics.h"
 #include "session/insight/ReportExport.h"
 #include "session/insight/RuleUse.h"
+#include "ui/derivation/SuggestionsView.h"
 #include "ui/shared/Context.h"
 #include "ui/shared/Dialogs.h"
 #include "ui/shared/RunGuard.h"
@@ -58,6 +59,7 @@ BatchReportWindow::BatchReportWindow(Context& context, QWidget* parent)
     tabs->addTab(buildItemsTab(), QStringLiteral("Items"));
     tabs->addTab(buildRulesTab(), QStringLiteral("Rules"));
     tabs->addTab(buildInteractionsTab(), QStringLiteral("Interactions"));
+    tabs->addTab(buildSuggestionsTab(), QStringLiteral("Suggested rules"));
     auto* save = new QHBoxLayout;
     QPushButton* csv = button(QStringLiteral("Save as CSV..."), "btnSaveCsv");
     QPushButton* json = button(QStringLiteral("Save as JSON..."), "btnSaveJson");
@@ -113,6 +115,31 @@ QWidget* BatchReportWindow::buildInteractionsTab() {
     layout->addWidget(tblInteractions, 1);
     layout->addWidget(new QLabel(QStringLiteral("Found with the fixes (Items: Find fixes): the "
                                                 "pairs whose order decides some item's result.")));
+    return tab;
+}
+
+QWidget* BatchReportWindow::buildSuggestionsTab() {
+    suggestions = new SuggestionsView;
+    connect(suggestions, &SuggestionsView::addRequested, this,
+            &BatchReportWindow::addSuggestedRule);
+    btnSuggest = button(QStringLiteral("Suggest rules"), "btnSuggest");
+    btnSuggest->setToolTip(QStringLiteral("For the Bad items that lack a change, grouped by the "
+                                          "change they need, the best new rules and their places"));
+    btnStopSuggest = button(QStringLiteral("Stop"), "btnStopSuggest");
+    btnStopSuggest->hide();
+    prgSuggest = new QProgressBar;
+    prgSuggest->setObjectName(QStringLiteral("prgSuggest"));
+    prgSuggest->hide();
+    connect(btnSuggest, &QPushButton::clicked, this, &BatchReportWindow::btnSuggest_Click);
+    connect(btnStopSuggest, &QPushButton::clicked, this, [this] { stopping = true; });
+    auto* search = new QHBoxLayout;
+    search->addWidget(btnSuggest);
+    search->addWidget(prgSuggest, 1);
+    search->addWidget(btnStopSuggest);
+    auto* tab = new QWidget;
+    auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(suggestions, 1);
+    layout->addLayout(search);
     return tab;
 }
 
@@ -193,6 +220,7 @@ void BatchReportWindow::showReport() {
     fillItems();
     fillRules();
     fillInteractions();
+    suggestions->fill(ctx.session.lastReport());
     show();
     raise();
 }
@@ -307,6 +335,22 @@ void BatchReportWindow::btnFixes_Click() {
     fillItems();
     fillInteractions();
     emit fixesFound();
+}
+
+// Tries rules for each group of items on the whole run, rule by rule as the bar shows; the
+// suggestions cannot be added while the search runs.
+void BatchReportWindow::btnSuggest_Click() {
+    suggestions->setEnabled(false);
+    runStoppable(btnSuggest, btnStopSuggest, prgSuggest,
+                 [this](const auto& progress) { ctx.session.suggestRules(progress); });
+    suggestions->setEnabled(true);
+    suggestions->fill(ctx.session.lastReport());
+}
+
+void BatchReportWindow::addSuggestedRule(int group, int index) {
+    if (ctx.session.addSuggestedRule(static_cast<std::size_t>(group),
+                                     static_cast<std::size_t>(index)))
+        emit ruleAdded();
 }
 
 void BatchReportWindow::btnSaveCsv_Click() {

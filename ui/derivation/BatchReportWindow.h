@@ -16,13 +16,15 @@ class QTableWidget;
 namespace tarnel {
 
 struct Context;
+class SuggestionsView;
 class RunGuard;
 
 // The "Batch Report" window of the batch screen: an Items table (every item with its IPA,
 // result, change since the last run, discrepancy, distances, blamed rule and, on request, the
 // best edit of the order that makes a Bad item Good) and a Rules
 // table (what each order entry did, and on request what masking it would do), an
-// Interactions table (found with the fixes, filtered by rule), all sortable, and the report's
+// Interactions table (found with the fixes, filtered by rule), all sortable, the rules
+// suggested for the Bad items that lack a change, and the report's
 // export as CSV or JSON. Double-clicking an item asks for its derivation.
 class BatchReportWindow : public QDialog {
     Q_OBJECT
@@ -35,6 +37,10 @@ public:
 
     void btnImpact_Click();
     void btnFixes_Click();
+    void btnSuggest_Click();
+    // Adds rule `index` of suggestion group `group` to the model, after which the batch is
+    // run again.
+    void addSuggestedRule(int group, int index);
     void btnSaveCsv_Click();
     void btnSaveJson_Click();
 
@@ -44,6 +50,8 @@ signals:
     void itemChosen(int index);
     // The edits that fix each Bad item were found and added to the last report.
     void fixesFound();
+    // A suggested rule was added to the model: the batch is to run again.
+    void ruleAdded();
 
 private:
     Context& ctx;
@@ -58,6 +66,10 @@ private:
     QPushButton* btnFixes = nullptr;
     QPushButton* btnStopFixes = nullptr;
     QProgressBar* prgFixes = nullptr;
+    QPushButton* btnSuggest = nullptr;
+    QPushButton* btnStopSuggest = nullptr;
+    QProgressBar* prgSuggest = nullptr;
+    SuggestionsView* suggestions = nullptr;
     std::unique_ptr<RunGuard> guard;
     bool stopping = false;
 
@@ -68,6 +80,7 @@ private:
     QWidget* buildItemsTab();
     QWidget* buildRulesTab();
     QWidget* buildInteractionsTab();
+    QWidget* buildSuggestionsTab();
     void fillInteractions();
     void filterInteractions();
     void fillItems();

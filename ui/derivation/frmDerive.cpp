@@ -186,6 +186,7 @@ void frmDerive::showReport() {
         connect(report.get(), &BatchReportWindow::fixesFound, this, [this] {
             batchPanel->showInsight(ctx.session.lastReport(), ctx.session.lastBatch().stopped);
         });
+        connect(report.get(), &BatchReportWindow::ruleAdded, this, &frmDerive::enterBatchMode);
     }
     report->showReport();
 }

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The report's Suggested rules tab: a rule found for the items that lack a change, added with
+// one click, after which the batch runs again with it.
+#include "Harness.h"
+#include "Tests.h"
+#include "support/ModelBuilder.h"
+#include "ui/derivation/BatchReportWindow.h"
+#include "ui/derivation/frmDerive.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace tarnel {
+
+class SuggestTest : public QObject {
+    Q_OBJECT
+private slots:
+    void anAddedRuleIsInTheNextRun() {
+        Harness h;
+        h.load(test::ModelBuilder()
+                   .rule("Rounding", {"+syll (*) -syll (*)"}, {"+round (*)"})
+                   .diachronic({"Rounding"})
+                   .vocabulary({"ata  ada", "apa  aba", "ta  ta"}));
+        h.program.runBatch();
+        frmDerive& derive = *h.program.screens().derive;
+        QTest::mouseClick(h.find<QPushButton>(derive, "btnReport"), Qt::LeftButton);
+        BatchReportWindow* report = derive.reportWindow();
+        QVERIFY(report);
+        report->btnSuggest_Click();
+        QVERIFY(
+            h.find<QLabel>(*report, "lblRule")->text().contains(QStringLiteral("1:  +voice (*)")));
+        QCOMPARE(h.find<QLabel>(*report, "lblScore")->text(),
+                 QStringLiteral("at the end: +2 fixed, 0 broken"));
+        QCOMPARE(h.find<QLabel>(*report, "lblFixes")->text(), QStringLiteral("Fixes: apa, ata"));
+        QTest::mouseClick(h.find<QPushButton>(*report, "btnAddRule"), Qt::LeftButton);
+        QCOMPARE(h.ctx().session.model().lstDiacOrd.size(), 2u);
+        QCOMPARE(h.ctx().session.lastBatch().goodCount(), 3);
+        QCOMPARE(h.ctx().session.undoCaption(), std::string("Undo Add Suggested Rule"));
+    }
+};
+
+static RegisterTest<SuggestTest> registerSuggestTest;
+
+} // namespace tarnel
+
+#include "SuggestTest.moc"
