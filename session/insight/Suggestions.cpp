@@ -195,7 +195,7 @@ bool includes(const std::vector<Condition>& more, const std::vector<Condition>& 
 }
 
 // The best rules tried that do more good than harm; a rule that only adds conditions to one chosen
-// and does the same at the same place says nothing new.
+// and fixes and breaks the same items says nothing new, wherever it goes.
 std::vector<SuggestedRule> bestRules(std::vector<Tried> tried) {
     std::stable_sort(tried.begin(), tried.end(), [](const Tried& a, const Tried& b) {
         return std::make_tuple(-a.rule.net(), a.rule.conditions) <
@@ -206,8 +206,8 @@ std::vector<SuggestedRule> bestRules(std::vector<Tried> tried) {
         if (chosen.size() == rulesSuggested)
             break;
         const bool same = std::any_of(chosen.begin(), chosen.end(), [&](const Tried* c) {
-            return includes(t.conditions, c->conditions) && t.rule.place == c->rule.place &&
-                   t.rule.fixes == c->rule.fixes && t.rule.broken == c->rule.broken;
+            return includes(t.conditions, c->conditions) && t.rule.fixes == c->rule.fixes &&
+                   t.rule.broken == c->rule.broken;
         });
         if (t.rule.net() > 0 && !same)
             chosen.push_back(&t);
