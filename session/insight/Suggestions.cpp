@@ -183,50 +183,40 @@ std::vector<Group> groupItems(const std::vector<ItemPath>& paths, const std::vec
     return groups;
 }
 
-struct Tried {
-    std::vector<Condition> conditions;
-    SuggestedRule rule;
-};
-
-bool includes(const std::vector<Condition>& more, const std::vector<Condition>& fewer) {
-    return std::all_of(fewer.begin(), fewer.end(), [&](const Condition& c) {
-        return std::find(more.begin(), more.end(), c) != more.end();
-    });
+// Every item `fewer` fixes is among those `more` fixes (both sorted).
+bool fixesAll(const std::vector<int>& more, const std::vector<int>& fewer) {
+    return std::includes(more.begin(), more.end(), fewer.begin(), fewer.end());
 }
 
-// The best rules tried that do more good than harm; a rule that only adds conditions to one chosen
-// and fixes and breaks the same items says nothing new, wherever it goes.
-std::vector<SuggestedRule> bestRules(std::vector<Tried> tried) {
-    std::stable_sort(tried.begin(), tried.end(), [](const Tried& a, const Tried& b) {
-        return std::make_tuple(-a.rule.net(), a.rule.conditions) <
-               std::make_tuple(-b.rule.net(), b.rule.conditions);
+// The best rules tried that do more good than harm. A rule says nothing new beside one chosen
+// that fixes every item it fixes, breaks no more and has no more conditions, wherever each goes.
+std::vector<SuggestedRule> bestRules(std::vector<SuggestedRule> tried) {
+    std::stable_sort(tried.begin(), tried.end(), [](const auto& a, const auto& b) {
+        return std::make_tuple(-a.net(), a.conditions) < std::make_tuple(-b.net(), b.conditions);
     });
-    std::vector<const Tried*> chosen;
-    for (const Tried& t : tried) {
-        if (chosen.size() == rulesSuggested)
-            break;
-        const bool same = std::any_of(chosen.begin(), chosen.end(), [&](const Tried* c) {
-            return includes(t.conditions, c->conditions) && t.rule.fixes == c->rule.fixes &&
-                   t.rule.broken == c->rule.broken;
-        });
-        if (t.rule.net() > 0 && !same)
-            chosen.push_back(&t);
-    }
     std::vector<SuggestedRule> rules;
-    for (const Tried* t : chosen)
-        rules.push_back(t->rule);
+    for (SuggestedRule& t : tried) {
+        if (rules.size() == rulesSuggested)
+            break;
+        const bool dominated = std::any_of(rules.begin(), rules.end(), [&](const auto& c) {
+            return fixesAll(c.fixes, t.fixes) && c.broken <= t.broken &&
+                   c.conditions <= t.conditions;
+        });
+        if (t.net() > 0 && !dominated)
+            rules.push_back(std::move(t));
+    }
     return rules;
 }
 
 // From each seed, the most specific rule, then each condition dropped, the farthest from the
 // focus first, while the rule does no worse; the last condition stays.
 bool searchGroup(Group& group, const std::string& name, RuleTrials& trials) {
-    std::vector<Tried> tried;
+    std::vector<SuggestedRule> tried;
     const auto attempt = [&](const std::vector<Condition>& conditions) {
         auto rule = trials.best(suggestedLines(name, group.shown.change, conditions),
                                 static_cast<int>(conditions.size()));
         if (rule)
-            tried.push_back({conditions, std::move(*rule)});
+            tried.push_back(std::move(*rule));
         return rule.has_value();
     };
     for (const std::vector<Condition>& seed : group.seeds) {
@@ -237,7 +227,7 @@ bool searchGroup(Group& group, const std::string& name, RuleTrials& trials) {
         if (!attempt(seed))
             return false;
         std::vector<Condition> current = seed;
-        int best = tried.back().rule.net();
+        int best = tried.back().net();
         for (auto c = seed.rbegin(); c != seed.rend(); ++c) {
             if (current.size() == 1) {
                 trials.skip();
@@ -247,9 +237,9 @@ bool searchGroup(Group& group, const std::string& name, RuleTrials& trials) {
             std::erase(fewer, *c);
             if (!attempt(fewer))
                 return false;
-            if (tried.back().rule.net() >= best) {
+            if (tried.back().net() >= best) {
                 current = std::move(fewer);
-                best = tried.back().rule.net();
+                best = tried.back().net();
             }
         }
     }
