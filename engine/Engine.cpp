@@ -69,10 +69,10 @@ bool planesDiffer(const WordPlanes& before, const WordPlanes& after, std::uint32
 // Most applications only decide line A and find no focus, so a long order is walked at the
 // pace of fetching each rule from memory: the rules lie in the order of the store, not in that
 // of the run. The rule a few entries ahead is asked for now, and what deciding and applying it
-// reads once the rule itself has come. Inlined, as a call the compiler finds has no effect may be dropped.
-[[gnu::always_inline]] inline void fetchAhead(const CompiledModel& model,
-                                              const std::vector<DiachronicEntry>& entries,
-                                              std::size_t i) {
+// reads once the rule itself has come. Always inlined: a call to a function with no effect
+// may be dropped whole.
+[[gnu::always_inline]] inline void
+fetchAhead(const CompiledModel& model, const std::vector<DiachronicEntry>& entries, std::size_t i) {
     constexpr std::size_t ruleAhead = 8;
     constexpr std::size_t linesAhead = 4;
     if (i + ruleAhead < entries.size())
