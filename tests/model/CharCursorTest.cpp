@@ -15,8 +15,6 @@ TEST(CharCursor, ALineIsTakenToItsCrWithTheLineFeedsInItCounted) {
         std::string_view line;
         int number;
     } cases[] = {
-        {"A:  +syll (*)\r\nB", 1, "A:  +syll (*)", 1},
-        {"x\r\nEND:  R\r\n", 4, "END:  R", 2},
         {"\r\n\r\nq", 3, "", 2},
         {"a\nb\nc\r\nd", 1, "a\nb\nc", 3},
         {"\n\nab\rc", 2, "\nab", 3},
