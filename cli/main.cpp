@@ -105,8 +105,6 @@ int batch(Session& session, const Arguments& arguments, std::vector<std::string>
         }
         baseline = *read;
     }
-    if (arguments.jobs != 0)
-        session.setJobs(arguments.jobs);
     session.runBatch(); // a script asks no question: a long run goes ahead
     const BatchRun& run = session.lastBatch();
     Session::ReportOptions options;
@@ -148,8 +146,6 @@ int ruleWords(Session& session, const Arguments& arguments, Streams& streams) {
         streams.err(errorLine("no order entry is named \"" + arguments.entryName + "\"."));
         return exitBadInput;
     }
-    if (arguments.jobs != 0)
-        session.setJobs(arguments.jobs);
     session.runBatch();
     const std::vector<insight::RuleWord> words =
         session.ruleWords(entry->first, entry->second, composeNfc);
@@ -234,6 +230,8 @@ int run(const std::vector<std::string>& argumentList, Streams& streams) {
     }
     Session session(pathOf(arguments->modelPath).parent_path());
     session.setTextNormaliser(composeNfc);
+    if (arguments->jobs != 0)
+        session.setJobs(arguments->jobs); // before the load, which uses the threads too
     const auto opened = session.openFile(pathOf(arguments->modelPath));
     if (!opened) {
         streams.err(errorLine(cp1252ToUtf8(opened.message())));

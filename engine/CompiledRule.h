@@ -119,4 +119,24 @@ CompiledRule compileRule(const std::vector<std::string>& lines);
 std::uint32_t holdingFoci(const CompiledRule& rule, const WordPlanes& word,
                           std::uint32_t candidates);
 
+// Hints to the processor that `rule` will soon be applied: the fields an application reads
+// first, and (once those have come) the first lines of what deciding its if-lines and running
+// its writes read. A hint never faults, whatever the address.
+inline void prefetchRule(const CompiledRule& rule) {
+    const char* const bytes = reinterpret_cast<const char*>(&rule);
+    static_assert(sizeof(CompiledRule) <= 192);
+    __builtin_prefetch(bytes);
+    __builtin_prefetch(bytes + 64);
+    __builtin_prefetch(bytes + 128);
+}
+
+inline void prefetchRuleData(const CompiledRule& rule) {
+    const char* const lines = reinterpret_cast<const char*>(rule.ifLines.data());
+    __builtin_prefetch(lines);
+    __builtin_prefetch(lines + 64);
+    __builtin_prefetch(lines + 128);
+    __builtin_prefetch(rule.slotTests.data());
+    __builtin_prefetch(rule.writes.data());
+}
+
 } // namespace tarnel

@@ -2,6 +2,7 @@
 #include "ThreadPool.h"
 
 #include <algorithm>
+#include <latch>
 
 namespace tarnel {
 
@@ -41,6 +42,22 @@ void ThreadPool::work() {
         }
         task();
     }
+}
+
+void runSideBySide(ThreadPool* pool, const std::function<void()>& there,
+                   const std::function<void()>& here) {
+    if (pool == nullptr || pool->size() < 2) {
+        there();
+        here();
+        return;
+    }
+    std::latch done(1);
+    pool->submit([&] {
+        there();
+        done.count_down();
+    });
+    here();
+    done.wait();
 }
 
 int defaultJobs() {

@@ -32,6 +32,12 @@ private:
     std::vector<std::thread> threads_;
 };
 
+// Runs `there` on a thread of `pool` and `here` on this one, and returns when both have ended;
+// without a pool of more than one thread, one after the other here. The pool must have no
+// other task waiting, and neither function may throw.
+void runSideBySide(ThreadPool* pool, const std::function<void()>& there,
+                   const std::function<void()>& here);
+
 // Every core of this machine (at least one).
 int defaultJobs();
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CharCursor.h"
 
+#include <algorithm>
+
 namespace tarnel {
 
 void CharCursor::read() {
@@ -38,13 +40,23 @@ void CharCursor::skipBlankSpace() {
         read();
 }
 
+// The line is taken whole once its CR is found; reading it byte by byte would count the
+// same line feeds. Without a CR the bytes are read one by one, to the end of the text.
 std::string CharCursor::collectLine() {
-    std::string line;
-    while (current_ != '\r') {
-        line += current_;
-        read();
+    const std::size_t end = next_ == 0 ? std::string_view::npos : bytes_.find('\r', next_ - 1);
+    if (end == std::string_view::npos) {
+        std::string line;
+        while (current_ != '\r') {
+            line += current_;
+            read();
+        }
+        return line;
     }
-    return line;
+    const std::string_view line = bytes_.substr(next_ - 1, end - (next_ - 1));
+    line_ += static_cast<int>(std::count(line.begin(), line.end(), '\n'));
+    next_ = end + 1;
+    current_ = '\r';
+    return std::string(line);
 }
 
 } // namespace tarnel

@@ -5,6 +5,8 @@
 #include "FileMarks.h"
 #include "RuleName.h"
 
+#include <algorithm>
+
 namespace tarnel {
 
 namespace {
@@ -71,6 +73,16 @@ bool readsBackAs(const std::string& line, std::string_view name, bool persistent
     }
 }
 
+// Letters, digits and underscores after a letter: a name that reads back as itself, persistent
+// or not, as nothing in it ends a name or starts a line number, a mark or a comment. Most
+// names are such, and need not be written out and read back.
+bool isPlainName(std::string_view name) {
+    const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    return !name.empty() && letter(name.front()) &&
+           std::all_of(name.begin(), name.end(),
+                       [&](char c) { return letter(c) || (c >= '0' && c <= '9') || c == '_'; });
+}
+
 } // namespace
 
 EntryName orderEntry(std::string_view entry) {
@@ -84,6 +96,8 @@ std::string orderLine(std::string_view entry, bool persistent) {
 }
 
 bool isOrderEntryName(std::string_view name) {
+    if (isPlainName(name))
+        return true;
     return !name.empty() && !orderEntry(name).masked &&
            readsBackAs(orderLine(name, false), name, false) &&
            readsBackAs(orderLine(name, true), name, true);

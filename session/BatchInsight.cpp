@@ -12,6 +12,7 @@ const insight::BatchReport& Session::reportBatch(const insight::Normaliser& norm
     request.rules = options.rules;
     request.items = options.items;
     request.previous = options.baseline;
+    request.pool = pool();
     if (!options.baseline && !batchRun_.stopped && lastRun_)
         request.previous = &*lastRun_;
     report_ = insight::buildReport(model(), batchRun_, request);

@@ -67,10 +67,17 @@ void Session::newModel() {
     replaceModel(std::move(model), false);
 }
 
+// With more than one thread the model is compiled for the engine, which takes it up, while it
+// is checked, as both only read it; on one thread it is compiled when first derived through.
 std::vector<std::string> Session::takeLoaded(LoadedModel loaded,
                                              std::filesystem::path outsideFile) {
-    std::vector<ModelProblem> problems = checkModel(loaded.model, loaded.lines);
     replaceModel(std::move(loaded.model), true, std::move(outsideFile));
+    std::vector<ModelProblem> problems;
+    const auto check = [&] { problems = checkModel(model(), loaded.lines); };
+    if (ThreadPool* threads = pool())
+        runSideBySide(threads, check, [this] { engine(); });
+    else
+        check();
     fileProblems_ = std::move(problems);
     return std::move(loaded.warnings);
 }

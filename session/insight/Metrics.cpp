@@ -25,11 +25,16 @@ std::string percentText(int part, int whole) {
 
 } // namespace
 
-std::vector<Distances> measureItems(const BatchRun& run) {
-    std::vector<Distances> distances;
-    distances.reserve(run.items.size());
-    for (const BatchItemResult& item : run.items)
-        distances.push_back(measureDistances(item.derived, item.expected));
+// The first half of the items is measured on a thread of the pool, the rest here.
+std::vector<Distances> measureItems(const BatchRun& run, ThreadPool* pool) {
+    std::vector<Distances> distances(run.items.size());
+    const auto measure = [&](std::size_t begin, std::size_t end) {
+        for (std::size_t i = begin; i < end; ++i)
+            distances[i] = measureDistances(run.items[i].derived, run.items[i].expected);
+    };
+    const std::size_t half = run.items.size() / 2;
+    runSideBySide(
+        pool, [&] { measure(0, half); }, [&] { measure(half, run.items.size()); });
     return distances;
 }
 

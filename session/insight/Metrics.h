@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Distance.h"
+#include "engine/ThreadPool.h"
 #include "session/BatchRun.h"
 
 #include <string>
@@ -19,8 +20,8 @@ struct RunMetrics {
     double meanFeatureDistance = 0;
 };
 
-// The distances of each item of `run`, in its order.
-std::vector<Distances> measureItems(const BatchRun& run);
+// The distances of each item of `run`, in its order; on two threads with a pool.
+std::vector<Distances> measureItems(const BatchRun& run, ThreadPool* pool = nullptr);
 
 RunMetrics summarise(const std::vector<Distances>& items, int goodCount);
 

@@ -72,7 +72,7 @@ std::string expectedIpa(const Word& word, const Normaliser& normalise) {
 
 BatchReport buildReport(const Model& model, const BatchRun& run, const ReportRequest& request) {
     BatchReport report;
-    const std::vector<Distances> distances = measureItems(run);
+    const std::vector<Distances> distances = measureItems(run, request.pool);
     report.metrics = summarise(distances, run.goodCount());
     if (request.previous)
         report.since = compareRuns(*request.previous, run);

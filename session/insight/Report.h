@@ -58,6 +58,7 @@ struct ReportRequest {
     // The Items table, with each item's IPA and each Bad item's blame; the counts and the
     // measures need neither, and tracing the Bad items is the dearest part of a report.
     bool items = true;
+    ThreadPool* pool = nullptr; // to measure the items on two threads
 };
 
 // Everything the batch screen and the report show about `run`, a run of `model`: one
