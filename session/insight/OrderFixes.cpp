@@ -134,8 +134,6 @@ std::string fixText(const OrderFix& fix) {
            std::to_string(fix.broken()) + " broken";
 }
 
-namespace {
-
 std::vector<ItemPath> tracePaths(const CompiledModel& compiled, const std::vector<Place>& places,
                                  const BatchRun& run, ThreadPool* pool) {
     std::vector<ItemPath> paths(run.items.size());
@@ -145,8 +143,6 @@ std::vector<ItemPath> tracePaths(const CompiledModel& compiled, const std::vecto
         });
     return paths;
 }
-
-} // namespace
 
 std::vector<int> placeGains(const Model& model, const CompiledModel& compiled, const BatchRun& run,
                             int entry, ThreadPool* pool) {
