@@ -93,7 +93,7 @@ insight::RulePreview Session::previewRuleEdit(const std::optional<std::vector<st
     if (beyondDiachronic)
         return wholePreview(batchRun_, editedModel(), compiledEdit, entries, at, pool(), normalise);
     return insight::previewEdit(*batchCompiled_, tracedBatch(), batchRun_, entries,
-                                {*rule, &compiledEdit, at, editedModel}, normalise);
+                                {*rule, &compiledEdit, at, editedModel}, pool(), normalise);
 }
 
 } // namespace tarnel

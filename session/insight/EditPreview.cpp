@@ -3,9 +3,13 @@
 
 #include "OrderFixes.h"
 #include "Trace.h"
+#include "engine/ThreadPool.h"
 
 #include <algorithm>
+#include <atomic>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 
 namespace tarnel::insight {
 
@@ -30,44 +34,144 @@ struct ItemEnd {
     std::optional<std::pair<Word, Word>> change;
 };
 
+// Where the edited rule runs in the Diachronic Order.
+struct Uses {
+    std::vector<int> places;
+    bool persistent = false;
+    int watched = 0; // the listed entry's place
+    int same = 0;    // from here on the order is the one traced
+
+    Uses(const std::vector<Place>& order, const RuleEdit& edit, const OrderEntry& entry) {
+        const int n = static_cast<int>(order.size());
+        for (int k = 0; k < n; ++k) {
+            const Place& place = order[static_cast<std::size_t>(k)];
+            if (place.runs() && place.rule == edit.rule) {
+                places.push_back(k);
+                persistent = persistent || place.persistent;
+            }
+        }
+        watched = entry.position;
+        // An active persistent rule runs wherever the word changes: no later place is where
+        // the order is the one traced.
+        same = persistent || places.empty() ? n : places.back() + 1;
+    }
+};
+
+using Change = std::optional<std::pair<Word, Word>>;
+
+// Derives items with the edited rule, taken up from their traced paths.
+class ItemDeriver {
+public:
+    ItemDeriver(const CompiledModel& compiled, const TracedRun& traced, const RuleEdit& edit,
+                const Uses& uses)
+        : traced_(traced), edit_(edit), uses_(uses), before_(compiled, traced.places),
+          after_(*edit.edited, traced.places) {}
+
+    // The item taken up at the first place where the edited rule does not do what the rule
+    // did; where there is none, it ends as it ended.
+    ItemEnd fromPath(const ItemPath& path) {
+        Change seen;
+        for (const int place : uses_.places) {
+            const WordPlanes& word = path.words[path.before(place)].word;
+            if (uses_.persistent)
+                return from(path, place, word, {});
+            const OrderProbe::Application now = after_.application(edit_.rule, word);
+            if (now != before_.application(edit_.rule, word))
+                return from(path, place, word, seen);
+            if (place == uses_.watched && now.changed)
+                seen.emplace(toWord(word), toWord(now.word));
+        }
+        return {path.good, path.words.back().word, seen};
+    }
+
+    // The item from the start of the Diachronic Order, where it has not the word the path
+    // began with; none when it has.
+    std::optional<ItemEnd> fromStart(const ItemPath& path, const Word& before,
+                                     std::string_view etymon) {
+        const WordPlanes word = after_.startWord(before, etymon);
+        if (samePlanes(word, path.words.front().word))
+            return std::nullopt;
+        return from(path, 0, word, {});
+    }
+
+private:
+    ItemEnd from(const ItemPath& path, int place, const WordPlanes& word, const Change& seen) {
+        const OrderProbe::Ending ending =
+            after_.finish(traced_.places, path, place, word, uses_.same, uses_.watched);
+        ItemEnd end{ending.good, ending.word, seen};
+        if (ending.watchedChange)
+            end.change.emplace(toWord(ending.watchedChange->first),
+                               toWord(ending.watchedChange->second));
+        return end;
+    }
+
+    const TracedRun& traced_;
+    const RuleEdit& edit_;
+    const Uses& uses_;
+    OrderProbe before_;
+    OrderProbe after_;
+};
+
+// Runs `task(i, deriver)` for every item below `count`, on this thread and all but one of the
+// threads of `pool`, each with a deriver of its own that `make(place)` builds in place.
+template <typename Make, typename Task>
+void forEachItem(std::size_t count, ThreadPool* pool, const Make& make, const Task& task) {
+    std::atomic<std::size_t> next = 0;
+    std::mutex mutex;
+    std::condition_variable finished;
+    int helpers = pool != nullptr ? std::max(pool->size() - 1, 0) : 0;
+    const auto work = [&] {
+        std::optional<ItemDeriver> deriver;
+        make(deriver);
+        for (std::size_t i = next++; i < count; i = next++)
+            task(i, *deriver);
+    };
+    for (int h = 0; h < helpers; ++h)
+        pool->submit([&] {
+            work();
+            std::lock_guard lock(mutex);
+            --helpers;
+            finished.notify_all();
+        });
+    work();
+    std::unique_lock lock(mutex);
+    finished.wait(lock, [&] { return helpers == 0; });
+}
+
 // The run with the edited rule, item after item. A word keeps what the item before it left
 // beyond its length: while every item so far ended as in the run, the next starts as it
-// started there; after one that did not, the next is encoded over the new word, and taken
-// up from its start when that differs.
+// started there, and was derived ahead, on every thread; after one that did not, the next is
+// encoded over the new word, and taken up from its start when that differs.
 class EditedRun {
 public:
     EditedRun(const CompiledModel& compiled, const TracedRun& traced, const BatchRun& run,
-              const std::vector<OrderEntry>& entries, const RuleEdit& edit)
+              const std::vector<OrderEntry>& entries, const RuleEdit& edit, ThreadPool* pool)
         : traced_(traced), run_(run), entries_(entries), edit_(edit),
-          before_(compiled, traced.places), after_(*edit.edited, traced.places),
-          engine_(*edit.edited, silent_) {
-        const int n = static_cast<int>(traced.places.size());
-        for (int k = 0; k < n; ++k) {
-            const Place& place = traced.places[static_cast<std::size_t>(k)];
-            if (place.runs() && place.rule == edit.rule) {
-                uses_.push_back(k);
-                persistent_ = persistent_ || place.persistent;
-            }
-        }
-        watched_ = entries[edit.entry].position;
-        // An active persistent rule runs wherever the word changes: no later place is where
-        // the order is the one traced.
-        same_ = persistent_ || uses_.empty() ? n : uses_.back() + 1;
+          uses_(traced.places, edit, entries[edit.entry]), deriver_(compiled, traced, edit, uses_),
+          engine_(*edit.edited, silent_), ahead_(run.items.size()) {
+        forEachItem(
+            run.items.size(), pool,
+            [&](std::optional<ItemDeriver>& deriver) {
+                deriver.emplace(compiled, traced, edit, uses_);
+            },
+            [&](std::size_t i, ItemDeriver& deriver) {
+                if (traced.paths[i].known)
+                    ahead_[i] = deriver.fromPath(traced.paths[i]);
+            });
     }
 
     ItemEnd next(std::size_t i) {
         const ItemPath& path = traced_.paths[i];
         const Word start = carried_ ? toWord(carry_) : run_.workingBefore(i);
         ItemEnd end;
-        if (!path.known) {
+        if (!path.known)
             end = whole(i, start);
-        } else if (const WordPlanes word = carried_ ? after_.startWord(start, run_.items[i].etymon)
-                                                    : path.words.front().word;
-                   !samePlanes(word, path.words.front().word)) {
-            end = ended(after_.finish(traced_.places, path, 0, word, same_, watched_), {});
-        } else {
-            end = fromPath(path);
-        }
+        else if (std::optional<ItemEnd> anew =
+                     carried_ ? deriver_.fromStart(path, start, run_.items[i].etymon)
+                              : std::nullopt)
+            end = std::move(*anew);
+        else
+            end = std::move(ahead_[i]);
         carry_ = end.word;
         carried_ = !samePlanes(end.word, path.known ? path.words.back().word
                                                     : toPlanes(run_.items[i].derived));
@@ -78,33 +182,6 @@ private:
     struct Silent : MessageSink {
         void showMessage(const std::string&) override {}
     };
-    using Change = std::optional<std::pair<Word, Word>>;
-
-    ItemEnd ended(const OrderProbe::Ending& ending, const Change& seen) const {
-        ItemEnd end{ending.good, ending.word, seen};
-        if (ending.watchedChange)
-            end.change.emplace(toWord(ending.watchedChange->first),
-                               toWord(ending.watchedChange->second));
-        return end;
-    }
-
-    // The item taken up at the first place where the edited rule does not do what the rule
-    // did; where there is none, it ends as it ended.
-    ItemEnd fromPath(const ItemPath& path) {
-        Change seen;
-        for (const int place : uses_) {
-            const WordPlanes& word = path.words[path.before(place)].word;
-            if (persistent_)
-                return ended(after_.finish(traced_.places, path, place, word, same_, watched_), {});
-            const OrderProbe::Application now = after_.application(edit_.rule, word);
-            if (now != before_.application(edit_.rule, word))
-                return ended(after_.finish(traced_.places, path, place, word, same_, watched_),
-                             seen);
-            if (place == watched_ && now.changed)
-                seen.emplace(toWord(word), toWord(now.word));
-        }
-        return {path.good, path.words.back().word, seen};
-    }
 
     // As a batch run derives the item, and traced stage by stage for the listed entry.
     ItemEnd whole(std::size_t i, const Word& start) {
@@ -131,16 +208,13 @@ private:
     const BatchRun& run_;
     const std::vector<OrderEntry>& entries_;
     const RuleEdit& edit_;
-    OrderProbe before_;
-    OrderProbe after_;
+    const Uses uses_;
+    ItemDeriver deriver_;
     Silent silent_;
     Engine engine_;
     std::optional<Model> model_;
     std::unique_ptr<StageTracer> tracer_;
-    std::vector<int> uses_;
-    bool persistent_ = false;
-    int watched_ = 0;
-    int same_ = 0;
+    std::vector<ItemEnd> ahead_;
     WordPlanes carry_;
     bool carried_ = false;
 };
@@ -149,9 +223,9 @@ private:
 
 RulePreview previewEdit(const CompiledModel& compiled, const TracedRun& traced, const BatchRun& run,
                         const std::vector<OrderEntry>& entries, const RuleEdit& edit,
-                        const Normaliser& normalise) {
+                        ThreadPool* pool, const Normaliser& normalise) {
     RulePreview preview;
-    EditedRun edited(compiled, traced, run, entries, edit);
+    EditedRun edited(compiled, traced, run, entries, edit, pool);
     for (std::size_t i = 0; i < run.items.size(); ++i) {
         const BatchItemResult& item = run.items[i];
         const ItemEnd end = edited.next(i);

@@ -38,9 +38,9 @@ struct RuleEdit {
 // at the first place that uses the rule, with the word they had there, and an item whose
 // word the edited rule leaves as the rule did, everywhere it runs, ends as it ended. Items
 // the probe cannot follow (words longer than a word holds) are derived whole, as a batch run
-// derives them.
+// derives them. Items are derived on this thread and all but one of the threads of `pool`.
 RulePreview previewEdit(const CompiledModel& compiled, const TracedRun& traced, const BatchRun& run,
                         const std::vector<OrderEntry>& entries, const RuleEdit& edit,
-                        const Normaliser& normalise);
+                        ThreadPool* pool, const Normaliser& normalise);
 
 } // namespace tarnel::insight
