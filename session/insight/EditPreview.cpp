@@ -27,6 +27,23 @@ bool samePlanes(const WordPlanes& a, const WordPlanes& b) {
     return a.length == b.length && a.plane == b.plane;
 }
 
+// The same length, and the same values at every position of the word.
+bool sameInWord(const WordPlanes& a, const WordPlanes& b) {
+    const std::uint32_t inside = positionsBelow(a.length);
+    for (std::size_t s = 0; s < a.plane.size(); ++s)
+        if (((a.plane[s] ^ b.plane[s]) & inside) != 0)
+            return false;
+    return a.length == b.length;
+}
+
+// `word` with what `beyond` holds past the word's end.
+WordPlanes withBeyond(WordPlanes word, const WordPlanes& beyond) {
+    const std::uint32_t inside = positionsBelow(word.length);
+    for (std::size_t s = 0; s < word.plane.size(); ++s)
+        word.plane[s] = (word.plane[s] & inside) | (beyond.plane[s] & ~inside);
+    return word;
+}
+
 // How one item of the run with the edited rule ends, and the listed entry's first change.
 struct ItemEnd {
     bool good = false;
@@ -84,13 +101,12 @@ public:
         return {path.good, path.words.back().word, seen};
     }
 
-    // The item from the start of the Diachronic Order, where it has not the word the path
-    // began with; none when it has.
-    std::optional<ItemEnd> fromStart(const ItemPath& path, const Word& before,
-                                     std::string_view etymon) {
-        const WordPlanes word = after_.startWord(before, etymon);
-        if (samePlanes(word, path.words.front().word))
-            return std::nullopt;
+    WordPlanes startWord(const Word& before, std::string_view etymon) {
+        return after_.startWord(before, etymon);
+    }
+
+    // The item from the start of the Diachronic Order, with `word`.
+    ItemEnd fromStart(const ItemPath& path, const WordPlanes& word) {
         return from(path, 0, word, {});
     }
 
@@ -141,7 +157,8 @@ void forEachItem(std::size_t count, ThreadPool* pool, const Make& make, const Ta
 // The run with the edited rule, item after item. A word keeps what the item before it left
 // beyond its length: while every item so far ended as in the run, the next starts as it
 // started there, and was derived ahead, on every thread; after one that did not, the next is
-// encoded over the new word, and taken up from its start when that differs.
+// encoded over the new word, and taken up from its start when that differs where the rules
+// may see it.
 class EditedRun {
 public:
     EditedRun(const CompiledModel& compiled, const TracedRun& traced, const BatchRun& run,
@@ -149,6 +166,11 @@ public:
         : traced_(traced), run_(run), entries_(entries), edit_(edit),
           uses_(traced.places, edit, entries[edit.entry]), deriver_(compiled, traced, edit, uses_),
           engine_(*edit.edited, silent_), ahead_(run.items.size()) {
+        for (const Place& place : traced.places)
+            if (place.runs()) {
+                const CompiledRule& rule = edit.edited->rule(place.rule);
+                blind_ = blind_ && rule.keepsLength && rule.beyondSlots == 0;
+            }
         forEachItem(
             run.items.size(), pool,
             [&](std::optional<ItemDeriver>& deriver) {
@@ -164,14 +186,20 @@ public:
         const ItemPath& path = traced_.paths[i];
         const Word start = carried_ ? toWord(carry_) : run_.workingBefore(i);
         ItemEnd end;
-        if (!path.known)
+        if (!path.known) {
             end = whole(i, start);
-        else if (std::optional<ItemEnd> anew =
-                     carried_ ? deriver_.fromStart(path, start, run_.items[i].etymon)
-                              : std::nullopt)
-            end = std::move(*anew);
-        else
+        } else if (!carried_) {
             end = std::move(ahead_[i]);
+        } else if (const WordPlanes word = deriver_.startWord(start, run_.items[i].etymon);
+                   samePlanes(word, path.words.front().word)) {
+            end = std::move(ahead_[i]);
+        } else if (blind_ && sameInWord(word, path.words.front().word)) {
+            // Only what lies past the word differs, which the rules neither read nor write.
+            end = std::move(ahead_[i]);
+            end.word = withBeyond(end.word, word);
+        } else {
+            end = deriver_.fromStart(path, word);
+        }
         carry_ = end.word;
         carried_ = !samePlanes(end.word, path.known ? path.words.back().word
                                                     : toPlanes(run_.items[i].derived));
@@ -217,6 +245,9 @@ private:
     std::vector<ItemEnd> ahead_;
     WordPlanes carry_;
     bool carried_ = false;
+    // No rule of the Diachronic Order changes a word's length or reads past its end: what
+    // lies there stays as the word came in.
+    bool blind_ = true;
 };
 
 } // namespace

@@ -130,3 +130,27 @@ TEST_F(CarriedWordTest, AnItemStartsFromWhatTheEditLeftInTheWord) {
 
 } // namespace
 } // namespace tarnel
+
+namespace tarnel {
+namespace {
+
+// No rule here changes a length or reads past a word: what "aat" leaves past the end of "ba"
+// is still there for "baX", whose X, missing from the alphabet, keeps it. Made nasal, it
+// nasalises the a before it.
+TEST_F(CarriedWordTest, WhatNoRuleSeesIsCarriedOnAsItIs) {
+    const Lines nasalT = test::rule("NasalT", {"+cons (*) +cor (*)"}, {"+nas (*)"});
+    open(test::ModelBuilder()
+             .rule("NasalT", {"+cons (*) +syll (*)"}, {"+nas (*)"})
+             .rule("Nasal", {"+syll (*) +nas (*+1)"}, {"+nas (*)"})
+             .diachronic({"NasalT", "Nasal"})
+             .vocabulary({"aat  aat", "ba  ba", "baX  bat"}));
+    session.runBatch();
+    ASSERT_TRUE(session.lastBatch().items.at(2).good());
+    ASSERT_TRUE(session.ruleEditor().open("NasalT"));
+    const insight::RulePreview preview = session.previewRuleEdit(nasalT, {});
+    expectSame(preview, wholeRunAgain(session.model(), session.lastBatch(), nasalT));
+    EXPECT_EQ(preview.broken, 2);
+}
+
+} // namespace
+} // namespace tarnel
