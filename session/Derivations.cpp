@@ -88,6 +88,7 @@ void Session::runBatch(BatchDisplay& display, MessageSink& messages) {
     batchModel_ = model();
     batchCompiled_ = compiled_;
     batchTraced_.reset();
+    batchEntries_.reset();
     batchRun_.startWorking = batch.workingWord();
     batchRun_.startReflex = batch.reflexWord();
     BatchRunRecorder recorder(batchRun_, &display, &messages);

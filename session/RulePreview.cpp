@@ -68,7 +68,9 @@ insight::RulePreview Session::previewRuleEdit(const std::optional<std::vector<st
     }
     const std::string& name = ruleEditor().currentName();
     const std::optional<int> rule = batchCompiled_->findRule(name);
-    const std::vector<insight::OrderEntry> entries = insight::orderEntries(batchModel_);
+    if (!batchEntries_)
+        batchEntries_ = insight::orderEntries(batchModel_);
+    const std::vector<insight::OrderEntry>& entries = *batchEntries_;
     const auto entry = std::find_if(entries.begin(), entries.end(), [&](const auto& e) {
         return e.name == name && !e.masked && e.rule;
     });

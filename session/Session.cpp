@@ -59,6 +59,7 @@ void Session::replaceModel(Model model, bool named, std::filesystem::path outsid
     batchModel_ = {};
     batchCompiled_.reset();
     batchTraced_.reset();
+    batchEntries_.reset();
     report_ = {};
     document_.replace(std::move(model));
 }

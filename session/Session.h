@@ -301,8 +301,10 @@ private:
     BatchRun batchRun_;
     Model batchModel_; // the model as the last batch ran it
     std::shared_ptr<const CompiledModel> batchCompiled_;
-    // The last run's items traced along its Diachronic Order, when a preview first asks.
+    // The last run's items traced along its Diachronic Order, and its order entries, when a
+    // preview first asks.
     std::unique_ptr<insight::TracedRun> batchTraced_;
+    std::optional<std::vector<insight::OrderEntry>> batchEntries_;
     const insight::TracedRun& tracedBatch();
     insight::BatchReport report_;
     bool named_ = false;
