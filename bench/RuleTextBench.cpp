@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rule editor's Text tab: opening it on a rule (the rule as text, checked and drawn) and
 // one key typed into it (checked and drawn again), on the longest rule of span15 and of the
-// shared 746-rule, 1,378-item model, and the editor's preview of what storing a rule would do.
+// shared 746-rule, 1,378-item model, and the editor's preview of what storing a rule would do
+// (on those two models, this folder's own 746-rule model and the shared cascade).
 // Each figure is printed beside its target, 50 ms.
 #include "BenchModels.h"
 #include "frontend/ModelText.h"
 #include "model/ModelFile.h"
+#include "model/OrderEntry.h"
 #include "session/Document.h"
 #include "session/RuleEditor.h"
 #include "session/Session.h"
@@ -15,6 +17,8 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <benchmark/benchmark.h>
+#include <chrono>
+#include <filesystem>
 #include <optional>
 
 namespace tarnel {
@@ -98,26 +102,67 @@ void BM_KeyTyped(benchmark::State& state) {
     reportTarget(state);
 }
 
-// The rule editor's preview of the middle entry of the Diachronic Order: the last batch run
-// made again with the rule as edited, and the items the rule changes at its place.
+// The models of the preview: span15, the shared steady model, this folder's own 746-rule
+// model and the shared cascade (DELETE, persistent rules).
+std::string previewModelPath(std::int64_t which) {
+    if (which == 2) {
+        const auto path = std::filesystem::temp_directory_path() / "tarnel-preview-bench.tnl";
+        return writeModelFile(bench::lengthKeepingModel(), path) ? path.string() : std::string();
+    }
+    return which == 3 ? bench::sharedModelPath(bench::cascadeSharedModel) : modelPath(which);
+}
+
+// The rule's text with the sign of the first value of its first then-line turned, as a key
+// typed into it would.
+std::vector<std::string> signTurned(std::vector<std::string> lines) {
+    for (std::string& line : lines)
+        if (!line.empty() && line.front() >= '1' && line.front() <= '9')
+            if (const std::size_t sign = line.find_first_of("+-", 2); sign != std::string::npos) {
+                line[sign] = line[sign] == '+' ? '-' : '+';
+                break;
+            }
+    return lines;
+}
+
+// The rule editor's preview of the middle entry of the Diachronic Order with a sign turned:
+// what storing it would do to the last batch run, and the items the rule changes at its
+// place. The first preview after a run traces the run's items, which the others reuse: it is
+// shown apart, as first_ms.
 void BM_Preview(benchmark::State& state) {
     Session session(std::filesystem::temp_directory_path());
-    if (!session.openFile(modelPath(state.range(0)))) {
-        state.SkipWithError(bench::missingSharedModel(bench::steadySharedModel).c_str());
+    const std::string path = previewModelPath(state.range(0));
+    const bool opened = static_cast<bool>(session.openFile(path));
+    if (state.range(0) == 2)
+        std::filesystem::remove(path);
+    if (!opened) {
+        state.SkipWithError(bench::missingSharedModel(state.range(0) == 3
+                                                          ? bench::cascadeSharedModel
+                                                          : bench::steadySharedModel)
+                                .c_str());
         return;
     }
     session.runBatch();
     const auto& order = session.model().lstDiacOrd;
-    (void)session.ruleEditor().open(order[order.size() / 2]);
+    (void)session.ruleEditor().open(std::string(orderEntry(order[order.size() / 2]).rule));
+    const std::vector<std::string> edited = signTurned(session.ruleEditor().lines());
+    const auto start = std::chrono::steady_clock::now();
+    benchmark::DoNotOptimize(session.previewRuleEdit(edited, composeNfc));
+    const std::chrono::duration<double, std::milli> first =
+        std::chrono::steady_clock::now() - start;
     for (auto _ : state)
-        benchmark::DoNotOptimize(session.previewRuleEdit({}, composeNfc));
-    reportTarget(state);
+        benchmark::DoNotOptimize(session.previewRuleEdit(edited, composeNfc));
+    state.counters["first_ms"] = first.count();
+    state.counters["target_ms"] = targetMs;
+    static const char* const labels[] = {"span15", "steady 746 rules, 1,378 items",
+                                         "bench 746 rules, 1,378 items",
+                                         "cascade 746 rules, 1,378 items"};
+    state.SetLabel(labels[state.range(0)]);
 }
 
 BENCHMARK(BM_OpenTextTab)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 // The time is that of two keys; each has the target.
 BENCHMARK(BM_KeyTyped)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_Preview)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Preview)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 } // namespace tarnel

@@ -21,7 +21,7 @@ CompiledModel::CompiledModel(const Model& model)
     for (const std::vector<std::string>& lines : model.lst1Rule) {
         // The first rule of a name is the one found by it.
         ruleIndexes_.emplace(std::string(ruleName(lines)), static_cast<int>(rules_.size()));
-        rules_.push_back(compileRule(lines));
+        rules_.push_back(std::make_shared<const CompiledRule>(compileRule(lines)));
     }
     orders_.etymon = resolve(model.lstEtyOrd);
     orders_.reflex = resolve(model.lstReflOrd);
@@ -38,6 +38,13 @@ CompiledModel::CompiledModel(const Model& model)
     vocabulary_.reserve(model.lstVocab.size());
     for (const std::string& item : model.lstVocab)
         vocabulary_.push_back(splitItem(item));
+}
+
+CompiledModel CompiledModel::withRule(int index, const std::vector<std::string>& lines) const {
+    CompiledModel edited = *this;
+    edited.rules_.at(static_cast<std::size_t>(index)) =
+        std::make_shared<const CompiledRule>(compileRule(lines));
+    return edited;
 }
 
 std::optional<int> CompiledModel::findRule(std::string_view name) const {

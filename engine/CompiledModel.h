@@ -6,6 +6,7 @@
 #include "model/Model.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,7 +44,11 @@ public:
     explicit CompiledModel(const Model& model);
 
     int ruleCount() const { return static_cast<int>(rules_.size()); }
-    const CompiledRule& rule(int index) const { return rules_[static_cast<std::size_t>(index)]; }
+    const CompiledRule& rule(int index) const { return *rules_[static_cast<std::size_t>(index)]; }
+
+    // This model with rule `index` compiled from `lines` instead, as the model with that rule
+    // so edited would compile; every other rule is shared with this one, not compiled again.
+    CompiledModel withRule(int index, const std::vector<std::string>& lines) const;
 
     // The index of the first rule of the store whose name is `name`, exactly.
     std::optional<int> findRule(std::string_view name) const;
@@ -67,7 +72,8 @@ private:
 
     std::vector<int> resolve(const std::vector<std::string>& order) const;
 
-    std::vector<CompiledRule> rules_;
+    // Shared with the models made by withRule.
+    std::vector<std::shared_ptr<const CompiledRule>> rules_;
     // Names are looked up as views, without a copy.
     struct NameHash {
         using is_transparent = void;

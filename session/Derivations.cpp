@@ -21,7 +21,7 @@ void Session::Forwarder::showStage(int kind, const std::string& label, const Wor
 
 const CompiledModel& Session::compiled() const {
     if (compiledStale_ || !compiled_) {
-        compiled_ = std::make_unique<CompiledModel>(model());
+        compiled_ = std::make_shared<const CompiledModel>(model());
         compiledStale_ = false;
     }
     return *compiled_;
@@ -86,6 +86,9 @@ void Session::runBatch(BatchDisplay& display, MessageSink& messages) {
     Engine& batch = engine();
     batchRun_ = {};
     batchModel_ = model();
+    batchCompiled_ = compiled_;
+    batchTraced_.reset();
+    batchEntries_.reset();
     batchRun_.startWorking = batch.workingWord();
     batchRun_.startReflex = batch.reflexWord();
     BatchRunRecorder recorder(batchRun_, &display, &messages);

@@ -16,11 +16,45 @@ constexpr const char* changedNote =
 constexpr const char* noEntryNote =
     "This rule is in no order, or only masked: storing it changes no word.";
 
+// The last run made again with the edited rule in the model, from the words it started with:
+// what a batch run after Return would make of every item.
+insight::RulePreview wholePreview(const BatchRun& ran, const Model& edited,
+                                  const CompiledModel& compiled,
+                                  const std::vector<insight::OrderEntry>& entries,
+                                  std::size_t entry, ThreadPool* pool,
+                                  const insight::Normaliser& normalise) {
+    insight::RulePreview preview;
+    BatchRun run;
+    run.startWorking = ran.startWorking;
+    run.startReflex = ran.startReflex;
+    BatchRunRecorder recorder(run);
+    Engine engine(compiled, recorder);
+    engine.setWorkingWord(run.startWorking);
+    engine.setReflexWord(run.startReflex);
+    engine.runBatch(recorder, pool);
+    for (std::size_t i = 0; i < run.items.size() && i < ran.items.size(); ++i) {
+        const bool was = ran.items[i].good();
+        const bool now = run.items[i].good();
+        preview.fixed += !was && now ? 1 : 0;
+        preview.broken += was && !now ? 1 : 0;
+    }
+    preview.words = insight::ruleWords(edited, entries, run, entry, normalise);
+    return preview;
+}
+
 } // namespace
 
-// The last run is made again with the edited rule in the model, from the words it started
-// with, so that every item, the rules above the edit included, comes out exactly as a batch
-// run after Return would make it.
+const insight::TracedRun& Session::tracedBatch() {
+    if (!batchTraced_)
+        batchTraced_ = std::make_unique<insight::TracedRun>(
+            insight::traceRun(batchModel_, *batchCompiled_, batchRun_, pool()));
+    return *batchTraced_;
+}
+
+// Only the edited rule is compiled. Where the Diachronic Order alone uses it, the items of
+// the last run are taken up where it is used, with the words the run had there; a rule of
+// the Etymon or Reflex Order changes words every later place reads, and the whole run is
+// made again.
 insight::RulePreview Session::previewRuleEdit(const std::optional<std::vector<std::string>>& lines,
                                               const insight::Normaliser& normalise) {
     insight::RulePreview preview;
@@ -32,42 +66,36 @@ insight::RulePreview Session::previewRuleEdit(const std::optional<std::vector<st
         preview.note = changedNote;
         return preview;
     }
-    const RuleEditor& editor = ruleEditor();
-    Model edited = batchModel_;
-    const auto rule =
-        std::find_if(edited.lst1Rule.begin(), edited.lst1Rule.end(),
-                     [&](const auto& r) { return ruleName(r) == editor.currentName(); });
-    const std::vector<insight::OrderEntry> entries = insight::orderEntries(edited);
+    const std::string& name = ruleEditor().currentName();
+    const std::optional<int> rule = batchCompiled_->findRule(name);
+    if (!batchEntries_)
+        batchEntries_ = insight::orderEntries(batchModel_);
+    const std::vector<insight::OrderEntry>& entries = *batchEntries_;
     const auto entry = std::find_if(entries.begin(), entries.end(), [&](const auto& e) {
-        return e.name == editor.currentName() && !e.masked && e.rule;
+        return e.name == name && !e.masked && e.rule;
     });
-    if (rule == edited.lst1Rule.end() || entry == entries.end()) {
+    if (!rule || entry == entries.end()) {
         preview.note = noEntryNote;
         return preview;
     }
     // The rule keeps the name its entries give it, whatever its text's first line says.
-    *rule = lines ? *lines : editor.lines();
-    if (!rule->empty())
-        rule->front() = editor.currentName() + rule->front().substr(ruleName(*rule).size());
-
-    const CompiledModel compiledEdit(edited);
-    BatchRun run;
-    run.startWorking = batchRun_.startWorking;
-    run.startReflex = batchRun_.startReflex;
-    BatchRunRecorder recorder(run);
-    Engine engine(compiledEdit, recorder);
-    engine.setWorkingWord(run.startWorking);
-    engine.setReflexWord(run.startReflex);
-    engine.runBatch(recorder, pool());
-    for (std::size_t i = 0; i < run.items.size() && i < batchRun_.items.size(); ++i) {
-        const bool was = batchRun_.items[i].good();
-        const bool now = run.items[i].good();
-        preview.fixed += !was && now ? 1 : 0;
-        preview.broken += was && !now ? 1 : 0;
-    }
-    preview.words = insight::ruleWords(
-        edited, entries, run, static_cast<std::size_t>(entry - entries.begin()), normalise);
-    return preview;
+    std::vector<std::string> text = lines ? *lines : ruleEditor().lines();
+    if (!text.empty())
+        text.front() = name + text.front().substr(ruleName(text).size());
+    const CompiledModel compiledEdit = batchCompiled_->withRule(*rule, text);
+    const auto editedModel = [&] {
+        Model edited = batchModel_;
+        edited.lst1Rule[static_cast<std::size_t>(*rule)] = text;
+        return edited;
+    };
+    const auto at = static_cast<std::size_t>(entry - entries.begin());
+    const bool beyondDiachronic = std::any_of(entries.begin(), entries.end(), [&](const auto& e) {
+        return e.order != insight::Order::Diachronic && e.rule == *rule;
+    });
+    if (beyondDiachronic)
+        return wholePreview(batchRun_, editedModel(), compiledEdit, entries, at, pool(), normalise);
+    return insight::previewEdit(*batchCompiled_, tracedBatch(), batchRun_, entries,
+                                {*rule, &compiledEdit, at, editedModel}, pool(), normalise);
 }
 
 } // namespace tarnel

@@ -57,6 +57,9 @@ void Session::replaceModel(Model model, bool named, std::filesystem::path outsid
     lastRun_.reset();
     batchRun_ = {};
     batchModel_ = {};
+    batchCompiled_.reset();
+    batchTraced_.reset();
+    batchEntries_.reset();
     report_ = {};
     document_.replace(std::move(model));
 }

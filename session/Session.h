@@ -13,6 +13,7 @@
 #include "engine/Engine.h"
 #include "engine/ThreadPool.h"
 #include "exchange/WordListImport.h"
+#include "insight/EditPreview.h"
 #include "insight/Report.h"
 #include "insight/RuleImpact.h"
 #include "insight/RuleWords.h"
@@ -237,7 +238,9 @@ public:
     // it stands were the entry moved to each place of the Diachronic Order (0 at its own).
     std::vector<int> placeGains(std::size_t row);
     // What storing the rule editor's working copy, or `lines` (the rule as typed in its text
-    // view) in its place, would do to the last batch run, which it runs again with the edit.
+    // view) in its place, would do to the last batch run: exactly what a run with the edit
+    // would give, with only the edited rule compiled and the items taken up where it is used
+    // (the run's items are traced once, by the first preview after the run).
     insight::RulePreview previewRuleEdit(const std::optional<std::vector<std::string>>& lines,
                                          const insight::Normaliser& normalise);
     // Moves Diachronic entry `row` to place `to` (its place after the move), as one edit.
@@ -306,6 +309,12 @@ private:
     std::optional<std::vector<insight::PreviousItem>> lastRun_;
     BatchRun batchRun_;
     Model batchModel_; // the model as the last batch ran it
+    std::shared_ptr<const CompiledModel> batchCompiled_;
+    // The last run's items traced along its Diachronic Order, and its order entries, when a
+    // preview first asks.
+    std::unique_ptr<insight::TracedRun> batchTraced_;
+    std::optional<std::vector<insight::OrderEntry>> batchEntries_;
+    const insight::TracedRun& tracedBatch();
     insight::BatchReport report_;
     bool named_ = false;
     // The engine's sinks, pointed at the caller's for the length of a run.
@@ -320,7 +329,7 @@ private:
     const CompiledModel& compiled() const;
     Engine& engine();
     ThreadPool* pool();
-    mutable std::unique_ptr<CompiledModel> compiled_;
+    mutable std::shared_ptr<const CompiledModel> compiled_;
     mutable bool compiledStale_ = true;
     // The alphabets as IPA, kept until the alphabets change.
     std::unique_ptr<IpaSpelling> spelling_ = std::make_unique<IpaSpelling>();

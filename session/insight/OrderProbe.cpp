@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <optional>
 
 namespace tarnel::insight {
 
@@ -107,6 +106,69 @@ bool OrderProbe::alters(int rule, const WordPlanes& word) {
     engine_.setWorkingPlanes(word);
     engine_.applyRule(rule, passEtymon);
     return !samePlanes(word, engine_.workingPlanes());
+}
+
+bool OrderProbe::Application::operator==(const Application& other) const {
+    return changed == other.changed && samePlanes(word, other.word);
+}
+
+OrderProbe::Application OrderProbe::application(int rule, const WordPlanes& word) {
+    engine_.setWorkingPlanes(word);
+    engine_.applyRule(rule, passEtymon);
+    return {engine_.workingPlanes(), engine_.changed()};
+}
+
+WordPlanes OrderProbe::startWord(const Word& before, std::string_view etymon) {
+    engine_.setWorkingWord(before);
+    engine_.derive(etymon);
+    engine_.traverseEtymonOrder();
+    return engine_.workingPlanes();
+}
+
+// As `take` goes, with the persistent rules known by the place that made them active, so
+// that the watched entry is seen as it re-applies too.
+OrderProbe::Ending OrderProbe::finish(const std::vector<Place>& order, const ItemPath& path,
+                                      int from, const WordPlanes& word, int same, int watched) {
+    Ending ending;
+    engine_.setWorkingPlanes(word);
+    std::vector<std::pair<int, int>> active(
+        persistent_.begin(), std::find_if(persistent_.begin(), persistent_.end(),
+                                          [from](const auto& p) { return p.first >= from; }));
+    const auto apply = [&](int rule, int place) {
+        if (place != watched || ending.watchedChange) {
+            engine_.applyRule(rule, passEtymon);
+            return engine_.changed();
+        }
+        const WordPlanes before = engine_.workingPlanes();
+        engine_.applyRule(rule, passEtymon);
+        if (engine_.changed())
+            ending.watchedChange.emplace(before, engine_.workingPlanes());
+        return engine_.changed();
+    };
+    std::size_t at = path.before(from);
+    const int n = static_cast<int>(order.size());
+    for (int k = from; k < n; ++k) {
+        if (k >= same) {
+            while (at + 1 < path.words.size() && path.words[at + 1].place < k)
+                ++at;
+            if (samePlanes(engine_.workingPlanes(), path.words[at].word)) {
+                ending.good = path.good;
+                ending.word = path.words.back().word;
+                return ending;
+            }
+        }
+        const Place& place = order[static_cast<std::size_t>(k)];
+        if (!place.runs())
+            continue;
+        if (place.persistent)
+            active.emplace_back(k, place.rule);
+        if (apply(place.rule, k))
+            for (std::size_t i = 0, m = active.size(); i < m; ++i)
+                apply(active[i].second, active[i].first);
+    }
+    ending.word = engine_.workingPlanes();
+    ending.good = !findDiscrepancy(ending.word, path.expected);
+    return ending;
 }
 
 bool OrderProbe::State::operator==(const State& other) const {

@@ -5,6 +5,8 @@
 #include "engine/Engine.h"
 #include "session/BatchRun.h"
 
+#include <optional>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -71,6 +73,29 @@ public:
     // The word `order` leaves before place `until`, taken up at `from` as `derive` does.
     WordPlanes wordBefore(const std::vector<Place>& order, const ItemPath& path, int from,
                           int until);
+    // What `rule` alone makes of `word`, and whether it changed a sound on the way (which is
+    // what sets the active persistent rules going).
+    struct Application {
+        WordPlanes word;
+        bool changed = false;
+        bool operator==(const Application& other) const;
+    };
+    Application application(int rule, const WordPlanes& word);
+    // The word an item takes into the Diachronic Order when derived from `before`: its etymon
+    // encoded over it, then taken through the Etymon Order.
+    WordPlanes startWord(const Word& before, std::string_view etymon);
+    // How the item ends when taken up at place `from` of `order` with `word`: Good or not, its
+    // last word, and the first change the entry at place `watched` made, as it began or
+    // re-applied, with the word before it. From place `same` on, `order` is the one traced
+    // with the same persistent rules active, so a word equal to the path's there ends as the
+    // path ended.
+    struct Ending {
+        bool good = false;
+        WordPlanes word;
+        std::optional<std::pair<WordPlanes, WordPlanes>> watchedChange;
+    };
+    Ending finish(const std::vector<Place>& order, const ItemPath& path, int from,
+                  const WordPlanes& word, int same, int watched);
     // Edits of one item often meet at some place with one word: how each word went on from
     // there is kept for the item's other edits until the probe turns to another item.
     void forget() { ends_.clear(); }

@@ -5,6 +5,24 @@
 
 namespace tarnel::insight {
 
+std::optional<std::pair<Word, Word>> firstChange(StageTracer& tracer, const BatchRun& run,
+                                                 std::size_t item, std::size_t entry) {
+    std::optional<std::pair<Word, Word>> change;
+    Word last;
+    tracer.trace(run, item, [&](int stage, bool, const Word& word) {
+        if (!change && stage == static_cast<int>(entry))
+            change.emplace(last, word);
+        last = word;
+    });
+    return change;
+}
+
+std::size_t lastTracedEntry(const std::vector<OrderEntry>& entries, std::size_t entry) {
+    // A persistent entry may first change a word after a later entry; any other does so at
+    // its own stage or never.
+    return entries[entry].persistent ? entries.size() : entry;
+}
+
 std::vector<RuleWord> ruleWords(const Model& model, const std::vector<OrderEntry>& entries,
                                 const BatchRun& run, std::size_t entry,
                                 const Normaliser& normalise) {
@@ -15,23 +33,13 @@ std::vector<RuleWord> ruleWords(const Model& model, const std::vector<OrderEntry
     const auto spell = [&](const Word& word) {
         return etymonSide ? derivedIpa(word, normalise) : expectedIpa(word, normalise);
     };
-    // A persistent entry may first change a word after a later entry; any other does so at
-    // its own stage or never.
-    StageTracer tracer(model, entries, etymonSide,
-                       entries[entry].persistent ? entries.size() : entry);
-    for (std::size_t i = 0; i < run.items.size(); ++i) {
-        Word last;
-        bool found = false;
-        tracer.trace(run, i, [&](int stage, bool, const Word& word) {
-            if (!found && stage == static_cast<int>(entry)) {
-                const BatchItemResult& item = run.items[i];
-                words.push_back(
-                    {item.index, item.etymon, item.reflex, spell(last), spell(word), item.good()});
-                found = true;
-            }
-            last = word;
-        });
-    }
+    StageTracer tracer(model, entries, etymonSide, lastTracedEntry(entries, entry));
+    for (std::size_t i = 0; i < run.items.size(); ++i)
+        if (const auto change = firstChange(tracer, run, i, entry)) {
+            const BatchItemResult& item = run.items[i];
+            words.push_back({item.index, item.etymon, item.reflex, spell(change->first),
+                             spell(change->second), item.good()});
+        }
     return words;
 }
 

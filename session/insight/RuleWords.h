@@ -3,10 +3,13 @@
 
 #include "OrderEntries.h"
 #include "Report.h"
+#include "Trace.h"
 #include "session/BatchRun.h"
 #include "session/Json.h"
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tarnel::insight {
@@ -29,6 +32,12 @@ struct RuleWord {
 std::vector<RuleWord> ruleWords(const Model& model, const std::vector<OrderEntry>& entries,
                                 const BatchRun& run, std::size_t entry,
                                 const Normaliser& normalise);
+
+// The word just before the first change entry `entry` made to item `item` of `run`, and just
+// after it; `tracer` traces the entry's side, through it at least (see lastTracedEntry).
+std::optional<std::pair<Word, Word>> firstChange(StageTracer& tracer, const BatchRun& run,
+                                                 std::size_t item, std::size_t entry);
+std::size_t lastTracedEntry(const std::vector<OrderEntry>& entries, std::size_t entry);
 
 // What storing an edited rule would do to a batch run: the items whose word its first
 // order entry would change, and how many items would turn Good (fixed) or Bad (broken); a
