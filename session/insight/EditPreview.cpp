@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditPreview.h"
 
-#include "OrderFixes.h"
+#include "Parallel.h"
 #include "Trace.h"
 #include "engine/ThreadPool.h"
 

@@ -70,11 +70,6 @@ struct OrderFixes {
     bool stopped = false;                  // the progress callback ended the search early
 };
 
-// Every item of `run`, the last run of the model whose Diachronic Order is `places`, traced
-// along that order on this thread and all but one of the threads of `pool`.
-std::vector<ItemPath> tracePaths(const CompiledModel& compiled, const std::vector<Place>& places,
-                                 const BatchRun& run, ThreadPool* pool);
-
 // On an order longer than this each way and back, an entry is tried this far from its place.
 inline constexpr int moveReach = 30;
 

@@ -62,7 +62,8 @@ inline bool forEachParallel(int count, const CompiledModel& compiled,
     return done == count;
 }
 
-// The path of every item of `run` through `places`, traced on every core.
+// Every item of `run`, the last run of the model whose Diachronic Order is `places`, traced
+// along that order on this thread and all but one of the threads of `pool`.
 std::vector<ItemPath> tracePaths(const CompiledModel& compiled, const std::vector<Place>& places,
                                  const BatchRun& run, ThreadPool* pool);
 
