@@ -98,23 +98,12 @@ protected:
     Engine engine{compiled, messages, &stages};
 };
 
-// Symbols as the display font codes them. The stress mark stands before its vowel.
-const std::string stress = "\xC8";
-const std::string yogh = "Z";
-const std::string openO = "\x8D";
-const std::string openE = "E";
-const std::string chWedge = "c\xE0";
-const std::string palatalL = "\xB4";
-const std::string theta = "T";
-const std::string tap = "R";
-
-// Symbols of the derivations below.
-const std::string shortI = "I";
-const std::string shortU = "U";
-const std::string ts = "ts";
-const std::string dz = "dz";
-const std::string longMark = "\xF9";
-const std::string palatalN = "\xF8";
+// Symbols as the display font codes them, the stress mark before its vowel; the second group
+// are those of the derivations below.
+const std::string stress = "\xC8", yogh = "Z", openO = "\x8D", openE = "E", chWedge = "c\xE0",
+                  palatalL = "\xB4", theta = "T", tap = "R";
+const std::string shortI = "I", shortU = "U", ts = "ts", dz = "dz", longMark = "\xF9",
+                  palatalN = "\xF8";
 
 // One change of the handbooks, followed through the stages that show it: each listed stage
 // comes after the one before it and leaves the word in the given symbols. A stage named in
