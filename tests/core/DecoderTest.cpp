@@ -51,9 +51,8 @@ Segment bare(std::initializer_list<const char*> plus) {
 TEST_P(Decoder, DecodesTheSegmentAsTheFirstFittingRowWithItsMarks) {
     const DecodeCase& c = GetParam();
     const DecodedSymbol decoded = getSymbol(c.segment);
-    EXPECT_EQ(decoded.codes, c.codes);
-    EXPECT_EQ(decoded.differs, c.differs);
-    EXPECT_EQ(decoded.colour, c.colour);
+    EXPECT_EQ(std::tie(decoded.codes, decoded.differs, decoded.colour),
+              std::tie(c.codes, c.differs, c.colour));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -81,18 +80,14 @@ INSTANTIATE_TEST_SUITE_P(
                    "\x8d", "", CellColour::Black}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Decoder, ReflexDecoderShowsAnUnfitSegmentAsTheEmptyBoxInRed) {
-    const DecodedSymbol decoded = reflexGetSymbol(bare({"cons", "cont", "obstr", "voice"}));
-    EXPECT_EQ(decoded.codes, "\xc5");
-    EXPECT_EQ(decoded.colour, CellColour::Red);
-}
-
-TEST(Decoder, ReflexDecoderHasNoPalatalizationMark) {
-    const DecodedSymbol decoded =
-        reflexGetSymbol(withFeatures(defaultLetter('t'), {{"high", true}}));
-    EXPECT_EQ(decoded.codes, "\x74");
-    EXPECT_EQ(decoded.differs, "+high");
-    EXPECT_EQ(decoded.colour, CellColour::Blue);
+// The reflex decoder shows an unfit segment as the empty box in red, and has no palatalization
+// mark.
+TEST(Decoder, ReflexDecoderShowsAnUnfitSegmentAsTheEmptyBoxAndNoPalatalization) {
+    const DecodedSymbol unfit = reflexGetSymbol(bare({"cons", "cont", "obstr", "voice"}));
+    EXPECT_EQ(std::tie(unfit.codes, unfit.colour), std::tuple("\xc5", CellColour::Red));
+    const DecodedSymbol t = reflexGetSymbol(withFeatures(defaultLetter('t'), {{"high", true}}));
+    EXPECT_EQ(std::tie(t.codes, t.differs, t.colour),
+              std::tuple("\x74", "+high", CellColour::Blue));
 }
 
 TEST(Decoder, FallbackLettersFollowTheDecisionTree) {

@@ -66,8 +66,7 @@ TEST_F(Batch, WritesGoodAndBadLinesWithFirstDiscrepancy) {
                        "pat > bet:  seg.#1, voice\r\n"
                        "piter > piters:  seg.#6, segment\r\n"
                        "piters > piter:  seg.#6, segment\r\n");
-    EXPECT_EQ(goodCount, 1);
-    EXPECT_EQ(badCount, 5);
+    EXPECT_EQ(std::pair(goodCount, badCount), std::pair(1, 5));
     EXPECT_EQ(goodLabel(goodCount), "Good:  1");
     EXPECT_EQ(badLabel(badCount), "Bad:  5");
     EXPECT_TRUE(stages.empty());

@@ -34,11 +34,10 @@ TEST(RuleText, FindRuleMatchesTheRuleNameExactlyFirstWins) {
                       {},
                       {"GAMMA\xAB"
                        "no blank\xBB"}};
-    EXPECT_EQ(findRule(model, "BETA"), 1);
-    EXPECT_EQ(findRule(model, "ALPHA"), 0);
-    EXPECT_EQ(findRule(model, "GAMMA"), 4);
-    EXPECT_EQ(findRule(model, "alpha"), std::nullopt);
-    EXPECT_EQ(findRule(model, "ALPH"), std::nullopt);
+    std::vector<std::optional<int>> found;
+    for (const char* name : {"BETA", "ALPHA", "GAMMA", "alpha", "ALPH"})
+        found.push_back(findRule(model, name));
+    EXPECT_EQ(found, (std::vector<std::optional<int>>{1, 0, 4, std::nullopt, std::nullopt}));
 }
 
 TEST(Location, ReadsTheTextAsAPositionAtFocus3OfLength5) {
@@ -47,9 +46,8 @@ TEST(Location, ReadsTheTextAsAPositionAtFocus3OfLength5) {
                                                  {"0", 5}, {"+cons", 5}, {"3x", 2},  {"", 5}};
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(resolveLocation(text, 3, 5), expected) << text;
-    EXPECT_EQ(readNumber("12abc"), 12);
-    EXPECT_EQ(readNumber(" -3"), -3);
-    EXPECT_EQ(readNumber("cons"), 0);
+    EXPECT_EQ(std::tuple(readNumber("12abc"), readNumber(" -3"), readNumber("cons")),
+              std::tuple(12, -3, 0));
     EXPECT_EQ(readNumber("99999999999999999999"), readNumber("9999999"));
 }
 

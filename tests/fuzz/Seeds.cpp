@@ -55,11 +55,7 @@ std::string generatedModel(std::mt19937& random) {
         rules += name + (pick(2) ? " \xAB...\xBB" : "") + "\r\n" + body[0] + "\r\n" + body[1] +
                  "\r\nEND:  " + name + "\r\n\r\n";
         diachronic += (pick(2) ? std::to_string(i + 1) + ": " : "") + (pick(3) ? "" : "\xB6 ") +
-                      (pick(4) ? "" : "-") + name +
-                      (pick(3) ? ""
-                               : " \xAB"
-                                 "c\xBB") +
-                      "\r\n";
+                      (pick(4) ? "" : "-") + name + (pick(3) ? "" : " \253c\273") + "\r\n";
         if (pick(2))
             etymon += std::to_string(i) + " " + name + "\r\n";
     }
@@ -70,35 +66,20 @@ std::string generatedModel(std::mt19937& random) {
         alphabet += etymonAlphabet[static_cast<std::size_t>(pick(26))] + "\r\n";
     for (int i = 0; i < pick(6); ++i)
         vocabulary += std::string("pata  pada\r\nsiki  sigi\r\n").substr(0, 12 * (1 + pick(2)));
-    return "***\r\n\xA7"
-           "1_NAME:gen\r\n\r\n\xA7"
-           "2_START:Notes\r\n\r\nNotes \xA7 \xB6 " +
-           std::to_string(pick(100)) +
-           "\r\nsecond line\r\n\r\n\xA7"
-           "3_END:Notes\r\n\r\n" +
-           std::string(fuzz::rulesStart) + rules + std::string(fuzz::rulesEnd) +
-           "\r\n\r\n\xA7"
-           "6_START:Diachronic_Order\r\n\r\n" +
-           diachronic +
-           "\r\n\xA7"
-           "7_END:Diachronic_Order\r\n\r\n\xA7"
-           "8_START:Etymon_Order\r\n\r\n" +
-           etymon +
-           "\r\n\xA7"
-           "9_END:Etymon_Order\r\n\r\n\xA7"
-           "10_START:Reflex_Order\r\n\r\n" +
-           "\r\n\xA7"
-           "11_END:Reflex_Order\r\n\r\n\xA7"
-           "12_START:Etymon_Alphabet\r\n\r\n" +
-           alphabet +
-           "\r\n\xA7"
-           "13_END:Etymon_Alphabet\r\n\r\n\xA7" +
-           "14_START:Reflex_Alphabet\r\n\r\n" + alphabet + "\r\n\xA7" +
-           "15_END:Reflex_Alphabet\r\n\r\n\xA7"
-           "16_START:Vocabulary\r\n\r\n" +
-           vocabulary +
-           "\r\n\xA7"
-           "17_END:Vocabulary\r\n";
+    const auto section = [](int number, const std::string& name, const std::string& body) {
+        return "\xA7" + std::to_string(number) + "_START:" + name + "\r\n\r\n" + body + "\r\n\xA7" +
+               std::to_string(number + 1) + "_END:" + name + "\r\n\r\n";
+    };
+    std::string text =
+        std::string("***\r\n\xA7") + "1_NAME:gen\r\n\r\n" +
+        section(2, "Notes",
+                "Notes \xA7 \xB6 " + std::to_string(pick(100)) + "\r\nsecond line\r\n") +
+        section(4, "Rules", rules) + section(6, "Diachronic_Order", diachronic) +
+        section(8, "Etymon_Order", etymon) + section(10, "Reflex_Order", "") +
+        section(12, "Etymon_Alphabet", alphabet) + section(14, "Reflex_Alphabet", alphabet) +
+        section(16, "Vocabulary", vocabulary);
+    text.resize(text.size() - 2); // one line break after the last section
+    return text;
 }
 
 // The first rules of `model`, with the order entries naming them, and its first words.

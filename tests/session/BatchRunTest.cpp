@@ -22,16 +22,14 @@ Model voicingModel(test::Lines vocabulary) {
 TEST(BatchRun, KeepsEachItemAsDataWithTheLineTheListsShow) {
     const BatchRun run = runWholeBatch(voicingModel({"ata  ada", "ata  ata", "ate  eta"}));
     ASSERT_EQ(run.items.size(), 3u);
-    EXPECT_EQ(run.goodCount(), 1);
-    EXPECT_EQ(run.badCount(), 2);
+    EXPECT_EQ(std::pair(run.goodCount(), run.badCount()), std::pair(1, 2));
     EXPECT_EQ(resultLine(run.items[0]), "ata > ada");
     EXPECT_EQ(resultLine(run.items[1]), "ata > ata:  seg.#2, voice");
-    EXPECT_EQ(run.items[2].index, 2);
-    EXPECT_EQ(run.items[2].etymon, "ate");
+    EXPECT_EQ(std::tie(run.items[2].index, run.items[2].etymon), std::tuple(2, "ate"));
     EXPECT_EQ(run.items[1].derived.length, 3);
-    EXPECT_TRUE(
-        slotValue(run.items[1].derived.segments[1], voiceFeature)); // voiced in the derivation
-    EXPECT_FALSE(slotValue(run.items[1].expected.segments[1], voiceFeature)); // not in the reflex
+    // voiced in the derivation, not in the reflex
+    EXPECT_TRUE(slotValue(run.items[1].derived.segments[1], voiceFeature));
+    EXPECT_FALSE(slotValue(run.items[1].expected.segments[1], voiceFeature));
     EXPECT_FALSE(run.stopped);
 }
 

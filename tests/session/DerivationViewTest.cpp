@@ -24,11 +24,8 @@ Word unfit() {
 
 TEST(WordBox, DerivesOnlyAWordWithoutBlanks) {
     EXPECT_EQ(derivableWord("pater"), "pater");
-    EXPECT_EQ(derivableWord(""), std::nullopt);
-    EXPECT_EQ(derivableWord("pa ter"), std::nullopt);
-    EXPECT_EQ(derivableWord(" pater"), std::nullopt);
-    EXPECT_EQ(derivableWord("Type etymon here"), std::nullopt);
-    EXPECT_EQ(derivableWord("Type reflex here"), std::nullopt);
+    for (const char* text : {"", "pa ter", " pater", "Type etymon here", "Type reflex here"})
+        EXPECT_EQ(derivableWord(text), std::nullopt) << text;
 }
 
 // The Etymon label gets its colon, a rule's stands as given, End shows no symbols; a sound no
@@ -48,10 +45,9 @@ TEST(DecodeStage, LabelsAndCellsFollowTheKindOfStage) {
     const StageLine working = decodeStage(stageDiachronic, "R", unfit());
     const StageLine reflex = decodeStage(stageReflex, "Reflex", unfit());
     ASSERT_TRUE(working.cells.size() == 1 && reflex.cells.size() == 1);
-    EXPECT_EQ(working.cells[0].codes, "g");
-    EXPECT_EQ(working.cells[0].colour, CellColour::Red);
-    EXPECT_EQ(reflex.cells[0].codes, "\xc5");
-    EXPECT_EQ(reflex.cells[0].colour, CellColour::Red);
+    EXPECT_EQ(std::tie(working.cells[0].codes, working.cells[0].colour, reflex.cells[0].codes,
+                       reflex.cells[0].colour),
+              std::tuple("g", CellColour::Red, "\xc5", CellColour::Red));
 
     Word palatal = test::typed("t");
     palatal.segments[0].set(*featureIndex("high"), true);

@@ -34,9 +34,9 @@ protected:
     // The word in keyboard characters, or "SYMBOL@POSITION" of its refusal.
     std::string read(const std::string& word, AlphabetSide side = AlphabetSide::Etymon) {
         const IpaText text = readIpaWord(word, side, session_.ipaAlphabets());
-        if (!text.refusal)
-            return text.keyboard;
-        return text.refusal->refusal.symbol + "@" + std::to_string(text.refusal->refusal.position);
+        return text.refusal ? text.refusal->refusal.symbol + "@" +
+                                  std::to_string(text.refusal->refusal.position)
+                            : text.keyboard;
     }
     const IpaSpelling& spelling() { return session_.ipaSpelling(); }
 
@@ -44,11 +44,9 @@ protected:
 };
 
 TEST_F(IpaWords, SymbolsAreReadAsTheColumnsThatShowAsThem) {
-    add("ɛ", 'E');
-    add("ã", 'N');
-    add("t͡s", 'C');
-    add("kʷʰ", 'K');
-    add("ˈa", 'S');
+    for (const auto& [symbol, character] :
+         {std::pair{"ɛ", 'E'}, {"ã", 'N'}, {"t͡s", 'C'}, {"kʷʰ", 'K'}, {"ˈa", 'S'}})
+        add(symbol, character);
     const std::pair<std::string, std::string> cases[] = {
         {"pata", "pata"}, {"gato", "gato"},   {"ɡato", "gato"},        {"pɛs", "pEs"},
         {"pã", "pN"},     {"pa\u0303", "pN"}, {"t͡sa", "Ca"},           {"t͜sa", "Ca"},

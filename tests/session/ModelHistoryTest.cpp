@@ -27,9 +27,7 @@ TEST(Splice, ReplaysAnyChangeBothWaysHoldingOnlyWhatChanged) {
         ASSERT_LE(splice.removed.size(), before.size());
     }
     const auto one = spliceBetween(std::string("pater"), std::string("patter"));
-    EXPECT_EQ(one.at, 3u);
-    EXPECT_EQ(one.removed, "");
-    EXPECT_EQ(one.inserted, "t");
+    EXPECT_EQ(std::tie(one.at, one.removed, one.inserted), std::tuple(3u, "", "t"));
 }
 
 // A history over a model whose Vocabulary is edited item by item.
@@ -40,6 +38,10 @@ protected:
         const ModelSnapshot before = takeSnapshot(model, vocabularyPart);
         model.lstVocab = std::move(vocab);
         history.record(caption, before, model, affectsFile, merging);
+    }
+    void undo(int steps = 1) {
+        for (; steps > 0; --steps)
+            history.undo(model);
     }
     Model model;
     ModelHistory history;
@@ -53,16 +55,14 @@ TEST_F(History, KnowsWhenTheModelIsBackAtItsLastSave) {
     EXPECT_TRUE(history.atSavedState());
     change("Add Item", {"a", "m", "b"});
     EXPECT_FALSE(history.atSavedState());
-    history.undo(model);
-    history.undo(model);
-    history.undo(model);
+    undo(3);
     EXPECT_TRUE(model.lstVocab.empty());
     EXPECT_FALSE(history.atSavedState());
     history.redo(model);
     EXPECT_TRUE(history.atSavedState());
-    history.undo(model);
+    undo();
     change("Add Item", {"c"}); // the step that led to the save is gone
-    history.undo(model);
+    undo();
     EXPECT_FALSE(history.atSavedState());
     EXPECT_TRUE(model.lstVocab.empty());
 }
@@ -86,8 +86,7 @@ TEST_F(History, MergesTypingAndKeepsOnlyTheNewestSteps) {
     change("Edit Notes", {"xy"}, true, true);
     change("Add Item", {"xy", "z"});
     EXPECT_EQ(history.size(), 2u);
-    history.undo(model);
-    history.undo(model);
+    undo(2);
     EXPECT_TRUE(model.lstVocab.empty());
     EXPECT_FALSE(history.canUndo());
     EXPECT_EQ(history.redoCaption(), "Edit Notes");

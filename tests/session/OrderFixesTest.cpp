@@ -2,12 +2,9 @@
 #include "session/insight/OrderFixes.h"
 
 #include "InsightModel.h"
+#include "SessionFixture.h"
 #include "engine/CompiledModel.h"
-#include "model/ModelFile.h"
-#include "session/Session.h"
 
-#include <filesystem>
-#include <gtest/gtest.h>
 #include <set>
 
 namespace tarnel::insight {
@@ -172,15 +169,10 @@ TEST(OrderFixes, PlaceGainsScoreEveryPlaceOfAnEntry) {
 
 // Through the session: the report's items carry their fixes and blame the entry to move,
 // the chart's gains come from the model as it stands, and a move to a place is one edit.
-TEST(OrderFixes, TheSessionReportsFixesAndMovesAnEntryToAPlaceAsOneEdit) {
-    const auto folder = std::filesystem::temp_directory_path() / "tarnel-order-fixes";
-    std::filesystem::create_directories(folder);
-    Model model = misordered();
-    model.modelName = "misordered";
-    model.lstSupply = {"Devoicing", "FrontA", "Nasal", "Revoicing", "Voicing"};
-    ASSERT_TRUE(writeModelFile(model, folder / "misordered.tnl"));
-    Session session(folder);
-    ASSERT_TRUE(session.openModel("misordered"));
+class OrderFixesSession : public test::SessionFixture {};
+
+TEST_F(OrderFixesSession, ReportsFixesAndMovesAnEntryToAPlaceAsOneEdit) {
+    open(misordered());
     session.runBatch();
     session.reportBatch({});
     session.findOrderFixes({});
@@ -198,7 +190,6 @@ TEST(OrderFixes, TheSessionReportsFixesAndMovesAnEntryToAPlaceAsOneEdit) {
     EXPECT_EQ(session.undoCaption(), "Undo Move FrontA to Place 2");
     session.undo();
     EXPECT_EQ(session.model().lstDiacOrd, (std::vector<std::string>{"FrontA", "Voicing"}));
-    std::filesystem::remove_all(folder);
 }
 
 struct InteractionCase {

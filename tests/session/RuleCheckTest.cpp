@@ -90,6 +90,15 @@ std::string ruleText(const Lines& body, const std::string& name = "Test_Rule") {
     return joined({name + " \xAB...\xBB", joined(body), "END:  " + name});
 }
 
+// The problems the check finds in `text`, a rule named `own` in a Supply holding Taken_Rule.
+std::vector<std::string> problemTexts(const std::string& text, std::string_view own = {}) {
+    const std::vector<std::string> supply = {"Taken_Rule"};
+    std::vector<std::string> texts;
+    for (const RuleProblem& problem : checkOneRule(readRulesText(text), {supply, own}))
+        texts.push_back(problem.text);
+    return texts;
+}
+
 struct Case {
     Lines body;
     std::vector<std::string> problems;
@@ -161,43 +170,30 @@ TEST(RuleCheck, EachProblemIsSaidAtItsLineAndColumn) {
         {{"A:  +syll (*)", "1:  +high (*) \xAB a\tb \xBB"},
          {"Line 1, column 18: a tab or other control character: write blanks"}},
     };
-    const std::vector<std::string> supply = {"Taken_Rule"};
-    for (const Case& c : cases) {
-        std::vector<std::string> texts;
-        for (const RuleProblem& problem :
-             checkOneRule(readRulesText(ruleText(c.body)), {supply, {}}))
-            texts.push_back(problem.text);
-        EXPECT_EQ(texts, c.problems) << joined(c.body);
-    }
+    for (const Case& c : cases)
+        EXPECT_EQ(problemTexts(ruleText(c.body)), c.problems) << joined(c.body);
 }
 
 // The name, END line and the limits of the rule as a whole.
 TEST(RuleCheck, NamesEndLinesAndTheRuleAsAWhole) {
-    const std::vector<std::string> supply = {"Taken_Rule"};
-    const auto problems = [&](const std::string& text, std::string_view own = {}) {
-        std::vector<std::string> texts;
-        for (const RuleProblem& problem : checkOneRule(readRulesText(text), {supply, own}))
-            texts.push_back(problem.text);
-        return texts;
-    };
     const std::string body = "\nA:  +syll (*)\n1:  +high (*)\n";
     using Texts = std::vector<std::string>;
-    EXPECT_EQ(problems("Ab" + body + "END:  Ab"), Texts{"Name line, column 1: Minimum name "
-                                                        "length = 3."});
-    EXPECT_EQ(problems("Taken_Rule" + body + "END:  Taken_Rule"),
+    EXPECT_EQ(problemTexts("Ab" + body + "END:  Ab"), Texts{"Name line, column 1: Minimum name "
+                                                            "length = 3."});
+    EXPECT_EQ(problemTexts("Taken_Rule" + body + "END:  Taken_Rule"),
               Texts{"Name line, column 1: A rule named 'Taken_Rule' already exists.  Use a "
                     "different name."});
-    EXPECT_TRUE(problems("Taken_Rule" + body + "END:  Taken_Rule", "Taken_Rule").empty());
-    EXPECT_EQ(problems("lower-case" + body + "END:  lower-case"),
+    EXPECT_TRUE(problemTexts("Taken_Rule" + body + "END:  Taken_Rule", "Taken_Rule").empty());
+    EXPECT_EQ(problemTexts("lower-case" + body + "END:  lower-case"),
               (Texts{"Name line, column 1: a rule name begins with a capital letter, A to Z",
                      "Name line, column 6: \"-\" cannot stand in a rule name, which holds "
                      "letters, digits and _ only"}));
-    EXPECT_EQ(problems("Some_Rule" + body + "END:  Other"),
+    EXPECT_EQ(problemTexts("Some_Rule" + body + "END:  Other"),
               Texts{"END line, column 7: the END line names the rule: END:  Some_Rule"});
-    EXPECT_EQ(problems("Some_Rule" + body),
+    EXPECT_EQ(problemTexts("Some_Rule" + body),
               Texts{"Line 1: the rule has no END line after this line; end it with END:  "
                     "Some_Rule"});
-    EXPECT_EQ(problems("Some_Rule"),
+    EXPECT_EQ(problemTexts("Some_Rule"),
               (Texts{"Name line: the rule has no END line after this line; end it with END:  "
                      "Some_Rule",
                      "Name line: the rule has no if-line, so it never applies",
@@ -205,10 +201,11 @@ TEST(RuleCheck, NamesEndLinesAndTheRuleAsAWhole) {
     std::string tenThen = "Some_Rule\nA:  +syll (*)\n";
     for (int i = 1; i <= 10; ++i)
         tenThen += std::to_string(i) + ":  +high (*)\n";
-    EXPECT_EQ(problems(tenThen + "END:  Some_Rule"),
+    EXPECT_EQ(problemTexts(tenThen + "END:  Some_Rule"),
               Texts{"Line 10: Maximum  9  THEN-lines permitted."});
-    EXPECT_EQ(problems(""), Texts{"The text holds no rule: a rule is its name line, its "
-                                  "if-lines and then-lines, and its END line."});
+    EXPECT_EQ(problemTexts(""), Texts{"The text holds no rule: a rule is its name line, its "
+                                      "if-lines and then-lines, and its END line."});
+    const std::vector<std::string> supply = {"Taken_Rule"};
     const auto two = checkOneRule(
         readRulesText("One_Rule" + body + "END:  One_Rule\n\nTwo_Rule" + body + "END:  Two_Rule"),
         {supply, {}});

@@ -18,10 +18,8 @@ TEST(RuleImpact, MaskingAnEntryFixesAndBreaksItems) {
     ASSERT_EQ(impact.entries.size(), 2u);
     EXPECT_EQ(impact.entries[0].netGood(), 0);
     const EntryImpact& voicing = impact.entries[1];
-    EXPECT_EQ(voicing.position, 1);
-    EXPECT_EQ(voicing.name, "Voicing");
-    EXPECT_EQ(voicing.fixes, (std::vector<int>{0, 2}));
-    EXPECT_EQ(voicing.breaks, (std::vector<int>{1}));
+    EXPECT_EQ(std::tie(voicing.position, voicing.name, voicing.fixes, voicing.breaks),
+              std::tuple(1, "Voicing", std::vector<int>{0, 2}, std::vector<int>{1}));
     EXPECT_EQ(voicing.netGood(), 1);
     EXPECT_FALSE(impact.stopped);
 }

@@ -4,6 +4,7 @@
 #include "session/Document.h"
 #include "session/RuleEditor.h"
 #include "session/Session.h"
+#include "support/ModelBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -21,12 +22,9 @@ Lines lenition() {
 // A document holding Lenition, in the Diachronic Order, and its rule editor.
 struct TextEditing : ::testing::Test {
     TextEditing() {
-        Model model;
-        model.lst1Rule = {lenition()};
-        model.lstSupply = {"Lenition"};
-        model.lstDiacOrd = {"Lenition"};
-        model.lstM = model.lstP = {""};
-        document.replace(model);
+        document.replace(test::ModelBuilder()
+                             .rule("Lenition", {"+obstr (*)"}, {"+cont (*)"})
+                             .diachronic({"Lenition"}));
     }
     Document document;
     RuleEditor editor{document};

@@ -5,6 +5,7 @@
 #include "session/exchange/ImportSummary.h"
 #include "support/SavedModel.h"
 
+#include <functional>
 #include <random>
 
 namespace tarnel::test {
@@ -231,37 +232,25 @@ TEST_F(SessionTest, AnyRunOfEditsUndoesToTheLoadedModelAndRedoesToTheEnd) {
         const Model& m = session.model();
         const OrderList order = orders[below(3)];
         const std::size_t rows = orderEntries(m, order).size();
-        switch (below(9)) {
-        case 0:
-            (void)session.addItem("pa" + std::string(1, static_cast<char>('a' + below(26))) +
-                                  " po");
-            break;
-        case 1:
-            session.deleteItem(below(m.lstVocab.size()));
-            break;
-        case 2:
-            (void)session.insertIntoOrder(order, {m.lstSupply[below(3)], true, below(rows + 1)},
-                                          below(2) ? InsertPlace::Above : InsertPlace::Below);
-            break;
-        case 3:
-            (void)session.moveInOrder(order, below(rows + 1),
-                                      below(2) ? MoveDirection::Up : MoveDirection::Down);
-            break;
-        case 4:
-            (void)session.deleteFromOrder(order, below(rows + 1));
-            break;
-        case 5:
-            (void)session.toggleMask(below(m.lstDiacOrd.size()));
-            break;
-        case 6:
-            session.togglePersistence(below(m.lstDiacOrd.size() + 1));
-            break;
-        case 7:
-            session.setNotes(m.notes + "n");
-            break;
-        default:
-            (void)session.replaceVocabulary({"a b", "c d"});
-        }
+        const std::function<void()> edits[] = {
+            [&] { (void)session.addItem("pa" + std::string(1, char('a' + below(26))) + " po"); },
+            [&] { session.deleteItem(below(m.lstVocab.size())); },
+            [&] {
+                (void)session.insertIntoOrder(order, {m.lstSupply[below(3)], true, below(rows + 1)},
+                                              below(2) ? InsertPlace::Above : InsertPlace::Below);
+            },
+            [&] {
+                (void)session.moveInOrder(order, below(rows + 1),
+                                          below(2) ? MoveDirection::Up : MoveDirection::Down);
+            },
+            [&] { (void)session.deleteFromOrder(order, below(rows + 1)); },
+            [&] { (void)session.toggleMask(below(m.lstDiacOrd.size())); },
+            [&] { session.togglePersistence(below(m.lstDiacOrd.size() + 1)); },
+            [&] { session.setNotes(m.notes + "n"); },
+            [&] {
+                (void)session.replaceVocabulary({"a b", "c d"});
+            }};
+        edits[below(9)]();
     }
     const Model edited = session.model();
     int steps = 0;

@@ -39,9 +39,8 @@ TEST_F(SinceLastRunTest, MatchesItemsByTheirTextsAndTellsWhatChanged) {
                                    ItemChange::Unchanged, ItemChange::New,   ItemChange::New};
     for (std::size_t i = 0; i < 6; ++i)
         EXPECT_EQ(since.items[i].change, expected[i]) << i;
-    EXPECT_EQ(since.items[0].before, "Before: Good");
-    EXPECT_EQ(since.items[1].before, "Before: Bad at seg.#2, voice");
-    EXPECT_EQ(since.items[4].before, "Before: not there");
+    EXPECT_EQ(std::tie(since.items[0].before, since.items[1].before, since.items[4].before),
+              std::tuple("Before: Good", "Before: Bad at seg.#2, voice", "Before: not there"));
     ASSERT_EQ(since.removed.size(), 1u);
     EXPECT_EQ(since.removed[0].etymon, "aquam");
     EXPECT_EQ(sinceText(since), "Since the last run: 1 fixed, 1 broken, 1 still Bad at a new "

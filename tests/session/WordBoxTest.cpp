@@ -16,7 +16,7 @@ struct KeyCase {
     int key;
     DerivationMode mode;
     Action action;
-    std::string message;
+    std::string message = {};
     bool removePrompt = false;
 };
 
@@ -29,6 +29,9 @@ class WordBoxKeys : public testing::TestWithParam<KeyCase> {};
 constexpr auto interactive = DerivationMode::Interactive;
 constexpr auto reflexMode = DerivationMode::Reflex;
 constexpr auto batch = DerivationMode::Batch;
+constexpr auto accept = Action::Accept, refuse = Action::Refuse;
+const std::string capsLock = "Did you forget to release \"Caps Lock\"?";
+const std::string noSpace = "Space not allowed in ";
 const std::string twenty(20, 'a');
 
 } // namespace
@@ -47,39 +50,32 @@ TEST_P(WordBoxKeys, RunsTheChecksInTheirOrder) {
 INSTANTIATE_TEST_SUITE_P(
     Keys, WordBoxKeys,
     testing::Values(
-        KeyCase{"letterInAlphabet", "pa", 't', interactive, Action::Accept, ""},
-        KeyCase{"promptIsRemovedFirst", "Type etymon here", 'a', interactive, Action::Accept, "",
-                true},
-        KeyCase{"reflexPromptIsRemovedFirst", "Type reflex here", '?', reflexMode, Action::Refuse,
+        KeyCase{"letterInAlphabet", "pa", 't', interactive, accept},
+        KeyCase{"promptIsRemovedFirst", "Type etymon here", 'a', interactive, accept, "", true},
+        KeyCase{"reflexPromptIsRemovedFirst", "Type reflex here", '?', reflexMode, refuse,
                 "Character not in Reflex Alphabet.", true},
-        KeyCase{"twentyRefusesALetter", twenty, 'a', interactive, Action::Refuse,
+        KeyCase{"twentyRefusesALetter", twenty, 'a', interactive, refuse,
                 "Maximum word length is 20."},
-        KeyCase{"twentyRefusesACharacterMissingFromTheAlphabet", twenty, '?', interactive,
-                Action::Refuse, "Maximum word length is 20."},
-        KeyCase{"twentyTakesBackspace", twenty, keyBackspace, interactive, Action::Accept, ""},
-        KeyCase{"twentyTakesAPasteToCheckItsResult", twenty, keyPaste, interactive, Action::Accept,
-                ""},
-        KeyCase{"twentyDerivesOnEnter", twenty, keyEnter, reflexMode, Action::Derive, ""},
-        KeyCase{"backspace", "ab", keyBackspace, interactive, Action::Accept, ""},
-        KeyCase{"paste", "ab", keyPaste, reflexMode, Action::Accept, ""},
-        KeyCase{"enterDerives", "ab", keyEnter, interactive, Action::Derive, ""},
-        KeyCase{"capsLock", "ab", 'A', interactive, Action::Refuse,
-                "Did you forget to release \"Caps Lock\"?"},
-        KeyCase{"capsLockInReflex", "ab", 'Q', reflexMode, Action::Refuse,
-                "Did you forget to release \"Caps Lock\"?"},
-        KeyCase{"spaceInEtymon", "ab", ' ', interactive, Action::Refuse,
-                "Space not allowed in etymon."},
-        KeyCase{"spaceInReflex", "ab", ' ', reflexMode, Action::Refuse,
-                "Space not allowed in reflex."},
-        KeyCase{"missingEtymonCharacter", "ab", '?', interactive, Action::Refuse,
+        KeyCase{"twentyRefusesACharacterMissingFromTheAlphabet", twenty, '?', interactive, refuse,
+                "Maximum word length is 20."},
+        KeyCase{"twentyTakesBackspace", twenty, keyBackspace, interactive, accept},
+        KeyCase{"twentyTakesAPasteToCheckItsResult", twenty, keyPaste, interactive, accept},
+        KeyCase{"twentyDerivesOnEnter", twenty, keyEnter, reflexMode, Action::Derive},
+        KeyCase{"backspace", "ab", keyBackspace, interactive, accept},
+        KeyCase{"paste", "ab", keyPaste, reflexMode, accept},
+        KeyCase{"enterDerives", "ab", keyEnter, interactive, Action::Derive},
+        KeyCase{"capsLock", "ab", 'A', interactive, refuse, capsLock},
+        KeyCase{"capsLockInReflex", "ab", 'Q', reflexMode, refuse, capsLock},
+        KeyCase{"spaceInEtymon", "ab", ' ', interactive, refuse, noSpace + "etymon."},
+        KeyCase{"spaceInReflex", "ab", ' ', reflexMode, refuse, noSpace + "reflex."},
+        KeyCase{"missingEtymonCharacter", "ab", '?', interactive, refuse,
                 "Character\"?\"not found in Etymon Alphabet."},
-        KeyCase{"etymonOnlyCharacterInReflex", "ab", '@', reflexMode, Action::Refuse,
+        KeyCase{"etymonOnlyCharacterInReflex", "ab", '@', reflexMode, refuse,
                 "Character not in Reflex Alphabet."},
-        KeyCase{"reflexOnlyCharacterInReflex", "ab", 0xF1, reflexMode, Action::Accept, ""},
-        KeyCase{"etymonOnlyCharacter", "ab", '@', interactive, Action::Accept, ""},
-        KeyCase{"noAlphabetInBatchMode", "ab", 'a', batch, Action::Refuse, ""},
-        KeyCase{"capsLockInBatchMode", "ab", 'B', batch, Action::Refuse,
-                "Did you forget to release \"Caps Lock\"?"}),
+        KeyCase{"reflexOnlyCharacterInReflex", "ab", 0xF1, reflexMode, accept},
+        KeyCase{"etymonOnlyCharacter", "ab", '@', interactive, accept},
+        KeyCase{"noAlphabetInBatchMode", "ab", 'a', batch, refuse},
+        KeyCase{"capsLockInBatchMode", "ab", 'B', batch, refuse, capsLock}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WordBoxKeys, ALetterReplacingASelectionAtTwentyIsTyped) {

@@ -33,10 +33,7 @@ struct EditorHarness : Harness {
                            const Model& model = ModelBuilder()) {
         load(model);
         const bool etymon = side == AlphabetSide::Etymon;
-        if (etymon)
-            program.editEtymonAlphabet();
-        else
-            program.editReflexAlphabet();
+        (program.*(etymon ? &Program::editEtymonAlphabet : &Program::editReflexAlphabet))();
         screen =
             etymon ? static_cast<Screen*>(program.screens().inAlph) : program.screens().reflAlph;
         view = etymon ? program.screens().inAlph->body : program.screens().reflAlph->body;
@@ -220,10 +217,7 @@ private slots:
         QCOMPARE(view.lstFeats->item(20)->text(), QStringLiteral(" voice"));
 
         QCOMPARE(view.lblIPA[1]->text(), QStringLiteral("\u00E4")); // a and umlaut, composed
-        QStringList row2;
-        for (int i = 0; i < view.lstValues[1]->count(); ++i)
-            row2 << view.lstValues[1]->item(i)->text();
-        QCOMPARE(row2.join(QString()), QStringLiteral("--==+=++=---#--=--+#+"));
+        QCOMPARE(rows(view.lstValues[1]).join(QString()), QStringLiteral("--==+=++=---#--=--+#+"));
 
         const QString prompt = QStringLiteral("Touch symbol with cursor for phonetic description.");
         QCOMPARE(view.lblDescribe->text(), prompt);

@@ -37,13 +37,22 @@ bool Harness::modelExists(const QString& name) const {
     return QFile::exists(QDir(dir.path()).filePath(name + QStringLiteral(".tnl")));
 }
 
+QByteArray Harness::fileBytes(const QString& name) const {
+    QFile file(dir.filePath(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString Harness::writeFile(const QString& name, const QByteArray& bytes) const {
+    QFile file(dir.filePath(name));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? file.fileName()
+                                                                                : QString();
+}
+
 QList<Screen*> Harness::showing() {
     QList<Screen*> visible;
-    for (Screen* screen : program.screens().all()) {
-        if (screen->isVisible()) {
+    for (Screen* screen : program.screens().all())
+        if (screen->isVisible())
             visible.append(screen);
-        }
-    }
     return visible;
 }
 

@@ -43,6 +43,10 @@ struct Harness {
     // A model file `name`.tnl holding `model`.
     void writeModel(const QString& name, const Model& model);
     bool modelExists(const QString& name) const;
+    // The bytes of the file `name` of the model directory, or none.
+    QByteArray fileBytes(const QString& name) const;
+    // Writes `bytes` into the file `name` of the model directory; its path.
+    QString writeFile(const QString& name, const QByteArray& bytes) const;
 
     // The screens that are showing.
     QList<Screen*> showing();

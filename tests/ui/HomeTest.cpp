@@ -29,11 +29,6 @@ QStringList captions(const QMenu& menu, qsizetype from = 0) {
     return texts;
 }
 
-QByteArray fileBytes(const Harness& h, const QString& name) {
-    QFile file(QDir(h.dir.path()).filePath(name + QStringLiteral(".tnl")));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Models "alpha" (vocabulary "ab  ba", loaded) and "beta" ("cd  dc", with a Reflex Order).
 struct TwoModels : Harness {
     TwoModels() {
@@ -151,7 +146,7 @@ private slots:
     void saveAfterAlreadyExistsReplacesThatModel() {
         QFETCH(bool, saveAs);
         TwoModels h;
-        const QByteArray alpha = fileBytes(h, QStringLiteral("alpha"));
+        const QByteArray alpha = h.fileBytes(QStringLiteral("alpha.tnl"));
         if (saveAs) {
             h.typeNotes(QStringLiteral("kept"));
             h.home().mnuSaveAs_Click();
@@ -168,10 +163,10 @@ private slots:
         QCOMPARE(h.model().modelName, std::string("beta"));
         QCOMPARE(h.home().caption(), QStringLiteral("Model \"beta\""));
         QVERIFY(!name->isVisible() && !h.ctx().session.unsavedChanges());
-        const QByteArray file = fileBytes(h, QStringLiteral("beta"));
+        const QByteArray file = h.fileBytes(QStringLiteral("beta.tnl"));
         QVERIFY(!file.contains("cd  dc"));
         QCOMPARE(file.contains("kept") && file.contains("ab  ba"), saveAs);
-        QCOMPARE(fileBytes(h, QStringLiteral("alpha")), alpha); // Save As leaves the old file
+        QCOMPARE(h.fileBytes(QStringLiteral("alpha.tnl")), alpha); // Save As leaves the old file
     }
 
     void theEditMenuWaitsForAModel() {
@@ -224,7 +219,7 @@ private slots:
         if (answer == Answer::Yes)
             asked.append(QStringLiteral("Model \"alpha\" has been saved."));
         QCOMPARE(h.dialogs.texts, asked);
-        QTEST(fileBytes(h, QStringLiteral("alpha")).contains("note"), "saved");
+        QTEST(h.fileBytes(QStringLiteral("alpha.tnl")).contains("note"), "saved");
         QCOMPARE(h.model().modelName, std::string(loaded ? "beta" : "alpha"));
         QCOMPARE(h.model().lstVocab, Items{loaded ? "cd  dc" : "ab  ba"});
         QCOMPARE(h.model().notes, std::string(loaded ? "" : "note"));
@@ -237,14 +232,9 @@ private slots:
 
     void whatALoadLeftOutIsListedInOneBox() {
         TwoModels h;
-        QFile file(QDir(h.dir.path()).filePath(QStringLiteral("beta.tnl")));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QByteArray text = file.readAll();
-        file.close();
+        QByteArray text = h.fileBytes(QStringLiteral("beta.tnl"));
         text.replace("Diachronic_Order\r\n\r\n", "Diachronic_Order\r\n\r\n2:\r\n3 \xA7\r\n");
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text);
-        file.close();
+        QVERIFY(!h.writeFile(QStringLiteral("beta.tnl"), text).isEmpty());
         const qsizetype shown = h.dialogs.texts.size();
         h.home().chooseModel(QStringLiteral("beta"));
         QCOMPARE(h.dialogs.texts.size(), shown + 1);
@@ -346,7 +336,7 @@ private slots:
             asked.append(QStringLiteral("Model \"alpha\" has been saved."));
         QCOMPARE(h.dialogs.texts, asked);
         QTEST(h.quits == 1, "quits");
-        QCOMPARE(fileBytes(h, QStringLiteral("alpha")).contains("late"), saved);
+        QCOMPARE(h.fileBytes(QStringLiteral("alpha.tnl")).contains("late"), saved);
         QCOMPARE(h.model().notes, std::string(unsaved ? "late" : ""));
         QCOMPARE(h.model().modelName, std::string("alpha"));
     }

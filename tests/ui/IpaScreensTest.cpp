@@ -52,11 +52,8 @@ private slots:
         h.load(test::ModelBuilder());
         h.home().showVocabulary();
         h.find<QCheckBox>(h.home(), "chkVocabIpa")->setChecked(true);
-        QFile list(h.dir.filePath(QStringLiteral("list.csv")));
-        QVERIFY(list.open(QIODevice::WriteOnly));
-        list.write("etymon,reflex\npɛs,pes\npaʃ,pa\n");
-        list.close();
-        h.dialogs.chooseFile(list.fileName());
+        h.dialogs.chooseFile(
+            h.writeFile(QStringLiteral("list.csv"), "etymon,reflex\npɛs,pes\npaʃ,pa\n"));
         h.dialogs.answer(Answer::Yes); // ɛ
         h.dialogs.answer(Answer::No);  // ʃ
         h.dialogs.choice(0);           // the first row is a header

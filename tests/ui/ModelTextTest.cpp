@@ -21,10 +21,9 @@ enum class Box { Notes, Item, EditAll, Comment, NewCharacter };
 // A program over a model with one rule, showing `box` open for typing.
 struct BoxHarness : Harness {
     explicit BoxHarness(Box box) {
-        writeModel(QStringLiteral("boxes"), ModelBuilder()
-                                                .rule("Lenition", {"+obstr (*)"}, {"+cont (*)"})
-                                                .vocabulary({"pater  padre"}));
-        home().chooseModel(QStringLiteral("boxes"));
+        load(ModelBuilder()
+                 .rule("Lenition", {"+obstr (*)"}, {"+cont (*)"})
+                 .vocabulary({"pater  padre"}));
         widget = open(box);
     }
 

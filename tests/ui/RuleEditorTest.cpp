@@ -24,6 +24,8 @@ ModelBuilder ruleModel() {
 // A program over model "Test".
 struct RuleHarness : Harness {
     explicit RuleHarness(const Model& model = ruleModel()) { load(model, QStringLiteral("Test")); }
+    // Editing the rule `name`.
+    explicit RuleHarness(const std::string& name) : RuleHarness() { editor().editRule(name); }
     frmEd1Rule& editor() { return *program.screens().ed1Rule; }
     const Lines& temp() { return ctx().session.ruleEditor().lines(); }
     const Lines& rule(const std::string& name) {
@@ -96,8 +98,7 @@ private slots:
     }
 
     void anExistingNameIsRefusedEvenTheRulesOwn() {
-        RuleHarness h;
-        h.editor().editRule("Lenition");
+        RuleHarness h("Lenition");
         h.click(QStringLiteral("Lenition"));
         h.type(h.nameBox(), QStringLiteral("Lenition"));
         QCOMPARE(h.dialogs.last(),
@@ -107,8 +108,7 @@ private slots:
     }
 
     void theNinthUnitIsRefusedByTheRightClickMenu() {
-        RuleHarness h;
-        h.editor().editRule("Lenition");
+        RuleHarness h("Lenition");
         for (int i = 0; i < 7; ++i) {
             h.click(QStringLiteral("+obstr"), 0, Qt::RightButton);
             h.choose(QStringLiteral("Insert Unit:  +cons (*)"));
@@ -123,8 +123,7 @@ private slots:
     }
 
     void branchingAndItsConnectiveByClicks() {
-        RuleHarness h;
-        h.editor().editRule("Lenition");
+        RuleHarness h("Lenition");
         h.click(QStringLiteral("A:"));
         h.choose(QStringLiteral("Branching: X: Y and Z"));
         QCOMPARE(h.temp()[1], "A:  B and C" + c);
@@ -134,8 +133,7 @@ private slots:
     }
 
     void featureAndLocationMenus() {
-        RuleHarness h;
-        h.editor().editRule("Lenition");
+        RuleHarness h("Lenition");
         h.click(QStringLiteral("+cont"));
         h.choose(QStringLiteral("voice"));
         h.click(QStringLiteral("+voice"));
@@ -179,8 +177,7 @@ private slots:
 
     void quittingAsksToKeepTheRulesChangesFirst() {
         QFETCH(bool, keep);
-        RuleHarness h;
-        h.editor().editRule("Lenition");
+        RuleHarness h("Lenition");
         h.click(QStringLiteral("+cont"));
         h.choose(QStringLiteral("Toggle Sign +/-"));
         for (int i = 0; i < (keep ? 3 : 2); ++i) // keep the changes? quit? (save?)

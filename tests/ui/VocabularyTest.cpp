@@ -170,21 +170,16 @@ private slots:
 
     void wordListsGoOutAndComeInAsOneUndoableChange() {
         VocabHarness h;
-        const QString out = QDir(h.dir.path()).filePath(QStringLiteral("vocab.csv"));
-        h.dialogs.chooseFile(out);
+        h.dialogs.chooseFile(h.dir.filePath(QStringLiteral("vocab.csv")));
         h.home().mnuExportVocabulary_Click();
-        QFile exported(out);
-        QVERIFY(exported.open(QIODevice::ReadOnly));
-        QCOMPARE(exported.readAll(), QByteArray("\xEF\xBB\xBF"
-                                                "etymon,reflex\nmater,madre\npater,padre\n"));
+        QCOMPARE(h.fileBytes(QStringLiteral("vocab.csv")),
+                 QByteArray("\xEF\xBB\xBF"
+                            "etymon,reflex\nmater,madre\npater,padre\n"));
         QCOMPARE(h.dialogs.lastSuggested, QStringLiteral("vocab-vocabulary.tsv"));
 
-        const QString in = QDir(h.dir.path()).filePath(QStringLiteral("new.tsv"));
-        QFile list(in);
-        QVERIFY(list.open(QIODevice::WriteOnly));
-        list.write("Latin\tSpanish\nfrater\tfraile\nmater\tmadre\nroZa\trosa\n");
-        list.close();
-        h.dialogs.chooseFile(in);
+        h.dialogs.chooseFile(
+            h.writeFile(QStringLiteral("new.tsv"),
+                        "Latin\tSpanish\nfrater\tfraile\nmater\tmadre\nroZa\trosa\n"));
         h.dialogs.choice(0);
         h.home().mnuImportVocabulary_Click();
         QCOMPARE(h.dialogs.lastButtons,
