@@ -257,6 +257,7 @@ RulePreview previewEdit(const CompiledModel& compiled, const TracedRun& traced, 
                         ThreadPool* pool, const Normaliser& normalise) {
     RulePreview preview;
     EditedRun edited(compiled, traced, run, entries, edit, pool);
+    IpaSpeller speller(normalise);
     for (std::size_t i = 0; i < run.items.size(); ++i) {
         const BatchItemResult& item = run.items[i];
         const ItemEnd end = edited.next(i);
@@ -264,8 +265,8 @@ RulePreview previewEdit(const CompiledModel& compiled, const TracedRun& traced, 
         preview.broken += item.good() && !end.good ? 1 : 0;
         if (end.change)
             preview.words.push_back({item.index, item.etymon, item.reflex,
-                                     derivedIpa(end.change->first, normalise),
-                                     derivedIpa(end.change->second, normalise), end.good});
+                                     speller.derived(end.change->first),
+                                     speller.derived(end.change->second), end.good});
     }
     return preview;
 }

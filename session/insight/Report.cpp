@@ -2,44 +2,10 @@
 #include "Report.h"
 
 #include "core/IpaDisplay.h"
-#include "core/OutputAlphabet.h"
-
-#include <cstdint>
-#include <unordered_map>
 
 namespace tarnel::insight {
 
 namespace {
-
-// Decoding searches the whole symbol table, and a Vocabulary uses few sounds: each sound is
-// decoded once per report. Decoding reads only the 21 features, which make the key.
-class IpaSpeller {
-public:
-    explicit IpaSpeller(const Normaliser& normalise) : normalise_(normalise) {}
-    std::string derived(const Word& word) { return spell(word, getSymbol, derived_); }
-    std::string expected(const Word& word) { return spell(word, reflexGetSymbol, expected_); }
-
-private:
-    using Codes = std::unordered_map<std::uint32_t, std::string>;
-
-    std::string spell(const Word& word, DecodedSymbol (*decode)(const Segment&), Codes& known) {
-        const FeatureWord features = featureWord(word);
-        std::string codes;
-        for (int p = 0; p < features.length; ++p) {
-            const auto position = static_cast<std::size_t>(p);
-            auto [symbol, added] = known.try_emplace(features.segments[position]);
-            if (added)
-                symbol->second = decode(word.segments[position]).codes;
-            codes += symbol->second;
-        }
-        std::string text = ipaDisplayText(codes);
-        return normalise_ ? normalise_(text) : text;
-    }
-
-    const Normaliser& normalise_;
-    Codes derived_;
-    Codes expected_;
-};
 
 ItemRow itemRow(const BatchItemResult& item, IpaSpeller& speller) {
     ItemRow row;
@@ -61,6 +27,29 @@ void addBlames(BatchReport& report, const std::vector<ItemTrace>& traces,
 }
 
 } // namespace
+
+std::string IpaSpeller::spell(const Word& word, DecodedSymbol (*decode)(const Segment&),
+                              Codes& known) {
+    const FeatureWord features = featureWord(word);
+    std::string codes;
+    for (int p = 0; p < features.length; ++p) {
+        const auto position = static_cast<std::size_t>(p);
+        auto [symbol, added] = known.try_emplace(features.segments[position]);
+        if (added)
+            symbol->second = decode(word.segments[position]).codes;
+        codes += symbol->second;
+    }
+    std::string text = ipaDisplayText(codes);
+    return normalise_ ? normalise_(text) : text;
+}
+
+std::string IpaSpeller::derived(const Word& word) {
+    return spell(word, getSymbol, derived_);
+}
+
+std::string IpaSpeller::expected(const Word& word) {
+    return spell(word, reflexGetSymbol, expected_);
+}
 
 std::string derivedIpa(const Word& word, const Normaliser& normalise) {
     return IpaSpeller(normalise).derived(word);

@@ -9,11 +9,14 @@
 #include "RuleUse.h"
 #include "SinceLastRun.h"
 #include "Suggestions.h"
+#include "core/OutputAlphabet.h"
 #include "session/BatchRun.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace tarnel::insight {
@@ -21,8 +24,26 @@ namespace tarnel::insight {
 // Composes UTF-8 text to NFC; the front ends have the Unicode tables for it.
 using Normaliser = std::function<std::string(const std::string&)>;
 
-// The IPA text (UTF-8) of a derived word and of an expected reflex, as the derivation
-// screen shows them. Without a normaliser the text stays as the symbol table gives it.
+// The IPA text (UTF-8) of derived words and of expected reflexes, as the derivation screen
+// shows them. Without a normaliser the text stays as the symbol table gives it. Decoding
+// searches the whole symbol table, and a Vocabulary uses few sounds: a speller decodes each
+// sound once, keyed by the 21 features that decoding reads.
+class IpaSpeller {
+public:
+    explicit IpaSpeller(const Normaliser& normalise) : normalise_(normalise) {}
+    std::string derived(const Word& word);
+    std::string expected(const Word& word);
+
+private:
+    using Codes = std::unordered_map<std::uint32_t, std::string>;
+    std::string spell(const Word& word, DecodedSymbol (*decode)(const Segment&), Codes& known);
+
+    const Normaliser& normalise_;
+    Codes derived_;
+    Codes expected_;
+};
+
+// One word spelled by a speller of its own.
 std::string derivedIpa(const Word& word, const Normaliser& normalise = {});
 std::string expectedIpa(const Word& word, const Normaliser& normalise = {});
 

@@ -30,8 +30,9 @@ std::vector<RuleWord> ruleWords(const Model& model, const std::vector<OrderEntry
     if (entry >= entries.size() || entries[entry].masked || !entries[entry].rule)
         return words;
     const bool etymonSide = entries[entry].order != Order::Reflex;
+    IpaSpeller speller(normalise);
     const auto spell = [&](const Word& word) {
-        return etymonSide ? derivedIpa(word, normalise) : expectedIpa(word, normalise);
+        return etymonSide ? speller.derived(word) : speller.expected(word);
     };
     StageTracer tracer(model, entries, etymonSide, lastTracedEntry(entries, entry));
     for (std::size_t i = 0; i < run.items.size(); ++i)
