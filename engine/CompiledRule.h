@@ -131,10 +131,11 @@ inline void prefetchRule(const CompiledRule& rule) {
 }
 
 inline void prefetchRuleData(const CompiledRule& rule) {
-    const char* const lines = reinterpret_cast<const char*>(rule.ifLines.data());
-    __builtin_prefetch(lines);
-    __builtin_prefetch(lines + 64);
-    __builtin_prefetch(lines + 128);
+    // As a number: a rule without if-lines has no data, and a null pointer takes no offset.
+    const auto lines = reinterpret_cast<std::uintptr_t>(rule.ifLines.data());
+    __builtin_prefetch(reinterpret_cast<const void*>(lines));
+    __builtin_prefetch(reinterpret_cast<const void*>(lines + 64));
+    __builtin_prefetch(reinterpret_cast<const void*>(lines + 128));
     __builtin_prefetch(rule.slotTests.data());
     __builtin_prefetch(rule.writes.data());
 }
