@@ -15,4 +15,10 @@ public:
     virtual void showMessage(const std::string& text) = 0;
 };
 
+// For derivations whose messages someone else has shown, or that show none.
+class SilentMessages : public MessageSink {
+public:
+    void showMessage(const std::string&) override {}
+};
+
 } // namespace tarnel

@@ -207,10 +207,6 @@ public:
     }
 
 private:
-    struct Silent : MessageSink {
-        void showMessage(const std::string&) override {}
-    };
-
     // As a batch run derives the item, and traced stage by stage for the listed entry.
     ItemEnd whole(std::size_t i, const Word& start) {
         const BatchItemResult& item = run_.items[i];
@@ -238,7 +234,7 @@ private:
     const RuleEdit& edit_;
     const Uses uses_;
     ItemDeriver deriver_;
-    Silent silent_;
+    SilentMessages silent_;
     Engine engine_;
     std::optional<Model> model_;
     std::unique_ptr<StageTracer> tracer_;

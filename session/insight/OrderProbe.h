@@ -101,9 +101,6 @@ public:
     void forget() { ends_.clear(); }
 
 private:
-    struct Silent : MessageSink {
-        void showMessage(const std::string&) override {}
-    };
     bool apply(int rule, ItemPath* record, int place, bool watch);
     // A word at a place of the order, the key to how the item ends from there.
     struct State {
@@ -123,7 +120,7 @@ private:
 
     const std::vector<Place>& places_;
     std::vector<std::pair<int, int>> persistent_; // the place and rule of each, in order
-    Silent silent_;
+    SilentMessages silent_;
     std::unordered_map<State, bool, StateHash> ends_; // whether the item ends Good from there
     std::vector<State> passed_;
     Engine engine_;
