@@ -125,9 +125,8 @@ void Engine::encodeInto(WordPlanes& word, std::string_view text, bool etymon) {
     word.length = encoded.length;
     if (WordKnowledge* knowledge = knowledgeOf(word)) {
         knowledge->learn(encodedSlots, written);
-        for (int f = 0; f < soundFeatureCount; ++f)
-            if (!knowledge->knows(f, positionsBelow(word.length)))
-                knowledge->lose();
+        if (!knowledge->knowsReads(soundFeatureSlots, 0, word.length))
+            knowledge->lose();
     }
 }
 
@@ -141,14 +140,8 @@ WordKnowledge* Engine::knowledgeOf(const WordPlanes& word) {
 // it made their values itself.
 bool Engine::knowsWhatItReads(const CompiledRule& rule, const WordPlanes& word) {
     WordKnowledge* knowledge = knowledgeOf(word);
-    const std::uint32_t inside = positionsBelow(word.length);
-    const std::uint32_t throughBeyond = positionsBelow(word.length + 1);
-    for (std::uint32_t unsure = rule.unsureSlots | rule.beyondSlots; unsure != 0;
-         unsure &= unsure - 1) {
-        const int slot = std::countr_zero(unsure);
-        if (!knowledge->knows(slot, (rule.beyondSlots >> slot) & 1u ? throughBeyond : inside))
-            knowledge->lose();
-    }
+    if (!knowledge->knowsReads(rule.unsureSlots, rule.beyondSlots, word.length))
+        knowledge->lose();
     return !knowledge->lost();
 }
 

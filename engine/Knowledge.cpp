@@ -41,6 +41,8 @@ constexpr std::uint32_t movedTogether = slotsThroughMark; // slots 0 to 21
 
 void WordKnowledge::forget() {
     known_.fill(0);
+    together_ = 0;
+    surveyedLength_ = -1;
     std::iota(origin_.begin(), origin_.end(), std::int8_t{0});
     segmentOrigin_ = origin_;
     moved_ = 0;
@@ -51,9 +53,16 @@ void WordKnowledge::forget() {
 void WordKnowledge::learnAll() {
     forget();
     known_.fill(allPositions);
+    together_ = allPositions;
 }
 
 void WordKnowledge::shift(std::uint32_t range, bool down, std::uint32_t slotMask) {
+    // A position that takes only some of its slots from its neighbour stays whole when both
+    // were.
+    const std::uint32_t neighbours = (down ? together_ >> 1 : together_ << 1) & range;
+    const bool whole = (slotMask & movedTogether) == movedTogether;
+    together_ = (together_ & ~range) | (whole ? neighbours : neighbours & together_);
+    surveyedLength_ = -1;
     shiftPlanes(known_, range, down, slotMask);
     shiftOrigins(origin_, range, down);
     moved_ |= range;
@@ -64,6 +73,8 @@ void WordKnowledge::shift(std::uint32_t range, bool down, std::uint32_t slotMask
 }
 
 void WordKnowledge::copy(int from, int to) {
+    together_ = (together_ & ~(1u << to)) | (((together_ >> from) & 1u) << to);
+    surveyedLength_ = -1;
     for (Index s = 0; s <= static_cast<Index>(markFeature); ++s)
         known_[s] = (known_[s] & ~(1u << to)) | (((known_[s] >> from) & 1u) << to);
     origin_[static_cast<Index>(to)] = origin_[static_cast<Index>(from)];
@@ -71,12 +82,30 @@ void WordKnowledge::copy(int from, int to) {
 }
 
 void WordKnowledge::swap(int first, int second) {
-    for (Index s = 0; s <= static_cast<Index>(markFeature); ++s) {
-        const std::uint32_t differ = ((known_[s] >> first) ^ (known_[s] >> second)) & 1u;
-        known_[s] ^= (differ << first) | (differ << second);
+    const std::uint32_t both = (1u << first) | (1u << second);
+    if ((together_ & both) != both) {
+        for (Index s = 0; s <= static_cast<Index>(markFeature); ++s) {
+            const std::uint32_t differ = ((known_[s] >> first) ^ (known_[s] >> second)) & 1u;
+            known_[s] ^= (differ << first) | (differ << second);
+        }
+        const std::uint32_t differ = ((together_ >> first) ^ (together_ >> second)) & 1u;
+        together_ ^= (differ << first) | (differ << second);
+        surveyedLength_ = -1;
     }
     std::swap(origin_[static_cast<Index>(first)], origin_[static_cast<Index>(second)]);
     moved_ |= (1u << first) | (1u << second);
+}
+
+void WordKnowledge::survey(int length) {
+    const std::uint32_t inside = positionsBelow(length);
+    const std::uint32_t beyond = positionsBelow(length + 1);
+    sureInside_ = 0;
+    sureBeyond_ = 0;
+    for (Index s = 0; s < known_.size(); ++s) {
+        sureInside_ |= static_cast<std::uint32_t>((known_[s] & inside) == inside) << s;
+        sureBeyond_ |= static_cast<std::uint32_t>((known_[s] & beyond) == beyond) << s;
+    }
+    surveyedLength_ = length;
 }
 
 // Values that never moved come from their own position, a whole plane at a time; only

@@ -31,8 +31,18 @@ public:
     bool knows(int slot, std::uint32_t positions) const {
         return (known_[static_cast<std::size_t>(slot)] & positions) == positions;
     }
+    // Whether the run made slots `inside` at every position of a word of `length`, and slots
+    // `beyond` at these and the one after them. Asked before most rule applications, so the
+    // answer is kept until the word's length changes or knowledge moves.
+    bool knowsReads(std::uint32_t inside, std::uint32_t beyond, int length) {
+        if (length != surveyedLength_ || !surely(inside, beyond))
+            survey(length);
+        return surely(inside, beyond);
+    }
     // Slots `slotMask` of `positions` made by the run.
     void learn(std::uint32_t slotMask, std::uint32_t positions) {
+        if ((slotMask & slotsThroughMark) == slotsThroughMark)
+            together_ |= positions & allPositions;
         for (; slotMask != 0; slotMask &= slotMask - 1)
             known_[static_cast<std::size_t>(std::countr_zero(slotMask))] |=
                 positions & allPositions;
@@ -57,7 +67,21 @@ public:
 private:
     using Origins = std::array<std::int8_t, wordPositions>;
 
+    bool surely(std::uint32_t inside, std::uint32_t beyond) const {
+        return ((inside & ~sureInside_) | (beyond & ~sureBeyond_)) == 0;
+    }
+    void survey(int length);
+
     std::array<std::uint32_t, slotCount> known_{};
+    // Positions of which the run made all of slots 0 to 21 (some others may be so too), so
+    // that the common cases need not look at every plane.
+    std::uint32_t together_ = 0;
+    // The slots made at every position of a word of `surveyedLength_` (inside), and at the one
+    // after it too (beyond). Learning only adds to what is known, so only moves and `forget`
+    // make the survey stale.
+    int surveyedLength_ = -1;
+    std::uint32_t sureInside_ = 0;
+    std::uint32_t sureBeyond_ = 0;
     Origins origin_{};        // slots 0 to 21
     Origins segmentOrigin_{}; // slot 22
     // The positions whose starting position may be another (of slots 0 to 21, of slot 22).
