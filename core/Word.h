@@ -29,6 +29,11 @@ inline bool slotValue(const Segment& segment, int slot) {
     return segment[slot];
 }
 
+// The 21 sound features of a segment, bit f for feature f.
+inline std::uint32_t soundFeatures(const Segment& segment) {
+    return segment.bits & soundFeatureSlots;
+}
+
 // True when two segments agree in the 21 sound features; "mark" and the rest do not count.
 inline bool sameSoundFeatures(const Segment& a, const Segment& b) {
     for (int feature = 0; feature < soundFeatureCount; ++feature)

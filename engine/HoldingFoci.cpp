@@ -4,6 +4,7 @@
 // lines it names. Deciding has no side effects, so a line is decided only for the foci whose
 // answer can still matter, and not at all when there are none.
 #include "CompiledRule.h"
+#include "core/Popcount.h"
 
 #include <algorithm>
 #include <array>
@@ -93,14 +94,6 @@ Place placeOf(Location location, int length) {
         return {resolve(location, 0, length), 0};
     return {location.value, 1};
 }
-
-// The machine's population count where it has one: the program is built for every amd64, so
-// the function that counts is made twice and the loader picks the one the processor runs.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__POPCNT__)
-#define TARNEL_POPCOUNT_CLONES [[gnu::target_clones("popcnt", "default")]]
-#else
-#define TARNEL_POPCOUNT_CLONES
-#endif
 
 // The foci among `candidates` at which a COUNT line with an absolute start or end holds:
 // `counted` holds the word's positions to count. With both ends absolute the tally is the

@@ -2,6 +2,7 @@
 #include "Distance.h"
 
 #include "core/Features.h"
+#include "core/Popcount.h"
 
 #include <algorithm>
 #include <bit>
@@ -15,7 +16,8 @@ constexpr int indelCost = soundFeatureCount;
 // Levenshtein over the segments of two words, with insertions and deletions costing
 // `indel` and a substitution what `substitution` says.
 template <class Substitution>
-int editDistance(const FeatureWord& a, const FeatureWord& b, int indel, Substitution substitution) {
+[[gnu::always_inline]] inline int editDistance(const FeatureWord& a, const FeatureWord& b,
+                                               int indel, Substitution substitution) {
     std::array<int, wordPositions + 1> row{};
     for (int j = 0; j <= b.length; ++j)
         row[static_cast<std::size_t>(j)] = j * indel;
@@ -41,11 +43,8 @@ FeatureWord featureWord(const Word& word) {
     FeatureWord result;
     result.length = std::clamp(word.length, 0, wordPositions);
     for (int p = 0; p < result.length; ++p) {
-        std::uint32_t bits = 0;
-        for (int f = 0; f < soundFeatureCount; ++f)
-            if (slotValue(word.segments[static_cast<std::size_t>(p)], f))
-                bits |= 1u << f;
-        result.segments[static_cast<std::size_t>(p)] = bits;
+        result.segments[static_cast<std::size_t>(p)] =
+            soundFeatures(word.segments[static_cast<std::size_t>(p)]);
     }
     return result;
 }
@@ -54,7 +53,7 @@ int segmentDistance(const FeatureWord& a, const FeatureWord& b) {
     return editDistance(a, b, 1, [](std::uint32_t x, std::uint32_t y) { return x == y ? 0 : 1; });
 }
 
-int featureDistance21(const FeatureWord& a, const FeatureWord& b) {
+TARNEL_POPCOUNT_CLONES int featureDistance21(const FeatureWord& a, const FeatureWord& b) {
     return editDistance(a, b, indelCost,
                         [](std::uint32_t x, std::uint32_t y) { return std::popcount(x ^ y); });
 }
