@@ -14,10 +14,10 @@ public:
     std::vector<std::string> texts;
 };
 
-// Small enough that every thread gets many chunks and all end at about the same time, large
-// enough that a chunk's start, from a state it cannot see, is rare.
-int chunkSize(int items, int threads) {
-    return std::clamp(items / (threads * 16), 1, 32);
+// Large enough that a chunk's start, from a state it cannot see, is rare; smaller towards the
+// end, so that all threads end at about the same time.
+int chunkSize(int itemsLeft, int threads) {
+    return std::clamp(itemsLeft / (threads * 4), std::min(itemsLeft, 4), 32);
 }
 
 } // namespace
@@ -27,9 +27,11 @@ ParallelBatch::ParallelBatch(Engine& engine, BatchReporter& reporter, MessageSin
     : engine_(engine), vocabulary_(engine.model().vocabulary()), reporter_(reporter),
       messages_(messages), pool_(pool), ahead_(2 * static_cast<std::size_t>(pool.size()) + 2) {
     const int n = static_cast<int>(vocabulary_.size());
-    const int size = chunkSize(n, pool.size());
-    for (int begin = 0; begin < n; begin += size)
-        chunks_.push_back({begin, std::min(begin + size, n), {}, false, false});
+    for (int begin = 0; begin < n;) {
+        const int end = begin + chunkSize(n - begin, pool.size());
+        chunks_.push_back({begin, end, {}, false, false});
+        begin = end;
+    }
 }
 
 // This thread is one of the run's threads: the pool gives the others. Threads take chunks
