@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Cp1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tarnel {
@@ -99,8 +100,16 @@ std::optional<unsigned char> unicodeToCp1252(char32_t codePoint) {
 std::string cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
-    for (const char byte : bytes)
-        appendUtf8(out, cp1252ToUnicode(static_cast<unsigned char>(byte)));
+    const auto beyondAscii = [](char byte) { return static_cast<unsigned char>(byte) >= 0x80; };
+    for (auto at = bytes.begin(); at != bytes.end();) {
+        // ASCII is the same in both: a run of it is copied whole.
+        const auto other = std::find_if(at, bytes.end(), beyondAscii);
+        out.append(at, other);
+        if (other == bytes.end())
+            break;
+        appendUtf8(out, cp1252ToUnicode(static_cast<unsigned char>(*other)));
+        at = other + 1;
+    }
     return out;
 }
 
