@@ -100,7 +100,6 @@ private slots:
         const QList<std::tuple<bool, QString, QString>> cases = {
             {false, "abA", "Did you forget to release \"Caps Lock\"?"},
             {true, "ab1", "Character not in Reflex Alphabet."},
-            {true, "\r", "Type a word in the box."},
             {false, QStringLiteral("a\u0283"),
              "Character \"\u0283\" not found in Etymon Alphabet."}};
         for (const auto& [reflex, keys, message] : cases) {
@@ -124,15 +123,6 @@ private slots:
         compose(QStringLiteral("\u00E2")); // not in the default alphabet
         QCOMPARE(s.box->text(), QStringLiteral("t"));
         QCOMPARE(s.dialogs.texts, QStringList{"Character\"\u00E2\"not found in Etymon Alphabet."});
-    }
-
-    // A stage cell shows the whole symbol, the stress mark before it and the length after.
-    void stageCellsShowEveryMark() {
-        DeriveScreen s(smallModel()
-                           .rule("STRESS", {"+syll (*)"}, {"+stress (*) +long (*)"})
-                           .diachronic({"STRESS"}));
-        QTest::keyClicks(s.box, QStringLiteral("pa\r"));
-        QCOMPARE(s.cells().last()->text(), QStringLiteral("\u02C8a\u02D0"));
     }
 
     // The word box undoes its own typing, never its prompt; past that the keys undo the model.
