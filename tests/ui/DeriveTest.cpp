@@ -161,36 +161,31 @@ private slots:
         QVERIFY(s.box->isVisible());
     }
 
-    void escOrStopEndsABatchAfterTheCurrentItem_data() {
-        QTest::addColumn<bool>("esc");
-        QTest::newRow("Esc") << true;
-        QTest::newRow("Stop") << false;
-    }
-
     void escOrStopEndsABatchAfterTheCurrentItem() {
-        QFETCH(bool, esc);
-        DeriveScreen s(smallModel(std::vector<std::string>(50, "pip  pip")));
-        auto* stop = s.find<QPushButton>(s.derive, "btnStop");
-        // Clicks come to the window, as the system delivers them, and go on from there.
-        const auto clickAt = [&s](QWidget* widget, QPoint at) {
-            QTest::mouseClick(s.derive.windowHandle(), Qt::LeftButton, {},
-                              widget->mapTo(&s.derive, at));
-        };
-        QTimer::singleShot(0, &s.derive, [&] {
-            QMenuBar* bar = s.derive.menuBar(); // a click on Home is held back
-            QAction* home = s.derive.findChild<QAction*>(QStringLiteral("mnuHome"));
-            clickAt(bar, bar->actionGeometry(home).center());
-            if (esc)
-                QTest::keyClick(&s.derive, Qt::Key_Escape);
-            else
-                clickAt(stop, stop->rect().center());
-        });
-        s.program.runBatch();
-        QCOMPARE(s.label("lblPercentDone"), QStringLiteral("Stopped after 1 of 50 items."));
-        QCOMPARE(s.showing(), QList<Screen*>{&s.derive});
-        QCOMPARE(s.label("lblGood"), QStringLiteral("Good:  1"));
-        QVERIFY(!stop->isVisible());
-        QVERIFY(s.dialogs.texts.isEmpty());
+        for (const bool esc : {true, false}) { // Esc, Stop
+            DeriveScreen s(smallModel(std::vector<std::string>(50, "pip  pip")));
+            auto* stop = s.find<QPushButton>(s.derive, "btnStop");
+            // Clicks come to the window, as the system delivers them, and go on from there.
+            const auto clickAt = [&s](QWidget* widget, QPoint at) {
+                QTest::mouseClick(s.derive.windowHandle(), Qt::LeftButton, {},
+                                  widget->mapTo(&s.derive, at));
+            };
+            QTimer::singleShot(0, &s.derive, [&] {
+                QMenuBar* bar = s.derive.menuBar(); // a click on Home is held back
+                QAction* home = s.derive.findChild<QAction*>(QStringLiteral("mnuHome"));
+                clickAt(bar, bar->actionGeometry(home).center());
+                if (esc)
+                    QTest::keyClick(&s.derive, Qt::Key_Escape);
+                else
+                    clickAt(stop, stop->rect().center());
+            });
+            s.program.runBatch();
+            QCOMPARE(s.label("lblPercentDone"), QStringLiteral("Stopped after 1 of 50 items."));
+            QCOMPARE(s.showing(), QList<Screen*>{&s.derive});
+            QCOMPARE(s.label("lblGood"), QStringLiteral("Good:  1"));
+            QVERIFY(!stop->isVisible());
+            QVERIFY(s.dialogs.texts.isEmpty());
+        }
     }
 
     void aCopiedEtymonOrANewlyChosenModelClearsTheStages() {
