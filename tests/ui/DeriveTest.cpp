@@ -152,10 +152,6 @@ private slots:
         QCOMPARE((QStringList{s.label("lblGood"), s.label("lblBad"), s.label("lblPercentDone")}),
                  (QStringList{"Good:  2", "Bad:  1", "100% done"}));
         QVERIFY(s.find<QPlainTextEdit>(s.derive, "txtGood")->isReadOnly());
-        s.load(smallModel(std::vector<std::string>(301, "pip  pip")), QStringLiteral("large"));
-        s.program.runBatch(); // derived into emptied lists, with no question: it is quick
-        QVERIFY(s.dialogs.texts.isEmpty());
-        QCOMPARE(s.label("lblGood"), QStringLiteral("Good:  301"));
         s.program.runInteractive(); // the word modes hide the results
         QVERIFY(!s.find<QLabel>(s.derive, "lblGood")->isVisible());
         QVERIFY(s.box->isVisible());
