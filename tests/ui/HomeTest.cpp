@@ -156,8 +156,7 @@ private slots:
             const QByteArray file = h.fileBytes(QStringLiteral("beta.tnl"));
             QVERIFY(!file.contains("cd  dc"));
             QCOMPARE(file.contains("kept") && file.contains("ab  ba"), saveAs);
-            QCOMPARE(h.fileBytes(QStringLiteral("alpha.tnl")),
-                     alpha); // Save As leaves the old file
+            QCOMPARE(h.fileBytes(QStringLiteral("alpha.tnl")), alpha); // Save As leaves it
         }
     }
 
