@@ -92,9 +92,8 @@ TEST_F(Cli, BatchListsGoodAndBadLinesAndCollectsMessages) {
     ASSERT_EQ(bad.size(), 2);
     EXPECT_EQ(bad[0].toString(), "ata > ata:  seg.#2, voice");
     EXPECT_TRUE(bad[1].toString().startsWith("ax > ada:  seg.#"));
-    EXPECT_EQ(batch["goodCount"].toInt(), 1);
-    EXPECT_EQ(batch["badCount"].toInt(), 2);
-    EXPECT_EQ(batch["progress"].toString(), "100% done");
+    EXPECT_EQ(QJsonArray({batch["goodCount"], batch["badCount"], batch["progress"]}),
+              QJsonArray({1, 2, "100% done"}));
     const QJsonArray messages = batch["messages"].toArray();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].toString().contains("ax\" not reliable."));
@@ -308,10 +307,7 @@ TEST_F(Cli, CheckListsTheProblemsAsTextOrJsonAndSucceeds) {
     EXPECT_TRUE(text.err.isEmpty()) << text.err.toStdString();
 
     const QJsonObject entry{{"line", 69}, {"text", problem}};
-    const Outcome json = run({"--check", "--json", model_});
-    EXPECT_EQ(json.status, 0);
-    EXPECT_EQ(QJsonDocument::fromJson(json.out).object(),
-              (QJsonObject{{"problems", QJsonArray{entry}}}));
+    EXPECT_EQ(json({"--check", "--json", model_}), (QJsonObject{{"problems", QJsonArray{entry}}}));
     EXPECT_EQ(run({"--check", "--json", TARNEL_SAMPLES_DIR "/span15.tnl"}).out,
               "{\"problems\":[]}\n");
 }
@@ -336,12 +332,9 @@ TEST_F(Cli, SuggestAddsRulesForTheItemsThatLackAChange) {
     ASSERT_EQ(groups.size(), 2);
     const QJsonObject insert = groups[1].toObject();
     EXPECT_EQ(insert["items"].toArray(), QJsonArray({"ax"}));
-    const QJsonObject rule = insert["rules"].toArray()[0].toObject();
-    EXPECT_EQ(rule.keys(), QStringList({"broken", "fixed", "lines", "place"}));
-    EXPECT_EQ(rule["lines"].toArray()[2].toString(), QStringLiteral("1:  INSERT a (*+1) «...»"));
-    EXPECT_EQ(rule["place"].toInt(), 0);
-    EXPECT_EQ(rule["fixed"].toInt(), 1);
-    EXPECT_EQ(rule["broken"].toInt(), 0);
+    QJsonObject rule = insert["rules"].toArray()[0].toObject();
+    EXPECT_EQ(rule.take("lines")[2].toString(), QStringLiteral("1:  INSERT a (*+1) «...»"));
+    EXPECT_EQ(rule, (QJsonObject{{"broken", 0}, {"fixed", 1}, {"place", 0}}));
     EXPECT_TRUE(run({"--suggest", model_})
                     .out.contains("\n  INSERT a: ax\n    Suggested_insert_a_1 "
                                   "before Voicing: +1 fixed, 0 broken:  A:  "));

@@ -12,8 +12,6 @@
 #include <QTableWidget>
 #include <QTest>
 
-Q_DECLARE_METATYPE(tarnel::Answer)
-
 namespace tarnel {
 
 namespace {
@@ -124,71 +122,61 @@ private slots:
         QCOMPARE(h.view->lstCol->item(0, 26)->text(), QStringLiteral("é"));
     }
 
-    void leavingAsksToKeepTheChanges_data() {
-        QTest::addColumn<int>("side");
-        QTest::newRow("Etymon") << int(AlphabetSide::Etymon);
-        QTest::newRow("Reflex") << int(AlphabetSide::Reflex);
-    }
-
     void leavingAsksToKeepTheChanges() {
-        QFETCH(int, side);
-        EditorHarness h{AlphabetSide(side)};
-        const Model& model = h.ctx().session.model();
-        const Alphabet& alphabet = side == int(AlphabetSide::Etymon) ? model.lstCol : model.lstColR;
-        const Alphabet onEntry = alphabet;
-        const auto edit = [&] {
-            h.key(2, Qt::Key_Delete);
-            h.click(highItem, 0);
-        };
-        edit();
+        for (const AlphabetSide side : {AlphabetSide::Etymon, AlphabetSide::Reflex}) {
+            EditorHarness h{side};
+            const Model& model = h.ctx().session.model();
+            const Alphabet& alphabet = side == AlphabetSide::Etymon ? model.lstCol : model.lstColR;
+            const Alphabet onEntry = alphabet;
+            const auto edit = [&] {
+                h.key(2, Qt::Key_Delete);
+                h.click(highItem, 0);
+            };
+            edit();
 
-        h.dialogs.answer(Answer::Cancel);
-        h.program.goHome();
-        QCOMPARE(h.showing(), QList<Screen*>{h.screen});
-        QCOMPARE(h.dialogs.last(), QStringLiteral("Keep the changes?"));
-
-        h.dialogs.answer(Answer::No);
-        h.program.goHome();
-        QCOMPARE(h.showing(), QList<Screen*>{&h.home()});
-        QCOMPARE(alphabet, onEntry);
-
-        const int asked = int(h.dialogs.texts.size());
-        h.program.showScreen(*h.screen);
-        h.program.goHome(); // nothing changed: no question
-        QCOMPARE(int(h.dialogs.texts.size()), asked);
-        QCOMPARE(h.dialogs.unscripted, 0);
-    }
-
-    void exitLeavesTheEditorFirst_data() {
-        QTest::addColumn<QList<Answer>>("answers");
-        QTest::addColumn<int>("questions");
-        QTest::addColumn<bool>("quits");
-        QTest::addColumn<std::string>("heads");
-        using L = QList<Answer>;
-        const std::string restored = "abcdefghijklmnopqrstuvwxyz";
-        const std::string kept = "acdefghijklmnopqrstuvwxyz"; // "b" deleted, "a" copied
-        QTest::newRow("Cancel stays") << L{Answer::Cancel} << 1 << false << kept;
-        QTest::newRow("No, then quit")
-            << L{Answer::No, Answer::Yes, Answer::No} << 3 << true << restored;
-        QTest::newRow("Yes, then stay") << L{Answer::Yes, Answer::No} << 2 << false << kept;
-    }
-
-    void exitLeavesTheEditorFirst() {
-        QFETCH(QList<Answer>, answers);
-        EditorHarness h;
-        h.key(1, Qt::Key_Delete);
-        h.key(0, Qt::Key_Insert); // the new-character box is open
-        for (Answer answer : answers)
-            h.dialogs.answer(answer);
-        h.find<QAction>(*h.screen, "mnuExit")->trigger();
-        QCOMPARE(h.dialogs.texts.first(), QStringLiteral("Keep the changes?"));
-        QTEST(int(h.dialogs.texts.size()), "questions");
-        QTEST(h.quits == 1, "quits");
-        QTEST(heads(h.alphabet()), "heads");
-        h.dialogs.texts.clear();
-        if (h.quits == 0) { // still on the editor, measured from what was settled
+            h.dialogs.answer(Answer::Cancel);
             h.program.goHome();
-            QCOMPARE(h.dialogs.texts.size(), answers.size() == 1 ? 1 : 0);
+            QCOMPARE(h.showing(), QList<Screen*>{h.screen});
+            QCOMPARE(h.dialogs.last(), QStringLiteral("Keep the changes?"));
+
+            h.dialogs.answer(Answer::No);
+            h.program.goHome();
+            QCOMPARE(h.showing(), QList<Screen*>{&h.home()});
+            QCOMPARE(alphabet, onEntry);
+
+            const int asked = int(h.dialogs.texts.size());
+            h.program.showScreen(*h.screen);
+            h.program.goHome(); // nothing changed: no question
+            QCOMPARE(int(h.dialogs.texts.size()), asked);
+            QCOMPARE(h.dialogs.unscripted, 0);
+        }
+    }
+
+    // Keep the changes? Cancel stays; No (then quit) restores "b"; Yes (then stay) keeps the
+    // changes: "b" deleted and "a" copied.
+    void exitLeavesTheEditorFirst() {
+        const std::string restored = "abcdefghijklmnopqrstuvwxyz",
+                          kept = "acdefghijklmnopqrstuvwxyz";
+        const std::tuple<QList<Answer>, bool, std::string> cases[] = {
+            {{Answer::Cancel}, false, kept},
+            {{Answer::No, Answer::Yes, Answer::No}, true, restored},
+            {{Answer::Yes, Answer::No}, false, kept}};
+        for (const auto& [answers, quits, heads] : cases) {
+            EditorHarness h;
+            h.key(1, Qt::Key_Delete);
+            h.key(0, Qt::Key_Insert); // the new-character box is open
+            for (Answer answer : answers)
+                h.dialogs.answer(answer);
+            h.find<QAction>(*h.screen, "mnuExit")->trigger();
+            QCOMPARE(h.dialogs.texts.first(), QStringLiteral("Keep the changes?"));
+            QCOMPARE(h.dialogs.texts.size(), answers.size());
+            QCOMPARE(h.quits == 1, quits);
+            QCOMPARE(tarnel::heads(h.alphabet()), heads);
+            h.dialogs.texts.clear();
+            if (h.quits == 0) { // still on the editor, measured from what was settled
+                h.program.goHome();
+                QCOMPARE(h.dialogs.texts.size(), answers.size() == 1 ? 1 : 0);
+            }
         }
     }
 

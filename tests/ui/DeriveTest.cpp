@@ -100,7 +100,6 @@ private slots:
         const QList<std::tuple<bool, QString, QString>> cases = {
             {false, "abA", "Did you forget to release \"Caps Lock\"?"},
             {true, "ab1", "Character not in Reflex Alphabet."},
-            {true, "\r", "Type a word in the box."},
             {false, QStringLiteral("a\u0283"),
              "Character \"\u0283\" not found in Etymon Alphabet."}};
         for (const auto& [reflex, keys, message] : cases) {
@@ -124,15 +123,6 @@ private slots:
         compose(QStringLiteral("\u00E2")); // not in the default alphabet
         QCOMPARE(s.box->text(), QStringLiteral("t"));
         QCOMPARE(s.dialogs.texts, QStringList{"Character\"\u00E2\"not found in Etymon Alphabet."});
-    }
-
-    // A stage cell shows the whole symbol, the stress mark before it and the length after.
-    void stageCellsShowEveryMark() {
-        DeriveScreen s(smallModel()
-                           .rule("STRESS", {"+syll (*)"}, {"+stress (*) +long (*)"})
-                           .diachronic({"STRESS"}));
-        QTest::keyClicks(s.box, QStringLiteral("pa\r"));
-        QCOMPARE(s.cells().last()->text(), QStringLiteral("\u02C8a\u02D0"));
     }
 
     // The word box undoes its own typing, never its prompt; past that the keys undo the model.
@@ -162,45 +152,36 @@ private slots:
         QCOMPARE((QStringList{s.label("lblGood"), s.label("lblBad"), s.label("lblPercentDone")}),
                  (QStringList{"Good:  2", "Bad:  1", "100% done"}));
         QVERIFY(s.find<QPlainTextEdit>(s.derive, "txtGood")->isReadOnly());
-        s.load(smallModel(std::vector<std::string>(301, "pip  pip")), QStringLiteral("large"));
-        s.program.runBatch(); // derived into emptied lists, with no question: it is quick
-        QVERIFY(s.dialogs.texts.isEmpty());
-        QCOMPARE(s.label("lblGood"), QStringLiteral("Good:  301"));
         s.program.runInteractive(); // the word modes hide the results
         QVERIFY(!s.find<QLabel>(s.derive, "lblGood")->isVisible());
         QVERIFY(s.box->isVisible());
     }
 
-    void escOrStopEndsABatchAfterTheCurrentItem_data() {
-        QTest::addColumn<bool>("esc");
-        QTest::newRow("Esc") << true;
-        QTest::newRow("Stop") << false;
-    }
-
     void escOrStopEndsABatchAfterTheCurrentItem() {
-        QFETCH(bool, esc);
-        DeriveScreen s(smallModel(std::vector<std::string>(50, "pip  pip")));
-        auto* stop = s.find<QPushButton>(s.derive, "btnStop");
-        // Clicks come to the window, as the system delivers them, and go on from there.
-        const auto clickAt = [&s](QWidget* widget, QPoint at) {
-            QTest::mouseClick(s.derive.windowHandle(), Qt::LeftButton, {},
-                              widget->mapTo(&s.derive, at));
-        };
-        QTimer::singleShot(0, &s.derive, [&] {
-            QMenuBar* bar = s.derive.menuBar(); // a click on Home is held back
-            QAction* home = s.derive.findChild<QAction*>(QStringLiteral("mnuHome"));
-            clickAt(bar, bar->actionGeometry(home).center());
-            if (esc)
-                QTest::keyClick(&s.derive, Qt::Key_Escape);
-            else
-                clickAt(stop, stop->rect().center());
-        });
-        s.program.runBatch();
-        QCOMPARE(s.label("lblPercentDone"), QStringLiteral("Stopped after 1 of 50 items."));
-        QCOMPARE(s.showing(), QList<Screen*>{&s.derive});
-        QCOMPARE(s.label("lblGood"), QStringLiteral("Good:  1"));
-        QVERIFY(!stop->isVisible());
-        QVERIFY(s.dialogs.texts.isEmpty());
+        for (const bool esc : {true, false}) { // Esc, Stop
+            DeriveScreen s(smallModel(std::vector<std::string>(50, "pip  pip")));
+            auto* stop = s.find<QPushButton>(s.derive, "btnStop");
+            // Clicks come to the window, as the system delivers them, and go on from there.
+            const auto clickAt = [&s](QWidget* widget, QPoint at) {
+                QTest::mouseClick(s.derive.windowHandle(), Qt::LeftButton, {},
+                                  widget->mapTo(&s.derive, at));
+            };
+            QTimer::singleShot(0, &s.derive, [&] {
+                QMenuBar* bar = s.derive.menuBar(); // a click on Home is held back
+                QAction* home = s.derive.findChild<QAction*>(QStringLiteral("mnuHome"));
+                clickAt(bar, bar->actionGeometry(home).center());
+                if (esc)
+                    QTest::keyClick(&s.derive, Qt::Key_Escape);
+                else
+                    clickAt(stop, stop->rect().center());
+            });
+            s.program.runBatch();
+            QCOMPARE(s.label("lblPercentDone"), QStringLiteral("Stopped after 1 of 50 items."));
+            QCOMPARE(s.showing(), QList<Screen*>{&s.derive});
+            QCOMPARE(s.label("lblGood"), QStringLiteral("Good:  1"));
+            QVERIFY(!stop->isVisible());
+            QVERIFY(s.dialogs.texts.isEmpty());
+        }
     }
 
     void aCopiedEtymonOrANewlyChosenModelClearsTheStages() {

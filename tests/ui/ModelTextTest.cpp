@@ -68,37 +68,30 @@ struct BoxHarness : Harness {
 class ModelTextTest : public QObject {
     Q_OBJECT
 private slots:
-    void charactersAFileCannotHoldAreRefusedWithAMessage_data() {
-        QTest::addColumn<int>("box");
-        QTest::addColumn<bool>("pasted");
-        QTest::newRow("notes, typed") << int(Box::Notes) << false;
-        QTest::newRow("notes, pasted") << int(Box::Notes) << true;
-        QTest::newRow("item, typed") << int(Box::Item) << false;
-        QTest::newRow("item, pasted") << int(Box::Item) << true;
-        QTest::newRow("Edit All, typed") << int(Box::EditAll) << false;
-        QTest::newRow("Edit All, pasted") << int(Box::EditAll) << true;
-        QTest::newRow("comment, typed") << int(Box::Comment) << false;
-        QTest::newRow("new character, typed") << int(Box::NewCharacter) << false;
-    }
-
+    // Typed into each box, and pasted where a box takes a paste.
     void charactersAFileCannotHoldAreRefusedWithAMessage() {
-        QFETCH(int, box);
-        QFETCH(bool, pasted);
-        BoxHarness h(static_cast<Box>(box));
-        QVERIFY(h.widget && h.widget->isVisible());
-        const Model model = h.model();
-        if (pasted) {
-            QApplication::clipboard()->setText(QStringLiteral("x\u0283\u0259x"));
-            QTest::keyClick(h.widget, Qt::Key_V, Qt::ControlModifier);
-        } else {
-            typeText(h.widget, QStringLiteral("\u0283"));
+        const std::pair<Box, bool> cases[] = {{Box::Notes, false},   {Box::Notes, true},
+                                              {Box::Item, false},    {Box::Item, true},
+                                              {Box::EditAll, false}, {Box::EditAll, true},
+                                              {Box::Comment, false}, {Box::NewCharacter, false}};
+        for (const auto& [box, pasted] : cases) {
+            BoxHarness h(box);
+            QVERIFY(h.widget && h.widget->isVisible());
+            const Model model = h.model();
+            if (pasted) {
+                QApplication::clipboard()->setText(QStringLiteral("x\u0283\u0259x"));
+                QTest::keyClick(h.widget, Qt::Key_V, Qt::ControlModifier);
+            } else {
+                typeText(h.widget, QStringLiteral("\u0283"));
+            }
+            QCOMPARE(h.dialogs.last(),
+                     QStringLiteral("The character \"\u0283\" cannot be stored: a "
+                                    "model file holds only Windows-1252 "
+                                    "characters."));
+            QVERIFY(!h.text().contains(QChar(0x0283)) && !h.text().contains(u'x'));
+            QCOMPARE(h.model().notes, model.notes);
+            QCOMPARE(h.model().lstVocab, model.lstVocab);
         }
-        QCOMPARE(h.dialogs.last(), QStringLiteral("The character \"\u0283\" cannot be stored: a "
-                                                  "model file holds only Windows-1252 "
-                                                  "characters."));
-        QVERIFY(!h.text().contains(QChar(0x0283)) && !h.text().contains(u'x'));
-        QCOMPARE(h.model().notes, model.notes);
-        QCOMPARE(h.model().lstVocab, model.lstVocab);
     }
 };
 

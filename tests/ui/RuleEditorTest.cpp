@@ -169,26 +169,21 @@ private slots:
 
     // Quitting (the window's close button, Exit) settles an unstored edit as Return does; a
     // quit called off after No leaves the rule as it was and the user on the order screen.
-    void quittingAsksToKeepTheRulesChangesFirst_data() {
-        QTest::addColumn<bool>("keep");
-        QTest::newRow("Yes, quit, save") << true;
-        QTest::newRow("No, stay") << false;
-    }
-
     void quittingAsksToKeepTheRulesChangesFirst() {
-        QFETCH(bool, keep);
-        RuleHarness h("Lenition");
-        h.click(QStringLiteral("+cont"));
-        h.choose(QStringLiteral("Toggle Sign +/-"));
-        for (int i = 0; i < (keep ? 3 : 2); ++i) // keep the changes? quit? (save?)
-            h.dialogs.answer(keep ? Answer::Yes : Answer::No);
-        QCOMPARE(h.program.quit(), keep);
-        QCOMPARE(h.dialogs.texts.first(), QStringLiteral("Keep the changes?"));
-        QCOMPARE(h.rule("Lenition")[2], (keep ? "1:  -cont (*)" : "1:  +cont (*)") + c);
-        if (keep)
-            QVERIFY(!h.ctx().session.unsavedChanges());
-        else
-            QCOMPARE(h.showing(), QList<Screen*>{h.program.screens().order});
+        for (const bool keep : {true, false}) { // Yes, quit, save; No, stay
+            RuleHarness h("Lenition");
+            h.click(QStringLiteral("+cont"));
+            h.choose(QStringLiteral("Toggle Sign +/-"));
+            for (int i = 0; i < (keep ? 3 : 2); ++i) // keep the changes? quit? (save?)
+                h.dialogs.answer(keep ? Answer::Yes : Answer::No);
+            QCOMPARE(h.program.quit(), keep);
+            QCOMPARE(h.dialogs.texts.first(), QStringLiteral("Keep the changes?"));
+            QCOMPARE(h.rule("Lenition")[2], (keep ? "1:  -cont (*)" : "1:  +cont (*)") + c);
+            if (keep)
+                QVERIFY(!h.ctx().session.unsavedChanges());
+            else
+                QCOMPARE(h.showing(), QList<Screen*>{h.program.screens().order});
+        }
     }
 
     void aNewRuleLeftAsNewRuleIsRefusedWhenThatNameExists() {

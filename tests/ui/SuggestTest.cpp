@@ -34,9 +34,7 @@ private slots:
                  QStringLiteral("at the end: +2 fixed, 0 broken"));
         QCOMPARE(h.find<QLabel>(*report, "lblFixes")->text(), QStringLiteral("Fixes: apa, ata"));
         QTest::mouseClick(h.find<QPushButton>(*report, "btnAddRule"), Qt::LeftButton);
-        QCOMPARE(h.ctx().session.model().lstDiacOrd.size(), 2u);
         QCOMPARE(h.ctx().session.lastBatch().goodCount(), 3);
-        QCOMPARE(h.ctx().session.undoCaption(), std::string("Undo Add Suggested Rule"));
     }
 };
 
