@@ -88,14 +88,15 @@ void runSharedBatches(benchmark::State& state, const char* name, const char* tar
 
 // 746 rules whose words keep their length, 1,378 items.
 void BM_SteadySharedBatch(benchmark::State& state) {
-    runSharedBatches(state, steadySharedModel, "target: >= 25M rule applications/s");
+    runSharedBatches(state, steadySharedModel,
+                     "target: >= 25M rule applications/s, on 2 threads >= 1.8 times one's rate");
 }
 BENCHMARK(BM_SteadySharedBatch)->Apply(threadCounts)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // 746 rules with DELETE and persistent rules, 1,378 items (persistent re-applications are not
 // counted as rule applications).
 void BM_CascadeSharedBatch(benchmark::State& state) {
-    runSharedBatches(state, cascadeSharedModel, "target: <= 40 ms on every core (whole run)");
+    runSharedBatches(state, cascadeSharedModel, "target: on 2 threads >= 1.8 times one's rate");
 }
 BENCHMARK(BM_CascadeSharedBatch)->Apply(threadCounts)->Unit(benchmark::kMillisecond)->UseRealTime();
 
