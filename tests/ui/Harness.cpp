@@ -24,17 +24,17 @@ void Harness::load(const Model& model, const QString& name) {
 }
 
 void Harness::touchModel(const QString& name) {
-    QFile file(QDir(dir.path()).filePath(name + QStringLiteral(".tnl")));
+    QFile file(QDir(dir.path()).filePath(name + u".tnl"_s));
     QVERIFY(file.open(QIODevice::WriteOnly));
 }
 
 void Harness::writeModel(const QString& name, const Model& model) {
-    const QString path = QDir(dir.path()).filePath(name + QStringLiteral(".tnl"));
+    const QString path = QDir(dir.path()).filePath(name + u".tnl"_s);
     QVERIFY(writeModelFile(model, QFile::encodeName(path).toStdString()));
 }
 
 bool Harness::modelExists(const QString& name) const {
-    return QFile::exists(QDir(dir.path()).filePath(name + QStringLiteral(".tnl")));
+    return QFile::exists(QDir(dir.path()).filePath(name + u".tnl"_s));
 }
 
 QByteArray Harness::fileBytes(const QString& name) const {
@@ -74,7 +74,7 @@ int highlighted(const QListWidget* list) {
 }
 
 QList<QPushButton*> ruleButtons(frmEd1Rule& editor) {
-    QList<QPushButton*> list = editor.findChildren<QPushButton*>(QStringLiteral("btnRuleElement"));
+    QList<QPushButton*> list = editor.findChildren<QPushButton*>(u"btnRuleElement"_s);
     std::sort(list.begin(), list.end(), [](QPushButton* a, QPushButton* b) {
         return a->property("element").toInt() < b->property("element").toInt();
     });

@@ -21,6 +21,7 @@ namespace tarnel {
 
 using test::Lines;
 using test::ModelBuilder;
+using namespace Qt::StringLiterals;
 
 // A whole program over an empty temporary model directory, with scripted message boxes.
 struct Harness {

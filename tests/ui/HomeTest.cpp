@@ -23,18 +23,17 @@ using Items = std::vector<std::string>;
 QStringList captions(const QMenu& menu, qsizetype from = 0) {
     QStringList texts;
     for (const QAction* action : menu.actions().mid(from))
-        texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+        texts.append(action->isSeparator() ? u"-"_s : action->text());
     return texts;
 }
 
 // Models "alpha" (vocabulary "ab  ba", loaded) and "beta" ("cd  dc", with a Reflex Order).
 struct TwoModels : Harness {
     TwoModels() {
-        writeModel(QStringLiteral("alpha"), ModelBuilder().vocabulary({"ab  ba"}));
-        writeModel(QStringLiteral("beta"),
-                   ModelBuilder().reflexOrder({"Devoice"}).vocabulary({"cd  dc"}));
+        writeModel(u"alpha"_s, ModelBuilder().vocabulary({"ab  ba"}));
+        writeModel(u"beta"_s, ModelBuilder().reflexOrder({"Devoice"}).vocabulary({"cd  dc"}));
         home().buildModelMenu();
-        home().chooseModel(QStringLiteral("alpha"));
+        home().chooseModel(u"alpha"_s);
     }
     void typeNotes(const QString& text) {
         typeText(find<QPlainTextEdit>(home(), "txtNotes"), text);
@@ -52,13 +51,13 @@ private slots:
         QCOMPARE(h.showing(), QList<Screen*>{&h.home()});
         QVERIFY(h.home().helpShowing());
         QCOMPARE(h.home().helpText(), h.home().aboutText());
-        QVERIFY(h.home().aboutText().startsWith(QStringLiteral("About Tarnel:\r\n   • Welcome")));
-        QVERIFY(h.home().aboutText().contains(QStringLiteral("fonts-sil-doulos")));
+        QVERIFY(h.home().aboutText().startsWith(u"About Tarnel:\r\n   • Welcome"_s));
+        QVERIFY(h.home().aboutText().contains(u"fonts-sil-doulos"_s));
         QVERIFY(!h.home().runMenu()->isEnabled());
         QTest::mouseClick(h.home().centralWidget(), Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(!h.home().helpShowing());
         h.find<QMenu>(h.home(), "mnuHelp")->actions().first()->trigger();
-        QVERIFY(h.home().helpText().startsWith(QStringLiteral("Help with Help:\r\n    • Each")));
+        QVERIFY(h.home().helpText().startsWith(u"Help with Help:\r\n    • Each"_s));
     }
 
     // Cancel on the long-run warning keeps the user where he was (a short run is not asked:
@@ -82,53 +81,45 @@ private slots:
         QApplication::setActiveWindow(&h.home()); // shortcuts go to the window being typed in
         auto* notes = h.find<QPlainTextEdit>(h.home(), "txtNotes");
         notes->setFocus();
-        QVERIFY(h.home().windowTitle().endsWith(QStringLiteral("[*]")));
-        QVERIFY(!h.home().isWindowModified());
-        h.typeNotes(QStringLiteral("ca\u014B\u00E9\nb"));
+        QVERIFY(h.home().windowTitle().endsWith(u"[*]"_s) && !h.home().isWindowModified());
+        h.typeNotes(u"ca\u014B\u00E9\nb"_s);
         QCOMPARE(h.model().notes, std::string("ca\xE9\r\nb"));
-        QVERIFY(h.home().isWindowModified());
-        QVERIFY(h.program.screens().derive->isWindowModified());
+        QVERIFY(h.home().isWindowModified() && h.program.screens().derive->isWindowModified());
         QTest::keyClick(notes, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(notes->toPlainText(), QString());
-        QCOMPARE(h.model().notes, std::string());
+        QVERIFY(notes->toPlainText().isEmpty() && h.model().notes.empty());
         QTest::keyClick(notes, Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(notes->toPlainText(), QStringLiteral("ca\u00E9\nb"));
-        QVERIFY(h.ctx().session.save());
-        QVERIFY(!h.home().isWindowModified());
+        QCOMPARE(notes->toPlainText(), u"ca\u00E9\nb"_s);
+        QVERIFY(h.ctx().session.save() && !h.home().isWindowModified());
     }
 
     void modelMenuListsTheFirst21Files() {
         Harness h;
         for (int i = 25; i >= 1; --i)
-            h.touchModel(QStringLiteral("m%1").arg(i, 2, 10, QChar(u'0')));
+            h.touchModel(u"m%1"_s.arg(i, 2, 10, QChar(u'0')));
         h.home().buildModelMenu();
         QStringList expected = {"New", "Open...", "Save", "Save As...", "-", "Delete a Model", "-"};
         for (int i = 1; i <= 21; ++i)
-            expected.append(QStringLiteral("m%1").arg(i, 2, 10, QChar(u'0')));
-        auto* menu = h.find<QMenu>(h.home(), "mnuModelChoice");
-        QCOMPARE(captions(*menu), expected);
+            expected.append(u"m%1"_s.arg(i, 2, 10, QChar(u'0')));
+        QCOMPARE(captions(*h.find<QMenu>(h.home(), "mnuModelChoice")), expected);
         h.home().buildModelMenu(); // rebuilding replaces, never adds
-        QCOMPARE(captions(*menu), expected);
+        QCOMPARE(captions(*h.find<QMenu>(h.home(), "mnuModelChoice")), expected);
     }
 
     void aNewModelIsNamedInItsBox() {
         TwoModels h;
         h.home().mnuNew_Click();
-        QCOMPARE(h.home().caption(), QStringLiteral("Creating New Model"));
+        QCOMPARE(h.home().caption(), u"Creating New Model"_s);
         auto* name = h.find<QLineEdit>(h.home(), "txtModelName");
         QVERIFY(name->isVisible());
-        name->setText(QStringLiteral("alp"));
-        QTest::keyClicks(name, QStringLiteral("ha"));
-        QTest::keyClick(name, Qt::Key_Return);
-        QCOMPARE(h.dialogs.last(), QStringLiteral("A model named alpha already exists. Click "
-                                                  "\"Save\" if you want to replace it."));
+        name->setText(u"alp"_s);
+        QTest::keyClicks(name, u"ha\r"_s);
+        QCOMPARE(h.dialogs.last(), u"A model named alpha already exists. Click "
+                                   "\"Save\" if you want to replace it."_s);
         h.home().showHelp(h.home().aboutText()); // help open: each key still counts once
-        QTest::keyClicks(name, QStringLiteral(" two"));
-        QTest::keyClick(name, Qt::Key_Return);
-        QVERIFY(h.modelExists(QStringLiteral("alpha_two")));
-        QCOMPARE(h.home().caption(), QStringLiteral("Model \"alpha_two\""));
-        QVERIFY(!h.ctx().session.unsavedChanges());
-        QVERIFY(!name->isVisible());
+        QTest::keyClicks(name, u" two\r"_s);
+        QCOMPARE(h.home().caption(), u"Model \"alpha_two\""_s);
+        QVERIFY(h.modelExists(u"alpha_two"_s) && !h.ctx().session.unsavedChanges() &&
+                !name->isVisible());
         QCOMPARE(h.modelEntries(), QStringList({"alpha", "alpha_two", "beta"}));
         QCOMPARE(h.dialogs.unscripted, 0);
     }
@@ -136,27 +127,23 @@ private slots:
     void saveAfterAlreadyExistsReplacesThatModel() {
         for (const bool saveAs : {false, true}) { // after New, after Save As
             TwoModels h;
-            const QByteArray alpha = h.fileBytes(QStringLiteral("alpha.tnl"));
-            if (saveAs) {
-                h.typeNotes(QStringLiteral("kept"));
-                h.home().mnuSaveAs_Click();
-            } else {
-                h.home().mnuNew_Click();
-            }
+            const QByteArray alpha = h.fileBytes(u"alpha.tnl"_s);
+            if (saveAs)
+                h.typeNotes(u"kept"_s);
+            saveAs ? h.home().mnuSaveAs_Click() : h.home().mnuNew_Click();
             auto* name = h.find<QLineEdit>(h.home(), "txtModelName");
-            QTest::keyClicks(name, QStringLiteral("beta\r"));
-            QVERIFY(
-                h.dialogs.last().startsWith(QStringLiteral("A model named beta already exists.")));
+            QTest::keyClicks(name, u"beta\r"_s);
+            QVERIFY(h.dialogs.last().startsWith(u"A model named beta already exists."_s));
             QAction* save = h.find<QMenu>(h.home(), "mnuModelChoice")->actions()[2];
             QVERIFY(save->isEnabled());
             save->trigger();
-            QCOMPARE(h.dialogs.last(), QStringLiteral("Model \"beta\" has been saved."));
-            QCOMPARE(h.home().caption(), QStringLiteral("Model \"beta\""));
+            QCOMPARE(h.dialogs.last(), u"Model \"beta\" has been saved."_s);
+            QCOMPARE(h.home().caption(), u"Model \"beta\""_s);
             QVERIFY(!name->isVisible() && !h.ctx().session.unsavedChanges());
-            const QByteArray file = h.fileBytes(QStringLiteral("beta.tnl"));
+            const QByteArray file = h.fileBytes(u"beta.tnl"_s);
             QVERIFY(!file.contains("cd  dc"));
             QCOMPARE(file.contains("kept") && file.contains("ab  ba"), saveAs);
-            QCOMPARE(h.fileBytes(QStringLiteral("alpha.tnl")), alpha); // Save As leaves it
+            QCOMPARE(h.fileBytes(u"alpha.tnl"_s), alpha); // Save As leaves it
         }
     }
 
@@ -173,8 +160,7 @@ private slots:
         QCOMPARE(editable(fresh), 0);
         fresh.home().mnuNew_Click();
         QCOMPARE(editable(fresh), 0);
-        QTest::keyClicks(fresh.find<QLineEdit>(fresh.home(), "txtModelName"),
-                         QStringLiteral("gamma\r"));
+        QTest::keyClicks(fresh.find<QLineEdit>(fresh.home(), "txtModelName"), u"gamma\r"_s);
         QCOMPARE(editable(fresh), 6);
     }
 
@@ -195,20 +181,18 @@ private slots:
         for (const Answer answer : {Answer::Cancel, Answer::Yes, Answer::No}) {
             const bool loaded = answer != Answer::Cancel;
             TwoModels h;
-            h.typeNotes(QStringLiteral("note"));
+            h.typeNotes(u"note"_s);
             h.dialogs.answer(answer);
-            h.home().chooseModel(QStringLiteral("beta"));
-            QStringList asked{QStringLiteral("Save model \"alpha\"?")};
+            h.home().chooseModel(u"beta"_s);
+            QStringList asked{u"Save model \"alpha\"?"_s};
             if (answer == Answer::Yes)
-                asked.append(QStringLiteral("Model \"alpha\" has been saved."));
+                asked.append(u"Model \"alpha\" has been saved."_s);
             QCOMPARE(h.dialogs.texts, asked);
-            QCOMPARE(h.fileBytes(QStringLiteral("alpha.tnl")).contains("note"),
-                     answer == Answer::Yes);
+            QCOMPARE(h.fileBytes(u"alpha.tnl"_s).contains("note"), answer == Answer::Yes);
             QCOMPARE(h.model().lstVocab, Items{loaded ? "cd  dc" : "ab  ba"});
             QCOMPARE(h.model().notes, std::string(loaded ? "" : "note"));
             QCOMPARE(h.ctx().session.unsavedChanges(), !loaded);
-            QCOMPARE(h.home().caption(),
-                     loaded ? QStringLiteral("Model \"beta\"") : QStringLiteral("Model \"alpha\""));
+            QCOMPARE(h.home().caption(), loaded ? u"Model \"beta\""_s : u"Model \"alpha\""_s);
             for (Screen* screen : h.program.screens().all()) // beta has an order: Run is on
                 QVERIFY(!screen->runMenu() || screen->runMenu()->isEnabled() == loaded);
         }
@@ -216,11 +200,11 @@ private slots:
 
     void whatALoadLeftOutIsListedInOneBox() {
         TwoModels h;
-        QByteArray text = h.fileBytes(QStringLiteral("beta.tnl"));
+        QByteArray text = h.fileBytes(u"beta.tnl"_s);
         text.replace("Diachronic_Order\r\n\r\n", "Diachronic_Order\r\n\r\n2:\r\n3 \xA7\r\n");
-        QVERIFY(!h.writeFile(QStringLiteral("beta.tnl"), text).isEmpty());
+        QVERIFY(!h.writeFile(u"beta.tnl"_s, text).isEmpty());
         const qsizetype shown = h.dialogs.texts.size();
-        h.home().chooseModel(QStringLiteral("beta"));
+        h.home().chooseModel(u"beta"_s);
         QCOMPARE(h.dialogs.texts.size(), shown + 1);
         QCOMPARE(
             h.dialogs.last(),
@@ -232,33 +216,31 @@ private slots:
 
     void aFailedSaveSaysSoAndKeepsTheChanges() {
         TwoModels h;
-        QVERIFY(QFile::remove(QDir(h.dir.path()).filePath(QStringLiteral("alpha.tnl"))));
-        QVERIFY(QDir(h.dir.path()).mkdir(QStringLiteral("alpha.tnl")));
-        h.typeNotes(QStringLiteral("x"));
+        QVERIFY(QFile::remove(QDir(h.dir.path()).filePath(u"alpha.tnl"_s)));
+        QVERIFY(QDir(h.dir.path()).mkdir(u"alpha.tnl"_s));
+        h.typeNotes(u"x"_s);
         h.home().mnuSave_Click();
-        QVERIFY(h.dialogs.last().startsWith(QStringLiteral("Model \"alpha\" could not be saved:")));
-        QVERIFY(h.ctx().session.unsavedChanges());
-        QCOMPARE(h.model().notes, std::string("x"));
+        QVERIFY(h.dialogs.last().startsWith(u"Model \"alpha\" could not be saved:"_s));
+        QVERIFY(h.ctx().session.unsavedChanges() && h.model().notes == "x");
     }
 
     void deletingTheLoadedModelKeepsItInMemory() {
         TwoModels h;
         h.home().mnuDelete_Click();
-        QCOMPARE(h.home().caption(), QStringLiteral("Choose a Model to Delete"));
+        QCOMPARE(h.home().caption(), u"Choose a Model to Delete"_s);
         h.dialogs.answer(Answer::Cancel);
-        h.home().File1_Click(QStringLiteral("alpha.tnl"));
-        QVERIFY(h.modelExists(QStringLiteral("alpha")));
-        QCOMPARE(h.home().caption(), QStringLiteral("Model \"alpha\""));
+        h.home().File1_Click(u"alpha.tnl"_s);
+        QVERIFY(h.modelExists(u"alpha"_s));
+        QCOMPARE(h.home().caption(), u"Model \"alpha\""_s);
 
         h.home().mnuDelete_Click();
         h.dialogs.answer(Answer::Ok);
-        h.home().File1_Click(QStringLiteral("alpha.tnl"));
-        QCOMPARE(h.dialogs.last(),
-                 QStringLiteral("WARNING!  Deleting is forever.\r\nModel "
-                                "'alpha' will not be recoverable.\r\nClick "
-                                "'OK' to delete, or 'Cancel' to keep the model."));
-        QVERIFY(!h.modelExists(QStringLiteral("alpha")));
-        QCOMPARE(h.modelEntries(), QStringList{QStringLiteral("beta")});
+        h.home().File1_Click(u"alpha.tnl"_s);
+        QCOMPARE(h.dialogs.last(), u"WARNING!  Deleting is forever.\r\nModel "
+                                   "'alpha' will not be recoverable.\r\nClick "
+                                   "'OK' to delete, or 'Cancel' to keep the model."_s);
+        QVERIFY(!h.modelExists(u"alpha"_s));
+        QCOMPARE(h.modelEntries(), QStringList{u"beta"_s});
         QCOMPARE(h.model().lstVocab, Items{"ab  ba"});
     }
 
@@ -268,8 +250,8 @@ private slots:
         auto* files = h.find<QListWidget>(h.home(), "File1");
         h.home().mnuDelete_Click();
         h.dialogs.answer(Answer::Ok);
-        h.home().File1_Click(QStringLiteral("alpha.tnl"));
-        QCOMPARE(h.home().caption(), QStringLiteral("Model \"alpha\"")); // gone with the list
+        h.home().File1_Click(u"alpha.tnl"_s);
+        QCOMPARE(h.home().caption(), u"Model \"alpha\""_s); // gone with the list
         h.home().mnuDelete_Click();
         h.home().mnuSaveAs_Click();
         QVERIFY(files->isVisible() && name->isVisible());
@@ -278,11 +260,9 @@ private slots:
         h.home().showHelp(h.home().aboutText());
         h.home().mnuSave_Click();
         QVERIFY(!h.home().helpShowing());
-        QCOMPARE(h.dialogs.last(), QStringLiteral("Model \"alpha\" has been saved."));
-        QVERIFY(!name->isVisible());
-        QVERIFY(files->isVisible());
-        QCOMPARE(files->count(), 2);
-        QCOMPARE(files->item(0)->text(), QStringLiteral("alpha.tnl"));
+        QCOMPARE(h.dialogs.last(), u"Model \"alpha\" has been saved."_s);
+        QVERIFY(!name->isVisible() && files->isVisible());
+        QCOMPARE(rows(files), (QStringList{"alpha.tnl", "beta.tnl"}));
     }
 
     // Quit? (and, with unsaved changes, save?): each way of answering.
@@ -296,21 +276,20 @@ private slots:
             const bool unsaved = answers.size() == 2, saved = unsaved && answers[1] == Answer::Yes;
             TwoModels h;
             if (unsaved)
-                h.typeNotes(QStringLiteral("late"));
+                h.typeNotes(u"late"_s);
             for (Answer answer : answers)
                 h.dialogs.answer(answer);
             h.find<QAction>(h.home(), "mnuExit")->trigger();
-            QStringList asked = {QStringLiteral("Do you want to quit the program?")};
+            QStringList asked = {u"Do you want to quit the program?"_s};
             if (unsaved)
-                asked.append(
-                    QStringLiteral("Save model \"alpha\"?\r\n  • 'Yes' to save and quit\r\n  "
-                                   "• 'No' to quit without saving\r\n  • 'Cancel' to "
-                                   "continue editing"));
+                asked.append(u"Save model \"alpha\"?\r\n  • 'Yes' to save and quit\r\n  "
+                             "• 'No' to quit without saving\r\n  • 'Cancel' to "
+                             "continue editing"_s);
             if (saved)
-                asked.append(QStringLiteral("Model \"alpha\" has been saved."));
+                asked.append(u"Model \"alpha\" has been saved."_s);
             QCOMPARE(h.dialogs.texts, asked);
             QCOMPARE(h.quits, int(answers[0] == Answer::Yes && answers.back() != Answer::Cancel));
-            QCOMPARE(h.fileBytes(QStringLiteral("alpha.tnl")).contains("late"), saved);
+            QCOMPARE(h.fileBytes(u"alpha.tnl"_s).contains("late"), saved);
             QCOMPARE(h.model().notes, std::string(unsaved ? "late" : ""));
         }
     }
