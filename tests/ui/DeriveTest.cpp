@@ -39,11 +39,11 @@ struct DeriveScreen : Harness {
     explicit DeriveScreen(const Model& model = smallModel(),
                           void (Program::*run)() = &Program::runInteractive)
         : derive(*program.screens().derive), box(find<QLineEdit>(derive, "txtEtymon")) {
-        load(model, QStringLiteral("demo"));
+        load(model, u"demo"_s);
         (program.*run)();
     }
     QStringList ruleNames() { return labelTexts(derive, "lblRulNam"); }
-    QList<QLabel*> cells() { return derive.findChildren<QLabel*>(QStringLiteral("lblOutput")); }
+    QList<QLabel*> cells() { return derive.findChildren<QLabel*>(u"lblOutput"_s); }
     QColor colour(int cell) { return cells()[cell]->palette().color(QPalette::WindowText); }
     QString label(const char* name) { return find<QLabel>(derive, name)->text(); }
     QString results(const char* name) { return find<QPlainTextEdit>(derive, name)->toPlainText(); }
@@ -60,19 +60,18 @@ class DeriveTest : public QObject {
 private slots:
     void interactiveDerivationShowsEveryStageInColour() {
         DeriveScreen s;
-        QCOMPARE(s.derive.caption(),
-                 QStringLiteral("Model \"demo\", Interactive Mode, Diachronic Derivation"));
-        QCOMPARE(s.box->text(), QStringLiteral("Type etymon here"));
+        QCOMPARE(s.derive.caption(), u"Model \"demo\", Interactive Mode, Diachronic Derivation"_s);
+        QCOMPARE(s.box->text(), u"Type etymon here"_s);
         QCOMPARE(s.derive.focusWidget(), s.box);
-        QTest::keyClicks(s.box, QStringLiteral("tak"));
+        QTest::keyClicks(s.box, u"tak"_s);
         QTest::mouseClick(s.find<QPushButton>(s.derive, "btnDerive"), Qt::LeftButton);
         QCOMPARE(s.ruleNames(), (QStringList{"Etymon:", "RAISE", "P-PERS", "ODD", "End"}));
         const QList<QLabel*> cells = s.cells();
         QCOMPARE(cells.size(), 12); // three segments in each of four stages; End has none
         QCOMPARE(s.colour(0), QColor(Qt::black));
-        QCOMPARE(s.colour(3), QColor(Qt::blue));          // RAISE: palatal t
-        QCOMPARE(cells[3]->text(), QStringLiteral("tʲ")); // shown through the IPA map
-        QCOMPARE(cells[6]->text(), QStringLiteral("tːʲ"));
+        QCOMPARE(s.colour(3), QColor(Qt::blue)); // RAISE: palatal t
+        QCOMPARE(cells[3]->text(), u"tʲ"_s);     // shown through the IPA map
+        QCOMPARE(cells[6]->text(), u"tːʲ"_s);
         QCOMPARE(s.colour(10), QColor(Qt::red)); // ODD: the vowel fits no symbol
         QCOMPARE(s.dialogs.texts, QStringList());
 
@@ -82,12 +81,12 @@ private slots:
         auto* offFeats = s.find<QLabel>(s.derive, "lblOffFeats");
         QTest::mouseMove(cells[3]);
         QTRY_VERIFY(offFeats->isVisible());
-        QCOMPARE(offFeats->text(), QStringLiteral(" +high "));
+        QCOMPARE(offFeats->text(), u" +high "_s);
         QTest::mouseMove(cells[0]); // black: nothing to show
         QTRY_VERIFY(!offFeats->isVisible());
         QTest::mouseMove(cells[10]);
         QTRY_VERIFY(offFeats->isVisible());
-        QVERIFY(offFeats->text().startsWith(QStringLiteral("  "))); // red: the text starts blank
+        QVERIFY(offFeats->text().startsWith(u"  "_s)); // red: the text starts blank
         QWidget* view = cells[0]->parentWidget()->parentWidget();
         QTest::mouseMove(view, QPoint(view->width() - 5, view->height() - 5));
         QTRY_VERIFY(!offFeats->isVisible());
@@ -100,8 +99,7 @@ private slots:
         const QList<std::tuple<bool, QString, QString>> cases = {
             {false, "abA", "Did you forget to release \"Caps Lock\"?"},
             {true, "ab1", "Character not in Reflex Alphabet."},
-            {false, QStringLiteral("a\u0283"),
-             "Character \"\u0283\" not found in Etymon Alphabet."}};
+            {false, u"a\u0283"_s, "Character \"\u0283\" not found in Etymon Alphabet."}};
         for (const auto& [reflex, keys, message] : cases) {
             DeriveScreen s(smallModel(), reflex ? &Program::runReflex : &Program::runInteractive);
             typeText(s.box, QString(keys).replace(u'\r', u'\n'));
@@ -119,9 +117,9 @@ private slots:
             composed.setCommitString(text);
             QApplication::sendEvent(s.box, &composed);
         };
-        compose(QStringLiteral("t"));
-        compose(QStringLiteral("\u00E2")); // not in the default alphabet
-        QCOMPARE(s.box->text(), QStringLiteral("t"));
+        compose(u"t"_s);
+        compose(u"\u00E2"_s); // not in the default alphabet
+        QCOMPARE(s.box->text(), u"t"_s);
         QCOMPARE(s.dialogs.texts, QStringList{"Character\"\u00E2\"not found in Etymon Alphabet."});
     }
 
@@ -130,10 +128,9 @@ private slots:
         DeriveScreen s(smallModel({"pa  pa"}));
         QApplication::setActiveWindow(&s.derive); // shortcuts go to the window being typed in
         s.ctx().session.deleteItem(0);
-        QTest::keyClicks(s.box, QStringLiteral("ta"));
+        QTest::keyClicks(s.box, u"ta"_s);
         QTest::keyClick(s.box, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(s.box->text(), QString());
-        QVERIFY(s.model().lstVocab.empty());
+        QVERIFY(s.box->text().isEmpty() && s.model().lstVocab.empty());
         QTest::keyClick(s.box, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(s.box->text(), QString());
         QCOMPARE(s.model().lstVocab, std::vector<std::string>{"pa  pa"});
@@ -145,16 +142,15 @@ private slots:
 
     void batchListsCountsAndProgress() {
         DeriveScreen s(smallModel({"kik  kik", "pip  pip", "tik  tik"}), &Program::runBatch);
-        QCOMPARE(s.derive.caption(), QStringLiteral("Model \"demo\", Batch Mode"));
+        QCOMPARE(s.derive.caption(), u"Model \"demo\", Batch Mode"_s);
         QVERIFY(!s.box->isVisible());
-        QCOMPARE(s.results("txtGood"), QStringLiteral("kik > kik\npip > pip"));
-        QCOMPARE(s.results("txtBad"), QStringLiteral("tik > tik:  seg.#1, high"));
+        QCOMPARE(s.results("txtGood"), u"kik > kik\npip > pip"_s);
+        QCOMPARE(s.results("txtBad"), u"tik > tik:  seg.#1, high"_s);
         QCOMPARE((QStringList{s.label("lblGood"), s.label("lblBad"), s.label("lblPercentDone")}),
                  (QStringList{"Good:  2", "Bad:  1", "100% done"}));
         QVERIFY(s.find<QPlainTextEdit>(s.derive, "txtGood")->isReadOnly());
         s.program.runInteractive(); // the word modes hide the results
-        QVERIFY(!s.find<QLabel>(s.derive, "lblGood")->isVisible());
-        QVERIFY(s.box->isVisible());
+        QVERIFY(!s.find<QLabel>(s.derive, "lblGood")->isVisible() && s.box->isVisible());
     }
 
     void escOrStopEndsABatchAfterTheCurrentItem() {
@@ -168,7 +164,7 @@ private slots:
             };
             QTimer::singleShot(0, &s.derive, [&] {
                 QMenuBar* bar = s.derive.menuBar(); // a click on Home is held back
-                QAction* home = s.derive.findChild<QAction*>(QStringLiteral("mnuHome"));
+                QAction* home = s.derive.findChild<QAction*>(u"mnuHome"_s);
                 clickAt(bar, bar->actionGeometry(home).center());
                 if (esc)
                     QTest::keyClick(&s.derive, Qt::Key_Escape);
@@ -176,30 +172,28 @@ private slots:
                     clickAt(stop, stop->rect().center());
             });
             s.program.runBatch();
-            QCOMPARE(s.label("lblPercentDone"), QStringLiteral("Stopped after 1 of 50 items."));
+            QCOMPARE(s.label("lblPercentDone"), u"Stopped after 1 of 50 items."_s);
             QCOMPARE(s.showing(), QList<Screen*>{&s.derive});
-            QCOMPARE(s.label("lblGood"), QStringLiteral("Good:  1"));
-            QVERIFY(!stop->isVisible());
-            QVERIFY(s.dialogs.texts.isEmpty());
+            QCOMPARE(s.label("lblGood"), u"Good:  1"_s);
+            QVERIFY(!stop->isVisible() && s.dialogs.texts.isEmpty());
         }
     }
 
     void aCopiedEtymonOrANewlyChosenModelClearsTheStages() {
         DeriveScreen s(smallModel({"kak  kak", "tak  tak"}));
-        QTest::keyClicks(s.box, QStringLiteral("pa\r"));
+        QTest::keyClicks(s.box, u"pa\r"_s);
         s.program.editVocabulary();
         s.find<QListWidget>(s.home(), "lstVocab")->setCurrentRow(1);
         s.home().mnuCopyEtymon_Click();
         QCOMPARE(s.showing(), QList<Screen*>{&s.derive});
-        QCOMPARE(s.box->text(), QStringLiteral("tak"));
+        QCOMPARE(s.box->text(), u"tak"_s);
         QCOMPARE(s.derive.focusWidget(), s.box);
         QVERIFY(s.ruleNames().isEmpty());
         QTest::keyClick(s.box, Qt::Key_Return);
-        QCOMPARE(s.ruleNames().first(), QStringLiteral("Etymon:"));
-        s.writeModel(QStringLiteral("other"), smallModel());
-        s.home().chooseModel(QStringLiteral("other"));
-        QVERIFY(s.ruleNames().isEmpty());
-        QCOMPARE(s.box->text(), QString());
+        QCOMPARE(s.ruleNames().first(), u"Etymon:"_s);
+        s.writeModel(u"other"_s, smallModel());
+        s.home().chooseModel(u"other"_s);
+        QVERIFY(s.ruleNames().isEmpty() && s.box->text().isEmpty());
     }
 
     void scrollButtonsShowOnlyForALongDerivation() {
@@ -211,13 +205,11 @@ private slots:
                            .rule("SHORT", {"+syll (*)"}, {"-long (*)"})
                            .diachronic(stages));
         auto* down = s.find<QPushButton>(s.derive, "btnScroll1");
-        QTest::keyClicks(s.box, QStringLiteral("pa\r"));
-        QVERIFY(down->isVisible());
-        QVERIFY(s.find<QPushButton>(s.derive, "btnScroll0")->isVisible());
+        QTest::keyClicks(s.box, u"pa\r"_s);
+        QVERIFY(down->isVisible() && s.find<QPushButton>(s.derive, "btnScroll0")->isVisible());
         QTest::mouseClick(s.find<QPushButton>(s.derive, "btnClear"), Qt::LeftButton);
-        QVERIFY(s.ruleNames().isEmpty());
-        QVERIFY(!down->isVisible());
-        s.box->setText(QStringLiteral("k"));
+        QVERIFY(s.ruleNames().isEmpty() && !down->isVisible());
+        s.box->setText(u"k"_s);
         QTest::keyClick(s.box, Qt::Key_Return); // k: no rule changes it
         QCOMPARE(s.ruleNames(), (QStringList{"Etymon:", "End"}));
         QVERIFY(!down->isVisible());
@@ -226,12 +218,11 @@ private slots:
     // The reflex mode reads a reflex and runs the Reflex Order.
     void theReflexModeRunsTheReflexOrder() {
         DeriveScreen s(smallModel(), &Program::runReflex);
-        QCOMPARE(s.derive.caption(),
-                 QStringLiteral("Model \"demo\", Interactive Mode, Reflex Rules"));
-        QCOMPARE(s.box->text(), QStringLiteral("Type reflex here"));
-        QTest::keyClicks(s.box, QStringLiteral("tad\r"));
+        QCOMPARE(s.derive.caption(), u"Model \"demo\", Interactive Mode, Reflex Rules"_s);
+        QCOMPARE(s.box->text(), u"Type reflex here"_s);
+        QTest::keyClicks(s.box, u"tad\r"_s);
         QCOMPARE(s.ruleNames(), QStringList{"Reflex"});
-        QCOMPARE(s.cells().last()->text(), QStringLiteral("t")); // DEVOICE
+        QCOMPARE(s.cells().last()->text(), u"t"_s); // DEVOICE
     }
 };
 

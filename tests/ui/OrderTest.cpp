@@ -33,7 +33,7 @@ struct OrderScreen : Harness {
 
     explicit OrderScreen(Model model = orderModel())
         : screen(*program.screens().order), editor(*program.screens().ed1Rule) {
-        load(model, QStringLiteral("Test"));
+        load(model, u"Test"_s);
         for (std::size_t row = 0; row < model.lstM.size(); ++row)
             if (!model.lstM[row].empty()) // masks are not saved: set them again
                 QVERIFY(ctx().session.toggleMask(row));
@@ -50,11 +50,9 @@ struct OrderScreen : Harness {
         QTest::mouseDClick(shownList->viewport(), Qt::LeftButton, {},
                            shownList->visualItemRect(shownList->item(row)).center());
     }
-    void doubleClickSupply(int row) { doubleClick("lstSupply", row); }
     void click(const char* b) { QTest::mouseClick(find<QPushButton>(screen, b), Qt::LeftButton); }
     void chooseOrder(int index) {
-        auto* option =
-            find<QRadioButton>(screen, qPrintable(QStringLiteral("optOrder%1").arg(index)));
+        auto* option = find<QRadioButton>(screen, qPrintable(u"optOrder%1"_s.arg(index)));
         QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
     }
     // A press on the screen away from every control.
@@ -75,7 +73,7 @@ class OrderTest : public QObject {
 private slots:
     void opensOnTheDiachronicOrderWithItsColumns() {
         OrderScreen o;
-        QCOMPARE(o.screen.caption(), QStringLiteral("Model \"Test\":  Edit Rule Order"));
+        QCOMPARE(o.screen.caption(), u"Model \"Test\":  Edit Rule Order"_s);
         QCOMPARE(o.shown("lstDiacOrd"), (QStringList{"-Alpha", "Beta", "Gamma", "Alpha"}));
         const char* lists[] = {"lstEtyOrd", "lstDiacOrd", "lstReflOrd"};
         const QString captions[] = {"Etymon Order", "Diachronic Order", "Reflex Order"};
@@ -91,13 +89,12 @@ private slots:
 
     // What each button says when a list it needs has no highlight; nothing moves.
     void aButtonWithoutItsHighlightSaysWhatToClick() {
-        const QString shortLines =
-            QStringLiteral("Click a rule in Supply (which rule to insert),\r\n"
-                           "and another rule in Order (where to insert, above or below).");
-        const QString fullLines = QStringLiteral(
-            "Click a rule in the Supply list (which rule to insert),\r\n"
+        const QString shortLines = u"Click a rule in Supply (which rule to insert),\r\n"
+                                   "and another rule in Order (where to insert, above or below)."_s;
+        const QString fullLines =
+            u"Click a rule in the Supply list (which rule to insert),\r\n"
             "and another rule in the Order list (where to insert, above or below).\r\n"
-            "If the Order list is empty, click near its top.");
+            "If the Order list is empty, click near its top."_s;
         OrderScreen o;
         o.clickRow("lstSupply", 2); // a Supply name, but no order entry
         for (int order : {0, 1, 2}) {
@@ -122,11 +119,10 @@ private slots:
         o.clickRow("lstSupply", 1);
         o.clickRow("lstDiacOrd", 2);
         o.find<QMenu>(o.screen, "mnuHelp")->actions()[4]->trigger();
-        QVERIFY(o.screen.helpText().startsWith(QStringLiteral("Masking a Rule:\r\n    • ")));
+        QVERIFY(o.screen.helpText().startsWith(u"Masking a Rule:\r\n    • "_s));
         o.clickAway();
         QVERIFY(!o.screen.helpShowing());
-        QCOMPARE(o.highlight("lstSupply"), -1);
-        QCOMPARE(o.highlight("lstDiacOrd"), -1);
+        QCOMPARE(std::pair(o.highlight("lstSupply"), o.highlight("lstDiacOrd")), std::pair(-1, -1));
         o.chooseOrder(2); // an empty order takes the name last clicked
         o.click("btnInsAbove");
         QCOMPARE(o.shown("lstReflOrd"), QStringList{"Beta"});
@@ -158,14 +154,14 @@ private slots:
     void deleteFromSupplyAsksAndRemovesEveryTrace() {
         OrderScreen o(orderModel().reflexOrder({}));
         o.click("btnDelFromSupply");
-        QCOMPARE(o.dialogs.last(), QStringLiteral("Click a rule name to delete from Supply."));
+        QCOMPARE(o.dialogs.last(), u"Click a rule name to delete from Supply."_s);
         o.clickRow("lstSupply", 0);
         o.dialogs.answer(Answer::Cancel);
         o.click("btnDelFromSupply");
         QCOMPARE(o.dialogs.last(),
-                 QStringLiteral("CAUTION:  Deletion from Supply is undone only by Edit > Undo.\r\n"
-                                "The rule will also be deleted from order lists.\r\n"
-                                "Do you really want to delete it?"));
+                 u"CAUTION:  Deletion from Supply is undone only by Edit > Undo.\r\n"
+                 "The rule will also be deleted from order lists.\r\n"
+                 "Do you really want to delete it?"_s);
         QCOMPARE(o.shown("lstSupply"), (QStringList{"Alpha", "Beta", "Gamma"}));
         QVERIFY(!o.ctx().session.unsavedChanges());
         o.dialogs.answer(Answer::Ok);
@@ -182,10 +178,10 @@ private slots:
     void releasesInTheMaskAndPersistenceColumns() {
         OrderScreen o;
         o.clickRow("lstM", 2);
-        QCOMPARE(o.shown("lstDiacOrd")[2], QStringLiteral("-Gamma"));
-        QCOMPARE(o.shown("lstM")[2], QStringLiteral("M"));
+        QCOMPARE(o.shown("lstDiacOrd")[2], u"-Gamma"_s);
+        QCOMPARE(o.shown("lstM")[2], u"M"_s);
         QTest::keyClick(o.list("lstM"), Qt::Key_Space); // a key release acts as well
-        QCOMPARE(o.shown("lstDiacOrd")[2], QStringLiteral("Gamma"));
+        QCOMPARE(o.shown("lstDiacOrd")[2], u"Gamma"_s);
         QCOMPARE(o.shown("lstM")[2], QString());
         QListWidget* p = o.list("lstP"); // below the rows: no row to switch
         QTest::mouseClick(p->viewport(), Qt::LeftButton, {},
@@ -203,18 +199,17 @@ private slots:
         OrderScreen o(orderModel().diachronic(entries));
         o.list("lstDiacOrd")->verticalScrollBar()->setValue(30);
         const auto topRow = [&o](const char* list) { return o.list(list)->indexAt({3, 3}).row(); };
-        QCOMPARE(topRow("lstDiacOrd"), 30);
-        QCOMPARE(topRow("lstM"), 30);
-        QCOMPARE(topRow("lstP"), 30);
+        for (const char* list : {"lstDiacOrd", "lstM", "lstP"})
+            QCOMPARE(topRow(list), 30);
         o.list("lstP")->verticalScrollBar()->setValue(5); // scrolled on its own: Timer1 mends it
         QTRY_COMPARE(topRow("lstP"), 30);
     }
 
     void aRenamedRuleComesBackHighlightedAndStillMasked() {
         OrderScreen o;
-        o.doubleClickSupply(0);
-        QTest::mouseClick(ruleButton(o.editor, QStringLiteral("Alpha")), Qt::LeftButton);
-        o.nameRuleAndReturn(QStringLiteral("zeta"));
+        o.doubleClick("lstSupply", 0);
+        QTest::mouseClick(ruleButton(o.editor, u"Alpha"_s), Qt::LeftButton);
+        o.nameRuleAndReturn(u"zeta"_s);
         QCOMPARE(o.shown("lstSupply"), (QStringList{"Beta", "Gamma", "Zeta"}));
         QCOMPARE(o.highlight("lstSupply"), 2);
         QCOMPARE(o.shown("lstDiacOrd"), (QStringList{"-Zeta", "Beta", "Gamma", "Zeta"}));
@@ -232,8 +227,7 @@ private slots:
             o.chooseOrder(order);
             o.doubleClick(name, row);
             QCOMPARE(o.showing(), QList<Screen*>{&o.editor});
-            QCOMPARE(o.editor.caption(),
-                     QStringLiteral("Model \"Test\":  Edit Rule \"%1\"").arg(rule));
+            QCOMPARE(o.editor.caption(), u"Model \"Test\":  Edit Rule \"%1\""_s.arg(rule));
         }
     }
 
@@ -243,9 +237,9 @@ private slots:
         Model model = orderModel().etymonOrder({}).diachronic({}).reflexOrder({});
         model.lst1Rule[2] = test::rule("Gamma", {"+syll (-1)"}, {"DELETE (-1)"});
         OrderScreen o(model);
-        o.doubleClickSupply(2);
+        o.doubleClick("lstSupply", 2);
         QCOMPARE(o.showing(), QList<Screen*>{&o.editor});
-        QCOMPARE(o.editor.caption(), QStringLiteral("Model \"Test\":  Edit Rule \"Gamma\""));
+        QCOMPARE(o.editor.caption(), u"Model \"Test\":  Edit Rule \"Gamma\""_s);
         QTest::keyClick(ruleButton(o.editor, "A:"), Qt::Key_C, Qt::ControlModifier);
         o.editor.mnuReturn_Click(); // nothing changed: no question
         QCOMPARE(o.showing(), QList<Screen*>{&o.screen});
@@ -253,21 +247,21 @@ private slots:
 
         o.click("btnNewRule");
         QCOMPARE(o.showing(), QList<Screen*>{&o.editor});
-        QCOMPARE(o.editor.caption(), QStringLiteral("Model \"Test\", Edit a Rule"));
+        QCOMPARE(o.editor.caption(), u"Model \"Test\", Edit a Rule"_s);
         QCOMPARE(o.ctx().session.ruleEditor().lines(),
                  (std::vector<std::string>{"NEW_RULE \xAB...\xBB", "A:  +cons (*) \xAB...\xBB",
                                            "1:  +cons (*) \xAB...\xBB", "END:  NEW_RULE"}));
         QVERIFY(o.ctx().session.unsavedChanges());
         QTest::keyClick(ruleButton(o.editor, "A:"), Qt::Key_V, Qt::ControlModifier);
-        o.nameRuleAndReturn(QStringLiteral("drop final"));
+        o.nameRuleAndReturn(u"drop final"_s);
         QCOMPARE(o.shown("lstSupply"), (QStringList{"Alpha", "Beta", "Drop_final", "Gamma"}));
         o.clickRow("lstSupply", 2);
         o.click("btnInsBelow");
         o.program.runInteractive();
         frmDerive& derive = *o.program.screens().derive;
-        QTest::keyClicks(o.find<QLineEdit>(derive, "txtEtymon"), QStringLiteral("pata\r"));
+        QTest::keyClicks(o.find<QLineEdit>(derive, "txtEtymon"), u"pata\r"_s);
         QCOMPARE(labelTexts(derive, "lblRulNam"), (QStringList{"Etymon:", "Drop_final", "End"}));
-        QCOMPARE(derive.findChildren<QLabel*>(QStringLiteral("lblOutput")).size(), 4 + 3);
+        QCOMPARE(derive.findChildren<QLabel*>(u"lblOutput"_s).size(), 4 + 3);
     }
 };
 
