@@ -62,10 +62,9 @@ private slots:
         EditorHarness h;
         h.click(highItem, 0); // "a" is a low vowel
         QCOMPARE(h.alphabet()[0], std::string("a----+-++++--------+++"));
-        QCOMPARE(h.view->lstCol->item(highItem, 0)->text(), QStringLiteral("+"));
+        QCOMPARE(h.view->lstCol->item(highItem, 0)->text(), u"+"_s);
         QCOMPARE(h.view->lstFeats->currentRow(), highItem - 1);
-        QVERIFY(h.pending());
-        QVERIFY(h.ctx().session.unsavedChanges());
+        QVERIFY(h.pending() && h.ctx().session.unsavedChanges());
         h.click(highItem, 0); // turning high off leaves low as it is
         QCOMPARE(h.alphabet()[0], std::string("a----+-+++---------+++"));
         h.click(0, 0); // the character is no value
@@ -81,12 +80,12 @@ private slots:
         h.key(0, Qt::Key_Left);
         h.key(25, Qt::Key_Right);
         QCOMPARE(heads(h.alphabet()), std::string("abcdefghijklmnopqrstuvwxyz"));
-        QVERIFY(h.pending()); // every key release on a column counts
-        QVERIFY(h.ctx().session.unsavedChanges());
+        // Every key release on a column counts.
+        QVERIFY(h.pending() && h.ctx().session.unsavedChanges());
         h.key(0, Qt::Key_Right);
         QTest::keyClick(h.view->lstCol, Qt::Key_Right);
         QCOMPARE(heads(h.alphabet()), std::string("bcadefghijklmnopqrstuvwxyz"));
-        QCOMPARE(h.view->lstCol->item(0, 2)->text(), QStringLiteral("a"));
+        QCOMPARE(h.view->lstCol->item(0, 2)->text(), u"a"_s);
     }
 
     // A key names the column (the rules of a name are the model's: see its alphabet tests).
@@ -100,44 +99,39 @@ private slots:
         EditorHarness h;
         h.key(1, Qt::Key_Insert);
         QVERIFY(h.view->txtNewChar->isVisible());
-        QVERIFY(h.view->lblNewCharInstruc->text().contains(QStringLiteral("Type a character")));
+        QVERIFY(h.view->lblNewCharInstruc->text().contains(u"Type a character"_s));
         QCOMPARE(heads(h.alphabet()), std::string("abbcdefghijklmnopqrstuvwxyz"));
         QTest::keyClick(h.view->txtNewChar, 'b');
-        QCOMPARE(h.dialogs.last(),
-                 QStringLiteral("That character already exists in the alphabet."));
+        QCOMPARE(h.dialogs.last(), u"That character already exists in the alphabet."_s);
         QVERIFY(h.view->txtNewChar->isVisible());
         h.key(5, Qt::Key_Delete); // the grid waits for the new character
         QCOMPARE(h.alphabet().size(), 27u);
         QTest::keyClick(h.view->txtNewChar, Qt::Key_Escape);
-        QVERIFY(h.view->txtNewChar->isHidden());
-        QVERIFY(h.view->lblNewCharInstruc->isHidden());
+        QVERIFY(h.view->txtNewChar->isHidden() && h.view->lblNewCharInstruc->isHidden());
         QCOMPARE(heads(h.alphabet()), std::string("abcdefghijklmnopqrstuvwxyz"));
 
         h.key(25, Qt::Key_Insert);
-        QTest::sendKeyEvent(QTest::Press, h.view->txtNewChar, Qt::Key_Eacute, QStringLiteral("é"),
+        QTest::sendKeyEvent(QTest::Press, h.view->txtNewChar, Qt::Key_Eacute, u"é"_s,
                             Qt::NoModifier);
         QVERIFY(h.view->txtNewChar->isHidden());
         QCOMPARE(heads(h.alphabet()), std::string("abcdefghijklmnopqrstuvwxyz\xE9"));
         QCOMPARE(h.alphabet()[26].substr(1), h.alphabet()[25].substr(1));
-        QCOMPARE(h.view->lstCol->item(0, 26)->text(), QStringLiteral("é"));
+        QCOMPARE(h.view->lstCol->item(0, 26)->text(), u"é"_s);
     }
 
     void leavingAsksToKeepTheChanges() {
         for (const AlphabetSide side : {AlphabetSide::Etymon, AlphabetSide::Reflex}) {
             EditorHarness h{side};
-            const Model& model = h.ctx().session.model();
-            const Alphabet& alphabet = side == AlphabetSide::Etymon ? model.lstCol : model.lstColR;
+            const Alphabet& alphabet =
+                side == AlphabetSide::Etymon ? h.model().lstCol : h.model().lstColR;
             const Alphabet onEntry = alphabet;
-            const auto edit = [&] {
-                h.key(2, Qt::Key_Delete);
-                h.click(highItem, 0);
-            };
-            edit();
+            h.key(2, Qt::Key_Delete);
+            h.click(highItem, 0);
 
             h.dialogs.answer(Answer::Cancel);
             h.program.goHome();
             QCOMPARE(h.showing(), QList<Screen*>{h.screen});
-            QCOMPARE(h.dialogs.last(), QStringLiteral("Keep the changes?"));
+            QCOMPARE(h.dialogs.last(), u"Keep the changes?"_s);
 
             h.dialogs.answer(Answer::No);
             h.program.goHome();
@@ -168,7 +162,7 @@ private slots:
             for (Answer answer : answers)
                 h.dialogs.answer(answer);
             h.find<QAction>(*h.screen, "mnuExit")->trigger();
-            QCOMPARE(h.dialogs.texts.first(), QStringLiteral("Keep the changes?"));
+            QCOMPARE(h.dialogs.texts.first(), u"Keep the changes?"_s);
             QCOMPARE(h.dialogs.texts.size(), answers.size());
             QCOMPARE(h.quits == 1, quits);
             QCOMPARE(tarnel::heads(h.alphabet()), heads);
@@ -184,7 +178,7 @@ private slots:
         Model small = ModelBuilder();
         small.lstCol.resize(5);
         EditorHarness h(AlphabetSide::Etymon, small);
-        auto* entry = h.screen->findChild<QAction*>(QStringLiteral("mnuDefaultAlphabets"));
+        auto* entry = h.screen->findChild<QAction*>(u"mnuDefaultAlphabets"_s);
         QVERIFY(entry);
         entry->trigger(); // unanswered: No
         QCOMPARE(h.alphabet().size(), 5u);
@@ -201,17 +195,17 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
         OutputAlphabetView& view = *screen.body;
         QCOMPARE(view.lblIPA.size(), 91u);
-        QCOMPARE(view.lstFeats->item(0)->text(), QStringLiteral(" ant"));
-        QCOMPARE(view.lstFeats->item(20)->text(), QStringLiteral(" voice"));
+        QCOMPARE(view.lstFeats->item(0)->text(), u" ant"_s);
+        QCOMPARE(view.lstFeats->item(20)->text(), u" voice"_s);
 
-        QCOMPARE(view.lblIPA[1]->text(), QStringLiteral("\u00E4")); // a and umlaut, composed
-        QCOMPARE(rows(view.lstValues[1]).join(QString()), QStringLiteral("--==+=++=---#--=--+#+"));
+        QCOMPARE(view.lblIPA[1]->text(), u"\u00E4"_s); // a and umlaut, composed
+        QCOMPARE(rows(view.lstValues[1]).join(QString()), u"--==+=++=---#--=--+#+"_s);
 
-        const QString prompt = QStringLiteral("Touch symbol with cursor for phonetic description.");
+        const QString prompt = u"Touch symbol with cursor for phonetic description."_s;
         QCOMPARE(view.lblDescribe->text(), prompt);
         QTest::mouseMove(view.lblIPA[1]);
         QTRY_COMPARE(view.lblDescribe->text(),
-                     QStringLiteral("Lowercase < a > umlaut — tense low central unrounded vowel"));
+                     u"Lowercase < a > umlaut — tense low central unrounded vowel"_s);
         QTest::mouseMove(view.lstFeats);
         QTRY_COMPARE(view.lblDescribe->text(), prompt);
 
@@ -219,9 +213,8 @@ private slots:
         QVERIFY(h.dialogs.texts.isEmpty());
         QTest::mouseDClick(view.lstValues[0]->viewport(), Qt::LeftButton);
         const QSize size = screen.screen()->size();
-        QCOMPARE(
-            h.dialogs.last(),
-            QStringLiteral("Your screen is %1 by %2 pixels.").arg(size.width()).arg(size.height()));
+        QCOMPARE(h.dialogs.last(),
+                 u"Your screen is %1 by %2 pixels."_s.arg(size.width()).arg(size.height()));
         view.scrOutAlph->setValue(view.scrOutAlph->maximum());
         QVERIFY(view.lblIPA[90]->isVisibleTo(&screen));
         QVERIFY(view.lblIPA[90]->mapTo(&screen, QPoint(0, 0)).x() < screen.width());

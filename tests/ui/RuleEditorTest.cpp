@@ -23,7 +23,7 @@ ModelBuilder ruleModel() {
 
 // A program over model "Test".
 struct RuleHarness : Harness {
-    explicit RuleHarness(const Model& model = ruleModel()) { load(model, QStringLiteral("Test")); }
+    explicit RuleHarness(const Model& model = ruleModel()) { load(model, u"Test"_s); }
     // Editing the rule `name`.
     explicit RuleHarness(const std::string& name) : RuleHarness() { editor().editRule(name); }
     frmEd1Rule& editor() { return *program.screens().ed1Rule; }
@@ -57,12 +57,9 @@ struct RuleHarness : Harness {
                 return;
             }
         }
-        QFAIL(qPrintable(QStringLiteral("no menu item ") + item));
+        QFAIL(qPrintable(u"no menu item "_s + item));
     }
-    void type(QLineEdit* box, const QString& keys) {
-        QTest::keyClicks(box, keys);
-        QTest::keyClick(box, Qt::Key_Return);
-    }
+    void type(QLineEdit* box, const QString& keys) { QTest::keyClicks(box, keys + u'\r'); }
 };
 
 } // namespace
@@ -73,24 +70,23 @@ private slots:
     void newRuleAsksForANameAndShapesIt() {
         RuleHarness h;
         h.editNewRule();
-        QVERIFY(h.editor().isVisible());
-        QVERIFY(h.nameBox()->isVisible());
-        QCOMPARE(h.nameBox()->text(), QStringLiteral("Type new rule name here."));
+        QVERIFY(h.editor().isVisible() && h.nameBox()->isVisible());
+        QCOMPARE(h.nameBox()->text(), u"Type new rule name here."_s);
         QVERIFY(!ruleButtons(h.editor()).front()->isEnabled());
-        QTest::keyClicks(h.nameBox(), QStringLiteral("a-b c"));
-        QCOMPARE(h.nameBox()->text(), QStringLiteral("Ab_c"));
+        QTest::keyClicks(h.nameBox(), u"a-b c"_s);
+        QCOMPARE(h.nameBox()->text(), u"Ab_c"_s);
         for (int i = 0; i < 4; ++i) // back to an empty box
             QTest::keyClick(h.nameBox(), Qt::Key_Backspace);
-        h.type(h.nameBox(), QStringLiteral("ab"));
-        QCOMPARE(h.dialogs.last(), QStringLiteral("Minimum name length = 3."));
+        h.type(h.nameBox(), u"ab"_s);
+        QCOMPARE(h.dialogs.last(), u"Minimum name length = 3."_s);
         QVERIFY(h.nameBox()->isVisible());
         QTest::keyClicks(h.nameBox(), QString(23, QLatin1Char('x')));
         QCOMPARE(h.dialogs.texts.size(), 1);
         QTest::keyClick(h.nameBox(), Qt::Key_Y);
-        QCOMPARE(h.dialogs.last(), QStringLiteral("Maximum name length = 25."));
+        QCOMPARE(h.dialogs.last(), u"Maximum name length = 25."_s);
         QCOMPARE(h.nameBox()->text().size(), 25);
         h.nameBox()->clear();
-        h.type(h.nameBox(), QStringLiteral("a-b c"));
+        h.type(h.nameBox(), u"a-b c"_s);
         QVERIFY(h.nameBox()->isHidden());
         QCOMPARE(h.temp().front(), "Ab_c" + c);
         QCOMPARE(h.temp().back(), std::string("END:  Ab_c"));
@@ -99,10 +95,10 @@ private slots:
 
     void anExistingNameIsRefusedEvenTheRulesOwn() {
         RuleHarness h("Lenition");
-        h.click(QStringLiteral("Lenition"));
-        h.type(h.nameBox(), QStringLiteral("Lenition"));
+        h.click(u"Lenition"_s);
+        h.type(h.nameBox(), u"Lenition"_s);
         QCOMPARE(h.dialogs.last(),
-                 QStringLiteral("A rule named 'Lenition' already exists.  Use a different name."));
+                 u"A rule named 'Lenition' already exists.  Use a different name."_s);
         QVERIFY(h.nameBox()->isVisible());
         QCOMPARE(h.temp().front(), "Lenition" + c);
     }
@@ -110,12 +106,12 @@ private slots:
     void theNinthUnitIsRefusedByTheRightClickMenu() {
         RuleHarness h("Lenition");
         for (int i = 0; i < 7; ++i) {
-            h.click(QStringLiteral("+obstr"), 0, Qt::RightButton);
-            h.choose(QStringLiteral("Insert Unit:  +cons (*)"));
+            h.click(u"+obstr"_s, 0, Qt::RightButton);
+            h.choose(u"Insert Unit:  +cons (*)"_s);
         }
-        h.click(QStringLiteral("(*)"), 7, Qt::RightButton);
-        h.choose(QStringLiteral("Insert Unit:  +cons (*)"));
-        QCOMPARE(h.dialogs.last(), QStringLiteral("Maximum 8 units permitted in Absolute line."));
+        h.click(u"(*)"_s, 7, Qt::RightButton);
+        h.choose(u"Insert Unit:  +cons (*)"_s);
+        QCOMPARE(h.dialogs.last(), u"Maximum 8 units permitted in Absolute line."_s);
         std::string eight = "A:  +obstr (*)";
         for (int i = 0; i < 7; ++i)
             eight += " +cons (*)";
@@ -124,41 +120,39 @@ private slots:
 
     void branchingAndItsConnectiveByClicks() {
         RuleHarness h("Lenition");
-        h.click(QStringLiteral("A:"));
-        h.choose(QStringLiteral("Branching: X: Y and Z"));
+        h.click(u"A:"_s);
+        h.choose(u"Branching: X: Y and Z"_s);
         QCOMPARE(h.temp()[1], "A:  B and C" + c);
         QCOMPARE(h.temp()[3], "C:  +cons (*)" + c);
-        h.click(QStringLiteral("and"));
+        h.click(u"and"_s);
         QCOMPARE(h.temp()[1], "A:  B or C" + c);
     }
 
     void featureAndLocationMenus() {
         RuleHarness h("Lenition");
-        h.click(QStringLiteral("+cont"));
-        h.choose(QStringLiteral("voice"));
-        h.click(QStringLiteral("+voice"));
-        h.choose(QStringLiteral("Toggle Sign +/-"));
-        h.click(QStringLiteral("(*)"), 1);
+        h.click(u"+cont"_s);
+        h.choose(u"voice"_s);
+        h.click(u"+voice"_s);
+        h.choose(u"Toggle Sign +/-"_s);
+        h.click(u"(*)"_s, 1);
         // Feature locations such as "(+cons)" select nothing in a derivation: not offered.
         QStringList groups;
         for (const QAction* action : h.editor().openMenu()->actions())
             groups << action->text();
-        QCOMPARE(groups,
-                 QStringList({QStringLiteral("(*), (*+1),..."), QStringLiteral("(1), (2),..."),
-                              QString(), QStringLiteral("Toggle Sign +/-")}));
+        QCOMPARE(groups, (QStringList{"(*), (*+1),...", "(1), (2),...", "", "Toggle Sign +/-"}));
         h.editor().openMenu()->actions().at(1)->menu()->actions().at(0)->trigger();
-        h.click(QStringLiteral("(1)"));
-        h.choose(QStringLiteral("Toggle Sign +/-"));
+        h.click(u"(1)"_s);
+        h.choose(u"Toggle Sign +/-"_s);
         QCOMPARE(h.temp()[2], "1:  -voice (-1)" + c);
     }
 
     void cancelStaysAndNoLeavesNoTraceOfANewRule() {
         RuleHarness h;
         h.editNewRule();
-        h.type(h.nameBox(), QStringLiteral("Umlaut"));
+        h.type(h.nameBox(), u"Umlaut"_s);
         h.dialogs.answer(Answer::Cancel);
         h.editor().mnuReturn_Click();
-        QCOMPARE(h.dialogs.last(), QStringLiteral("Keep the changes?"));
+        QCOMPARE(h.dialogs.last(), u"Keep the changes?"_s);
         QVERIFY(h.editor().isVisible());
         h.dialogs.answer(Answer::No);
         h.editor().mnuReturn_Click();
@@ -172,12 +166,12 @@ private slots:
     void quittingAsksToKeepTheRulesChangesFirst() {
         for (const bool keep : {true, false}) { // Yes, quit, save; No, stay
             RuleHarness h("Lenition");
-            h.click(QStringLiteral("+cont"));
-            h.choose(QStringLiteral("Toggle Sign +/-"));
+            h.click(u"+cont"_s);
+            h.choose(u"Toggle Sign +/-"_s);
             for (int i = 0; i < (keep ? 3 : 2); ++i) // keep the changes? quit? (save?)
                 h.dialogs.answer(keep ? Answer::Yes : Answer::No);
             QCOMPARE(h.program.quit(), keep);
-            QCOMPARE(h.dialogs.texts.first(), QStringLiteral("Keep the changes?"));
+            QCOMPARE(h.dialogs.texts.first(), u"Keep the changes?"_s);
             QCOMPARE(h.rule("Lenition")[2], (keep ? "1:  -cont (*)" : "1:  +cont (*)") + c);
             if (keep)
                 QVERIFY(!h.ctx().session.unsavedChanges());
@@ -193,7 +187,7 @@ private slots:
         h.dialogs.answer(Answer::Yes);
         h.editor().mnuReturn_Click();
         QCOMPARE(h.dialogs.last(),
-                 QStringLiteral("A rule named 'NEW_RULE' already exists.  Use a different name."));
+                 u"A rule named 'NEW_RULE' already exists.  Use a different name."_s);
         QVERIFY(h.editor().isVisible());
     }
 };
