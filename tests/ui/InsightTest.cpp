@@ -58,26 +58,25 @@ class InsightTest : public QObject {
 private slots:
     void theScreenSaysWhatAnEditFixedAndBrokeAndWhy() {
         BatchScreen s;
-        QCOMPARE(s.label("lblAccuracy").left(24), QStringLiteral("Good 1 of 2 (50.0%).  Me"));
+        QCOMPARE(s.label("lblAccuracy").left(24), u"Good 1 of 2 (50.0%).  Me"_s);
         QCOMPARE(s.label("lblSince"),
-                 QStringLiteral("Since the last run: nothing to compare with, this is the first "
-                                "run of this model"));
-        QCOMPARE(s.tooltip("txtBad", 0),
-                 QStringLiteral("nearest as the etymon; RAISE moved it away"));
+                 u"Since the last run: nothing to compare with, this is the first "
+                 "run of this model"_s);
+        QCOMPARE(s.tooltip("txtBad", 0), u"nearest as the etymon; RAISE moved it away"_s);
 
         QVERIFY(s.ctx().session.deleteFromOrder(OrderList::Diachronic, 0));
         s.program.runBatch();
-        QCOMPARE(s.label("lblSince"), QStringLiteral("Since the last run: 1 fixed"));
-        QCOMPARE(s.list("txtGood")->toPlainText(), QStringLiteral("kik > kik\ntik > tik"));
+        QCOMPARE(s.label("lblSince"), u"Since the last run: 1 fixed"_s);
+        QCOMPARE(s.list("txtGood")->toPlainText(), u"kik > kik\ntik > tik"_s);
         QCOMPARE(s.colour("txtGood", 1), QColor(0, 128, 0));
-        QCOMPARE(s.tooltip("txtGood", 1), QStringLiteral("Before: Bad at seg.#1, high"));
+        QCOMPARE(s.tooltip("txtGood", 1), u"Before: Bad at seg.#1, high"_s);
 
         s.ctx().session.undo();
         s.program.runBatch();
-        QCOMPARE(s.label("lblSince"), QStringLiteral("Since the last run: 1 broken"));
+        QCOMPARE(s.label("lblSince"), u"Since the last run: 1 broken"_s);
         QCOMPARE(s.colour("txtBad", 0), QColor(200, 0, 0));
         QCOMPARE(s.tooltip("txtBad", 0),
-                 QStringLiteral("nearest as the etymon; RAISE moved it away\nBefore: Good"));
+                 u"nearest as the etymon; RAISE moved it away\nBefore: Good"_s);
     }
 
     // Only what changed since the last run stands out, wherever the user clicked in the lists.
@@ -91,7 +90,7 @@ private slots:
         h.program.runBatch(); // tik is broken again, and red
         auto* bad = h.find<QPlainTextEdit>(*h.program.screens().derive, "txtBad");
         const QTextCursor broken(bad->document()->findBlockByNumber(1));
-        QCOMPARE(broken.block().text(), QStringLiteral("tik > tik:  seg.#1, high"));
+        QCOMPARE(broken.block().text(), u"tik > tik:  seg.#1, high"_s);
         QTest::mouseClick(bad->viewport(), Qt::LeftButton, {}, bad->cursorRect(broken).center());
         h.program.runBatch(); // nothing changed
         for (int line = 0; line < 2; ++line) {
@@ -107,18 +106,18 @@ private slots:
         QTest::mouseClick(s.find<QPushButton>(s.derive(), "btnReport"), Qt::LeftButton);
         BatchReportWindow* report = s.derive().reportWindow();
         QVERIFY(report && report->isVisible());
-        auto* items = report->findChild<QTableWidget*>(QStringLiteral("tblItems"));
+        auto* items = report->findChild<QTableWidget*>(u"tblItems"_s);
         QCOMPARE(items->rowCount(), 2);
-        QCOMPARE(items->item(0, 0)->text(), QStringLiteral("kik")); // as the Vocabulary is
-        auto* rules = report->findChild<QTableWidget*>(QStringLiteral("tblRules"));
-        QCOMPARE(rules->item(0, 2)->text(), QStringLiteral("RAISE"));
+        QCOMPARE(items->item(0, 0)->text(), u"kik"_s); // as the Vocabulary is
+        auto* rules = report->findChild<QTableWidget*>(u"tblRules"_s);
+        QCOMPARE(rules->item(0, 2)->text(), u"RAISE"_s);
         QCOMPARE(rules->item(0, 3)->data(Qt::DisplayRole).toInt(), 1); // changed tik
         report->btnImpact_Click();
         QCOMPARE(rules->item(0, 6)->data(Qt::DisplayRole).toInt(), 1); // masked: tik is Good
 
-        s.dialogs.chooseFile(s.dir.filePath(QStringLiteral("report.csv")));
+        s.dialogs.chooseFile(s.dir.filePath(u"report.csv"_s));
         report->btnSaveCsv_Click();
-        const QByteArray csv = s.fileBytes(QStringLiteral("report.csv"));
+        const QByteArray csv = s.fileBytes(u"report.csv"_s);
         QVERIFY(csv.startsWith("\xEF\xBB\xBF"
                                "Etymon,Reflex,Expected,Derived,Result"));
         QCOMPARE(csv.count('\n'), 3); // the head and two items
@@ -128,11 +127,11 @@ private slots:
         QCOMPARE(s.showing(), QList<Screen*>{&s.derive()});
         const QStringList names = labelTexts(s.derive(), "lblRulNam");
         QCOMPARE(names, (QStringList{"Etymon:", "RAISE", "End", "Expected"}));
-        const QList<QLabel*> cells = s.derive().findChildren<QLabel*>(QStringLiteral("lblOutput"));
+        const QList<QLabel*> cells = s.derive().findChildren<QLabel*>(u"lblOutput"_s);
         QCOMPARE(cells.size(), 9); // tik twice, then the expected tik
         QVERIFY(cells[6]->property("differsFromDerived").toBool()); // t, not palatal there
         QVERIFY(!cells[7]->property("differsFromDerived").toBool());
-        QVERIFY(cells[7]->toolTip().startsWith(QStringLiteral("The expected reflex.")));
+        QVERIFY(cells[7]->toolTip().startsWith(u"The expected reflex."_s));
         QVERIFY(!report->isModal() && report->parentWidget() == nullptr); // not kept above
     }
 };

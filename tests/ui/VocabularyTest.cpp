@@ -23,15 +23,12 @@ const Items loaded = {"mater  madre", "pater  padre"};
 // A loaded model, showing its Vocabulary.
 struct VocabHarness : Harness {
     VocabHarness() {
-        load(ModelBuilder().vocabulary(loaded), QStringLiteral("vocab"));
+        load(ModelBuilder().vocabulary(loaded), u"vocab"_s);
         home().showVocabulary();
     }
     QListWidget& list() { return *find<QListWidget>(home(), "lstVocab"); }
     QLineEdit& box() { return *find<QLineEdit>(home(), "txtVocab"); }
-    void type(const QString& text) {
-        QTest::keyClicks(&box(), text);
-        QTest::keyClick(&box(), Qt::Key_Return);
-    }
+    void type(const QString& text) { QTest::keyClicks(&box(), text + u'\r'); }
     const Items& vocab() { return model().lstVocab; }
 };
 
@@ -45,20 +42,18 @@ private slots:
         VocabHarness h;
         h.home().mnuAddItem_Click();
         h.dialogs.answer(Answer::Cancel);
-        h.type(QStringLiteral("aqua a?a"));
-        QCOMPARE(h.dialogs.last(),
-                 QStringLiteral("Character \"?\" is not in the Reflex Alphabet.\r\n"
-                                "Click \"OK\" to return to editing,\r\nor "
-                                "\"Cancel\" to quit editing."));
-        QVERIFY(!h.box().isVisible());
-        QVERIFY(!h.ctx().session.unsavedChanges());
+        h.type(u"aqua a?a"_s);
+        QCOMPARE(h.dialogs.last(), u"Character \"?\" is not in the Reflex Alphabet.\r\n"
+                                   "Click \"OK\" to return to editing,\r\nor "
+                                   "\"Cancel\" to quit editing."_s);
+        QVERIFY(!h.box().isVisible() && !h.ctx().session.unsavedChanges());
         h.home().mnuAddItem_Click();
         h.dialogs.answer(Answer::Ok);
-        h.type(QStringLiteral("aqua a?a"));
+        h.type(u"aqua a?a"_s);
         QVERIFY(h.box().isVisible());
-        QCOMPARE(h.box().text(), QStringLiteral("aqua a?a"));
+        QCOMPARE(h.box().text(), u"aqua a?a"_s);
         h.box().clear();
-        h.type(QStringLiteral("frater fradre"));
+        h.type(u"frater fradre"_s);
         QCOMPARE(h.dialogs.texts.size(), 2);
         QVERIFY(!h.box().isVisible());
         QCOMPARE(h.vocab(), (Items{"frater  fradre", "mater  madre", "pater  padre"}));
@@ -67,13 +62,13 @@ private slots:
 
     void editItemReplacesTheHighlightedItem() {
         VocabHarness h;
-        QCOMPARE(h.home().caption(), QStringLiteral("Model \"vocab\":  Edit Vocabulary"));
+        QCOMPARE(h.home().caption(), u"Model \"vocab\":  Edit Vocabulary"_s);
         QCOMPARE(rows(&h.list()), QStringList({"mater  madre", "pater  padre"}));
         h.list().setCurrentRow(1);
         h.home().mnuEditItem_Click();
-        QCOMPARE(h.box().text(), QStringLiteral("pater  padre"));
+        QCOMPARE(h.box().text(), u"pater  padre"_s);
         h.box().clear();
-        h.type(QStringLiteral("  bater   badre "));
+        h.type(u"  bater   badre "_s);
         QCOMPARE(h.vocab(), (Items{"bater  badre", "mater  madre"}));
     }
 
@@ -97,14 +92,13 @@ private slots:
         for (const bool esc : {true, false}) {
             VocabHarness h;
             h.home().mnuAddItem_Click();
-            QTest::keyClicks(&h.box(), QStringLiteral("mater"));
+            QTest::keyClicks(&h.box(), u"mater"_s);
             if (esc)
                 QTest::keyClick(&h.box(), Qt::Key_Escape);
             else
                 QTest::mouseClick(h.find<QPushButton>(h.home(), "btnVocabCancel"), Qt::LeftButton);
-            QVERIFY(!h.box().isVisible());
+            QVERIFY(!h.box().isVisible() && h.dialogs.texts.isEmpty());
             QCOMPARE(h.vocab(), loaded);
-            QVERIFY(h.dialogs.texts.isEmpty());
         }
     }
 
@@ -133,19 +127,18 @@ private slots:
 
     void wordListsGoOutAndComeInAsOneUndoableChange() {
         VocabHarness h;
-        h.dialogs.chooseFile(h.dir.filePath(QStringLiteral("vocab.csv")));
+        h.dialogs.chooseFile(h.dir.filePath(u"vocab.csv"_s));
         h.home().mnuExportVocabulary_Click();
-        QVERIFY(h.fileBytes(QStringLiteral("vocab.csv")).endsWith("\npater,padre\n"));
-        QCOMPARE(h.dialogs.lastSuggested, QStringLiteral("vocab-vocabulary.tsv"));
+        QVERIFY(h.fileBytes(u"vocab.csv"_s).endsWith("\npater,padre\n"));
+        QCOMPARE(h.dialogs.lastSuggested, u"vocab-vocabulary.tsv"_s);
 
-        h.dialogs.chooseFile(
-            h.writeFile(QStringLiteral("new.tsv"),
-                        "Latin\tSpanish\nfrater\tfraile\nmater\tmadre\nroZa\trosa\n"));
+        h.dialogs.chooseFile(h.writeFile(
+            u"new.tsv"_s, "Latin\tSpanish\nfrater\tfraile\nmater\tmadre\nroZa\trosa\n"));
         h.dialogs.choice(0);
         h.home().mnuImportVocabulary_Click();
         QCOMPARE(h.dialogs.lastButtons,
                  (QStringList{"First row is a header", "First row is an item", "Cancel"}));
-        QVERIFY(h.dialogs.last().contains(QStringLiteral("Line 1 was taken as a header")));
+        QVERIFY(h.dialogs.last().contains(u"Line 1 was taken as a header"_s));
         QCOMPARE(h.vocab(), (Items{"frater  fraile", "mater  madre", "pater  padre"}));
         QCOMPARE(h.list().count(), 3);
         h.ctx().session.undo();
@@ -156,13 +149,13 @@ private slots:
         VocabHarness h;
         h.home().mnuEditAll_Click();
         auto* box = h.find<QPlainTextEdit>(h.home(), "txtMassVocab");
-        QCOMPARE(box->toPlainText(), QStringLiteral("mater  madre\npater  padre"));
-        box->setPlainText(QStringLiteral("a b\n\nc d"));
+        QCOMPARE(box->toPlainText(), u"mater  madre\npater  padre"_s);
+        box->setPlainText(u"a b\n\nc d"_s);
         h.home().btnDone_Click();
-        QCOMPARE(h.dialogs.last(), QStringLiteral("Please delete blank lines."));
+        QCOMPARE(h.dialogs.last(), u"Please delete blank lines."_s);
         QVERIFY(box->isVisible());
         QCOMPARE(h.vocab(), loaded);
-        box->setPlainText(QStringLiteral("zeta   zed \n\t alpha al\n"));
+        box->setPlainText(u"zeta   zed \n\t alpha al\n"_s);
         h.home().btnDone_Click();
         QCOMPARE(h.dialogs.texts.size(), 1);
         QVERIFY(!box->isVisible());
