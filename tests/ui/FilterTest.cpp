@@ -25,13 +25,13 @@ Model filterModel() {
 }
 
 void typeFilter(QWidget& screen, const char* name, const QString& text) {
-    auto* edit = screen.findChild<QLineEdit*>(QString::fromLatin1(name) + QStringLiteral("Text"));
+    auto* edit = screen.findChild<QLineEdit*>(QString::fromLatin1(name) + u"Text"_s);
     edit->clear();
     QTest::keyClicks(edit, text);
 }
 
 QString count(QWidget& screen, const char* name) {
-    return screen.findChild<QLabel*>(QString::fromLatin1(name) + QStringLiteral("Count"))->text();
+    return screen.findChild<QLabel*>(QString::fromLatin1(name) + u"Count"_s)->text();
 }
 
 QList<int> shownRows(const QListWidget* list) {
@@ -57,9 +57,9 @@ class FilterTest : public QObject {
 private slots:
     void holdsFilter() {
         const std::tuple<QString, QString, bool> cases[] = {
-            {"ata  ada", "a  a", true},                              // a substring
-            {"Ota  ada", "ota", true},                               // capitals fold
-            {QStringLiteral("tõ"), QStringLiteral("o\u0303"), true}, // decomposed finds composed
+            {"ata  ada", "a  a", true},    // a substring
+            {"Ota  ada", "ota", true},     // capitals fold
+            {u"tõ"_s, u"o\u0303"_s, true}, // decomposed finds composed
             {"ata  ada", "p", false}};
         for (const auto& [row, filter, holds] : cases)
             QCOMPARE(tarnel::holdsFilter(row, filter), holds);
@@ -69,21 +69,20 @@ private slots:
         Harness h;
         h.load(filterModel());
         h.program.editVocabulary();
-        Form1& home = h.home();
-        auto* vocab = h.find<QListWidget>(home, "lstVocab");
-        typeFilter(home, "fltVocab", QStringLiteral("ATA"));
+        auto* vocab = h.find<QListWidget>(h.home(), "lstVocab");
+        typeFilter(h.home(), "fltVocab", u"ATA"_s);
         QCOMPARE(shownRows(vocab), (QList<int>{1, 2}));
-        QCOMPARE(count(home, "fltVocab"), QStringLiteral("2 of 4 shown"));
+        QCOMPARE(count(h.home(), "fltVocab"), u"2 of 4 shown"_s);
         h.ctx().session.deleteItem(1); // the filter holds over a refill
         QCOMPARE(shownRows(vocab), QList<int>{1});
 
         h.program.editRules();
         frmOrder& order = *h.program.screens().order;
-        typeFilter(order, "fltDiacOrd", QStringLiteral("nas"));
+        typeFilter(order, "fltDiacOrd", u"nas"_s);
         for (const char* name : {"lstDiacOrd", "lstM", "lstP"}) // level with each other
             QCOMPARE(shownRows(h.find<QListWidget>(order, name)), (QList<int>{0, 2}));
         typeFilter(order, "fltDiacOrd", QString());
-        QCOMPARE(count(order, "fltDiacOrd"), QStringLiteral("3 shown"));
+        QCOMPARE(count(order, "fltDiacOrd"), u"3 shown"_s);
     }
 
     // Once the run is measured, a line is found by its IPA too.
@@ -93,13 +92,13 @@ private slots:
         h.program.runBatch();
         frmDerive& derive = *h.program.screens().derive;
         auto* bad = h.find<QPlainTextEdit>(derive, "txtBad");
-        typeFilter(derive, "fltBad", QStringLiteral("apa"));
+        typeFilter(derive, "fltBad", u"apa"_s);
         QCOMPARE(shownLines(bad), QList<int>{});
-        typeFilter(derive, "fltBad", QStringLiteral("ada"));
+        typeFilter(derive, "fltBad", u"ada"_s);
         const QList<int> found = shownLines(bad);
         QCOMPARE(found.size(), 1);
         QVERIFY(bad->document()->findBlockByNumber(found[0]).text().startsWith("ata > ata"));
-        QCOMPARE(count(derive, "fltGood"), QStringLiteral("3 shown"));
+        QCOMPARE(count(derive, "fltGood"), u"3 shown"_s);
     }
 };
 

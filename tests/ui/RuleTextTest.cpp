@@ -2,7 +2,6 @@
 // Rules written as text: the rule editor's Text tab and New Rule from Text on the order screen.
 #include "Harness.h"
 #include "Tests.h"
-#include "support/ModelBuilder.h"
 #include "ui/rules/RuleTextView.h"
 #include "ui/rules/RulesFromTextDialog.h"
 
@@ -17,12 +16,9 @@ namespace tarnel {
 
 namespace {
 
-using Lines = std::vector<std::string>;
-
 struct TextHarness : Harness {
     TextHarness() {
-        load(test::ModelBuilder().rule("Lenition", {"+obstr (*)"}, {"+cont (*)"}),
-             QStringLiteral("Test"));
+        load(ModelBuilder().rule("Lenition", {"+obstr (*)"}, {"+cont (*)"}), u"Test"_s);
         program.editRules();
     }
     frmEd1Rule& editor() { return *program.screens().ed1Rule; }
@@ -47,10 +43,9 @@ struct TextHarness : Harness {
 };
 
 const QStringList velarisation = {
-    QStringLiteral("Final_N_Velarisation \u00AB final n becomes velar \u00BB"),
-    QStringLiteral("A:  +nas (-1) +cor (-1) +syll (-2) \u00AB after a vowel \u00BB"),
-    QStringLiteral("1:  -cor (-1) -ant (-1) +back (-1) +high (-1)"),
-    QStringLiteral("END:  Final_N_Velarisation")};
+    u"Final_N_Velarisation \u00AB final n becomes velar \u00BB"_s,
+    u"A:  +nas (-1) +cor (-1) +syll (-2) \u00AB after a vowel \u00BB"_s,
+    u"1:  -cor (-1) -ant (-1) +back (-1) +high (-1)"_s, u"END:  Final_N_Velarisation"_s};
 
 } // namespace
 
@@ -62,15 +57,13 @@ private slots:
     void aRuleTypedAsTextIsShownAsElementsAndStored() {
         TextHarness h;
         h.newRuleAsText();
-        QVERIFY(h.view().isVisible());
-        QVERIFY(!h.editor().findChild<QLineEdit*>(QStringLiteral("txtRuleName"))->isVisible());
+        QVERIFY(h.view().isVisible() && !h.find<QLineEdit>(h.editor(), "txtRuleName")->isVisible());
         QStringList slipped = velarisation;
-        slipped[2].replace(QStringLiteral("+back"), QStringLiteral("+bakc"));
+        slipped[2].replace(u"+back"_s, u"+bakc"_s);
         h.typeOver(slipped);
         QCOMPARE(h.view().problemCount(), 1);
         QCOMPARE(h.view().problemList()->item(0)->text(),
-                 QStringLiteral("Line 1, column 26: \"bakc\" is no feature; did you mean "
-                                "\"back\"?"));
+                 u"Line 1, column 26: \"bakc\" is no feature; did you mean \"back\"?"_s);
         QVERIFY(!h.view().textBox()->extraSelections().isEmpty());
         h.view().goToProblem(0);
         QCOMPARE(h.view().textBox()->textCursor().blockNumber(), 2);
@@ -79,11 +72,10 @@ private slots:
         QCOMPARE(h.view().problemCount(), 0);
 
         h.editor().ruleTabs()->setCurrentIndex(0);
-        QVERIFY(ruleButton(h.editor(), QStringLiteral("Final_N_Velarisation")));
-        QVERIFY(ruleButton(h.editor(), QStringLiteral("+high")));
-        QCOMPARE(h.editor().undoCaption(), QStringLiteral("Undo Edit Text"));
+        QVERIFY(ruleButton(h.editor(), "Final_N_Velarisation") && ruleButton(h.editor(), "+high"));
+        QCOMPARE(h.editor().undoCaption(), u"Undo Edit Text"_s);
         h.editor().undo();
-        QVERIFY(ruleButton(h.editor(), QStringLiteral("NEW_RULE")));
+        QVERIFY(ruleButton(h.editor(), u"NEW_RULE"_s));
         h.editor().redo();
         h.dialogs.answer(Answer::Yes);
         h.editor().mnuReturn_Click();
@@ -98,31 +90,30 @@ private slots:
         QPlainTextEdit* box = h.view().textBox();
         box->moveCursor(QTextCursor::End);
         QTest::keyClick(box, Qt::Key_Return);
-        QTest::keyClicks(box, QStringLiteral("1:  -vo"));
+        QTest::keyClicks(box, u"1:  -vo"_s);
         QVERIFY(h.view().completer()->popup()->isVisible());
-        QCOMPARE(h.view().completer()->currentCompletion(), QStringLiteral("voice"));
+        QCOMPARE(h.view().completer()->currentCompletion(), u"voice"_s);
         QTest::keyClick(h.view().completer()->popup(), Qt::Key_Return);
-        QVERIFY(box->toPlainText().endsWith(QStringLiteral("1:  -voice")));
+        QVERIFY(box->toPlainText().endsWith(u"1:  -voice"_s));
     }
 
     // New Rule from Text adds the rules pasted as one change.
     void newRuleFromTextAddsThePastedRules() {
         TextHarness h;
-        h.order().findChild<QPushButton*>(QStringLiteral("btnNewRuleFromText"))->click();
+        h.order().findChild<QPushButton*>(u"btnNewRuleFromText"_s)->click();
         auto* box = h.order().findChild<RulesFromTextDialog*>();
         QVERIFY(box && box->isVisible());
-        box->textView()->setText(velarisation.join(QLatin1Char('\n')) +
-                                 QStringLiteral("\n\nLenition\nA:  +obstr (*)\n1:  +cont (*)\n"
-                                                "END:  Lenition\n"));
+        box->textView()->setText(
+            velarisation.join(QLatin1Char('\n')) +
+            u"\n\nLenition\nA:  +obstr (*)\n1:  +cont (*)\nEND:  Lenition\n"_s);
         box->btnOK_Click();
-        QVERIFY(box->isVisible());
-        QVERIFY(h.dialogs.lastDetails.contains(QStringLiteral("'Lenition' already exists")));
+        QVERIFY(box->isVisible() && h.dialogs.lastDetails.contains(u"'Lenition' already exists"_s));
         box->textView()->setText(velarisation.join(QLatin1Char('\n')));
         box->btnOK_Click();
         QVERIFY(!box->isVisible());
         QCOMPARE(rows(h.find<QListWidget>(h.order(), "lstSupply")),
-                 (QStringList{QStringLiteral("Final_N_Velarisation"), QStringLiteral("Lenition")}));
-        QCOMPARE(h.order().undoCaption(), QStringLiteral("Undo Create Rule Final_N_Velarisation"));
+                 (QStringList{u"Final_N_Velarisation"_s, u"Lenition"_s}));
+        QCOMPARE(h.order().undoCaption(), u"Undo Create Rule Final_N_Velarisation"_s);
     }
 };
 
