@@ -29,17 +29,16 @@ private slots:
         ipa->setChecked(true);
         h.home().mnuAddItem_Click();
         h.dialogs.answer(Answer::Yes);
-        typeText(box, QStringLiteral("pɛs pes"));
-        QTest::keyClick(box, Qt::Key_Return);
+        typeText(box, u"pɛs pes\n"_s);
         QCOMPARE(h.dialogs.texts.size(), 1); // the offer of a column
         QCOMPARE(h.model().lstVocab, (std::vector<std::string>{"pata  pada", "pEs  pes"}));
         QVERIFY(!box->isVisible());
 
         h.find<QListWidget>(h.home(), "lstVocab")->setCurrentRow(1);
         h.home().mnuEditItem_Click();
-        QCOMPARE(box->text(), QStringLiteral("pɛs  pes"));
+        QCOMPARE(box->text(), u"pɛs  pes"_s);
         ipa->setChecked(false); // the open box shows the alphabet's characters
-        QCOMPARE(box->text(), QStringLiteral("pEs  pes"));
+        QCOMPARE(box->text(), u"pEs  pes"_s);
         QCOMPARE(h.dialogs.unscripted, 0);
     }
 
@@ -48,8 +47,7 @@ private slots:
         h.load(test::ModelBuilder());
         h.home().showVocabulary();
         h.find<QCheckBox>(h.home(), "chkVocabIpa")->setChecked(true);
-        h.dialogs.chooseFile(
-            h.writeFile(QStringLiteral("list.csv"), "etymon,reflex\npɛs,pes\npaʃ,pa\n"));
+        h.dialogs.chooseFile(h.writeFile(u"list.csv"_s, "etymon,reflex\npɛs,pes\npaʃ,pa\n"));
         h.dialogs.answer(Answer::Yes); // ɛ
         h.dialogs.answer(Answer::No);  // ʃ
         h.dialogs.choice(0);           // the first row is a header
@@ -65,14 +63,13 @@ private slots:
         frmDerive& derive = *h.program.screens().derive;
         auto* box = h.find<QLineEdit>(derive, "txtEtymon");
         h.find<QCheckBox>(derive, "chkIpa")->setChecked(true);
-        typeText(box, QStringLiteral("pɔ"));
-        QTest::keyClick(box, Qt::Key_Return); // No: nothing is added, nothing derived
+        typeText(box, u"pɔ\n"_s); // No: nothing is added, nothing derived
         QCOMPARE(h.model().lstCol.size(), 26u);
         QVERIFY(labelTexts(derive, "lblOutput").isEmpty());
         h.dialogs.answer(Answer::Yes);
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(labelTexts(derive, "lblOutput"), (QStringList{"p", "ɔ"}));
-        QCOMPARE(box->text(), QStringLiteral("pɔ"));
+        QCOMPARE(box->text(), u"pɔ"_s);
     }
 
     void alphabetColumnsAreMadeFromIpa() {
@@ -83,19 +80,18 @@ private slots:
         const auto head = [&](int column) {
             return view.lstCol->item(0, column)->data(Qt::UserRole).toString();
         };
-        QCOMPARE(head(6), QStringLiteral("ɡ"));
+        QCOMPARE(head(6), u"ɡ"_s);
         view.lstCol->setCurrentCell(0, 0);
-        view.ipaPanel->txtIpaSymbol->setText(QStringLiteral("ʃʷ"));
+        view.ipaPanel->txtIpaSymbol->setText(u"ʃʷ"_s);
         QTest::mouseClick(view.ipaPanel->btnIpaColumn, Qt::LeftButton);
-        QCOMPARE(view.txtNewChar->text(), QStringLiteral("S")); // proposed
+        QCOMPARE(view.txtNewChar->text(), u"S"_s); // proposed
         QTest::keyClick(view.txtNewChar, Qt::Key_Return);
         QCOMPARE(h.model().lstCol[1].front(), 'S');
-        QCOMPARE(view.lstCol->item(0, 1)->text(), QStringLiteral("S"));
-        QCOMPARE(head(1), QStringLiteral("ʃʷ"));
+        QCOMPARE(std::pair(view.lstCol->item(0, 1)->text(), head(1)), std::pair(u"S"_s, u"ʃʷ"_s));
 
-        view.ipaPanel->txtIpaSymbol->setText(QStringLiteral("ɖ͡ʐ"));
+        view.ipaPanel->txtIpaSymbol->setText(u"ɖ͡ʐ"_s);
         QTest::mouseClick(view.ipaPanel->btnIpaColumn, Qt::LeftButton);
-        QVERIFY(h.dialogs.last().startsWith(QStringLiteral("No feature values show as")));
+        QVERIFY(h.dialogs.last().startsWith(u"No feature values show as"_s));
         QCOMPARE(h.model().lstCol.size(), 27u);
     }
 };

@@ -40,8 +40,7 @@ struct BoxHarness : Harness {
         case Box::Comment: {
             frmEd1Rule& editor = *program.screens().ed1Rule;
             editor.editRule("Lenition");
-            QTest::mouseClick(ruleButton(editor, QStringLiteral("\u00AB...\u00BB")),
-                              Qt::LeftButton);
+            QTest::mouseClick(ruleButton(editor, u"\u00AB...\u00BB"_s), Qt::LeftButton);
             return find<QWidget>(editor, "txtComment");
         }
         case Box::NewCharacter:
@@ -55,9 +54,8 @@ struct BoxHarness : Harness {
     }
 
     QString text() const {
-        if (auto* line = qobject_cast<QLineEdit*>(widget))
-            return line->text();
-        return qobject_cast<QPlainTextEdit*>(widget)->toPlainText();
+        auto* line = qobject_cast<QLineEdit*>(widget);
+        return line ? line->text() : qobject_cast<QPlainTextEdit*>(widget)->toPlainText();
     }
 
     QWidget* widget = nullptr;
@@ -79,15 +77,13 @@ private slots:
             QVERIFY(h.widget && h.widget->isVisible());
             const Model model = h.model();
             if (pasted) {
-                QApplication::clipboard()->setText(QStringLiteral("x\u0283\u0259x"));
+                QApplication::clipboard()->setText(u"x\u0283\u0259x"_s);
                 QTest::keyClick(h.widget, Qt::Key_V, Qt::ControlModifier);
             } else {
-                typeText(h.widget, QStringLiteral("\u0283"));
+                typeText(h.widget, u"\u0283"_s);
             }
-            QCOMPARE(h.dialogs.last(),
-                     QStringLiteral("The character \"\u0283\" cannot be stored: a "
-                                    "model file holds only Windows-1252 "
-                                    "characters."));
+            QCOMPARE(h.dialogs.last(), u"The character \"\u0283\" cannot be stored: a model file "
+                                       "holds only Windows-1252 characters."_s);
             QVERIFY(!h.text().contains(QChar(0x0283)) && !h.text().contains(u'x'));
             QCOMPARE(h.model().notes, model.notes);
             QCOMPARE(h.model().lstVocab, model.lstVocab);
