@@ -41,9 +41,9 @@ private slots:
         BatchReportWindow* report = derive.reportWindow();
         QVERIFY(report);
         report->btnFixes_Click();
-        auto* items = report->findChild<QTableWidget*>(QStringLiteral("tblItems"));
+        auto* items = report->findChild<QTableWidget*>(u"tblItems"_s);
         QCOMPARE(items->item(1, 11)->text(),
-                 QStringLiteral("Good if FrontA ran after Voicing: +1 fixed, 0 broken"));
+                 u"Good if FrontA ran after Voicing: +1 fixed, 0 broken"_s);
         QVERIFY(items->item(0, 11)->text().isEmpty()); // ada is Good
     }
 
@@ -56,12 +56,11 @@ private slots:
         QTest::mouseClick(h.find<QPushButton>(order, "btnWhere"), Qt::LeftButton);
         PlaceChart* chart = order.placeChart();
         QVERIFY(chart);
-        QCOMPARE(h.find<QLabel>(*chart, "lblBest")->text(),
-                 QStringLiteral("Best: Place 2, after Voicing: +1"));
+        QCOMPARE(h.find<QLabel>(*chart, "lblBest")->text(), u"Best: Place 2, after Voicing: +1"_s);
         QWidget* bars = h.find<QWidget>(*chart, "barsPlaces");
         QTest::mouseDClick(bars, Qt::LeftButton, {}, QPoint(bars->width() * 3 / 4, 10));
         QCOMPARE(rows(h.find<QListWidget>(order, "lstDiacOrd")),
-                 QStringList({QStringLiteral("Voicing"), QStringLiteral("FrontA")}));
+                 (QStringList{"Voicing", "FrontA"}));
     }
 };
 

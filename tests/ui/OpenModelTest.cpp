@@ -23,7 +23,7 @@ QAction* modelMenuEntry(Harness& h, const QString& text) {
 
 // A folder "papers" in a home folder of its own, holding the model "latin".
 struct Papers {
-    Papers() : papers(QDir(home.path()).filePath(QStringLiteral("papers"))) {
+    Papers() : papers(QDir(home.path()).filePath(u"papers"_s)) {
         QDir().mkpath(papers);
         QVERIFY(writeModelFile(ModelBuilder().vocabulary({"pater  padre"}),
                                QFile::encodeName(latin()).toStdString()));
@@ -31,7 +31,7 @@ struct Papers {
         qputenv("HOME", QFile::encodeName(home.path()));
     }
     ~Papers() { qputenv("HOME", oldHome); }
-    QString latin() const { return QDir(papers).filePath(QStringLiteral("latin.tnl")); }
+    QString latin() const { return QDir(papers).filePath(u"latin.tnl"_s); }
 
     QTemporaryDir home;
     QString papers;
@@ -47,31 +47,28 @@ private slots:
         Harness h;
         Papers p;
         h.dialogs.chooseFile(p.latin());
-        modelMenuEntry(h, QStringLiteral("Open..."))->trigger();
-        QCOMPARE(h.dialogs.texts, QStringList{QStringLiteral("Open Model")});
-        QCOMPARE(h.home().caption(), QStringLiteral("Model \"latin\" in ~/papers"));
-        QVERIFY(!h.home().helpShowing());
-        QVERIFY(modelMenuEntry(h, QStringLiteral("Save"))->isEnabled());
-        QVERIFY(modelMenuEntry(h, QStringLiteral("latin")) == nullptr); // not a folder model
+        modelMenuEntry(h, u"Open..."_s)->trigger();
+        QCOMPARE(h.dialogs.texts, QStringList{u"Open Model"_s});
+        QCOMPARE(h.home().caption(), u"Model \"latin\" in ~/papers"_s);
+        QVERIFY(!h.home().helpShowing() && modelMenuEntry(h, u"Save"_s)->isEnabled());
+        QVERIFY(modelMenuEntry(h, u"latin"_s) == nullptr); // not a folder model
 
         // Cancelling the file dialog leaves everything as it was, without a question.
         h.ctx().session.markNotesTyped();
-        modelMenuEntry(h, QStringLiteral("Open..."))->trigger();
+        modelMenuEntry(h, u"Open..."_s)->trigger();
         QCOMPARE(h.dialogs.unscripted, 1); // only the dialog, cancelled
-        QCOMPARE(h.home().caption(), QStringLiteral("Model \"latin\" in ~/papers"));
+        QCOMPARE(h.home().caption(), u"Model \"latin\" in ~/papers"_s);
     }
 
     void aModelGivenAtStartOpensOverTheAboutText() {
         Harness h;
-        h.writeModel(QStringLiteral("alpha"), ModelBuilder().vocabulary({"ab  ba"}));
-        h.program.start(QDir(h.dir.path()).filePath(QStringLiteral("alpha.tnl")));
-        QCOMPARE(h.home().caption(), QStringLiteral("Model \"alpha\"")); // a folder model
-        QVERIFY(!h.home().helpShowing());
-        QVERIFY(h.dialogs.texts.isEmpty());
-        h.program.start(QDir(h.dir.path()).filePath(QStringLiteral("missing.tnl")));
-        QVERIFY(
-            h.dialogs.last().startsWith(QStringLiteral("Model \"missing\" could not be loaded:")));
-        QCOMPARE(h.home().caption(), QStringLiteral("Model \"alpha\""));
+        h.writeModel(u"alpha"_s, ModelBuilder().vocabulary({"ab  ba"}));
+        h.program.start(QDir(h.dir.path()).filePath(u"alpha.tnl"_s));
+        QCOMPARE(h.home().caption(), u"Model \"alpha\""_s); // a folder model
+        QVERIFY(!h.home().helpShowing() && h.dialogs.texts.isEmpty());
+        h.program.start(QDir(h.dir.path()).filePath(u"missing.tnl"_s));
+        QVERIFY(h.dialogs.last().startsWith(u"Model \"missing\" could not be loaded:"_s));
+        QCOMPARE(h.home().caption(), u"Model \"alpha\""_s);
     }
 };
 
