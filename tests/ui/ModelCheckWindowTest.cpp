@@ -19,15 +19,14 @@ private slots:
         Harness h;
         Model damaged = test::ModelBuilder().vocabulary({"ata  ada"});
         damaged.lstEtyOrd = {"Lost", "Gone"};
-        h.load(damaged, QStringLiteral("damaged"));
+        h.load(damaged, u"damaged"_s);
         ModelCheckWindow* window = h.home().modelCheckWindow();
-        QVERIFY(window && window->isVisible() && !window->isModal());
-        QVERIFY(h.home().isVisible());
+        QVERIFY(window && window->isVisible() && !window->isModal() && h.home().isVisible());
         const QString text = h.find<QPlainTextEdit>(*window, "txtProblems")->toPlainText();
         QCOMPARE(text.count(u'\n'), 1);
-        QVERIFY(text.contains(QStringLiteral("names \"Gone\", which is no rule")));
+        QVERIFY(text.contains(u"names \"Gone\", which is no rule"_s));
 
-        h.load(test::ModelBuilder().vocabulary({"ata  ada"}), QStringLiteral("clean"));
+        h.load(test::ModelBuilder().vocabulary({"ata  ada"}), u"clean"_s);
         QVERIFY(!window->isVisible());
     }
 };

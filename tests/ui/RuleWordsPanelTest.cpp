@@ -36,7 +36,7 @@ private slots:
     void theRuleEditorPreviewsItsRuleAsTyped();
     void showsTheItemsTheChosenEntryChangedUntilTheModelChanges() {
         Harness h;
-        h.load(wordsModel(), QStringLiteral("Words"));
+        h.load(wordsModel(), u"Words"_s);
         h.program.editRules();
         frmOrder& screen = *h.program.screens().order;
         auto* list = h.find<QListWidget>(screen, "lstDiacOrd");
@@ -44,52 +44,48 @@ private slots:
         auto* table = h.find<QTableWidget>(screen, "tblRuleWords");
         clickRow(list, 0);
         QCOMPARE(caption->text(),
-                 QStringLiteral("Run the batch to see the Vocabulary items each entry changes."));
+                 u"Run the batch to see the Vocabulary items each entry changes."_s);
 
         h.ctx().session.runBatch();
         h.program.editRules();
         clickRow(list, 0);
         QCOMPARE(caption->text(),
-                 QStringLiteral("Voicing changed 2 items in the last batch run: 1 Good, 1 Bad."));
+                 u"Voicing changed 2 items in the last batch run: 1 Good, 1 Bad."_s);
         QCOMPARE(table->rowCount(), 2);
-        QCOMPARE(table->item(0, 2)->text(), QStringLiteral("ata"));
-        QCOMPARE(table->item(0, 3)->text(), QStringLiteral("ada"));
+        QCOMPARE(table->item(0, 2)->text(), u"ata"_s);
+        QCOMPARE(table->item(0, 3)->text(), u"ada"_s);
         table->sortItems(4); // by result: Bad before Good
-        QCOMPARE(table->item(0, 1)->text(), QStringLiteral("ata"));
-        QCOMPARE(table->item(0, 4)->text(), QStringLiteral("Bad"));
+        QCOMPARE(table->item(0, 1)->text(), u"ata"_s);
+        QCOMPARE(table->item(0, 4)->text(), u"Bad"_s);
         clickRow(list, 1);
         QCOMPARE(table->rowCount(), 0);
 
         QTest::mouseClick(h.find<QPushButton>(screen, "btnUp"), Qt::LeftButton);
         QCOMPARE(table->rowCount(), 0);
-        QVERIFY(caption->text().startsWith(
-            QStringLiteral("The model has changed since the last batch run")));
+        QVERIFY(caption->text().startsWith(u"The model has changed since the last batch run"_s));
     }
 };
 
 // While a rule is edited, the same panel tells what storing it would do.
 void RuleWordsPanelTest::theRuleEditorPreviewsItsRuleAsTyped() {
     Harness h;
-    h.load(wordsModel(), QStringLiteral("Words"));
+    h.load(wordsModel(), u"Words"_s);
     h.ctx().session.runBatch();
     h.program.editRules();
-    frmOrder& order = *h.program.screens().order;
     frmEd1Rule& editor = *h.program.screens().ed1Rule;
-    auto* list = h.find<QListWidget>(order, "lstDiacOrd");
+    auto* list = h.find<QListWidget>(*h.program.screens().order, "lstDiacOrd");
     clickRow(list, 0);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
                        list->visualItemRect(list->item(0)).center());
     auto* caption = h.find<QLabel>(editor, "lblRuleWords");
-    QTRY_COMPARE(caption->text(), QStringLiteral("Stored as it stands, this rule would change 2 "
-                                                 "items; in the batch, 0 would be fixed and 0 "
-                                                 "broken."));
+    QTRY_COMPARE(caption->text(), u"Stored as it stands, this rule would change 2 items; in the "
+                                  "batch, 0 would be fixed and 0 broken."_s);
     h.find<QTabWidget>(editor, "tabRule")->setCurrentIndex(1);
     auto* text = h.find<RuleTextView>(editor, "txtView")->textBox();
-    text->setPlainText(
-        text->toPlainText().replace(QStringLiteral("+voice"), QStringLiteral("-voice")));
-    QTRY_COMPARE(caption->text(), QStringLiteral("Stored as it stands, this rule would change 0 "
-                                                 "items; in the batch, 1 would be fixed and 1 "
-                                                 "broken.")); // ata  ata and ata  ada swap
+    text->setPlainText(text->toPlainText().replace(u"+voice"_s, u"-voice"_s));
+    // ata  ata and ata  ada swap
+    QTRY_COMPARE(caption->text(), u"Stored as it stands, this rule would change 0 items; in the "
+                                  "batch, 1 would be fixed and 1 broken."_s);
 }
 
 static RegisterTest<RuleWordsPanelTest> registerRuleWordsPanelTest;

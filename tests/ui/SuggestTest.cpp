@@ -28,11 +28,9 @@ private slots:
         BatchReportWindow* report = derive.reportWindow();
         QVERIFY(report);
         report->btnSuggest_Click();
-        QVERIFY(
-            h.find<QLabel>(*report, "lblRule")->text().contains(QStringLiteral("1:  +voice (*)")));
-        QCOMPARE(h.find<QLabel>(*report, "lblScore")->text(),
-                 QStringLiteral("at the end: +2 fixed, 0 broken"));
-        QCOMPARE(h.find<QLabel>(*report, "lblFixes")->text(), QStringLiteral("Fixes: apa, ata"));
+        QVERIFY(h.find<QLabel>(*report, "lblRule")->text().contains(u"1:  +voice (*)"_s));
+        QCOMPARE(h.find<QLabel>(*report, "lblScore")->text(), u"at the end: +2 fixed, 0 broken"_s);
+        QCOMPARE(h.find<QLabel>(*report, "lblFixes")->text(), u"Fixes: apa, ata"_s);
         QTest::mouseClick(h.find<QPushButton>(*report, "btnAddRule"), Qt::LeftButton);
         QCOMPARE(h.ctx().session.lastBatch().goodCount(), 3);
     }
