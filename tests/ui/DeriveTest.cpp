@@ -166,10 +166,8 @@ private slots:
                 QMenuBar* bar = s.derive.menuBar(); // a click on Home is held back
                 QAction* home = s.derive.findChild<QAction*>(u"mnuHome"_s);
                 clickAt(bar, bar->actionGeometry(home).center());
-                if (esc)
-                    QTest::keyClick(&s.derive, Qt::Key_Escape);
-                else
-                    clickAt(stop, stop->rect().center());
+                esc ? QTest::keyClick(&s.derive, Qt::Key_Escape)
+                    : clickAt(stop, stop->rect().center());
             });
             s.program.runBatch();
             QCOMPARE(s.label("lblPercentDone"), u"Stopped after 1 of 50 items."_s);

@@ -29,8 +29,7 @@ void Harness::touchModel(const QString& name) {
 }
 
 void Harness::writeModel(const QString& name, const Model& model) {
-    const QString path = QDir(dir.path()).filePath(name + u".tnl"_s);
-    QVERIFY(writeModelFile(model, QFile::encodeName(path).toStdString()));
+    QVERIFY(writeModelFile(model, QFile::encodeName(dir.filePath(name + u".tnl"_s)).toStdString()));
 }
 
 bool Harness::modelExists(const QString& name) const {
