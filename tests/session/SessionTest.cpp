@@ -48,9 +48,8 @@ TEST_F(SessionTest, ABatchStartsFromTheWordsTheLastDerivationLeft) {
     session.setDerivationMode(DerivationMode::Interactive);
     ASSERT_TRUE(session.derive("aat", quiet, quiet));
     session.runBatch();
-    const BatchRun& run = session.lastBatch();
-    ASSERT_EQ(run.items.size(), 1u);
-    EXPECT_FALSE(run.items[0].good());
+    ASSERT_EQ(session.lastBatch().items.size(), 1u);
+    EXPECT_FALSE(session.lastBatch().items[0].good());
     const insight::BatchReport& report = session.reportBatch({});
     ASSERT_TRUE(report.items[0].blame);
     EXPECT_EQ(report.items[0].blame->rule, "Raising");
