@@ -39,9 +39,8 @@ TEST(BatchText, AResultLineReadsBackAsItsItem) {
     for (const BatchItemResult& item : run.items) {
         const auto read = parseResultLine(resultLine(item), item.good());
         ASSERT_TRUE(read);
-        EXPECT_EQ(read->etymon, "ata");
-        EXPECT_EQ(read->reflex, item.reflex);
-        EXPECT_EQ(read->discrepancy, item.good() ? "" : "seg.#2, voice");
+        EXPECT_EQ(std::tie(read->etymon, read->reflex, read->discrepancy),
+                  std::tuple("ata", item.reflex, item.good() ? "" : "seg.#2, voice"));
     }
     EXPECT_FALSE(parseResultLine("ata ada", true));
     EXPECT_FALSE(parseResultLine("ata > ata", false)); // a Bad line names its discrepancy

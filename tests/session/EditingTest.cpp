@@ -43,9 +43,8 @@ TEST(RuleEditing, ATenthThenLineIsRefused) {
     for (int n = 1; n <= 9; ++n)
         body.push_back(std::to_string(n) + ":  -voice (*)");
     Lines lines = rule(body);
-    EXPECT_EQ(insertThenLineAbove(lines, 2).message(), "Maximum  9  THEN-lines permitted.");
-    EXPECT_EQ(insertThenLineAbove(lines, 11).message(),
-              "Maximum  9  THEN-lines permitted."); // END line
+    for (const int line : {2, 11}) // 11: the END line
+        EXPECT_EQ(insertThenLineAbove(lines, line).message(), "Maximum  9  THEN-lines permitted.");
     EXPECT_EQ(lines, rule(body));
 }
 
@@ -208,10 +207,9 @@ TEST_F(KeepChanges, AnExistingRuleIsStoredInPlaceAndItsNewNameFollowsInEveryOrde
     EXPECT_EQ(*kept, "Old rule name not found in lstSupply.");
     EXPECT_EQ(model.lst1Rule, (std::vector<Lines>{rule({"A:  +syll (-1)"}, "Apocope"),
                                                   rule({"A:  -voice (*)"}, "Assimilation")}));
-    EXPECT_EQ(model.lstSupply, (Lines{"Apocope"}));
-    EXPECT_EQ(model.lstDiacOrd, (Lines{"Assimilation", "-Assimilation", "Apocope"}));
-    EXPECT_EQ(model.lstEtyOrd, (Lines{"Assimilation"}));
-    EXPECT_EQ(model.lstReflOrd, (Lines{"-Assimilation"}));
+    EXPECT_EQ(std::tie(model.lstSupply, model.lstDiacOrd, model.lstEtyOrd, model.lstReflOrd),
+              std::tuple(Lines{"Apocope"}, Lines{"Assimilation", "-Assimilation", "Apocope"},
+                         Lines{"Assimilation"}, Lines{"-Assimilation"}));
 }
 
 TEST_F(KeepChanges, ANewRuleIsRefusedUnderAnExistingNameElseStoredAndAddedToTheSupplyInOrder) {

@@ -16,8 +16,7 @@ TEST(Splice, ReplaysAnyChangeBothWaysHoldingOnlyWhatChanged) {
         return items;
     };
     for (int i = 0; i < 2000; ++i) {
-        const std::vector<std::string> before = list();
-        const std::vector<std::string> after = list();
+        const std::vector<std::string> before = list(), after = list();
         const auto splice = spliceBetween(before, after);
         std::vector<std::string> replayed = before;
         redoSplice(replayed, splice);

@@ -29,8 +29,8 @@ TEST(ModelNameBox, EveryKeyIsAnsweredByTheRules) {
     EXPECT_EQ(nameBoxAnswer(20, NameBoxKey::Enter).action, Action::Accept);
     EXPECT_EQ(nameBoxAnswer(5, NameBoxKey::Paste).action, Action::Paste);
     const NameBoxAnswer tooLong = nameBoxAnswer(21, NameBoxKey::Enter);
-    EXPECT_EQ(tooLong.action, Action::RemoveLast);
-    EXPECT_EQ(tooLong.message, "Maximum name length = 20");
+    EXPECT_EQ(std::tie(tooLong.action, tooLong.message),
+              std::tuple(Action::RemoveLast, "Maximum name length = 20"));
 }
 
 TEST(ModelNameBox, APasteKeepsNameCharactersInTheRoomLeft) {

@@ -21,6 +21,8 @@ protected:
     static void writeVocabulary(const fs::path& file, Lines vocab) {
         ASSERT_TRUE(writeModelFile(test::ModelBuilder().vocabulary(std::move(vocab)), file));
     }
+    // The open model's name, and its file if it is not of the model folder.
+    auto nameAndFile() const { return std::pair(session.model().modelName, session.outsideFile()); }
     static Lines vocabOf(const fs::path& file) {
         const Result<LoadedModel> read = loadModelFile(file);
         return read ? read->model.lstVocab : Lines{"(unreadable)"};
@@ -32,8 +34,7 @@ protected:
 
 TEST_F(OpenModelFileTest, AModelFromElsewhereIsSavedWhereItIsAndSaveAsNamesAFileBesideIt) {
     ASSERT_TRUE(session.openModelFile(papers / "latin.tnl"));
-    EXPECT_EQ(session.model().modelName, "latin");
-    EXPECT_EQ(session.outsideFile(), papers / "latin.tnl");
+    EXPECT_EQ(nameAndFile(), std::pair(std::string("latin"), papers / "latin.tnl"));
     EXPECT_TRUE(session.addItem("mare  mar"));
     ASSERT_TRUE(session.save());
     EXPECT_EQ(vocabOf(papers / "latin.tnl"), (Lines{"mare  mar", "pater  padre"}));
@@ -72,8 +73,7 @@ TEST_F(OpenModelFileTest, AFileOfTheModelFolderOpensAsThatFoldersModel) {
     for (const fs::path& path :
          {models / "demo.tnl", papers / ".." / models.filename() / "demo.tnl"}) {
         ASSERT_TRUE(session.openModelFile(path)) << path;
-        EXPECT_EQ(session.model().modelName, "demo");
-        EXPECT_TRUE(session.outsideFile().empty()) << path;
+        EXPECT_EQ(nameAndFile(), std::pair(std::string("demo"), fs::path())) << path;
     }
 }
 
@@ -92,8 +92,7 @@ TEST_F(OpenModelFileTest, AFileThatCannotBeReadLeavesTheOpenModelAsItWas) {
     ASSERT_FALSE(opened);
     EXPECT_TRUE(opened.message().starts_with("Model \"missing\" could not be loaded:\r\n"));
     EXPECT_TRUE(opened.message().ends_with("\r\nThe model in memory is unchanged."));
-    EXPECT_EQ(session.model().modelName, "latin");
-    EXPECT_EQ(session.outsideFile(), papers / "latin.tnl");
+    EXPECT_EQ(nameAndFile(), std::pair(std::string("latin"), papers / "latin.tnl"));
 }
 
 } // namespace

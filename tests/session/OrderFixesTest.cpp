@@ -57,8 +57,11 @@ void expectBatchAgrees(const Model& model, const BatchRun& run, const OrderFixes
     }
 }
 
-// FrontA fronts a before a voiced coronal, which Voicing makes of t and Devoicing of d.
-Model withFrontA(const test::Lines& diachronic, const test::Lines& vocabulary) {
+// FrontA fronts a before a voiced coronal, which Voicing makes of t and Devoicing of d. The
+// items by default are made Good by Voicing before FrontA.
+Model withFrontA(const test::Lines& diachronic,
+                 const test::Lines& vocabulary = {"ata  eda", "tata  deda", "ada  eda",
+                                                  "apa  apa"}) {
     return test::voicingRules()
         .rule("FrontA", {"+low (*) +voice (*+1) +cor (*+1)"}, {"INSERT e (*)"})
         .diachronic(diachronic)
@@ -67,7 +70,7 @@ Model withFrontA(const test::Lines& diachronic, const test::Lines& vocabulary) {
 
 // FrontA must come after Voicing.
 Model misordered() {
-    return withFrontA({"FrontA", "Voicing"}, {"ata  eda", "tata  deda", "ada  eda", "apa  apa"});
+    return withFrontA({"FrontA", "Voicing"});
 }
 
 struct Case {
@@ -159,8 +162,7 @@ TEST(OrderFixes, OnSpan15TheMoveBackComesFirst) {
 }
 
 TEST(OrderFixes, PlaceGainsScoreEveryPlaceOfAnEntry) {
-    const Model model = withFrontA({"FrontA", "Nasal", "Voicing"},
-                                   {"ata  eda", "tata  deda", "ada  eda", "apa  apa"});
+    const Model model = withFrontA({"FrontA", "Nasal", "Voicing"});
     const CompiledModel compiled(model);
     const BatchRun run = runWholeBatch(model);
     EXPECT_EQ(placeGains(model, compiled, run, 0, nullptr), (std::vector<int>{0, 0, 2}));
@@ -212,11 +214,7 @@ TEST_P(InteractionCases, NamesHowTwoEntriesWorkOnEachOther) {
 INSTANTIATE_TEST_SUITE_P(
     Pairs, InteractionCases,
     ::testing::Values(
-        InteractionCase{
-            "feeds",
-            withFrontA({"Voicing", "FrontA"}, {"ata  eda", "tata  deda", "ada  eda", "apa  apa"}),
-            "Voicing feeds FrontA",
-            {0, 1}},
+        InteractionCase{"feeds", withFrontA({"Voicing", "FrontA"}), "Voicing feeds FrontA", {0, 1}},
         InteractionCase{
             "counterFeeds",
             withFrontA({"FrontA", "Voicing"}, {"ata  ada", "tata  dada", "ada  eda", "apa  apa"}),

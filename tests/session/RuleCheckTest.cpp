@@ -8,6 +8,7 @@
 #include "model/RuleName.h"
 #include "support/Files.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace tarnel {
@@ -36,8 +37,7 @@ Lines readByTheModelReader(const std::string& rulesText, std::vector<Lines>& rul
 
 std::vector<Lines> linesOf(const std::vector<TextRule>& rules) {
     std::vector<Lines> lines;
-    for (const TextRule& rule : rules)
-        lines.push_back(rule.lines);
+    std::ranges::transform(rules, std::back_inserter(lines), &TextRule::lines);
     return lines;
 }
 
@@ -94,8 +94,8 @@ std::string ruleText(const Lines& body, const std::string& name = "Test_Rule") {
 std::vector<std::string> problemTexts(const std::string& text, std::string_view own = {}) {
     const std::vector<std::string> supply = {"Taken_Rule"};
     std::vector<std::string> texts;
-    for (const RuleProblem& problem : checkOneRule(readRulesText(text), {supply, own}))
-        texts.push_back(problem.text);
+    std::ranges::transform(checkOneRule(readRulesText(text), {supply, own}),
+                           std::back_inserter(texts), &RuleProblem::text);
     return texts;
 }
 

@@ -40,8 +40,7 @@ TEST(RuleImpact, RunsEachMaskedModelThroughTheRunnerAndStopsWhenAsked) {
     const RuleImpact impact = measureRuleImpact(masked, runWholeBatch(masked), once, runner);
     EXPECT_EQ(seen, std::vector<int>{0});
     EXPECT_EQ(told, (std::vector<int>{1, 2})); // the masked third entry is not measured
-    EXPECT_EQ(impact.entries.size(), 1u);
-    EXPECT_TRUE(impact.stopped);
+    EXPECT_EQ(std::pair(impact.entries.size(), impact.stopped), std::pair(std::size_t{1}, true));
 }
 
 } // namespace

@@ -64,9 +64,8 @@ protected:
 };
 
 void expectSame(const insight::RulePreview& preview, const insight::RulePreview& expected) {
-    EXPECT_EQ(preview.note, "");
-    EXPECT_EQ(preview.fixed, expected.fixed);
-    EXPECT_EQ(preview.broken, expected.broken);
+    EXPECT_EQ(std::tuple(preview.note, preview.fixed, preview.broken),
+              std::tuple(std::string(), expected.fixed, expected.broken));
     ASSERT_EQ(preview.words.size(), expected.words.size());
     for (std::size_t i = 0; i < preview.words.size(); ++i)
         EXPECT_EQ(fields(preview.words[i]), fields(expected.words[i])) << i;
@@ -102,12 +101,6 @@ INSTANTIATE_TEST_SUITE_P(
         // In the Etymon Order
         Edit{test::rule("AU_Diphthong", {"+syll (*) +round (*)"}, {"-round (*)"}), true}));
 
-} // namespace
-} // namespace tarnel
-
-namespace tarnel {
-namespace {
-
 // Nasal nasalises the vowels of a word followed by a consonant in the spare position just past
 // its end: in "pa", the t that "aat" left there. Made no longer a consonant, that t leaves
 // "pa" as it is.
@@ -127,12 +120,6 @@ TEST_F(CarriedWordTest, AnItemStartsFromWhatTheEditLeftInTheWord) {
     expectSame(preview, wholeRunAgain(session.model(), session.lastBatch(), unconsonant));
     EXPECT_EQ(preview.fixed, 1);
 }
-
-} // namespace
-} // namespace tarnel
-
-namespace tarnel {
-namespace {
 
 // No rule here changes a length or reads past a word: what "aat" leaves past the end of "ba"
 // is still there for "baX", whose X, missing from the alphabet, keeps it. Made nasal, it

@@ -15,9 +15,7 @@ using Lines = std::vector<std::string>;
 
 const std::string c = " \xAB...\xBB";
 
-Lines lenition() {
-    return {"Lenition" + c, "A:  +obstr (*)" + c, "1:  +cont (*)" + c, "END:  Lenition"};
-}
+const Lines lenition = test::rule("Lenition", {"+obstr (*)"}, {"+cont (*)"});
 
 // A document holding Lenition, in the Diachronic Order, and its rule editor.
 struct TextEditing : ::testing::Test {
@@ -66,7 +64,7 @@ TEST_F(TextEditing, ReturnIsRefusedWhileTheTextHasProblems) {
     EXPECT_EQ(refused.message(), std::string(keepProblemsHeadline) +
                                      "\r\nLine 1, column 6: \"cnot\" is no feature; did you "
                                      "mean \"cont\"?");
-    EXPECT_EQ(document.model().lst1Rule.front(), lenition());
+    EXPECT_EQ(document.model().lst1Rule.front(), lenition);
     ASSERT_TRUE(editor.editText("Lenition\nA:  +obstr (*)\n1:  +cont (*) -voice (*)\nEND:  "
                                 "Lenition"));
     ASSERT_TRUE(editor.keep());
@@ -81,7 +79,7 @@ TEST_F(TextEditing, OnlyOneWholeRuleReplacesTheWorkingCopy) {
                                    "One\nA:  +obstr (*)\nEND:  One\nTwo\nA:  +obstr (*)\nEND:  "
                                    "Two"}) {
         EXPECT_FALSE(editor.editText(text)) << text;
-        EXPECT_EQ(editor.lines(), lenition());
+        EXPECT_EQ(editor.lines(), lenition);
         EXPECT_FALSE(editor.canUndo());
     }
     EXPECT_EQ(
@@ -99,9 +97,8 @@ TEST_F(TextEditing, OnlyOneWholeRuleReplacesTheWorkingCopy) {
 TEST(RulesFromText, TwoRulesAreAddedAsOneStepOrNotAtAll) {
     Session session(std::filesystem::temp_directory_path() / "tarnel-rules-from-text");
     session.newModel();
-    const std::string two = "\n" + velarisation +
-                            "\n\nApocope\nA:  +syll (-1)\n1:  DELETE "
-                            "(-1)\nEND:  Apocope\n";
+    const std::string apocope = "Apocope\nA:  +syll (-1)\n1:  DELETE (-1)\nEND:  Apocope\n";
+    const std::string two = "\n" + velarisation + "\n\n" + apocope;
     ASSERT_TRUE(session.checkNewRules(two).empty());
     const auto added = session.addRulesFromText(two);
     ASSERT_TRUE(added);
@@ -110,9 +107,7 @@ TEST(RulesFromText, TwoRulesAreAddedAsOneStepOrNotAtAll) {
     EXPECT_EQ(session.model().lst1Rule.size(), 2u);
     EXPECT_EQ(session.undoCaption(), "Undo Create 2 Rules");
 
-    const std::string again = "Syncope\nA:  -stress (*)\n1:  DELETE (*)\nEND:  Syncope\n" +
-                              std::string("Apocope\nA:  +syll (-1)\n1:  DELETE (-1)\nEND:  "
-                                          "Apocope\n");
+    const std::string again = "Syncope\nA:  -stress (*)\n1:  DELETE (*)\nEND:  Syncope\n" + apocope;
     EXPECT_EQ(session.addRulesFromText(again).message(),
               std::string(addProblemsHeadline) +
                   "\r\nRule Apocope: Name line, column 1: A rule named 'Apocope' already "

@@ -12,8 +12,7 @@ class VocabularyEdits : public SessionFixture {
 protected:
     VocabularyEdits() {
         Model model = ModelBuilder().vocabulary(items);
-        model.lstColR.push_back(model.lstColR.front());
-        model.lstColR.back()[0] = 'X';
+        model.lstColR.push_back("X" + model.lstColR.front().substr(1));
         open(model);
     }
 };

@@ -42,9 +42,8 @@ TEST_P(WordBoxKeys, RunsTheChecksInTheirOrder) {
     reflex.push_back("\xf1"); // n-tilde, only in the Reflex Alphabet
     const KeyCase& c = GetParam();
     const KeyCheck check = checkWordKey(c.text, c.key, c.mode, etymon, reflex);
-    EXPECT_EQ(check.action, c.action);
-    EXPECT_EQ(check.message.value_or(""), c.message);
-    EXPECT_EQ(check.removePrompt, c.removePrompt);
+    EXPECT_EQ(std::tuple(check.action, check.message.value_or(""), check.removePrompt),
+              std::tuple(c.action, c.message, c.removePrompt));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -86,10 +85,11 @@ TEST(WordBoxKeys, ALetterReplacingASelectionAtTwentyIsTyped) {
 }
 
 TEST(WordBoxText, APasteIsTooLongWhenTheWordBeforeItsFirstBlankIs) {
-    EXPECT_FALSE(pasteTooLong(twenty));
-    EXPECT_TRUE(pasteTooLong(twenty + "a"));
-    EXPECT_FALSE(pasteTooLong(twenty + " and more"));
-    EXPECT_FALSE(pasteTooLong(""));
+    for (const auto& [text, tooLong] : {std::pair{twenty, false},
+                                        {twenty + "a", true},
+                                        {twenty + " and more", false},
+                                        {std::string(), false}})
+        EXPECT_EQ(pasteTooLong(text), tooLong) << text;
 }
 
 TEST(WordBoxText, APastedTextIsCutBeforeItsFirstBlank) {

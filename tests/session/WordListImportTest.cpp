@@ -5,6 +5,7 @@
 #include "session/exchange/ImportSummary.h"
 #include "support/ModelBuilder.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace tarnel {
@@ -82,13 +83,13 @@ struct HeaderCase {
 class Header : public testing::TestWithParam<HeaderCase> {};
 
 TEST_P(Header, IsTakenWhenChosenOrWhenTheFirstRowIsNoItem) {
-    const WordListImport import =
-        imported(GetParam().bytes, latinSpanishModel(), GetParam().choice);
-    EXPECT_EQ(import.header ? import.header->line : 0, GetParam().headerLine);
-    EXPECT_EQ(import.items.size(), GetParam().items);
-    EXPECT_EQ(import.eitherWayLine, GetParam().eitherWayLine);
+    const HeaderCase& c = GetParam();
+    const WordListImport import = imported(c.bytes, latinSpanishModel(), c.choice);
+    EXPECT_EQ(std::tuple(import.header ? import.header->line : 0, import.items.size(),
+                         import.eitherWayLine),
+              std::tuple(c.headerLine, c.items, c.eitherWayLine));
     if (import.eitherWayLine != 0) {
-        const WordListImport other = imported(GetParam().bytes, latinSpanishModel(),
+        const WordListImport other = imported(c.bytes, latinSpanishModel(),
                                               import.header ? HeaderChoice::No : HeaderChoice::Yes);
         EXPECT_EQ(other.header.has_value(), !import.header.has_value());
     }
@@ -114,8 +115,7 @@ TEST(WordListImport, SkipsAndCountsDuplicatesOfTheVocabularyAndOfEarlierRows) {
     EXPECT_EQ(import.items, std::vector<std::string>{"mater  madre"});
     EXPECT_FALSE(import.header);
     std::vector<std::string> skipped;
-    for (const SkippedRow& row : import.duplicates)
-        skipped.push_back(skippedRowText(row));
+    std::ranges::transform(import.duplicates, std::back_inserter(skipped), skippedRowText);
     EXPECT_EQ(skipped,
               (std::vector<std::string>{"Line 1: \"pater  padre\" is in the Vocabulary already.",
                                         "Line 3: \"lupus  lobo\" is in the Vocabulary already.",

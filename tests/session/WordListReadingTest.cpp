@@ -20,8 +20,8 @@ class Decoding : public testing::TestWithParam<DecodingCase> {};
 TEST_P(Decoding, ReadsUtf8WhenValidAndWindows1252Otherwise) {
     const auto decoded = decodeWordListText(GetParam().bytes);
     ASSERT_TRUE(decoded.ok());
-    EXPECT_EQ(decoded->encoding, GetParam().encoding);
-    EXPECT_EQ(decoded->text, GetParam().text);
+    EXPECT_EQ(std::pair(decoded->encoding, decoded->text),
+              std::pair(GetParam().encoding, GetParam().text));
 }
 
 INSTANTIATE_TEST_SUITE_P(
