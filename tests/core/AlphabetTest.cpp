@@ -20,8 +20,8 @@ TEST(Alphabet, TheFirstColumnOfACharacterWinsAndOnlyPlusReadsAsPlus) {
     ASSERT_NE(findColumn(alphabet, 'a'), nullptr);
     EXPECT_EQ(*findColumn(alphabet, 'a'), "a+");
     EXPECT_EQ(findColumn(alphabet, 'A'), nullptr);
-    EXPECT_TRUE(columnValue("a+", 0));
-    EXPECT_FALSE(columnValue("c#x", 0)); // a sign other than "+" reads as minus
-    EXPECT_FALSE(columnValue("a+", 1));  // a sign missing from a short column reads as minus
-    EXPECT_FALSE(columnValue("a+", 20));
+    // a sign other than "+" reads as minus, and so does a sign missing from a short column
+    EXPECT_EQ(std::tuple(columnValue("a+", 0), columnValue("c#x", 0), columnValue("a+", 1),
+                         columnValue("a+", 20)),
+              std::tuple(true, false, false, false));
 }

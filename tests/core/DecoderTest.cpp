@@ -118,18 +118,16 @@ TEST(Decoder, FallbackLettersFollowTheDecisionTree) {
         {bare({"cons", "obstr", "ant", "cont", "voice"}), "v"},
         {bare({"cons", "obstr"}), "k"},
         {bare({"cons", "obstr", "cont"}), "x"},
-        {bare({"cons", "obstr", "cont", "voice"}), "g"},
-    };
+        {bare({"cons", "obstr", "cont", "voice"}), "g"}};
     for (const auto& [segment, letter] : cases)
         EXPECT_EQ(unknownLet(segment), letter);
 }
 
 TEST(OutputAlphabetTable, HoldsEveryRowInSearchOrder) {
     const auto& rows = outputAlphabet();
-    EXPECT_EQ(rows.front().symbol, "\x61");
-    EXPECT_EQ(rows[1].symbol, "\x61\x5f");
-    EXPECT_EQ(rows[1].values.substr(0, 4), "--==");
-    EXPECT_EQ(rows.back().symbol, "\xd6");
+    EXPECT_EQ(std::tuple(rows.front().symbol, rows[1].symbol, rows[1].values.substr(0, 4),
+                         rows.back().symbol),
+              std::tuple("\x61", "\x61\x5f", "--==", "\xd6"));
     for (const OutputRow& row : rows) {
         EXPECT_EQ(row.values.size(), 21u);
         EXPECT_EQ(row.values.find_first_not_of("+-#="), std::string_view::npos);

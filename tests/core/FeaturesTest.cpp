@@ -6,13 +6,11 @@
 using namespace tarnel;
 
 TEST(Features, NamesAndIndicesFollowTheFixedAlphabeticalOrder) {
-    EXPECT_EQ(featureIndex("ant"), 0);
-    EXPECT_EQ(featureIndex("stress"), 16);
-    EXPECT_EQ(featureIndex("strid"), 17);
-    EXPECT_EQ(featureIndex("voice"), 20);
-    EXPECT_EQ(featureIndex("all"), 23);
-    EXPECT_EQ(featureName(21), "mark");
-    EXPECT_EQ(featureName(22), "segment");
+    const std::pair<const char*, int> named[] = {{"ant", 0},    {"stress", 16}, {"strid", 17},
+                                                 {"voice", 20}, {"mark", 21},   {"segment", 22},
+                                                 {"all", 23}};
+    for (const auto& [name, index] : named)
+        EXPECT_EQ(std::tuple(featureIndex(name), featureName(index)), std::tuple(index, name));
     for (int i = 0; i < slotCount; ++i)
         EXPECT_EQ(featureIndex(*featureName(i)), i);
 }

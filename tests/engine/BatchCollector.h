@@ -22,10 +22,8 @@ struct BatchCollector : BatchDisplay {
     }
     void showBatchEnd(std::string_view text) override { progress = text; }
 
-    std::string goodText;
-    std::string badText;
-    int goodCount = 0;
-    int badCount = 0;
+    std::string goodText, badText;
+    int goodCount = 0, badCount = 0;
     std::string progress;
 };
 

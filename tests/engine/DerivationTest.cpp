@@ -29,8 +29,7 @@ TEST_F(EngineTest, ADerivationIsCutAfterTenThousandRuleStages) {
     BatchCollector batch;
     model.lstVocab = {"a  e"};
     engine().runBatch(batch);
-    EXPECT_EQ(batch.goodCount, 1);
-    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_EQ(std::tuple(batch.goodCount, messages.size()), std::tuple(1, 2u)); // no further cut
 }
 
 // The name of a rule whose header has no blank before its comment.
@@ -66,9 +65,8 @@ TEST_F(Batch, WritesGoodAndBadLinesWithFirstDiscrepancy) {
                        "pat > bet:  seg.#1, voice\r\n"
                        "piter > piters:  seg.#6, segment\r\n"
                        "piters > piter:  seg.#6, segment\r\n");
-    EXPECT_EQ(std::pair(goodCount, badCount), std::pair(1, 5));
-    EXPECT_EQ(goodLabel(goodCount), "Good:  1");
-    EXPECT_EQ(badLabel(badCount), "Bad:  5");
+    EXPECT_EQ(std::tuple(goodCount, badCount, goodLabel(goodCount), badLabel(badCount)),
+              std::tuple(1, 5, "Good:  1", "Bad:  5"));
     EXPECT_TRUE(stages.empty());
 }
 

@@ -25,11 +25,13 @@ using Operation = std::function<void(Lines&, const Element&)>;
 
 constexpr std::size_t maxLines = 40; // 26 if-lines, 9 then-lines, the name and END lines
 
-// An edit the editor refuses must leave the rule exactly as it was.
-template <class Edit> void refusedLeavesRule(Lines& lines, Edit edit) {
-    const Lines before = lines;
-    if (!edit())
-        fuzz::require(lines == before, "a refused edit changes nothing");
+// An edit the editor may refuse: refused, it must leave the rule exactly as it was.
+template <class Edit> Operation refusable(Edit edit) {
+    return [edit](Lines& lines, const Element& element) {
+        const Lines before = lines;
+        if (!edit(lines, element))
+            fuzz::require(lines == before, "a refused edit changes nothing");
+    };
 }
 
 std::vector<Operation> operations() {
@@ -38,30 +40,15 @@ std::vector<Operation> operations() {
         [](Lines& l, const Element& e) { toggleSign(l, e.line, e.token); },
         [](Lines& l, const Element& e) { setToken(l, e.line, e.token, "(*+2)"); },
         [](Lines& l, const Element& e) { rotateElement(l, e.line, e.token); },
-        [](Lines& l, const Element& e) {
-            refusedLeavesRule(l, [&] { return setComment(l, e.line, "a comment"); });
-        },
-        [](Lines& l, const Element& e) {
-            refusedLeavesRule(l, [&] { return setComment(l, e.line, ""); });
-        },
-        [](Lines& l, const Element& e) {
-            refusedLeavesRule(l, [&] { return insertThenLineAbove(l, e.line); });
-        },
-        [](Lines& l, const Element& e) {
-            refusedLeavesRule(l, [&] { return makeBranching(l, e.line); });
-        },
-        [](Lines& l, const Element& e) {
-            refusedLeavesRule(l, [&] { return deleteLine(l, e.line); });
-        },
-        [](Lines& l, const Element& e) {
-            refusedLeavesRule(l, [&] { return insertUnit(l, e.line); });
-        },
-        [](Lines& l, const Element& e) {
-            refusedLeavesRule(l, [&] { return deleteUnit(l, e.line, e.token); });
-        },
+        refusable([](auto& l, auto& e) { return setComment(l, e.line, "a comment"); }),
+        refusable([](auto& l, auto& e) { return setComment(l, e.line, ""); }),
+        refusable([](auto& l, auto& e) { return insertThenLineAbove(l, e.line); }),
+        refusable([](auto& l, auto& e) { return makeBranching(l, e.line); }),
+        refusable([](auto& l, auto& e) { return deleteLine(l, e.line); }),
+        refusable([](auto& l, auto& e) { return insertUnit(l, e.line); }),
+        refusable([](auto& l, auto& e) { return deleteUnit(l, e.line, e.token); }),
         [](Lines& l, const Element&) { renameRule(l, "RENAMED"); },
-        [](Lines& l, const Element&) { pasteBody(l, copyBody(l)); },
-    };
+        [](Lines& l, const Element&) { pasteBody(l, copyBody(l)); }};
     for (const LineTemplate type :
          {LineTemplate::Absolute, LineTemplate::Relative, LineTemplate::Count, LineTemplate::Insert,
           LineTemplate::Swap, LineTemplate::Delete})

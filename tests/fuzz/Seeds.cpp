@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <random>
 #include <vector>
 
@@ -36,8 +37,7 @@ const char* const bodies[][2] = {
     {"A:  -cons (*)", "1:  SWAP (*) (*+1)\r\n2:  -long (*-1)"},
     {"A:  back (*) <> back all", "1:  +round (*) \xAB"
                                  "a comment\xBB"},
-    {"A:  +nas (*+1) -syll (*)", "1:  +nas (*)"},
-};
+    {"A:  +nas (*+1) -syll (*)", "1:  +nas (*)"}};
 
 void writeFile(const fs::path& path, std::string_view text) {
     std::ofstream(path, std::ios::binary) << text;
@@ -89,11 +89,10 @@ Model smallModel(Model model) {
     for (const auto& rule : model.lst1Rule)
         model.lstSupply.emplace_back(ruleName(rule));
     const auto named = [&model](const std::string& entry) {
-        return std::find(model.lstSupply.begin(), model.lstSupply.end(), orderEntry(entry).rule) !=
-               model.lstSupply.end();
+        return std::ranges::find(model.lstSupply, orderEntry(entry).rule) != model.lstSupply.end();
     };
-    std::erase_if(model.lstEtyOrd, [&](const std::string& e) { return !named(e); });
-    std::erase_if(model.lstReflOrd, [&](const std::string& e) { return !named(e); });
+    for (auto* list : {&model.lstEtyOrd, &model.lstReflOrd})
+        std::erase_if(*list, [&](const std::string& e) { return !named(e); });
     for (std::size_t i = model.lstDiacOrd.size(); i-- > 0;)
         if (!named(model.lstDiacOrd[i]))
             for (auto* list : {&model.lstDiacOrd, &model.lstM, &model.lstP})
@@ -123,9 +122,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const fs::path output = argv[1];
-    fs::create_directories(output / "model");
-    fs::create_directories(output / "rules");
-    fs::create_directories(output / "editor");
+    for (const char* folder : {"model", "rules", "editor"})
+        fs::create_directories(output / folder);
     std::vector<std::string> models;
     for (int i = 2; i < argc; ++i) {
         models.push_back(test::fileBytes(argv[i]));
@@ -136,12 +134,9 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < generatedModels; ++i)
         models.push_back(generatedModel(random));
     std::vector<std::string> rules;
-    for (const std::string& text : models) {
-        if (const Result<LoadedModel> read = readModelText(text, "seed"); read) {
-            const std::vector<std::string> seeds = ruleSeeds(read->model);
-            rules.insert(rules.end(), seeds.begin(), seeds.end());
-        }
-    }
+    for (const std::string& text : models)
+        if (const Result<LoadedModel> read = readModelText(text, "seed"); read)
+            std::ranges::copy(ruleSeeds(read->model), std::back_inserter(rules));
     for (std::size_t i = 0; i < models.size(); ++i)
         writeFile(output / "model" / ("seed-" + std::to_string(i)), models[i]);
     for (std::size_t i = 0; i < rules.size(); ++i) {

@@ -15,10 +15,7 @@ TEST(CharCursor, ALineIsTakenToItsCrWithTheLineFeedsInItCounted) {
         std::string_view line;
         int number;
     } cases[] = {
-        {"\r\n\r\nq", 3, "", 2},
-        {"a\nb\nc\r\nd", 1, "a\nb\nc", 3},
-        {"\n\nab\rc", 2, "\nab", 3},
-    };
+        {"\r\n\r\nq", 3, "", 2}, {"a\nb\nc\r\nd", 1, "a\nb\nc", 3}, {"\n\nab\rc", 2, "\nab", 3}};
     for (const auto& [bytes, reads, line, number] : cases) {
         CharCursor in(bytes);
         in.read(reads);

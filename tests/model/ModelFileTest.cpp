@@ -59,10 +59,9 @@ TEST(AlphabeticalList, FoldsAsciiLettersAndBreaksTiesByByteValue) {
 
 TEST(AlphabeticalList, NewItemGoesAfterEqualItems) {
     std::vector<std::string> list = {"a", "b", "b", "c"};
-    EXPECT_EQ(insertAlphabetical(list, "b"), 3u);
-    EXPECT_EQ(insertAlphabetical(list, "B"), 1u);
-    EXPECT_EQ(insertAlphabetical(list, ""), 0u);
-    EXPECT_EQ(insertAlphabetical(list, "d"), 7u);
+    const auto place = [&list](const char* item) { return insertAlphabetical(list, item); };
+    EXPECT_EQ((std::vector{place("b"), place("B"), place(""), place("d")}),
+              (std::vector<std::size_t>{3, 1, 0, 7}));
 }
 
 TEST(ModelReader, LoadsTheSampleFileNamedByItsFile) {

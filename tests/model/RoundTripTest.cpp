@@ -67,8 +67,7 @@ const HandWritten handWritten[] = {
      "S: Length Voicing | D: Voicing Length/P | E:  | R: Length",
      {leftOut(31, "order entry", "--Length")}},
     // its notes end in blanks, which a save drops: so must a load
-    {"plain.tnl", "S: Length Voicing | D: Voicing Length/P | E:  | R: Length", {}},
-};
+    {"plain.tnl", "S: Length Voicing | D: Voicing Length/P | E:  | R: Length", {}}};
 
 } // namespace
 

@@ -110,11 +110,11 @@ TEST_F(SaveTest, RefusesWhatIsNotAPlainWritableFile) {
     ASSERT_EQ(::mkfifo((dir_ / "fifo.tnl").c_str(), 0644), 0);
     fs::create_symlink("/dev/null", dir_ / "device.tnl");
     fs::create_directory(dir_ / "folder.tnl");
-    write(dir_ / "linked.tnl", "linked");
+    const std::string written[] = {"linked", "read-only", "no-access"};
+    for (const std::string& stem : written)
+        write(dir_ / (stem + ".tnl"), stem);
     fs::create_hard_link(dir_ / "linked.tnl", dir_ / "other-name.tnl");
-    write(dir_ / "read-only.tnl", "read-only");
     fs::permissions(dir_ / "read-only.tnl", fs::perms::owner_read | fs::perms::group_read);
-    write(dir_ / "no-access.tnl", "no-access");
     fs::permissions(dir_ / "no-access.tnl", fs::perms::none);
     const std::pair<const char*, const char*> cases[] = {
         {"fifo.tnl", "Not a regular file"},
@@ -122,8 +122,7 @@ TEST_F(SaveTest, RefusesWhatIsNotAPlainWritableFile) {
         {"folder.tnl", "Not a regular file"},
         {"linked.tnl", "The file has other hard links, which a save would break"},
         {"read-only.tnl", "The file is read-only"},
-        {"no-access.tnl", "The file is read-only"},
-    };
+        {"no-access.tnl", "The file is read-only"}};
     for (const auto& [name, reason] : cases)
         EXPECT_EQ(save(dir_ / name), refused(name, reason));
     EXPECT_TRUE(fs::is_fifo(dir_ / "fifo.tnl"));
@@ -131,9 +130,8 @@ TEST_F(SaveTest, RefusesWhatIsNotAPlainWritableFile) {
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
     EXPECT_EQ(fs::hard_link_count(dir_ / "linked.tnl"), 2u);
     fs::permissions(dir_ / "no-access.tnl", fs::perms::owner_read);
-    for (const char* name : {"linked.tnl", "read-only.tnl", "no-access.tnl"})
-        EXPECT_EQ(fileBytes(dir_ / name),
-                  std::string(name).substr(0, std::string(name).size() - 4));
+    for (const std::string& stem : written)
+        EXPECT_EQ(fileBytes(dir_ / (stem + ".tnl")), stem);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 7);
 }
 

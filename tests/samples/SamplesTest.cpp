@@ -139,73 +139,63 @@ TEST_P(Span15Change, GoesThroughItsStagesInOrder) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Changes, Span15Change,
-    ::testing::Values(
-        ChangePath{"FiliumLosesItsFOnlyAfterItBecameH", "f\xCElium",
-                   "Lateral_Fricativisation=f'iZo F_Aspiration=h'iZo Velarisation=h'ixo "
-                   "Aspirate_H_Loss='ixo"},
-        ChangePath{
-            "NoctemRaisesItsVowelInsteadOfDiphthongising", "nOctem",
-            "KT_KS_Yod=n'OjtE Open_Vowel_Raising=n'ojc^E Yod_Absorption=n'oc^e End= !Diphthong_UE"},
-        ChangePath{"SyncopeReappliesThePersistentNasalAssimilation", "s\xCAmitam",
-                   "Syncope_Posttonic=s'emda P-Nasal_Assimilation=s'enda"},
-        ChangePath{"GBecomesYodAfterTheEarlySyncopeBesideR", "gEnerum",
-                   "Syncope_Early=g'EnRU G_Palatalisation=j'EnRU Diphthong_IE=jj'enRo "
-                   "P-Yod_Merger=j'enRo NR_Metathesis=j'eRno"},
-        ChangePath{"InitialYodIsLostBeforeUnstressedE", "germ\xC2num",
-                   "G_Palatalisation=jERm'a:nU Initial_Yod_Loss=ERm'ano"},
-        ChangePath{
-            "YodFromGIsLostBesideIAndTheVowelsMerge", "dIgitum",
-            "G_Palatalisation=d'IjItU Yod_Hiatus_Loss=d'eeto Hiatus_Merger=d'eto Lenition=d'edo"},
-        ChangePath{"LatinDIsLostBeforeTheVoicingOfTheNewAffricate", "r\342d\316cem",
-                   "D_Loss=Ra'itse Lenition=Ra'idze Final_E_Loss=ra'idz"},
-        ChangePath{"PtBecomesTtAndKeepsItsFinalE", "sEptem",
-                   "PT_PS_Assimilation=s'EttE Degemination=sj'ete !Final_E_Loss"},
-        ChangePath{"UltBecomesUchThroughYod", "mUltum",
-                   "UL_Yod=m'ojto JT_Affrication=m'ojc^o O_Raising=m'ujc^o Yod_Absorption=m'uc^o"},
-        ChangePath{
-            "DBeforeTheNewZIsLostAfterApocope", "d\324decim",
-            "Syncope_Posttonic=d'oddze D_Z_Loss=d'odze Interdentalisation=d'oTe !Final_E_Loss"},
-        ChangePath{"BBeforeDIsLostAfterO", "cUbitum",
-                   "Syncope_Posttonic=k'obdo BD_Loss=k'odo !BD_Vocalisation"},
-        ChangePath{
-            "LabiovelarLosesItsWAfterSyncope", "sAnguinem",
-            "Syncope_Posttonic=s'angwne Labiovelar_Cluster_Loss=s'angne NN_Dissimilation=s'angRe"},
-        ChangePath{"SyncopeReappliesThePersistentYodRules", "sart\xC2ginem",
-                   "Syncope_Posttonic=saRt'ajne P-AI_Raising=saRt'ejne P-Yod_Absorption=saRt'ene "
-                   "Final_E_Loss=saRt'en"}));
+const ChangePath changes[] = {
+    {"FiliumLosesItsFOnlyAfterItBecameH", "f\xCElium",
+     "Lateral_Fricativisation=f'iZo F_Aspiration=h'iZo Velarisation=h'ixo Aspirate_H_Loss='ixo"},
+    {"NoctemRaisesItsVowelInsteadOfDiphthongising", "nOctem",
+     "KT_KS_Yod=n'OjtE Open_Vowel_Raising=n'ojc^E Yod_Absorption=n'oc^e End= !Diphthong_UE"},
+    {"SyncopeReappliesThePersistentNasalAssimilation", "s\xCAmitam",
+     "Syncope_Posttonic=s'emda P-Nasal_Assimilation=s'enda"},
+    {"GBecomesYodAfterTheEarlySyncopeBesideR", "gEnerum",
+     "Syncope_Early=g'EnRU G_Palatalisation=j'EnRU Diphthong_IE=jj'enRo "
+     "P-Yod_Merger=j'enRo NR_Metathesis=j'eRno"},
+    {"InitialYodIsLostBeforeUnstressedE", "germ\xC2num",
+     "G_Palatalisation=jERm'a:nU Initial_Yod_Loss=ERm'ano"},
+    {"YodFromGIsLostBesideIAndTheVowelsMerge", "dIgitum",
+     "G_Palatalisation=d'IjItU Yod_Hiatus_Loss=d'eeto Hiatus_Merger=d'eto Lenition=d'edo"},
+    {"LatinDIsLostBeforeTheVoicingOfTheNewAffricate", "r\342d\316cem",
+     "D_Loss=Ra'itse Lenition=Ra'idze Final_E_Loss=ra'idz"},
+    {"PtBecomesTtAndKeepsItsFinalE", "sEptem",
+     "PT_PS_Assimilation=s'EttE Degemination=sj'ete !Final_E_Loss"},
+    {"UltBecomesUchThroughYod", "mUltum",
+     "UL_Yod=m'ojto JT_Affrication=m'ojc^o O_Raising=m'ujc^o Yod_Absorption=m'uc^o"},
+    {"DBeforeTheNewZIsLostAfterApocope", "d\324decim",
+     "Syncope_Posttonic=d'oddze D_Z_Loss=d'odze Interdentalisation=d'oTe !Final_E_Loss"},
+    {"BBeforeDIsLostAfterO", "cUbitum", "Syncope_Posttonic=k'obdo BD_Loss=k'odo !BD_Vocalisation"},
+    {"LabiovelarLosesItsWAfterSyncope", "sAnguinem",
+     "Syncope_Posttonic=s'angwne Labiovelar_Cluster_Loss=s'angne NN_Dissimilation=s'angRe"},
+    {"SyncopeReappliesThePersistentYodRules", "sart\xC2ginem",
+     "Syncope_Posttonic=saRt'ajne P-AI_Raising=saRt'ejne P-Yod_Absorption=saRt'ene "
+     "Final_E_Loss=saRt'en"}};
+INSTANTIATE_TEST_SUITE_P(Changes, Span15Change, ::testing::ValuesIn(changes));
 
 // The changes that make span15 generalise beyond its Vocabulary, each on one word.
-INSTANTIATE_TEST_SUITE_P(
-    HandbookChanges, Span15Change,
-    ::testing::Values(
-        ChangePath{"MonosyllableKeepsItsFinalMAsN", "cUm",
-                   "Monosyllable_M_N=k'Un Vowel_Lowering=k'on !Final_M_Loss"},
-        ChangePath{"EarlySyncopeAfterAGroupMakesMptThatEndsAsNt", "cOmputum",
-                   "Syncope_Early=k'OmptU PT_PS_Assimilation=k'OmttU Nasal_Assimilation=k'OnttU "
-                   "Degemination=kw'ento !Lenition"},
-        ChangePath{"TmLosesItsTAfterTheEarlySyncope", "septim\xC2nam",
-                   "Syncope_Early=sEptm'a:na PT_PS_Assimilation=sEttm'a:na Degemination=setm'ana "
-                   "TM_Reduction=sem'ana"},
-        ChangePath{"IvuLosesItsW", "aest\xCEvum",
-                   "V_Loss=Est'i:U Open_Vowel_Closing=est'io !W_Fortition"},
-        ChangePath{"DIsLostBeforeAStressedEAndTheLikeVowelsContractLate", "vid\xCAre",
-                   "D_Loss=be'eRe Final_E_Loss=be'eR Vowel_Contraction=b'eR"},
-        ChangePath{
-            "TheYodOfOriuLetsTheDiphthongThrough", "dOrium",
-            "Yod_Metathesis=d'OjRo Diphthong_UE=dw'ejRo Yod_Absorption=dw'eRo !Open_Vowel_Raising"},
-        ChangePath{"CloseOBeforePalatalNRises", "cUneum", "NJ_Palatal=k'oNo O_Raising=k'uNo"},
-        ChangePath{"AfterUTheKOfCtBecomesT", "l\333ctum",
-                   "UCT_Assimilation=l'utto Degemination=l'uto !KT_KS_Yod"},
-        ChangePath{"IBeforeTheGlideFromBBecomesYod", "c\xEEvit\xC2tem",
-                   "BD_Vocalisation=tsiwd'ad IW_Glide_Shift=tsjud'ad Interdentalisation=Tjud'ad"},
-        ChangePath{"AlBeforeAVoicelessConsonantEndsAsO", "cAlcem",
-                   "AL_Vocalisation=k'awtse AU_Monophthong=k'otse Final_E_Loss=k'ots"},
-        ChangePath{"AuBecomesOBeforeAVowelToo", "aud\xCEtum", "D_Loss=aw'ito AU_Monophthong=o'ido"},
-        ChangePath{"FStaysBeforeTheDiphthong", "fEstam", "Diphthong_IE=fj'esta !F_Aspiration"},
-        ChangePath{"NoLateSyncopeAfterAGroup", "sp\xEAr\xC2re",
-                   "Prothesis=espeR'aRE Final_E_Loss=espeR'aR !Syncope_Pretonic"}));
+const ChangePath handbookChanges[] = {
+    {"MonosyllableKeepsItsFinalMAsN", "cUm",
+     "Monosyllable_M_N=k'Un Vowel_Lowering=k'on !Final_M_Loss"},
+    {"EarlySyncopeAfterAGroupMakesMptThatEndsAsNt", "cOmputum",
+     "Syncope_Early=k'OmptU PT_PS_Assimilation=k'OmttU Nasal_Assimilation=k'OnttU "
+     "Degemination=kw'ento !Lenition"},
+    {"TmLosesItsTAfterTheEarlySyncope", "septim\xC2nam",
+     "Syncope_Early=sEptm'a:na PT_PS_Assimilation=sEttm'a:na Degemination=setm'ana "
+     "TM_Reduction=sem'ana"},
+    {"IvuLosesItsW", "aest\xCEvum", "V_Loss=Est'i:U Open_Vowel_Closing=est'io !W_Fortition"},
+    {"DIsLostBeforeAStressedEAndTheLikeVowelsContractLate", "vid\xCAre",
+     "D_Loss=be'eRe Final_E_Loss=be'eR Vowel_Contraction=b'eR"},
+    {"TheYodOfOriuLetsTheDiphthongThrough", "dOrium",
+     "Yod_Metathesis=d'OjRo Diphthong_UE=dw'ejRo Yod_Absorption=dw'eRo !Open_Vowel_Raising"},
+    {"CloseOBeforePalatalNRises", "cUneum", "NJ_Palatal=k'oNo O_Raising=k'uNo"},
+    {"AfterUTheKOfCtBecomesT", "l\333ctum",
+     "UCT_Assimilation=l'utto Degemination=l'uto !KT_KS_Yod"},
+    {"IBeforeTheGlideFromBBecomesYod", "c\xEEvit\xC2tem",
+     "BD_Vocalisation=tsiwd'ad IW_Glide_Shift=tsjud'ad Interdentalisation=Tjud'ad"},
+    {"AlBeforeAVoicelessConsonantEndsAsO", "cAlcem",
+     "AL_Vocalisation=k'awtse AU_Monophthong=k'otse Final_E_Loss=k'ots"},
+    {"AuBecomesOBeforeAVowelToo", "aud\xCEtum", "D_Loss=aw'ito AU_Monophthong=o'ido"},
+    {"FStaysBeforeTheDiphthong", "fEstam", "Diphthong_IE=fj'esta !F_Aspiration"},
+    {"NoLateSyncopeAfterAGroup", "sp\xEAr\xC2re",
+     "Prothesis=espeR'aRE Final_E_Loss=espeR'aR !Syncope_Pretonic"}};
+INSTANTIATE_TEST_SUITE_P(HandbookChanges, Span15Change, ::testing::ValuesIn(handbookChanges));
 
 struct ReadReflex {
     std::string spelling;
@@ -230,13 +220,10 @@ TEST_P(Span15Reflex, SpellingIsReadIntoSegments) {
 }
 
 // Silent h, j, qu, soft c, ll, rr, glides, and the stress from the spelling rules or the accent.
-INSTANTIATE_TEST_SUITE_P(Spellings, Span15Reflex,
-                         ::testing::Values(ReadReflex{"hijo", "'ixo"}, ReadReflex{"queso", "k'eso"},
-                                           ReadReflex{"ciento", "Tj'ento"},
-                                           ReadReflex{"caballo", "kab'aLo"},
-                                           ReadReflex{"tierra", "tj'era"},
-                                           ReadReflex{"verdad", "beRd'ad"},
-                                           ReadReflex{"raz\xF3n", "raT'on"}));
+const ReadReflex spellings[] = {{"hijo", "'ixo"},       {"queso", "k'eso"},   {"ciento", "Tj'ento"},
+                                {"caballo", "kab'aLo"}, {"tierra", "tj'era"}, {"verdad", "beRd'ad"},
+                                {"raz\xF3n", "raT'on"}};
+INSTANTIATE_TEST_SUITE_P(Spellings, Span15Reflex, ::testing::ValuesIn(spellings));
 
 } // namespace
 } // namespace tarnel
