@@ -34,14 +34,6 @@ inline std::uint32_t soundFeatures(const Segment& segment) {
     return segment.bits & soundFeatureSlots;
 }
 
-// True when two segments agree in the 21 sound features; "mark" and the rest do not count.
-inline bool sameSoundFeatures(const Segment& a, const Segment& b) {
-    for (int feature = 0; feature < soundFeatureCount; ++feature)
-        if (slotValue(a, feature) != slotValue(b, feature))
-            return false;
-    return true;
-}
-
 // At most 20 characters are typed; position 20 is the spare that lets a rule grow a word.
 inline constexpr int maxTypedLength = 20;
 inline constexpr int wordPositions = 21;
